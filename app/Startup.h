@@ -1,0 +1,37 @@
+#pragma once
+// The program entry: the installation check, the six windows, the event loop.
+#include "app/TMainForm.h"
+#include "dialogs/addbnet.h"
+#include "dialogs/choosedir.h"
+#include "dialogs/info.h"
+#include "dialogs/opt.h"
+#include "dialogs/rencp.h"
+
+#include <memory>
+
+namespace orvane {
+
+// Each window once, from start to exit, in the order of creation.
+struct Windows {
+    std::unique_ptr<TMainForm> MainForm;
+    std::unique_ptr<TProginfo> Proginfo;
+    std::unique_ptr<TCDForm> CDForm;
+    std::unique_ptr<TRenCPForm> RenCPForm;
+    std::unique_ptr<TAddBnetForm> AddBnetForm;
+    std::unique_ptr<TOptForm> OptForm;
+    ~Windows();
+};
+
+enum class StartOutcome {
+    Running,      // the windows exist; the main window is to be shown
+    NotInstalled, // the fatal message was shown
+    Failed,       // an error before any window was reported
+};
+
+// Program start up to the creation of the windows, with the program-wide
+// variables as they are (arguments set by the caller).
+StartOutcome startProgram(Windows& windows);
+
+int runOrvane(int argc, char** argv);
+
+} // namespace orvane

@@ -1,0 +1,11 @@
+#pragma once
+#include "dialogs/DialogFrame.h"
+
+namespace orvane {
+
+class TAddBnetForm : public DialogFrame {
+public:
+    TAddBnetForm();
+};
+
+} // namespace orvane

@@ -1,0 +1,11 @@
+#pragma once
+#include "dialogs/DialogFrame.h"
+
+namespace orvane {
+
+class TCDForm : public DialogFrame {
+public:
+    TCDForm();
+};
+
+} // namespace orvane

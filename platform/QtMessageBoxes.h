@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/MessageBoxes.h"
+
+namespace orvane {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    MessageAnswer show(const MessageBoxRequest& request) override;
+};
+
+} // namespace orvane

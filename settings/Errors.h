@@ -1,0 +1,53 @@
+#pragma once
+// The errors of the registry, file and conversion layers. Nothing in the
+// program catches them but the application's one error handler.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+class OrvaneError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ERegistryException : public OrvaneError {
+public:
+    using OrvaneError::OrvaneError;
+};
+
+// The store behind the registry could not be read or written as a whole
+// (a broken user.reg, a running wineserver, a full disk).
+class ERegistryStoreError : public ERegistryException {
+public:
+    using ERegistryException::ERegistryException;
+};
+
+class EConvertError : public OrvaneError {
+public:
+    using OrvaneError::OrvaneError;
+};
+
+class EFileError : public OrvaneError {
+public:
+    using OrvaneError::OrvaneError;
+};
+
+// Replaces the first "%s" of a message template by the argument.
+std::string formatMessage(std::string_view messageTemplate, std::string_view argument);
+
+// The error box shows the message with a full stop appended only when its
+// last character sorts after ".".
+std::string withFullStop(std::string message);
+
+namespace messages {
+inline constexpr std::string_view ReadFailed = "Fehler beim Holen der Daten für '%s'";
+inline constexpr std::string_view InvalidType = "Ungültiger Datentyp für '%s'";
+inline constexpr std::string_view WriteFailed = "Fehler beim Setzen der Daten für '%s'";
+inline constexpr std::string_view NotAnInteger = "'%s' ist kein gültiger Integerwert";
+inline constexpr std::string_view FileOpenFailed = "Datei %s kann nicht geöffnet werden";
+inline constexpr std::string_view FileCreateFailed = "Datei %s kann nicht erstellt werden";
+} // namespace messages
+
+} // namespace orvane

@@ -1,0 +1,17 @@
+#pragma once
+// Conversions between the program's UTF-8 text and the registry's UTF-16.
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+std::u16string utf8ToUtf16(std::string_view text);
+// Invalid sequences become U+FFFD.
+std::string utf16ToUtf8(std::u16string_view text);
+
+// Folds case the way the registry compares names: ASCII and the Latin-1
+// letters, which covers every name the game and Orvane use.
+char16_t foldCase(char16_t c);
+std::string foldCase(std::string_view utf8);
+
+} // namespace orvane

@@ -1,0 +1,27 @@
+#include "settings/Errors.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+TEST(ErrorMessages, FullStopOnlyAfterCharactersSortingAfterDot)
+{
+    EXPECT_EQ(withFullStop("Fehler beim Holen der Daten für 'x'"), "Fehler beim Holen der Daten für 'x'");
+    EXPECT_EQ(withFullStop("Datei a.ini kann nicht geöffnet werden"), "Datei a.ini kann nicht geöffnet werden.");
+    EXPECT_EQ(withFullStop("ends in a dot."), "ends in a dot.");
+    EXPECT_EQ(withFullStop("ends in a comma,"), "ends in a comma,");
+    EXPECT_EQ(withFullStop("ends in a digit 1"), "ends in a digit 1.");
+    EXPECT_EQ(withFullStop("endet auf ü"), "endet auf ü.");
+    EXPECT_EQ(withFullStop(""), "");
+}
+
+TEST(ErrorMessages, NameTakesThePlaceOfTheMarker)
+{
+    EXPECT_EQ(formatMessage(messages::InvalidType, "InstallPath"), "Ungültiger Datentyp für 'InstallPath'");
+    EXPECT_EQ(formatMessage(messages::NotAnInteger, "6a"), "'6a' ist kein gültiger Integerwert");
+    EXPECT_EQ(formatMessage(messages::WriteFailed, "%s"), "Fehler beim Setzen der Daten für '%s'");
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,325 @@
+// The promises of the Wine prefix store: one atomic write per command,
+// nobody's change lost, nothing written while Wine runs, nothing broken.
+#include "settings/Errors.h"
+#include "settings/RegistryAccess.h"
+#include "settings/WinePrefixStore.h"
+#include "tests/support/TempPrefix.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+using test::TempPrefix;
+using test::WineHeader;
+
+const std::string Game = "Software\\Blizzard Entertainment\\Warcraft III";
+
+std::string gameFile()
+{
+    return std::string(WineHeader) + "\n"
+           "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1796739014\n"
+           "#time=1dd871dd88b947e\n"
+           "\"keyscroll\"=dword:00000032\n"
+           "\"netgameport\"=dword:000017e0\n"
+           "\n"
+           "[Software\\\\Wine] 1796739014\n"
+           "\"Other\"=hex(b):01,02,03,04,05,06,07,08\n"
+           "\n";
+}
+
+class WineStore : public ::testing::Test {
+protected:
+    void SetUp() override { prefix.writeUserReg(gameFile()); }
+    std::unique_ptr<RegistryAccess> open() const
+    {
+        return std::make_unique<RegistryAccess>(std::make_unique<WinePrefixStore>(prefix.path()));
+    }
+    int32_t readGameplay(const char* name) const
+    {
+        auto fresh = open();
+        fresh->OpenKey(Game + "\\Gameplay", false);
+        return fresh->ReadInteger(name);
+    }
+    template <class Operation>
+    std::string errorOf(Operation operation)
+    {
+        try {
+            operation();
+        } catch (const ERegistryException& error) {
+            return error.what();
+        }
+        return "";
+    }
+
+    TempPrefix prefix;
+};
+
+TEST_F(WineStore, AWriteOutsideACommandReachesTheFileAtOnce)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 77);
+    EXPECT_EQ(readGameplay("keyscroll"), 77);
+}
+
+TEST_F(WineStore, ACommandWritesTheFileOnceAtItsEnd)
+{
+    auto registry = open();
+    RegistryCommand command(*registry);
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 10);
+    registry->OpenKey("Software\\Orvane", true);
+    registry->WriteBool("autoapply", true);
+    registry->CloseKey();
+    EXPECT_EQ(prefix.readUserReg(), gameFile());
+    struct stat before {};
+    ::stat(prefix.userReg().c_str(), &before);
+    command.finish();
+    struct stat after {};
+    ::stat(prefix.userReg().c_str(), &after);
+    EXPECT_NE(before.st_ino, after.st_ino); // replaced by rename, not rewritten in place
+    EXPECT_EQ(readGameplay("keyscroll"), 10);
+    EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+TEST_F(WineStore, WhatACommandWroteBeforeAnErrorStaysWritten)
+{
+    auto registry = open();
+    RegistryCommand command(*registry);
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 12);
+    registry->OpenKey(Game + "\\Video", false);
+    EXPECT_THROW(registry->WriteInteger("gamma", 30), ERegistryException);
+    command.finish();
+    EXPECT_EQ(readGameplay("keyscroll"), 12);
+}
+
+TEST_F(WineStore, KeepsEveryByteItDidNotChange)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("netgameport", 6113);
+    std::string expected = gameFile();
+    expected.replace(expected.find("000017e0"), 8, "000017e1");
+    EXPECT_EQ(prefix.readUserReg(), expected);
+}
+
+TEST_F(WineStore, KeepsTheFilesPermissions)
+{
+    ::chmod(prefix.userReg().c_str(), 0600);
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 1);
+    struct stat info {};
+    ::stat(prefix.userReg().c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(WineStore, ReadsTheFileAgainWhenWineChangedIt)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+    std::string changed = gameFile();
+    changed.replace(changed.find("00000032"), 8, "00000063");
+    prefix.writeUserReg(changed + "[Software\\\\New] 1\n\n");
+    EXPECT_EQ(registry->ReadInteger("keyscroll"), 99);
+    EXPECT_TRUE(registry->KeyExists("Software\\New"));
+}
+
+TEST_F(WineStore, AppliesACommandOnTopOfAFileChangedMeanwhile)
+{
+    auto registry = open();
+    RegistryCommand command(*registry);
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 20);
+    // Wine saves its own change while the command runs.
+    std::string theirs = gameFile();
+    theirs.replace(theirs.find("000017e0"), 8, "00001b58");
+    prefix.writeUserReg(theirs + "[Software\\\\Theirs] 1\n\"kept\"=dword:00000001\n\n");
+    command.finish();
+    EXPECT_EQ(readGameplay("keyscroll"), 20);
+    EXPECT_EQ(readGameplay("netgameport"), 7000);
+    auto fresh = open();
+    fresh->OpenKey("Software\\Theirs", false);
+    EXPECT_EQ(fresh->ReadInteger("kept"), 1);
+}
+
+// A wineserver for the prefix: a child process holding the lock of the
+// server folder, as wineserver does while it runs.
+class FakeWineserver {
+public:
+    explicit FakeWineserver(const std::filesystem::path& prefix)
+    {
+        struct stat info {};
+        ::stat(prefix.c_str(), &info);
+        char name[64];
+        std::snprintf(name, sizeof name, "server-%llx-%llx", (unsigned long long)info.st_dev,
+                      (unsigned long long)info.st_ino);
+        folder_ = std::filesystem::path("/tmp/.wine-" + std::to_string(::getuid())) / name;
+        std::filesystem::create_directories(folder_);
+        int ready[2];
+        if (::pipe(ready) != 0 || ::pipe(stop_) != 0)
+            throw std::runtime_error("pipe");
+        child_ = ::fork();
+        if (child_ == 0) {
+            const int fd = ::open((folder_ / "lock").c_str(), O_CREAT | O_WRONLY, 0600);
+            struct flock lock {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            lock.l_len = 1;
+            ::fcntl(fd, F_SETLK, &lock);
+            char byte = 1;
+            (void)!::write(ready[1], &byte, 1);
+            (void)!::read(stop_[0], &byte, 1);
+            ::_exit(0);
+        }
+        char byte;
+        (void)!::read(ready[0], &byte, 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
+    }
+    ~FakeWineserver()
+    {
+        char byte = 0;
+        (void)!::write(stop_[1], &byte, 1);
+        ::waitpid(child_, nullptr, 0);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+private:
+    std::filesystem::path folder_;
+    pid_t child_ = -1;
+    int stop_[2]{};
+};
+
+TEST_F(WineStore, RefusesToWriteWhileWineRunsForThePrefix)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    {
+        FakeWineserver server(prefix.path());
+        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 5); });
+        EXPECT_NE(message.find(prefix.path().string()), std::string::npos) << message;
+        EXPECT_NE(message.find("wineserver -k"), std::string::npos) << message;
+        EXPECT_EQ(prefix.readUserReg(), gameFile());
+        // The registry in memory is what is on disk again.
+        EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+    }
+    registry->WriteInteger("keyscroll", 6);
+    EXPECT_EQ(readGameplay("keyscroll"), 6);
+}
+
+TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    // The disk is "full" after 100 bytes: the real write system call fails.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &tight);
+    const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 9); });
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_NE(message.find("The file is unchanged"), std::string::npos) << message;
+    EXPECT_NE(message.find(prefix.userReg().string()), std::string::npos) << message;
+    EXPECT_EQ(prefix.readUserReg(), gameFile());
+    EXPECT_EQ(prefix.strayFiles(), 0);
+    EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+}
+
+// Runs check as an unprivileged user when the tests run as root, for whom
+// permissions would not apply.
+void asOrdinaryUser(const std::function<void()>& check)
+{
+    if (::geteuid() != 0) {
+        check();
+        return;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+            ::_exit(3);
+        check();
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the check failed as the user nobody";
+}
+
+TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
+{
+    ::chmod(prefix.userReg().c_str(), 0644);
+    ::chmod(prefix.path().c_str(), 0555);
+    asOrdinaryUser([&] {
+        auto registry = open();
+        registry->OpenKey(Game + "\\Gameplay", false);
+        EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 9); });
+        EXPECT_NE(message.find("cannot create a temporary file in " + prefix.path().string()), std::string::npos)
+            << message;
+        EXPECT_NE(message.find("permissions"), std::string::npos) << message;
+    });
+    EXPECT_EQ(prefix.readUserReg(), gameFile());
+    EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+TEST_F(WineStore, AMissingPrefixFolderIsNamed)
+{
+    RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path() / "nowhere"));
+    const std::string message = errorOf([&] { registry.KeyExists(Game); });
+    EXPECT_NE(message.find((prefix.path() / "nowhere").string() + " does not exist"), std::string::npos) << message;
+    EXPECT_NE(message.find("WINEPREFIX"), std::string::npos);
+}
+
+TEST_F(WineStore, APrefixWithoutUserRegStartsEmptyAndGetsOne)
+{
+    std::filesystem::remove(prefix.userReg());
+    auto registry = open();
+    EXPECT_FALSE(registry->KeyExists(Game));
+    registry->OpenKey("Software\\Orvane", true);
+    registry->WriteString("startparams", "");
+    EXPECT_TRUE(prefix.readUserReg().starts_with("WINE REGISTRY Version 2\n"));
+    EXPECT_TRUE(open()->KeyExists("Software\\Orvane"));
+}
+
+class BrokenFile : public WineStore, public ::testing::WithParamInterface<std::pair<const char*, std::string>> {};
+
+TEST_P(BrokenFile, IsNamedWithItsLineAndNeverOverwritten)
+{
+    const std::string broken = GetParam().second;
+    prefix.writeUserReg(broken);
+    auto registry = open();
+    const std::string message = errorOf([&] { registry->KeyExists(Game); });
+    EXPECT_NE(message.find(prefix.userReg().string() + ", line "), std::string::npos) << message;
+    EXPECT_THROW(registry->OpenKey("Software\\Orvane", true), ERegistryStoreError);
+    EXPECT_EQ(prefix.readUserReg(), broken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenFile,
+    ::testing::Values(std::pair{"Empty", std::string()},
+                      std::pair{"Truncated", gameFile().substr(0, gameFile().find("keyscroll") + 4)},
+                      std::pair{"TruncatedText", std::string(WineHeader) + "[A] 1\n\"x\"=\"half"},
+                      std::pair{"Binary", std::string("WINE REGISTRY Version 2\n\x7f\x45\x4c\x46\x02\x01", 30)},
+                      std::pair{"UnknownHeader", std::string("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER]\n")}),
+    [](const auto& info) { return std::string(info.param.first); });
+
+} // namespace
+} // namespace orvane
