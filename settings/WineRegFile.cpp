@@ -4,6 +4,7 @@
 #include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
 
+#include <array>
 #include <chrono>
 #include <utility>
 #include <cstdio>
@@ -16,14 +17,35 @@ constexpr std::string_view NewFileHeader =
     "WINE REGISTRY Version 2\n"
     ";; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n"
     "\n"
-    "#arch=win64\n";
+    "#arch=win64\n"
+    "\n";
+
+constexpr std::array<int8_t, 256> HexDigits = [] {
+    std::array<int8_t, 256> table{};
+    table.fill(-1);
+    for (int c = '0'; c <= '9'; ++c) table[c] = static_cast<int8_t>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c) table[c] = static_cast<int8_t>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c) table[c] = static_cast<int8_t>(c - 'A' + 10);
+    return table;
+}();
 
 int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+    return HexDigits[static_cast<unsigned char>(c)];
+}
+
+// The length of a value name without escapes or non-ASCII characters,
+// which needs no decoding.
+size_t plainNameLength(std::string_view text, size_t start)
+{
+    size_t end = start;
+    while (end < text.size()) {
+        const auto c = static_cast<unsigned char>(text[end]);
+        if (c == '"' || c == '\\' || c == '\n' || c >= 0x80)
+            break;
+        ++end;
+    }
+    return end - start;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -148,6 +170,15 @@ public:
     void hexBytes(std::vector<uint8_t>* out)
     {
         while (true) {
+            // Wine's own layout first: "xx," without blanks.
+            while (pos_ + 2 < text_.size() && text_[pos_ + 2] == ',') {
+                const int high = hexDigit(text_[pos_]);
+                const int low = hexDigit(text_[pos_ + 1]);
+                if ((high | low) < 0)
+                    break;
+                if (out) out->push_back(static_cast<uint8_t>(high * 16 + low));
+                pos_ += 3;
+            }
             skipBlanks();
             if (atLineEnd())
                 return;
@@ -451,10 +482,14 @@ WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
             if (c == '"' || c == '@') {
                 if (!key)
                     cursor.fail("a value before the first key");
+                const size_t nameStart = cursor.pos() + 1;
+                const std::string_view plainName = all.substr(nameStart, plainNameLength(all, nameStart));
+                const bool plain = c == '"' && nameStart + plainName.size() < all.size() && all[nameStart + plainName.size()] == '"';
                 nameUnits.clear();
-                parseValue(cursor, &nameUnits, nullptr);
+                parseValue(cursor, plain ? nullptr : &nameUnits, nullptr);
                 cursor.nextLine();
-                Item item{true, lineStart, cursor.pos() - lineStart, false, {}, utf16ToUtf8(nameUnits)};
+                Item item{true, lineStart, cursor.pos() - lineStart, false, {},
+                          plain ? std::string(plainName) : utf16ToUtf8(nameUnits)};
                 key->items.push_back(std::move(item));
                 continue;
             }
