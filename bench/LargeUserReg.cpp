@@ -2,6 +2,7 @@
 
 #include "settings/RegistryStore.h"
 #include "settings/Schema.h"
+#include "settings/TextEncoding.h"
 #include "settings/WineRegFile.h"
 
 #include <cstdio>
@@ -15,12 +16,7 @@ std::string largeUserReg(size_t bytes)
     std::mt19937 random(42);
     std::string text = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n";
     const auto dword = [](uint32_t n) { return RegValue{REG_DWORD_TYPE, {uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)}}; };
-    const auto sz = [](const std::string& s) {
-        RegValue value{REG_SZ_TYPE, {}};
-        for (char c : s) value.data.insert(value.data.end(), {uint8_t(c), 0});
-        value.data.insert(value.data.end(), {0, 0});
-        return value;
-    };
+    const auto sz = [](const std::string& s) { return RegValue{REG_SZ_TYPE, utf16leBytes(utf8ToUtf16(s + '\0'))}; };
     for (const auto& key : schema::SettingsKeys) {
         std::string path;
         for (char c : key.path)

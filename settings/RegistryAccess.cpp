@@ -15,14 +15,8 @@ bool isTextType(uint32_t type)
 
 std::string textUpToNul(const std::vector<uint8_t>& data)
 {
-    std::u16string wide;
-    for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        const char16_t c = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-        if (c == 0)
-            break;
-        wide += c;
-    }
-    return utf16ToUtf8(wide);
+    const std::u16string units = utf16leUnits(data);
+    return utf16ToUtf8(std::u16string_view(units).substr(0, units.find(u'\0')));
 }
 
 std::string joinPath(std::string_view parent, std::string_view child)
@@ -130,15 +124,9 @@ void RegistryAccess::write(std::string_view name, const RegValue& value)
 
 void RegistryAccess::WriteString(std::string_view name, std::string_view text)
 {
-    const std::u16string wide = utf8ToUtf16(text);
-    RegValue value{REG_SZ_TYPE, {}};
-    value.data.reserve((wide.size() + 1) * 2);
-    for (char16_t c : wide) {
-        value.data.push_back(static_cast<uint8_t>(c & 0xFF));
-        value.data.push_back(static_cast<uint8_t>(c >> 8));
-    }
-    value.data.push_back(0);
-    value.data.push_back(0);
+    std::u16string units = utf8ToUtf16(text);
+    units.push_back(u'\0');
+    const RegValue value{REG_SZ_TYPE, utf16leBytes(units)};
     write(name, value);
 }
 

@@ -83,6 +83,26 @@ std::string utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
+std::vector<uint8_t> utf16leBytes(std::u16string_view units)
+{
+    std::vector<uint8_t> bytes;
+    bytes.reserve(units.size() * 2);
+    for (char16_t c : units) {
+        bytes.push_back(static_cast<uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(c >> 8));
+    }
+    return bytes;
+}
+
+std::u16string utf16leUnits(const std::vector<uint8_t>& bytes)
+{
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    return units;
+}
+
 char16_t foldCase(char16_t c)
 {
     if (c >= u'A' && c <= u'Z')

@@ -176,7 +176,8 @@ std::optional<RegValue> WinePrefixStore::queryValue(std::string_view path, std::
 
 bool WinePrefixStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
 {
-    if (!current().keyExists(path))
+    // user.reg has no block for the root itself.
+    if (path.empty() || !current().keyExists(path))
         return false;
     record(Change{Change::SetValue, std::string(path), std::string(name), value});
     return true;

@@ -214,17 +214,6 @@ private:
     size_t line_;
 };
 
-std::vector<uint8_t> utf16Bytes(const std::u16string& units)
-{
-    std::vector<uint8_t> bytes;
-    bytes.reserve(units.size() * 2);
-    for (char16_t c : units) {
-        bytes.push_back(static_cast<uint8_t>(c & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(c >> 8));
-    }
-    return bytes;
-}
-
 // Parses the value at the cursor ("name"=data or @=data) up to its line
 // end. Fills name and value when they are not null.
 void parseValue(Cursor& cursor, std::u16string* name, RegValue* value)
@@ -273,7 +262,7 @@ void parseValue(Cursor& cursor, std::u16string* name, RegValue* value)
         cursor.expectLineEnd();
         if (value) {
             text.push_back(0);
-            *value = RegValue{type, utf16Bytes(text)};
+            *value = RegValue{type, utf16leBytes(text)};
         }
         return;
     }
@@ -381,9 +370,8 @@ std::string formatWineValue(std::string_view name, const RegValue& value)
     const auto& data = value.data;
     const bool isText = value.type == REG_SZ_TYPE || value.type == REG_EXPAND_SZ_TYPE || value.type == REG_MULTI_SZ_TYPE;
     if (isText && data.size() >= 2 && data.size() % 2 == 0 && data[data.size() - 1] == 0 && data[data.size() - 2] == 0) {
-        std::u16string units;
-        for (size_t i = 0; i + 2 < data.size(); i += 2)
-            units.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
+        std::u16string units = utf16leUnits(data);
+        units.pop_back(); // the terminating NUL
         if (value.type != REG_SZ_TYPE) {
             char prefix[24];
             std::snprintf(prefix, sizeof prefix, "str(%x):", unsigned(value.type));
@@ -397,12 +385,13 @@ std::string formatWineValue(std::string_view name, const RegValue& value)
         std::snprintf(text, sizeof text, "dword:%08x\n", unsigned(data[0] | (data[1] << 8) | (data[2] << 16) | (uint32_t(data[3]) << 24)));
         return out + text;
     }
-    char prefix[24];
-    if (value.type == REG_BINARY_TYPE)
-        std::snprintf(prefix, sizeof prefix, "hex:");
-    else
+    if (value.type == REG_BINARY_TYPE) {
+        out += "hex:";
+    } else {
+        char prefix[24];
         std::snprintf(prefix, sizeof prefix, "hex(%x):", unsigned(value.type));
-    out += prefix;
+        out += prefix;
+    }
     size_t count = out.size();
     static constexpr char digits[] = "0123456789abcdef";
     for (size_t i = 0; i < data.size(); ++i) {

@@ -1,6 +1,7 @@
 // The registry access contract, run against every store this build has.
 #include "settings/Errors.h"
 #include "settings/RegistryAccess.h"
+#include "settings/TextEncoding.h"
 
 #ifdef _WIN32
 #include "settings/WindowsRegistryStore.h"
@@ -206,12 +207,7 @@ TEST_P(RegistryContract, AMissingKeyFailsAtTheFirstWriteAndCreatesNothing)
 
 RegValue utf16Data(uint32_t type, std::u16string_view units)
 {
-    RegValue value{type, {}};
-    for (char16_t c : units) {
-        value.data.push_back(static_cast<uint8_t>(c & 0xFF));
-        value.data.push_back(static_cast<uint8_t>(c >> 8));
-    }
-    return value;
+    return RegValue{type, utf16leBytes(units)};
 }
 
 TEST_P(RegistryContract, ReadsValuesOfEveryShapeAsStored)

@@ -45,10 +45,7 @@ const std::string Sample = std::string(WineHeader) +
 
 std::u16string textOf(const RegValue& value)
 {
-    std::u16string units;
-    for (size_t i = 0; i + 1 < value.data.size(); i += 2)
-        units.push_back(static_cast<char16_t>(value.data[i] | (value.data[i + 1] << 8)));
-    return units;
+    return utf16leUnits(value.data);
 }
 
 WineRegFile parseSample()
@@ -146,13 +143,8 @@ TEST(WineRegFile, NewKeysAreWrittenInWinesBlockFormat)
 TEST(WineRegFile, WritesValuesAsWineDoes)
 {
     EXPECT_EQ(formatWineValue("n", RegValue{REG_DWORD_TYPE, {0x2a, 0, 0, 0}}), "\"n\"=dword:0000002a\n");
-    const auto text = utf8ToUtf16("Jürgen \"x\" \\y\t漢a");
-    RegValue sz{REG_SZ_TYPE, {}};
-    for (char16_t c : text) {
-        sz.data.push_back(uint8_t(c));
-        sz.data.push_back(uint8_t(c >> 8));
-    }
-    sz.data.insert(sz.data.end(), {0, 0});
+    const std::u16string text = utf8ToUtf16("Jürgen \"x\" \\y\t漢a");
+    RegValue sz{REG_SZ_TYPE, utf16leBytes(text + u'\0')};
     EXPECT_EQ(formatWineValue("", sz), "@=\"J\\xfcrgen \\\"x\\\" \\\\y\\t\\x6f22a\"\n");
     sz.type = REG_EXPAND_SZ_TYPE;
     EXPECT_TRUE(formatWineValue("e", sz).starts_with("\"e\"=str(2):\""));
