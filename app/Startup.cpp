@@ -75,7 +75,9 @@ StartOutcome startProgram(Windows& windows)
     windows.Proginfo = std::make_unique<TProginfo>();
     windows.CDForm = std::make_unique<TCDForm>();
     windows.RenCPForm = std::make_unique<TRenCPForm>();
-    windows.AddBnetForm = std::make_unique<TAddBnetForm>();
+    TMainForm* mainForm = windows.MainForm.get();
+    windows.AddBnetForm = std::make_unique<TAddBnetForm>([mainForm] { mainForm->ReadBnetUsers(); });
+    mainForm->setAddBnetForm(windows.AddBnetForm.get());
     windows.OptForm = std::make_unique<TOptForm>();
     return StartOutcome::Running;
 }

@@ -4,14 +4,14 @@
 #include "app/ProgramInfo.h"
 #include "app/ProgramState.h"
 #include "dialogs/WindowStyle.h"
+#include "dialogs/addbnet.h"
 #include "settings/Schema.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
-#include <QStatusBar>
 
 namespace orvane {
 namespace {
@@ -19,12 +19,6 @@ namespace {
 constexpr int ClientWidth = 894;
 constexpr int ClientHeight = 584;
 constexpr int StatusBarHeight = 17;
-constexpr std::array<int, 3> PanelWidths{350, 175, 250};
-
-QString fromStd(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -40,13 +34,9 @@ TMainForm::TMainForm(QWidget* parent)
     client->setObjectName("ClientArea");
     client->setFixedSize(ClientWidth, ClientHeight - StatusBarHeight);
     setCentralWidget(client);
-
-    Shtdwn = new QPushButton(client);
-    Shtdwn->setObjectName("Shtdwn");
-    Shtdwn->setGeometry(185, 264, 0, 0);
-    Shtdwn->hide();
-    connect(Shtdwn, &QPushButton::clicked, this, &TMainForm::ShtdwnClick);
-
+    buildControls(client);
+    buildMenu();
+    buildFileDialogs();
     buildStatusBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -59,21 +49,9 @@ TMainForm::~TMainForm()
     ShtdwnClick();
 }
 
-void TMainForm::buildStatusBar()
+void TMainForm::setAddBnetForm(TAddBnetForm* form)
 {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName("StatusBar");
-    bar->setFixedHeight(StatusBarHeight);
-    bar->setSizeGripEnabled(false);
-    for (size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(bar);
-        panel->setObjectName(QString("StatusPanel%1").arg(i));
-        panel->setFixedWidth(PanelWidths[i]);
-        panel->setAlignment(Qt::AlignCenter);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        bar->addWidget(panel);
-        panels_[i] = panel;
-    }
+    addBnetForm_ = form;
 }
 
 QString TMainForm::panelText(int panel) const
@@ -97,7 +75,7 @@ void TMainForm::FormCreate()
     state.registry->SetRootKey(RootKey::CurrentUser);
     if (!state.arguments.empty() && state.arguments.front() == "/scrshtemu")
         state.InstallDir = "C:\\Program Files\\Warcraft III";
-    setPanelText(0, "Installed in " + fromStd(state.InstallDir));
+    setPanelText(0, "Installed in " + QString::fromStdString(state.InstallDir));
     state.registry->OpenKey(schema::GameKey, false);
     state.GameExePath = state.registry->ReadString(schema::Program);
     state.registry->CloseKey();
@@ -105,10 +83,22 @@ void TMainForm::FormCreate()
     LoadRegData();
 }
 
-void TMainForm::LoadRegData()
+void TMainForm::AddBnetClick()
 {
-    // Reading the settings into the record and the controls comes with the
-    // window's controls.
+    setEnabled(false);
+    addBnetForm_->open(*this);
+}
+
+void TMainForm::DelBnetClick()
+{
+    ProgramState& state = programState();
+    state.PendingDelete = {BnetName->currentText().toStdString(), true};
+    ReadBnetUsers();
+}
+
+void TMainForm::CMFileReloadCFGClick()
+{
+    LoadRegData();
 }
 
 void TMainForm::CMFileCloseClick()
@@ -143,5 +133,28 @@ void TMainForm::Shutdown()
     }
     QCoreApplication::quit();
 }
+
+// The work of these commands comes with the features that own them: change
+// detection and applying, configuration files, profiles, folders, options,
+// launching, cleanup and the About box.
+void TMainForm::UpdButinvClick() {}
+void TMainForm::GASClick() {}
+void TMainForm::VASClick() {}
+void TMainForm::SASClick() {}
+void TMainForm::MASClick() {}
+void TMainForm::RenameClick() {}
+void TMainForm::CPSClick() {}
+void TMainForm::CPRClick() {}
+void TMainForm::CPLClick() {}
+void TMainForm::CPEClick() {}
+void TMainForm::RemLoFiKeyClick() {}
+void TMainForm::W3IconClick() {}
+void TMainForm::WEIconClick() {}
+void TMainForm::CMFileLoadConfigClick() {}
+void TMainForm::CMFileSaveConfigClick() {}
+void TMainForm::CMOptionsClick() {}
+void TMainForm::CMRegCleanUpClick() {}
+void TMainForm::CMHelpReadmeClick() {}
+void TMainForm::CMHelpInfoClick() {}
 
 } // namespace orvane

@@ -13,4 +13,14 @@ DialogFrame::DialogFrame(const char* objectName, const char* caption, int client
     applyWindowStyle(*this);
 }
 
+void DialogFrame::showOver(const QWidget& mainWindow)
+{
+    QRect frame = frameGeometry();
+    frame.moveCenter(mainWindow.frameGeometry().center());
+    move(frame.topLeft());
+    show();
+    raise();
+    activateWindow();
+}
+
 } // namespace orvane

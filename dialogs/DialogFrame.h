@@ -8,6 +8,10 @@ namespace orvane {
 class DialogFrame : public QDialog {
 public:
     DialogFrame(const char* objectName, const char* caption, int clientWidth, int clientHeight);
+
+protected:
+    // Shows the dialog, not modal, centred on the main window.
+    void showOver(const QWidget& mainWindow);
 };
 
 } // namespace orvane

@@ -111,6 +111,10 @@ inline constexpr std::array<SettingsKey, 5> SettingsKeys{{
     {StringKey, "mas", StringValues},
 }};
 
+// The order in which a load reads the settings keys.
+inline constexpr std::array<const SettingsKey*, 5> LoadOrder{
+    &SettingsKeys[0], &SettingsKeys[3], &SettingsKeys[2], &SettingsKeys[4], &SettingsKeys[1]};
+
 // A folder key: the load reads "Path0", the writers store the same text
 // into "Path0" .. "Path<copies-1>".
 struct FolderKey {

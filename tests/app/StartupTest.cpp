@@ -5,11 +5,14 @@
 #include "app/ProgramState.h"
 #include "app/Startup.h"
 #include "settings/Errors.h"
+#include "settings/Schema.h"
 #include "tests/support/GamePrefix.h"
+#include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -50,10 +53,9 @@ protected:
         windows = std::make_unique<Windows>();
         return startProgram(*windows);
     }
-    void installGame(const char* archiveName = "war3.mpq")
+    void renameArchive(const char* name) const
     {
-        prefix.writeGameKey();
-        test::writeFile(prefix.gameFolder() / archiveName, "mpq");
+        std::filesystem::rename(prefix.gameFolder() / "war3.mpq", prefix.gameFolder() / name);
     }
     QString panel(int index) const { return windows->MainForm->panelText(index); }
 
@@ -75,7 +77,7 @@ TEST_F(Startup, WithoutTheGameKeyOnlyTheFatalMessageAppears)
 
 TEST_F(Startup, AGameFolderWithoutWar3MpqIsNotAnInstallation)
 {
-    installGame("war3.exe");
+    renameArchive("war3.exe");
     EXPECT_EQ(start(), StartOutcome::NotInstalled);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], FatalMessage);
@@ -84,7 +86,7 @@ TEST_F(Startup, AGameFolderWithoutWar3MpqIsNotAnInstallation)
 
 TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
 {
-    installGame("War3.MPQ"); // the game under Wine sees it whatever its case
+    renameArchive("War3.MPQ"); // the game under Wine sees it whatever its case
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_TRUE(boxes.shown.empty());
     const ProgramState& state = programState();
@@ -98,7 +100,8 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
     TMainForm& form = *windows->MainForm;
     EXPECT_EQ(form.windowTitle(), "Orvane");
     EXPECT_EQ(panel(0), QString("Installed in ") + GameFolderWindows);
-    EXPECT_EQ(panel(1), "No configuration loaded!");
+    EXPECT_EQ(panel(1), "No changes have been made!");
+    EXPECT_EQ(panel(2), "No configuration loaded!");
     EXPECT_FALSE(form.isVisible());
 
     const std::vector<std::pair<QWidget*, const char*>> dialogs{
@@ -117,12 +120,13 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
 
 TEST_F(Startup, TheMainWindowHasAFixedClientAreaAndThreeStatusPanels)
 {
-    installGame();
     ASSERT_EQ(start(), StartOutcome::Running);
     TMainForm& form = *windows->MainForm;
     form.show();
     QApplication::processEvents();
-    EXPECT_EQ(form.size(), QSize(894, 584));
+    EXPECT_EQ(form.centralWidget()->width(), 894);
+    EXPECT_EQ(form.centralWidget()->height() + form.statusBar()->height(), 584);
+    EXPECT_EQ(form.size().height(), 584 + form.menuBar()->height());
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -142,7 +146,11 @@ TEST_F(Startup, TheMainWindowHasAFixedClientAreaAndThreeStatusPanels)
 
 TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
 {
-    prefix.writeUserReg(std::string(test::WineHeader) + "[Software\\\\Blizzard Entertainment\\\\Warcraft III] 1\n\n");
+    prefix.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::GameKey, false);
+        registry.DeleteValue(schema::InstallPath);
+        registry.DeleteValue(schema::Program);
+    });
     test::TempPrefix startFolder;
     test::writeFile(startFolder.path() / "war3.mpq", "mpq");
     std::filesystem::current_path(startFolder.path());
@@ -155,8 +163,10 @@ TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
 
 TEST_F(Startup, AnInstallPathThatIsNotTextEndsTheProgramWithAnErrorReport)
 {
-    prefix.writeUserReg(std::string(test::WineHeader) +
-                        "[Software\\\\Blizzard Entertainment\\\\Warcraft III] 1\n\"InstallPath\"=dword:00000001\n\n");
+    prefix.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::GameKey, false);
+        registry.WriteInteger(schema::InstallPath, 1);
+    });
     EXPECT_EQ(start(), StartOutcome::Failed);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Orvane", "Ungültiger Datentyp für 'InstallPath'", MessageIcon::Error,
@@ -175,11 +185,12 @@ TEST_F(Startup, AnUnreadableRegistryFileIsNamedAndNoWindowOpens)
 
 TEST_F(Startup, ScreenshotSwitchReplacesTheFolderShownButNotTheCurrentDirectory)
 {
-    installGame();
     // The game lives elsewhere than the switch pretends.
     std::filesystem::rename(prefix.gameFolder(), prefix.path() / "drive_c" / "WC3");
-    prefix.writeUserReg(std::string(test::WineHeader) +
-                        "[Software\\\\Blizzard Entertainment\\\\Warcraft III] 1\n\"InstallPath\"=\"C:\\\\wc3\"\n\n");
+    prefix.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::GameKey, false);
+        registry.WriteString(schema::InstallPath, "C:\\wc3");
+    });
     ASSERT_EQ(start({"/scrshtemu"}), StartOutcome::Running);
     EXPECT_EQ(panel(0), QString("Installed in ") + GameFolderWindows);
     EXPECT_EQ(programState().EditorExePath, std::string(GameFolderWindows) + "\\World Editor.exe");
@@ -188,7 +199,6 @@ TEST_F(Startup, ScreenshotSwitchReplacesTheFolderShownButNotTheCurrentDirectory)
 
 TEST_F(Startup, ScreenshotSwitchCountsOnlyAsTheFirstArgumentAndExactly)
 {
-    installGame();
     for (const auto& arguments : {std::vector<std::string>{"-x", "/scrshtemu"}, std::vector<std::string>{"/SCRSHTEMU"}}) {
         resetProgramState();
         ASSERT_EQ(start(arguments), StartOutcome::Running);
@@ -200,7 +210,6 @@ TEST_F(Startup, ScreenshotSwitchCountsOnlyAsTheFirstArgumentAndExactly)
 
 TEST_F(Startup, QuitEndsTheEventLoopAndDestroyingTheWindowShutsDown)
 {
-    installGame();
     ASSERT_EQ(start(), StartOutcome::Running);
     QTimer::singleShot(0, windows->MainForm.get(), &TMainForm::CMFileCloseClick);
     QTimer::singleShot(2000, [] { QCoreApplication::exit(99); }); // a guard, should quit fail

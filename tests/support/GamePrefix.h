@@ -1,6 +1,8 @@
 #pragma once
-// A Wine prefix with the game installed in "C:\Program Files\Warcraft III",
-// as the GUI tests start Orvane on it.
+// The demo prefix in a folder of its own: the game installed in
+// "C:\Program Files\Warcraft III" with every setting at its default.
+#include "settings/RegistryAccess.h"
+#include "settings/WinePrefixStore.h"
 #include "tests/support/TempPrefix.h"
 
 #include <filesystem>
@@ -12,9 +14,20 @@ class GamePrefix : public TempPrefix {
 public:
     GamePrefix();
     std::filesystem::path gameFolder() const;
-    // The game key with "InstallPath" and "Program", followed by more keys.
-    void writeGameKey(const std::string& moreKeys = "") const;
+    // Changes values as Wine or the game would, in one write.
+    template <class Change>
+    void edit(Change change) const;
 };
+
+template <class Change>
+void GamePrefix::edit(Change change) const
+{
+    RegistryAccess registry(std::make_unique<WinePrefixStore>(path()));
+    RegistryCommand command(registry);
+    change(registry);
+    registry.CloseKey();
+    command.finish();
+}
 
 inline constexpr const char* GameFolderWindows = "C:\\Program Files\\Warcraft III";
 

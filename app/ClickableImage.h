@@ -1,0 +1,24 @@
+#pragma once
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace orvane {
+
+// A picture that reports a click, like a Windows image control.
+class ClickableImage : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+};
+
+} // namespace orvane

@@ -1,0 +1,82 @@
+// The display modes of the X11 screen's primary output through XRandR, at
+// 32, 16 and 8 bits per pixel each, as Wine reports them to the game.
+#include "platform/PlatformDisplayModes.h"
+
+#include <cstdlib>
+#include <xcb/randr.h>
+#include <xcb/xcb.h>
+
+namespace orvane {
+namespace {
+
+template <class Reply>
+struct Freed {
+    Reply* reply;
+    ~Freed() { std::free(reply); }
+};
+
+uint32_t frequencyOf(const xcb_randr_mode_info_t& mode)
+{
+    uint64_t dots = uint64_t{mode.htotal} * mode.vtotal;
+    if (mode.mode_flags & XCB_RANDR_MODE_FLAG_DOUBLE_SCAN)
+        dots *= 2;
+    if (mode.mode_flags & XCB_RANDR_MODE_FLAG_INTERLACE)
+        dots /= 2;
+    return dots ? static_cast<uint32_t>((mode.dot_clock + dots / 2) / dots) : 0;
+}
+
+std::vector<DisplayMode> queryModes(xcb_connection_t* connection)
+{
+    std::vector<DisplayMode> result;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen)
+        return result;
+    Freed<xcb_randr_get_screen_resources_current_reply_t> resources{xcb_randr_get_screen_resources_current_reply(
+        connection, xcb_randr_get_screen_resources_current(connection, screen->root), nullptr)};
+    if (!resources.reply)
+        return result;
+    Freed<xcb_randr_get_output_primary_reply_t> primary{
+        xcb_randr_get_output_primary_reply(connection, xcb_randr_get_output_primary(connection, screen->root), nullptr)};
+    xcb_randr_output_t output = primary.reply ? primary.reply->output : XCB_NONE;
+    if (output == XCB_NONE && xcb_randr_get_screen_resources_current_outputs_length(resources.reply) > 0)
+        output = xcb_randr_get_screen_resources_current_outputs(resources.reply)[0];
+    if (output == XCB_NONE)
+        return result;
+    Freed<xcb_randr_get_output_info_reply_t> info{xcb_randr_get_output_info_reply(
+        connection, xcb_randr_get_output_info(connection, output, resources.reply->config_timestamp), nullptr)};
+    if (!info.reply)
+        return result;
+    const xcb_randr_mode_info_t* modeInfos = xcb_randr_get_screen_resources_current_modes(resources.reply);
+    const int modeCount = xcb_randr_get_screen_resources_current_modes_length(resources.reply);
+    const xcb_randr_mode_t* outputModes = xcb_randr_get_output_info_modes(info.reply);
+    for (int i = 0; i < xcb_randr_get_output_info_modes_length(info.reply); ++i)
+        for (int m = 0; m < modeCount; ++m)
+            if (modeInfos[m].id == outputModes[i])
+                for (uint32_t depth : {32u, 16u, 8u})
+                    result.push_back({modeInfos[m].width, modeInfos[m].height, depth, frequencyOf(modeInfos[m])});
+    return result;
+}
+
+class XrandrDisplayModes : public DisplayModeSource {
+public:
+    std::vector<DisplayMode> modes() override
+    {
+        if (!std::getenv("DISPLAY"))
+            return {};
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        std::vector<DisplayMode> result;
+        if (!xcb_connection_has_error(connection))
+            result = queryModes(connection);
+        xcb_disconnect(connection);
+        return result;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<DisplayModeSource> platformDisplayModes()
+{
+    return std::make_unique<XrandrDisplayModes>();
+}
+
+} // namespace orvane

@@ -1,0 +1,94 @@
+#include "settings/comfunc.h"
+
+#include "platform/PlatformDisplayModes.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace orvane {
+namespace {
+
+bool matches(const DisplayMode& mode, int32_t width, int32_t height, int32_t bitsPerPixel)
+{
+    // As 64-bit values: a negative argument never equals an unsigned field.
+    return int64_t{width} == int64_t{mode.width} && int64_t{height} == int64_t{mode.height} &&
+           int64_t{bitsPerPixel} == int64_t{mode.bitsPerPixel};
+}
+
+class FixedModes : public DisplayModeSource {
+public:
+    explicit FixedModes(std::vector<DisplayMode> modes) : modes_(std::move(modes)) {}
+    std::vector<DisplayMode> modes() override { return modes_; }
+
+private:
+    std::vector<DisplayMode> modes_;
+};
+
+DisplayModeSource* installed = nullptr;
+
+bool parseNumber(std::string_view& text, char terminator, uint32_t& value)
+{
+    const auto end = text.find(terminator);
+    const std::string_view digits = text.substr(0, end);
+    const auto [ptr, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || ptr != digits.data() + digits.size())
+        return false;
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    return true;
+}
+
+} // namespace
+
+DisplayModeSource& displayModes()
+{
+    if (installed)
+        return *installed;
+    static const std::unique_ptr<DisplayModeSource> fallback = [] () -> std::unique_ptr<DisplayModeSource> {
+        if (const char* env = std::getenv("ORVANE_DISPLAY_MODES"))
+            if (auto modes = parseDisplayModes(env))
+                return std::make_unique<FixedModes>(std::move(*modes));
+        return platformDisplayModes();
+    }();
+    return *fallback;
+}
+
+void installDisplayModeSource(DisplayModeSource* source)
+{
+    installed = source;
+}
+
+integerarray ListRefreshRates(int32_t width, int32_t height, int32_t bitsPerPixel)
+{
+    integerarray rates;
+    for (const DisplayMode& mode : displayModes().modes())
+        if (matches(mode, width, height, bitsPerPixel))
+            rates.push_back(static_cast<int32_t>(mode.frequency));
+    return rates;
+}
+
+int32_t MaxRefreshRate(int32_t width, int32_t height, int32_t bitsPerPixel)
+{
+    int64_t maximum = 0;
+    for (const DisplayMode& mode : displayModes().modes())
+        if (matches(mode, width, height, bitsPerPixel) && int64_t{mode.frequency} > maximum)
+            maximum = mode.frequency;
+    return static_cast<int32_t>(maximum);
+}
+
+std::optional<std::vector<DisplayMode>> parseDisplayModes(std::string_view text)
+{
+    std::vector<DisplayMode> modes;
+    while (!text.empty()) {
+        const auto end = text.find(',');
+        std::string_view item = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        DisplayMode mode;
+        if (!parseNumber(item, 'x', mode.width) || !parseNumber(item, 'x', mode.height) ||
+            !parseNumber(item, '@', mode.bitsPerPixel) || !parseNumber(item, ',', mode.frequency) || !item.empty())
+            return std::nullopt;
+        modes.push_back(mode);
+    }
+    return modes;
+}
+
+} // namespace orvane

@@ -1,0 +1,10 @@
+#pragma once
+// Readable failure messages for Qt values.
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
