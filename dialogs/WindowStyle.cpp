@@ -9,8 +9,15 @@ namespace orvane {
 
 void applyWindowStyle(QWidget& window)
 {
-    QFont font = QFontDatabase::families().contains("MS Sans Serif") ? QFont("MS Sans Serif")
-                                                                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // The nearest faces first, by width: the layout is measured for "MS Sans Serif".
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    const QStringList available = QFontDatabase::families();
+    for (const char* family : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Helvetica"}) {
+        if (available.contains(family)) {
+            font = QFont(family);
+            break;
+        }
+    }
     font.setPointSize(8);
     font.setWeight(QFont::Normal);
     font.setItalic(false);

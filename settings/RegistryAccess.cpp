@@ -101,7 +101,9 @@ std::string RegistryAccess::ReadString(std::string_view name)
 int32_t RegistryAccess::ReadInteger(std::string_view name)
 {
     const auto value = current_ ? store_->queryValue(*current_, name) : std::nullopt;
-    if (!value || value->data.size() > 4)
+    // Sized as the ANSI interface reports text: one byte a character.
+    const size_t size = value && isTextType(value->type) ? value->data.size() / 2 : value ? value->data.size() : 0;
+    if (!value || size > 4)
         throw ERegistryException(formatMessage(messages::ReadFailed, name));
     if (value->type != REG_DWORD_TYPE)
         throw ERegistryException(formatMessage(messages::InvalidType, name));

@@ -1,14 +1,8 @@
 // Program start as a player meets it: the installation check, the windows,
 // the start-up variables, the error box and the way out.
-#include "app/ErrorHandler.h"
 #include "app/ProgramInfo.h"
-#include "app/ProgramState.h"
-#include "app/Startup.h"
 #include "settings/Errors.h"
-#include "settings/Schema.h"
-#include "tests/support/GamePrefix.h"
-#include "tests/support/QtPrinting.h"
-#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/app/OrvaneFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,7 +11,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 namespace orvane {
 namespace {
@@ -31,38 +24,12 @@ const MessageBoxRequest FatalMessage{
         MaintainerAddress + ".",
     MessageIcon::Information, MessageButtons::Ok};
 
-class Startup : public ::testing::Test {
+class Startup : public test::OrvaneFixture {
 protected:
-    void SetUp() override
-    {
-        startedIn = std::filesystem::current_path();
-        ::setenv("WINEPREFIX", prefix.path().c_str(), 1);
-        installMessageBoxes(&boxes);
-        resetProgramState();
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        std::filesystem::current_path(startedIn);
-        resetProgramState();
-        installMessageBoxes(nullptr);
-    }
-    StartOutcome start(std::vector<std::string> arguments = {})
-    {
-        programState().arguments = std::move(arguments);
-        windows = std::make_unique<Windows>();
-        return startProgram(*windows);
-    }
     void renameArchive(const char* name) const
     {
         std::filesystem::rename(prefix.gameFolder() / "war3.mpq", prefix.gameFolder() / name);
     }
-    QString panel(int index) const { return windows->MainForm->panelText(index); }
-
-    test::GamePrefix prefix;
-    test::RecordingMessageBoxes boxes;
-    std::filesystem::path startedIn;
-    std::unique_ptr<Windows> windows;
 };
 
 TEST_F(Startup, WithoutTheGameKeyOnlyTheFatalMessageAppears)

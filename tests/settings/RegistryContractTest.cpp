@@ -116,6 +116,11 @@ TEST_P(RegistryContract, ReadIntegerRefusesTextAndMissingValues)
     ASSERT_TRUE(registry->OpenKey(path("Numbers"), true));
     registry->WriteString("text", "1");
     expectError([&] { registry->ReadInteger("text"); }, messages::InvalidType, "text");
+    // Text counts one byte a character, as the ANSI interface reports it.
+    registry->WriteString("four", "6112");
+    expectError([&] { registry->ReadInteger("four"); }, messages::ReadFailed, "four");
+    registry->WriteString("three", "611");
+    expectError([&] { registry->ReadInteger("three"); }, messages::InvalidType, "three");
     expectError([&] { registry->ReadBool("text"); }, messages::InvalidType, "text");
     expectError([&] { registry->ReadInteger("missing"); }, messages::ReadFailed, "missing");
     registry->WriteInteger("negative", -6112);
