@@ -78,17 +78,20 @@ int32_t MaxRefreshRate(int32_t width, int32_t height, int32_t bitsPerPixel)
 std::optional<std::vector<DisplayMode>> parseDisplayModes(std::string_view text)
 {
     std::vector<DisplayMode> modes;
-    while (!text.empty()) {
-        const auto end = text.find(',');
-        std::string_view item = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (text.empty())
+        return modes;
+    while (true) {
+        const auto comma = text.find(',');
+        std::string_view item = text.substr(0, comma);
         DisplayMode mode;
         if (!parseNumber(item, 'x', mode.width) || !parseNumber(item, 'x', mode.height) ||
             !parseNumber(item, '@', mode.bitsPerPixel) || !parseNumber(item, ',', mode.frequency) || !item.empty())
             return std::nullopt;
         modes.push_back(mode);
+        if (comma == std::string_view::npos)
+            return modes;
+        text.remove_prefix(comma + 1);
     }
-    return modes;
 }
 
 } // namespace orvane
