@@ -16,6 +16,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/orvane_bench
+	$(BUILD)/bench/orvane_startup_bench
 
 build: packages
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

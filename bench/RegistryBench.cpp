@@ -67,5 +67,3 @@ BENCHMARK(CommandWritingGameValues)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvane::bench
-
-BENCHMARK_MAIN();
