@@ -134,14 +134,9 @@ void TMainForm::Shutdown()
     QCoreApplication::quit();
 }
 
-// The work of these commands comes with the features that own them: change
-// detection and applying, configuration files, profiles, folders, options,
-// launching, cleanup and the About box.
-void TMainForm::UpdButinvClick() {}
-void TMainForm::GASClick() {}
-void TMainForm::VASClick() {}
-void TMainForm::SASClick() {}
-void TMainForm::MASClick() {}
+// The work of these commands comes with the features that own them:
+// configuration files, profiles, folders, options, launching, cleanup and
+// the About box.
 void TMainForm::RenameClick() {}
 void TMainForm::CPSClick() {}
 void TMainForm::CPRClick() {}

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <string_view>
 
 class QAction;
 class QCheckBox;
@@ -33,6 +34,8 @@ public:
     void LoadRegData();
     void ReadBnetUsers();
     void UseRegData();
+    void ChangeSettings();
+    void SaveSettings(std::string_view group);
     void Shutdown();
 
 public slots:
@@ -76,6 +79,7 @@ private:
     void buildStatusBar();
     void connectChangeEvents();
     void presentRefreshRates();
+    void rebuildRefreshRates();
 
     std::array<QLabel*, 3> panels_{};
     TAddBnetForm* addBnetForm_ = nullptr;

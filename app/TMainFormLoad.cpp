@@ -2,6 +2,7 @@
 // names and the presentation of the record in the controls.
 #include "app/AccountNames.h"
 #include "app/ProgramState.h"
+#include "app/Resolutions.h"
 #include "app/TMainForm.h"
 #include "settings/SettingsRegistry.h"
 #include "settings/comfunc.h"
@@ -17,9 +18,6 @@
 
 namespace orvane {
 namespace {
-
-constexpr std::array<std::pair<int32_t, int32_t>, 8> Resolutions{
-    {{640, 480}, {720, 576}, {800, 600}, {1024, 768}, {1152, 864}, {1280, 960}, {1280, 1024}, {1600, 1200}}};
 
 std::string bnetValueName(size_t index)
 {
@@ -222,6 +220,7 @@ void TMainForm::UseRegData()
 
     state.ControlsFilled = true;
     setPanelText(1, "No changes have been made!");
+    ChangeSettings();
 }
 
 void TMainForm::presentRefreshRates()

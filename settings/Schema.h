@@ -111,9 +111,15 @@ inline constexpr std::array<SettingsKey, 5> SettingsKeys{{
     {StringKey, "mas", StringValues},
 }};
 
+inline constexpr const SettingsKey& GameplaySettings = SettingsKeys[0];
+inline constexpr const SettingsKey& VideoSettings = SettingsKeys[1];
+inline constexpr const SettingsKey& SoundSettings = SettingsKeys[2];
+inline constexpr const SettingsKey& MiscSettings = SettingsKeys[3];
+inline constexpr const SettingsKey& StringSettings = SettingsKeys[4];
+
 // The order in which a load reads the settings keys.
-inline constexpr std::array<const SettingsKey*, 5> LoadOrder{
-    &SettingsKeys[0], &SettingsKeys[3], &SettingsKeys[2], &SettingsKeys[4], &SettingsKeys[1]};
+inline constexpr std::array<const SettingsKey*, 5> LoadOrder{&GameplaySettings, &MiscSettings, &SoundSettings,
+                                                              &StringSettings, &VideoSettings};
 
 // A folder key: the load reads "Path0", the writers store the same text
 // into "Path0" .. "Path<copies-1>".

@@ -10,4 +10,12 @@ void readSetting(RegistryAccess& registry, const schema::SettingValue& value, Se
         record.*std::get<schema::TextField>(value.field) = registry.ReadString(value.name);
 }
 
+void writeSetting(RegistryAccess& registry, const schema::SettingValue& value, const SettingsSnapshot& record)
+{
+    if (const auto* field = std::get_if<schema::IntegerField>(&value.field))
+        registry.WriteInteger(value.name, record.*(*field));
+    else
+        registry.WriteString(value.name, record.*std::get<schema::TextField>(value.field));
+}
+
 } // namespace orvane
