@@ -16,7 +16,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/orvane_bench
-	$(BUILD)/bench/orvane_startup_bench
+	$(BUILD)/bench/orvane_window_bench
 
 build: packages
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,13 +1,19 @@
-// From creating the windows to the main window shown and filled, on the
-// demo prefix and on one whose user.reg has grown to 10 MB.
+// The window on the demo prefix and on one whose user.reg has grown to
+// 10 MB: from creating the windows to the window shown and filled, and one
+// keystroke with auto-apply on.
 #include "app/OrvaneApplication.h"
 #include "app/ProgramState.h"
 #include "app/Startup.h"
 #include "bench/LargeUserReg.h"
 #include "platform/MessageBoxes.h"
+#include "settings/RegistryAccess.h"
+#include "settings/Schema.h"
+#include "settings/WinePrefixStore.h"
 #include "tools/DemoPrefix.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -58,6 +64,37 @@ void StartToWindowShown(benchmark::State& state)
     std::filesystem::remove_all(prefix);
 }
 BENCHMARK(StartToWindowShown)->Arg(0)->Arg(10)->ArgName("extra_MB")->Unit(benchmark::kMillisecond);
+
+// Each keystroke in an edit writes all groups and flushes the file once.
+void AutoApplyKeystroke(benchmark::State& state)
+{
+    const std::filesystem::path prefix = makePrefix(10u << 20);
+    {
+        RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix));
+        registry.OpenKey(schema::OrvaneKey, true);
+        registry.WriteBool(schema::AutoApply, true);
+    }
+    ::setenv("WINEPREFIX", prefix.c_str(), 1);
+    const auto startedIn = std::filesystem::current_path();
+    NoBoxes boxes;
+    installMessageBoxes(&boxes);
+    resetProgramState();
+    {
+        Windows windows;
+        if (startProgram(windows) != StartOutcome::Running)
+            state.SkipWithError("Orvane did not start");
+        windows.MainForm->show();
+        auto* name = windows.MainForm->findChild<QLineEdit*>("LANName");
+        bool grow = true;
+        for (auto _ : state) {
+            QTest::keyClick(name, grow ? Qt::Key_A : Qt::Key_Backspace);
+            grow = !grow;
+        }
+    }
+    std::filesystem::current_path(startedIn);
+    std::filesystem::remove_all(prefix);
+}
+BENCHMARK(AutoApplyKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvane::bench
