@@ -2,7 +2,7 @@
 BUILD := build
 PREFIX := $(BUILD)/demo-prefix
 JOBS := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev \
+PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev
 
 .PHONY: run test bench packages build

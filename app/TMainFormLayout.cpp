@@ -89,9 +89,12 @@ QPushButton* applyButton(QWidget* parent, const char* name, int x, int y)
     return button(parent, name, "Apply Settings", x, y, 153, ApplyHint, 25);
 }
 
+// Wide enough for "100": the caption follows the slider.
 QLabel* countLabel(QWidget* parent, const char* name, int x, int y)
 {
-    return label(parent, name, "1", x, y);
+    QLabel* count = label(parent, name, "1", x, y);
+    count->resize(24, count->height());
+    return count;
 }
 
 } // namespace
