@@ -1,29 +1,42 @@
 # The two set-up commands of the README, and a benchmark run.
 BUILD := build
 PREFIX := $(BUILD)/demo-prefix
+WINDOWS := $(BUILD)/windows
 JOBS := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev fonts-liberation \
-            libgtest-dev libgmock-dev libbenchmark-dev
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev fonts-liberation \
+                libgtest-dev libgmock-dev libbenchmark-dev
+# The Windows build of the core, run under Wine.
+TEST_PACKAGES := $(RUN_PACKAGES) g++-mingw-w64-x86-64 googletest wine wine64
 
-.PHONY: run test bench packages build
+.PHONY: run test bench build windows
 
+run: PACKAGES := $(RUN_PACKAGES)
 run: build
 	@test -f $(PREFIX)/user.reg || $(BUILD)/make_demo_prefix $(PREFIX)
 	WINEPREFIX=$(abspath $(PREFIX)) $(BUILD)/orvane
 
-test: build
+test: PACKAGES := $(TEST_PACKAGES)
+test: build windows
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+bench: PACKAGES := $(RUN_PACKAGES)
 bench: build
 	$(BUILD)/bench/orvane_bench
 	$(BUILD)/bench/orvane_window_bench
 
 build: packages
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DORVANE_WINDOWS_TESTS=$(abspath $(WINDOWS))/tests/orvane_core_tests.exe
 	cmake --build $(BUILD) -j$(JOBS)
+
+windows: packages
+	cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DORVANE_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WINDOWS) -j$(JOBS)
 
 # Installs the Debian packages that are missing when run as root; otherwise
 # prints the command that would.
+.PHONY: packages
 packages:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \

@@ -1,0 +1,135 @@
+// Orvane's Wine store against Wine itself: what Wine's reg writes, Orvane
+// reads; what Orvane writes, Wine reports and keeps; and no write while a
+// wineserver holds the registry.
+#include "settings/Errors.h"
+#include "settings/TextEncoding.h"
+#include "tests/support/TempPrefix.h"
+#include "tests/wine/WinePrefixFixture.h"
+
+#include <algorithm>
+
+namespace orvane::test {
+namespace {
+
+const std::string Tricky = "Jürgen \"x\" \\y 漢";
+
+class WineRoundTrip : public WinePrefixTest {
+protected:
+    // reg export's file, UTF-16 with a byte-order mark, as UTF-8.
+    std::string exported(const std::string& key) const
+    {
+        const std::filesystem::path file = prefix().parent_path() / "orvane-export.reg";
+        std::filesystem::remove(file);
+        std::string windowsPath = "Z:" + file.string();
+        std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+        std::string output;
+        EXPECT_EQ(wine({"reg", "export", key, windowsPath, "/y"}, &output), 0) << output;
+        const std::string bytes = readFile(file);
+        std::filesystem::remove(file);
+        const std::u16string units = utf16leUnits(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        return utf16ToUtf8(units.substr(units.empty() || units[0] != 0xFEFF ? 0 : 1));
+    }
+};
+
+TEST_F(WineRoundTrip, WhatRegAddWritesOrvaneReadsExactly)
+{
+    const std::string key = std::string(WineKey);
+    std::string output;
+    ASSERT_EQ(wine({"reg", "add", key, "/v", "Text", "/t", "REG_SZ", "/d", Tricky, "/f"}, &output), 0) << output;
+    ASSERT_EQ(wine({"reg", "add", key, "/v", "Expand", "/t", "REG_EXPAND_SZ", "/d", "%SystemRoot%\\fonts", "/f"}), 0);
+    ASSERT_EQ(wine({"reg", "add", key, "/v", "Number", "/t", "REG_DWORD", "/d", "42", "/f"}), 0);
+    ASSERT_EQ(wine({"reg", "add", key, "/v", "Blob", "/t", "REG_BINARY", "/d", "0a0b0c0d0e", "/f"}), 0);
+    ASSERT_EQ(wine({"reg", "add", key + "\\A\\B\\C\\D", "/v", "Deep", "/t", "REG_SZ", "/d", "deep", "/f"}), 0);
+
+    WinePrefixStore store(prefix());
+    const auto blob = store.queryValue(Key, "Blob");
+    ASSERT_TRUE(blob);
+    EXPECT_EQ(*blob, (RegValue{REG_BINARY_TYPE, {0x0a, 0x0b, 0x0c, 0x0d, 0x0e}}));
+    auto registry = orvane();
+    ASSERT_TRUE(registry->OpenKey(Key, false));
+    EXPECT_EQ(registry->ReadString("Text"), Tricky);
+    EXPECT_EQ(registry->ReadString("Expand"), "%SystemRoot%\\fonts");
+    EXPECT_EQ(registry->ReadInteger("Number"), 42);
+    ASSERT_TRUE(registry->OpenKey(std::string(Key) + "\\a\\b\\c\\d", false));
+    EXPECT_EQ(registry->ReadString("deep"), "deep");
+    EXPECT_TRUE(registry->KeyExists(std::string(Key) + "\\A\\B"));
+}
+
+TEST_F(WineRoundTrip, WhatOrvaneWritesAndDeletesWineReports)
+{
+    {
+        auto registry = orvane();
+        RegistryCommand command(*registry);
+        registry->OpenKey(std::string(Key) + "\\Kept", true);
+        registry->WriteString("Text", Tricky);
+        registry->WriteInteger("Number", 42);
+        registry->WriteBool("Flag", true);
+        registry->WriteString("Empty", "");
+        registry->WriteString("Gone", "x");
+        registry->DeleteValue("Gone");
+        registry->OpenKey(std::string(Key) + "\\Tree\\Sub", true);
+        registry->WriteString("v", "1");
+        registry->CloseKey();
+        registry->DeleteKey(std::string(Key) + "\\Tree");
+        command.finish();
+    }
+    const std::string text = exported(WineKey);
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\OrvaneRoundTrip\\Kept]"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Text\"=\"Jürgen \\\"x\\\" \\\\y 漢\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Number\"=dword:0000002a"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Flag\"=dword:00000001"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Empty\"=\"\""), std::string::npos) << text;
+    EXPECT_EQ(text.find("Gone"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Tree"), std::string::npos) << text;
+
+    std::string output;
+    EXPECT_EQ(wine({"reg", "query", std::string(WineKey) + "\\Kept", "/v", "Number"}, &output), 0);
+    EXPECT_NE(output.find("0x2a"), std::string::npos) << output;
+}
+
+TEST_F(WineRoundTrip, AUserRegThatWineRewroteLosesNothingOrvaneWrote)
+{
+    {
+        auto registry = orvane();
+        RegistryCommand command(*registry);
+        registry->OpenKey(std::string(Key) + "\\Orvane", true);
+        registry->WriteString("Text", Tricky);
+        registry->WriteInteger("Negative", -6112);
+        registry->WriteString("Empty", "");
+        registry->OpenKey(std::string(Key) + "\\Orvane\\BnetUsers", true);
+        registry->CloseKey();
+        command.finish();
+    }
+    const std::string before = readFile(prefix() / "user.reg");
+    ASSERT_EQ(wine({"reg", "add", std::string(WineKey) + "\\Other", "/v", "x", "/d", "y", "/f"}), 0);
+    const std::string after = readFile(prefix() / "user.reg");
+    ASSERT_NE(after, before); // Wine wrote the file itself
+    ASSERT_NE(after.find("[Software\\\\OrvaneRoundTrip\\\\Other]"), std::string::npos);
+
+    auto registry = orvane();
+    ASSERT_TRUE(registry->OpenKey(std::string(Key) + "\\Orvane", false));
+    EXPECT_EQ(registry->ReadString("Text"), Tricky);
+    EXPECT_EQ(registry->ReadInteger("Negative"), -6112);
+    EXPECT_TRUE(registry->ValueExists("Empty"));
+    EXPECT_TRUE(registry->KeyExists(std::string(Key) + "\\Orvane\\BnetUsers"));
+}
+
+TEST_F(WineRoundTrip, OrvaneRefusesToWriteWhileAWineserverRuns)
+{
+    ASSERT_EQ(runProgram({"wineserver", "-p"}), 0);
+    const std::string before = readFile(prefix() / "user.reg");
+    std::string message;
+    try {
+        orvane()->OpenKey(std::string(Key) + "\\WhileRunning", true);
+    } catch (const ERegistryStoreError& error) {
+        message = error.what();
+    }
+    runProgram({"wineserver", "-k"});
+    waitForWineserver();
+    EXPECT_NE(message.find("Wine is running for the prefix " + prefix().string()), std::string::npos) << message;
+    EXPECT_EQ(readFile(prefix() / "user.reg"), before);
+    EXPECT_TRUE(orvane()->OpenKey(std::string(Key) + "\\AfterIt", true));
+}
+
+} // namespace
+} // namespace orvane::test
