@@ -25,7 +25,7 @@ void showFatalMessage()
                          MessageIcon::Information, MessageButtons::Ok});
 }
 
-// Steps 1 to 6: false when the fatal message was shown.
+// The installation check: false when the game is not installed for this user.
 bool checkInstallation(ProgramState& state)
 {
     state.StartDir = std::filesystem::current_path().string();
