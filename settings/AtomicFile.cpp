@@ -62,13 +62,21 @@ void replaceFileAtomically(const std::filesystem::path& target, std::string_view
             failWith(n < 0 ? errno : ENOSPC, "cannot write " + temp.path());
         written += static_cast<size_t>(n);
     }
+    // The old file's permissions, or for a new file those any program would give it.
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        if (::fchmod(temp.fd(), old.st_mode & 07777) != 0)
-            failWith(errno, "cannot set the permissions of " + temp.path());
-        if (::geteuid() == 0)
-            (void)::fchown(temp.fd(), old.st_uid, old.st_gid); // keep the owner when root edits a user's prefix
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    mode_t mode = 0;
+    if (replacing) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
     }
+    if (::fchmod(temp.fd(), mode) != 0)
+        failWith(errno, "cannot set the permissions of " + temp.path());
+    if (replacing && ::geteuid() == 0)
+        (void)::fchown(temp.fd(), old.st_uid, old.st_gid); // keep the owner when root edits a user's prefix
     if (::fdatasync(temp.fd()) != 0)
         failWith(errno, "cannot flush " + temp.path() + " to disk");
     temp.closeChecked();

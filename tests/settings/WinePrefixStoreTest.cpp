@@ -296,6 +296,11 @@ TEST_F(WineStore, APrefixWithoutUserRegStartsEmptyAndGetsOne)
     registry->OpenKey("Software\\Orvane", true);
     registry->WriteString("startparams", "");
     EXPECT_TRUE(prefix.readUserReg().starts_with("WINE REGISTRY Version 2\n"));
+    struct stat info {};
+    ::stat(prefix.userReg().c_str(), &info);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask); // not the temporary file's 0600
     EXPECT_TRUE(open()->KeyExists("Software\\Orvane"));
 }
 
