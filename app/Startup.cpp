@@ -44,17 +44,6 @@ bool checkInstallation(ProgramState& state)
 
 } // namespace
 
-Windows::~Windows()
-{
-    // The dialogs go first; destroying the main window runs Shutdown.
-    OptForm.reset();
-    AddBnetForm.reset();
-    RenCPForm.reset();
-    CDForm.reset();
-    Proginfo.reset();
-    MainForm.reset();
-}
-
 StartOutcome startProgram(Windows& windows)
 {
     ProgramState& state = programState();

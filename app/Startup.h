@@ -11,7 +11,9 @@
 
 namespace orvane {
 
-// Each window once, from start to exit, in the order of creation.
+// Each window once, from start to exit, in the order of creation. Members
+// go in reverse order: the dialogs first, then the main window, whose
+// destruction runs Shutdown.
 struct Windows {
     std::unique_ptr<TMainForm> MainForm;
     std::unique_ptr<TProginfo> Proginfo;
@@ -19,7 +21,6 @@ struct Windows {
     std::unique_ptr<TRenCPForm> RenCPForm;
     std::unique_ptr<TAddBnetForm> AddBnetForm;
     std::unique_ptr<TOptForm> OptForm;
-    ~Windows();
 };
 
 enum class StartOutcome {

@@ -78,6 +78,8 @@ private:
     void buildFileDialogs();
     void buildStatusBar();
     void connectChangeEvents();
+    // RefreshRateList for the record's screen mode, as RRCombo's item texts.
+    QStringList listRefreshRates();
     void presentRefreshRates();
     void rebuildRefreshRates();
 

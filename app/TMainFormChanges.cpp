@@ -134,10 +134,8 @@ void TMainForm::rebuildRefreshRates()
 {
     ProgramState& state = programState();
     const SettingsSnapshot& record = state.settings;
-    state.RefreshRateList = ListRefreshRates(record.reswidth, record.resheight, record.colordepth);
     RRCombo->clear();
-    for (int32_t rate : state.RefreshRateList)
-        RRCombo->addItem(QString::number(rate) + " Hz");
+    RRCombo->addItems(listRefreshRates());
     int selected = -1;
     if (MaxRefreshRate(record.reswidth, record.resheight, record.colordepth) < record.refreshrate) {
         selected = RRCombo->count() > 0 ? 0 : -1;

@@ -223,7 +223,7 @@ void TMainForm::UseRegData()
     ChangeSettings();
 }
 
-void TMainForm::presentRefreshRates()
+QStringList TMainForm::listRefreshRates()
 {
     ProgramState& state = programState();
     const SettingsSnapshot& record = state.settings;
@@ -231,7 +231,14 @@ void TMainForm::presentRefreshRates()
     QStringList items;
     for (int32_t rate : state.RefreshRateList)
         items << QString::number(rate) + " Hz";
-    appendKeepingSelection(RRCombo, items);
+    return items;
+}
+
+void TMainForm::presentRefreshRates()
+{
+    ProgramState& state = programState();
+    const SettingsSnapshot& record = state.settings;
+    appendKeepingSelection(RRCombo, listRefreshRates());
     if (MaxRefreshRate(record.reswidth, record.resheight, record.colordepth) >= record.refreshrate)
         for (size_t i = 0; i < state.RefreshRateList.size(); ++i)
             if (state.RefreshRateList[i] == record.refreshrate)

@@ -185,7 +185,7 @@ bool WinePrefixStore::setValue(std::string_view path, std::string_view name, con
 
 bool WinePrefixStore::deleteValue(std::string_view path, std::string_view name)
 {
-    if (!current().queryValue(path, name))
+    if (!current().hasValue(path, name))
         return false;
     record(Change{Change::DeleteValue, std::string(path), std::string(name), {}});
     return true;

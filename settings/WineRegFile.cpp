@@ -611,6 +611,12 @@ std::optional<RegValue> WineRegFile::queryValue(std::string_view path, std::stri
     return value;
 }
 
+bool WineRegFile::hasValue(std::string_view path, std::string_view name) const
+{
+    const Key* key = findKey(path);
+    return key && findItem(*key, name);
+}
+
 void WineRegFile::setValue(std::string_view path, std::string_view name, const RegValue& value)
 {
     Key* key = findKey(path);

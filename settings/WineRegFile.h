@@ -25,6 +25,7 @@ public:
     bool keyExists(std::string_view path) const;
     void createKey(std::string_view path);
     std::optional<RegValue> queryValue(std::string_view path, std::string_view name) const;
+    bool hasValue(std::string_view path, std::string_view name) const;
     // Creates the key when it does not exist.
     void setValue(std::string_view path, std::string_view name, const RegValue& value);
     bool deleteValue(std::string_view path, std::string_view name);

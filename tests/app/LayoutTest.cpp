@@ -141,9 +141,11 @@ TEST_F(Layout, HintsAreToolTipsAndLabelsHaveNone)
 {
     for (const char* name : {"AmbCB", "MidiCB", "SoftMidiCB", "VESGroupBox", "GroupBox1"})
         EXPECT_TRUE(control(name)->toolTip().isEmpty()) << name;
-    for (auto* label : form().findChildren<QLabel*>())
-        if (!label->inherits("orvane::ClickableImage"))
+    for (auto* label : form().findChildren<QLabel*>()) {
+        if (!label->inherits("orvane::ClickableImage")) {
             EXPECT_TRUE(label->toolTip().isEmpty()) << label->objectName().toStdString();
+        }
+    }
     EXPECT_EQ(control("W3Icon")->toolTip(), "Click here to run Warcraft III");
     EXPECT_EQ(control("AddBnet")->toolTip(),
               "If you click her you'll be asked for the new account name. If you confirm this, it'll be added to the "
