@@ -26,12 +26,12 @@ bench: build
 
 build: packages
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DORVANE_WINDOWS_TESTS=$(abspath $(WINDOWS))/tests/orvane_core_tests.exe
+	  -DORVANE_WINDOWS_BUILD=$(abspath $(WINDOWS))
 	cmake --build $(BUILD) -j$(JOBS)
 
 windows: packages
 	cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	  -DORVANE_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Release
+	-DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS) -j$(JOBS)
 
 # Installs the Debian packages that are missing when run as root; otherwise

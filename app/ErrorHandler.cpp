@@ -1,5 +1,7 @@
 #include "app/ErrorHandler.h"
 
+#include "controls/Dispatch.h"
+
 #include "app/ProgramInfo.h"
 #include "app/ProgramState.h"
 #include "platform/MessageBoxes.h"
@@ -35,6 +37,11 @@ void endRegistryCommand()
         commandRegistry = nullptr;
     if (registry && registry == programState().registry.get())
         registry->endCommand();
+}
+
+void dispatchEvent(const std::function<void()>& handler)
+{
+    runGuarded(handler);
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide variables: each exists once, from start to exit, and is
 // used on the user-interface thread only.
+#include "controls/Toolkit.h"
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsSnapshot.h"
 
@@ -21,6 +22,7 @@ struct PendingAccountName {
 
 struct ProgramState {
     std::vector<std::string> arguments; // without the program name
+    Toolkit* toolkit = nullptr;
     std::unique_ptr<RegistryAccess> registry;
     std::string StartDir;
     std::string InstallDir;

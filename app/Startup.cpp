@@ -1,11 +1,10 @@
 #include "app/Startup.h"
 
 #include "app/ErrorHandler.h"
-#include "app/OrvaneApplication.h"
 #include "app/ProgramInfo.h"
 #include "app/ProgramState.h"
 #include "platform/HostPaths.h"
-#include "platform/QtMessageBoxes.h"
+#include "platform/MessageBoxes.h"
 #include "settings/DefaultStore.h"
 #include "settings/Schema.h"
 
@@ -42,11 +41,26 @@ bool checkInstallation(ProgramState& state)
     return containsFile(std::filesystem::current_path(), "war3.mpq");
 }
 
+// The dialogs whose controls come with the features that use them.
+const WindowSpec ProginfoLayout = plainDialog("Proginfo", "Info about Orvane", 273, 120);
+const WindowSpec CDFormLayout = plainDialog("CDForm", "Choose Directory", 241, 305);
+const WindowSpec RenCPFormLayout = plainDialog("RenCPForm", "Rename Campaign Profile", 355, 104);
+const WindowSpec OptFormLayout = plainDialog("OptForm", "Options", 440, 166);
+
+template <class Form>
+Form& realised(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form, Toolkit& toolkit)
+{
+    slot = std::move(form);
+    toolkit.realise(slot->window());
+    return *slot;
+}
+
 } // namespace
 
-StartOutcome startProgram(Windows& windows)
+StartOutcome startProgram(Windows& windows, Toolkit& toolkit)
 {
     ProgramState& state = programState();
+    state.toolkit = &toolkit;
     try {
         if (!checkInstallation(state)) {
             state.registry.reset();
@@ -59,34 +73,20 @@ StartOutcome startProgram(Windows& windows)
         showErrorBox(error);
         return StartOutcome::Failed;
     }
-    QCoreApplication::setApplicationName(ApplicationTitle);
-    windows.MainForm = std::make_unique<TMainForm>();
-    windows.Proginfo = std::make_unique<TProginfo>();
-    windows.CDForm = std::make_unique<TCDForm>();
-    windows.RenCPForm = std::make_unique<TRenCPForm>();
-    TMainForm* mainForm = windows.MainForm.get();
-    windows.AddBnetForm = std::make_unique<TAddBnetForm>([mainForm] { mainForm->ReadBnetUsers(); });
-    mainForm->setAddBnetForm(windows.AddBnetForm.get());
-    windows.OptForm = std::make_unique<TOptForm>();
+    TMainForm& mainForm = realised(windows.MainForm, std::make_unique<TMainForm>(), toolkit);
+    runGuarded([&mainForm] { mainForm.FormCreate(); });
+    realised(windows.Proginfo, std::make_unique<Dialog>(ProginfoLayout), toolkit);
+    realised(windows.CDForm, std::make_unique<Dialog>(CDFormLayout), toolkit);
+    realised(windows.RenCPForm, std::make_unique<Dialog>(RenCPFormLayout), toolkit);
+    auto addBnet = std::make_unique<TAddBnetForm>([&mainForm] { mainForm.ReadBnetUsers(); });
+    mainForm.setAddBnetForm(&realised(windows.AddBnetForm, std::move(addBnet), toolkit));
+    realised(windows.OptForm, std::make_unique<Dialog>(OptFormLayout), toolkit);
     return StartOutcome::Running;
 }
 
-int runOrvane(int argc, char** argv)
+int exitStatus(StartOutcome outcome)
 {
-    OrvaneApplication application(argc, argv);
-    QtMessageBoxes boxes;
-    installMessageBoxes(&boxes);
-    for (int i = 1; i < argc; ++i)
-        programState().arguments.emplace_back(argv[i]);
-    Windows windows;
-    switch (startProgram(windows)) {
-    case StartOutcome::NotInstalled: return 0;
-    case StartOutcome::Failed: return 1;
-    case StartOutcome::Running: break;
-    }
-    windows.MainForm->show();
-    application.exec();
-    return 0;
+    return outcome == StartOutcome::Failed ? 1 : 0;
 }
 
 } // namespace orvane

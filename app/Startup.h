@@ -1,11 +1,9 @@
 #pragma once
 // The program entry: the installation check, the six windows, the event loop.
 #include "app/TMainForm.h"
+#include "controls/Toolkit.h"
+#include "dialogs/Dialog.h"
 #include "dialogs/addbnet.h"
-#include "dialogs/choosedir.h"
-#include "dialogs/info.h"
-#include "dialogs/opt.h"
-#include "dialogs/rencp.h"
 
 #include <memory>
 
@@ -16,11 +14,11 @@ namespace orvane {
 // destruction runs Shutdown.
 struct Windows {
     std::unique_ptr<TMainForm> MainForm;
-    std::unique_ptr<TProginfo> Proginfo;
-    std::unique_ptr<TCDForm> CDForm;
-    std::unique_ptr<TRenCPForm> RenCPForm;
+    std::unique_ptr<Dialog> Proginfo;
+    std::unique_ptr<Dialog> CDForm;
+    std::unique_ptr<Dialog> RenCPForm;
     std::unique_ptr<TAddBnetForm> AddBnetForm;
-    std::unique_ptr<TOptForm> OptForm;
+    std::unique_ptr<Dialog> OptForm;
 };
 
 enum class StartOutcome {
@@ -30,9 +28,11 @@ enum class StartOutcome {
 };
 
 // Program start up to the creation of the windows, with the program-wide
-// variables as they are (arguments set by the caller).
-StartOutcome startProgram(Windows& windows);
+// variables as they are (arguments set by the caller). The toolkit builds
+// the windows and stays the program's until it ends.
+StartOutcome startProgram(Windows& windows, Toolkit& toolkit);
 
-int runOrvane(int argc, char** argv);
+// The process's exit status for an outcome of the start.
+int exitStatus(StartOutcome outcome);
 
 } // namespace orvane

@@ -1,67 +1,76 @@
 #include "app/TMainForm.h"
 
-#include "app/ErrorHandler.h"
-#include "app/ProgramInfo.h"
+#include "app/MainFormLayout.h"
 #include "app/ProgramState.h"
-#include "dialogs/WindowStyle.h"
 #include "dialogs/addbnet.h"
 #include "settings/Schema.h"
 
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QLabel>
-#include <QLayout>
-
 namespace orvane {
-namespace {
 
-constexpr int ClientWidth = 894;
-constexpr int ClientHeight = 584;
-constexpr int StatusBarHeight = 17;
-
-} // namespace
-
-TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+TMainForm::TMainForm()
+    : window_(mainFormLayout()),
+      StatusBar(window_.statusBar("StatusBar")),
+      CMRegCleanUp(window_.button("CMRegCleanUp")),
+      MSCB(window_.check("MSCB")),
+      MSTrackBar(window_.slider("MSTrackBar")),
+      MSCount(window_.label("MSCount")),
+      KSTrackBar(window_.slider("KSTrackBar")),
+      KSCount(window_.label("KSCount")),
+      TTCB(window_.check("TTCB")),
+      NetGP(window_.edit("NetGP")),
+      ResCB(window_.list("ResCB")),
+      CDCombo(window_.list("CDCombo")),
+      RRCombo(window_.list("RRCombo")),
+      MDCombo(window_.list("MDCombo")),
+      AQCombo(window_.list("AQCombo")),
+      TQCombo(window_.list("TQCombo")),
+      PCombo(window_.list("PCombo")),
+      LCombo(window_.list("LCombo")),
+      USCB(window_.check("USCB")),
+      OCB(window_.check("OCB")),
+      GammaTrackBar(window_.slider("GammaTrackBar")),
+      GammaCount(window_.label("GammaCount")),
+      MipCombo(window_.list("MipCombo")),
+      TCDCombo(window_.list("TCDCombo")),
+      OGLCB(window_.check("OGLCB")),
+      SFXCB(window_.check("SFXCB")),
+      SFXTrackBar(window_.slider("SFXTrackBar")),
+      SFXCount(window_.label("SFXCount")),
+      MCB(window_.check("MCB")),
+      MusicTrackBar(window_.slider("MusicTrackBar")),
+      MusicCount(window_.label("MusicCount")),
+      EnvCB(window_.check("EnvCB")),
+      MovCB(window_.check("MovCB")),
+      URCB(window_.check("URCB")),
+      STCB(window_.check("STCB")),
+      PosCB(window_.check("PosCB")),
+      AmbCB(window_.check("AmbCB")),
+      SndSysCombo(window_.list("SndSysCombo")),
+      MidiCB(window_.check("MidiCB")),
+      SoftMidiCB(window_.check("SoftMidiCB")),
+      CPCombo(window_.list("CPCombo")),
+      BnetName(window_.list("BnetName")),
+      LANName(window_.edit("LANName")),
+      IMCB(window_.check("IMCB")),
+      PS(window_.edit("PS")),
+      PR(window_.edit("PR")),
+      PL(window_.edit("PL")),
+      PE(window_.edit("PE")),
+      ALFCB(window_.check("ALFCB"))
 {
-    setObjectName("MainForm");
-    setWindowTitle(ApplicationTitle);
-    applyWindowStyle(*this);
-
-    auto* client = new QWidget(this);
-    client->setObjectName("ClientArea");
-    client->setFixedSize(ClientWidth, ClientHeight - StatusBarHeight);
-    setCentralWidget(client);
-    buildControls(client);
-    buildMenu();
-    buildFileDialogs();
-    buildStatusBar();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    runGuarded([this] { FormCreate(); });
-    centreOnDesktop(*this);
-}
-
-TMainForm::~TMainForm()
-{
-    ShtdwnClick();
-}
-
-void TMainForm::setAddBnetForm(TAddBnetForm* form)
-{
-    addBnetForm_ = form;
-}
-
-QString TMainForm::panelText(int panel) const
-{
-    return panels_.at(static_cast<size_t>(panel))->text();
-}
-
-void TMainForm::setPanelText(int panel, const QString& text)
-{
-    panels_.at(static_cast<size_t>(panel))->setText(text);
+    window_.bind("UpdButinvClick", [this] { UpdButinvClick(); });
+    window_.bind("GASClick", [this] { GASClick(); });
+    window_.bind("VASClick", [this] { VASClick(); });
+    window_.bind("SASClick", [this] { SASClick(); });
+    window_.bind("MASClick", [this] { MASClick(); });
+    window_.bind("AddBnetClick", [this] { AddBnetClick(); });
+    window_.bind("DelBnetClick", [this] { DelBnetClick(); });
+    window_.bind("CMFileReloadCFGClick", [this] { CMFileReloadCFGClick(); });
+    window_.bind("CMFileCloseClick", [this] { CMFileCloseClick(); });
+    window_.bind("ShtdwnClick", [this] { ShtdwnClick(); });
+    // The main window is the application's: closing it ends the program,
+    // also while a dialog is open.
+    window_.setOnClose([this] { CMFileCloseClick(); });
 }
 
 void TMainForm::FormCreate()
@@ -75,7 +84,7 @@ void TMainForm::FormCreate()
     state.registry->SetRootKey(RootKey::CurrentUser);
     if (!state.arguments.empty() && state.arguments.front() == "/scrshtemu")
         state.InstallDir = "C:\\Program Files\\Warcraft III";
-    setPanelText(0, "Installed in " + QString::fromStdString(state.InstallDir));
+    setPanelText(0, "Installed in " + state.InstallDir);
     state.registry->OpenKey(schema::GameKey, false);
     state.GameExePath = state.registry->ReadString(schema::Program);
     state.registry->CloseKey();
@@ -83,16 +92,46 @@ void TMainForm::FormCreate()
     LoadRegData();
 }
 
+void TMainForm::LoadRegData()
+{
+    ProgramState& state = programState();
+    orvane::LoadRegData(*state.registry, state.settings, state.StartParams, *this);
+}
+
+void TMainForm::showNoConfigurationLoaded()
+{
+    setPanelText(2, "No configuration loaded!");
+}
+
+void TMainForm::enableCleanup()
+{
+    CMRegCleanUp.setEnabled(true);
+}
+
+void TMainForm::emptyProfiles()
+{
+    CPCombo.clear();
+}
+
+void TMainForm::readAccounts()
+{
+    ReadBnetUsers();
+}
+
+void TMainForm::present()
+{
+    UseRegData();
+}
+
 void TMainForm::AddBnetClick()
 {
-    setEnabled(false);
-    addBnetForm_->open(*this);
+    window_.setEnabled(false);
+    addBnetForm_->open(window_);
 }
 
 void TMainForm::DelBnetClick()
 {
-    ProgramState& state = programState();
-    state.PendingDelete = {BnetName->currentText().toStdString(), true};
+    programState().PendingDelete = {BnetName.text(), true};
     ReadBnetUsers();
 }
 
@@ -103,15 +142,8 @@ void TMainForm::CMFileReloadCFGClick()
 
 void TMainForm::CMFileCloseClick()
 {
-    QCoreApplication::quit();
-}
-
-void TMainForm::closeEvent(QCloseEvent* event)
-{
-    // The main window is the application's: closing it ends the program
-    // even while a dialog is open.
-    event->accept();
-    QCoreApplication::quit();
+    if (Toolkit* toolkit = programState().toolkit)
+        toolkit->quit();
 }
 
 void TMainForm::ShtdwnClick()
@@ -131,25 +163,7 @@ void TMainForm::Shutdown()
         state.BnetValueNames.clear();
         state.accountListsCreated = false;
     }
-    QCoreApplication::quit();
+    CMFileCloseClick();
 }
-
-// The work of these commands comes with the features that own them:
-// configuration files, profiles, folders, options, launching, cleanup and
-// the About box.
-void TMainForm::RenameClick() {}
-void TMainForm::CPSClick() {}
-void TMainForm::CPRClick() {}
-void TMainForm::CPLClick() {}
-void TMainForm::CPEClick() {}
-void TMainForm::RemLoFiKeyClick() {}
-void TMainForm::W3IconClick() {}
-void TMainForm::WEIconClick() {}
-void TMainForm::CMFileLoadConfigClick() {}
-void TMainForm::CMFileSaveConfigClick() {}
-void TMainForm::CMOptionsClick() {}
-void TMainForm::CMRegCleanUpClick() {}
-void TMainForm::CMHelpReadmeClick() {}
-void TMainForm::CMHelpInfoClick() {}
 
 } // namespace orvane

@@ -1,36 +1,30 @@
 #pragma once
-#include <QMainWindow>
+// The main window's logic: what every control, button and menu item does.
+// It holds the controls under their layout names and knows no toolkit.
+#include "controls/Window.h"
+#include "settings/LoadSettings.h"
 
-#include <array>
 #include <string_view>
-
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QFileDialog;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSlider;
 
 namespace orvane {
 
-class ClickableImage;
 class TAddBnetForm;
 
-class TMainForm : public QMainWindow {
-    Q_OBJECT
+class TMainForm : private LoadSteps {
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
-    ~TMainForm() override;
+    TMainForm();
+    // Destroying the main window shuts the program down.
+    ~TMainForm() override { ShtdwnClick(); }
 
-    QString panelText(int panel) const;
-    void setPanelText(int panel, const QString& text);
+    Window& window() { return window_; }
+    const Window& window() const { return window_; }
+    void setAddBnetForm(TAddBnetForm* form) { addBnetForm_ = form; }
 
-    // The add-account dialog, created after the main window.
-    void setAddBnetForm(TAddBnetForm* form);
+    std::string panelText(int panel) const { return StatusBar.panelText(panel); }
+    void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
 
+    // The creation handler; runs once the window exists, before it is shown.
+    void FormCreate();
     void LoadRegData();
     void ReadBnetUsers();
     void UseRegData();
@@ -38,7 +32,6 @@ public:
     void SaveSettings(std::string_view group);
     void Shutdown();
 
-public slots:
     void UpdButinvClick();
     void GASClick();
     void VASClick();
@@ -46,126 +39,79 @@ public slots:
     void MASClick();
     void AddBnetClick();
     void DelBnetClick();
-    void RenameClick();
-    void CPSClick();
-    void CPRClick();
-    void CPLClick();
-    void CPEClick();
-    void RemLoFiKeyClick();
-    void W3IconClick();
-    void WEIconClick();
     void CMFileReloadCFGClick();
-    void CMFileLoadConfigClick();
-    void CMFileSaveConfigClick();
     void CMFileCloseClick();
-    void CMOptionsClick();
-    void CMRegCleanUpClick();
-    void CMHelpReadmeClick();
-    void CMHelpInfoClick();
     void ShtdwnClick();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void FormCreate();
-    void buildControls(QWidget* client);
-    void buildGameplay(class TabOrder& tabs, QWidget* box);
-    void buildVideo(TabOrder& tabs, QWidget* box);
-    void buildSound(TabOrder& tabs, QWidget* box);
-    void buildMisc(TabOrder& tabs, QWidget* box);
-    void buildMenu();
-    void buildFileDialogs();
-    void buildStatusBar();
-    void connectChangeEvents();
-    // RefreshRateList for the record's screen mode, as RRCombo's item texts.
-    QStringList listRefreshRates();
+    void showNoConfigurationLoaded() override;
+    void enableCleanup() override;
+    void emptyProfiles() override;
+    void readAccounts() override;
+    void present() override;
+
+    int32_t fillRefreshRates();
     void presentRefreshRates();
     void rebuildRefreshRates();
+    void deleteAccountName();
+    void storeAccountNames(bool& found);
 
-    std::array<QLabel*, 3> panels_{};
+    Window window_;
     TAddBnetForm* addBnetForm_ = nullptr;
     bool shutDown_ = false;
 
+    StatusBarControl& StatusBar;
+    ButtonControl& CMRegCleanUp;
     // Gameplay
-    QCheckBox* MSCB = nullptr;
-    QSlider* MSTrackBar = nullptr;
-    QLabel* MSCount = nullptr;
-    QSlider* KSTrackBar = nullptr;
-    QLabel* KSCount = nullptr;
-    QCheckBox* TTCB = nullptr;
-    QLineEdit* NetGP = nullptr;
-    QPushButton* GAS = nullptr;
+    CheckControl& MSCB;
+    SliderControl& MSTrackBar;
+    LabelControl& MSCount;
+    SliderControl& KSTrackBar;
+    LabelControl& KSCount;
+    CheckControl& TTCB;
+    EditControl& NetGP;
     // Video
-    QComboBox* ResCB = nullptr;
-    QComboBox* CDCombo = nullptr;
-    QComboBox* RRCombo = nullptr;
-    QComboBox* MDCombo = nullptr;
-    QComboBox* AQCombo = nullptr;
-    QComboBox* TQCombo = nullptr;
-    QComboBox* PCombo = nullptr;
-    QComboBox* LCombo = nullptr;
-    QCheckBox* USCB = nullptr;
-    QCheckBox* OCB = nullptr;
-    QSlider* GammaTrackBar = nullptr;
-    QLabel* GammaCount = nullptr;
-    QComboBox* MipCombo = nullptr;
-    QComboBox* TCDCombo = nullptr;
-    QCheckBox* OGLCB = nullptr;
-    QPushButton* VAS = nullptr;
+    ListControl& ResCB;
+    ListControl& CDCombo;
+    ListControl& RRCombo;
+    ListControl& MDCombo;
+    ListControl& AQCombo;
+    ListControl& TQCombo;
+    ListControl& PCombo;
+    ListControl& LCombo;
+    CheckControl& USCB;
+    CheckControl& OCB;
+    SliderControl& GammaTrackBar;
+    LabelControl& GammaCount;
+    ListControl& MipCombo;
+    ListControl& TCDCombo;
+    CheckControl& OGLCB;
     // Sound
-    QCheckBox* SFXCB = nullptr;
-    QSlider* SFXTrackBar = nullptr;
-    QLabel* SFXCount = nullptr;
-    QCheckBox* MCB = nullptr;
-    QSlider* MusicTrackBar = nullptr;
-    QLabel* MusicCount = nullptr;
-    QCheckBox* EnvCB = nullptr;
-    QCheckBox* MovCB = nullptr;
-    QCheckBox* URCB = nullptr;
-    QCheckBox* STCB = nullptr;
-    QCheckBox* PosCB = nullptr;
-    QCheckBox* AmbCB = nullptr;
-    QComboBox* SndSysCombo = nullptr;
-    QCheckBox* MidiCB = nullptr;
-    QCheckBox* SoftMidiCB = nullptr;
-    QPushButton* SAS = nullptr;
+    CheckControl& SFXCB;
+    SliderControl& SFXTrackBar;
+    LabelControl& SFXCount;
+    CheckControl& MCB;
+    SliderControl& MusicTrackBar;
+    LabelControl& MusicCount;
+    CheckControl& EnvCB;
+    CheckControl& MovCB;
+    CheckControl& URCB;
+    CheckControl& STCB;
+    CheckControl& PosCB;
+    CheckControl& AmbCB;
+    ListControl& SndSysCombo;
+    CheckControl& MidiCB;
+    CheckControl& SoftMidiCB;
     // Miscellaneous
-    QComboBox* CPCombo = nullptr;
-    QPushButton* Rename = nullptr;
-    QComboBox* BnetName = nullptr;
-    QPushButton* AddBnet = nullptr;
-    QPushButton* DelBnet = nullptr;
-    QLineEdit* LANName = nullptr;
-    QCheckBox* IMCB = nullptr;
-    QLineEdit* PS = nullptr;
-    QPushButton* CPS = nullptr;
-    QLineEdit* PR = nullptr;
-    QPushButton* CPR = nullptr;
-    QLineEdit* PL = nullptr;
-    QPushButton* CPL = nullptr;
-    QLineEdit* PE = nullptr;
-    QPushButton* CPE = nullptr;
-    QCheckBox* ALFCB = nullptr;
-    QPushButton* RemLoFiKey = nullptr;
-    QPushButton* MAS = nullptr;
-    // Outside the group boxes
-    ClickableImage* W3Icon = nullptr;
-    ClickableImage* WEIcon = nullptr;
-    QPushButton* UpdButinv = nullptr;
-    QPushButton* Shtdwn = nullptr;
-    // Menu
-    QAction* CMFileReloadCFG = nullptr;
-    QAction* CMFileLoadConfig = nullptr;
-    QAction* CMFileSaveConfig = nullptr;
-    QAction* CMFileClose = nullptr;
-    QAction* CMOptions = nullptr;
-    QAction* CMRegCleanUp = nullptr;
-    QAction* CMHelpReadme = nullptr;
-    QAction* CMHelpInfo = nullptr;
-    // Kept for the whole run, with the last chosen file name.
-    QFileDialog* SaveConfigDlg = nullptr;
-    QFileDialog* LoadConfigDlg = nullptr;
+    ListControl& CPCombo;
+    ListControl& BnetName;
+    EditControl& LANName;
+    CheckControl& IMCB;
+    EditControl& PS;
+    EditControl& PR;
+    EditControl& PL;
+    EditControl& PE;
+    CheckControl& ALFCB;
 };
 
 } // namespace orvane

@@ -1,57 +1,36 @@
 // From the controls back into the record after every user change, and the
 // four "Apply Settings" buttons.
+#include "app/Mappings.h"
 #include "app/ProgramState.h"
-#include "app/Resolutions.h"
 #include "app/TMainForm.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Conversions.h"
 #include "settings/SaveSettings.h"
-#include "settings/comfunc.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSlider>
-
-#include <array>
-#include <utility>
 
 namespace orvane {
 namespace {
 
-int32_t switchOf(const QCheckBox* box)
+void takePosition(const SliderControl& bar, LabelControl& count, int32_t& field)
 {
-    return box->isChecked() ? 1 : 0;
+    field = bar.position();
+    count.setCaption(std::to_string(field));
 }
 
-int32_t invertedSwitchOf(const QCheckBox* box)
+void take(const CheckControl& box, int32_t& field, bool inverted = false)
 {
-    return box->isChecked() ? 0 : 1;
+    field = switchFor(box.checked(), inverted);
 }
 
-void takePosition(const QSlider* bar, QLabel* count, int32_t& field)
+void takeLevel(const ListControl& list, int32_t& field)
 {
-    field = bar->value();
-    count->setText(QString::number(field));
+    if (const auto level = levelFor(list.selected()))
+        field = *level;
 }
 
-// A valid selection sets the field; none leaves it.
-void takeLevel(const QComboBox* list, int32_t& field)
+void takeDepth(const ListControl& list, int32_t& field)
 {
-    if (list->currentIndex() >= 0 && list->currentIndex() <= 2)
-        field = list->currentIndex();
-}
-
-void takeDepth(const QComboBox* list, int32_t& field)
-{
-    if (list->currentIndex() == 0 || list->currentIndex() == 1)
-        field = list->currentIndex() == 0 ? 16 : 32;
-}
-
-std::string selectedText(const QComboBox* list)
-{
-    return list->currentIndex() >= 0 ? list->currentText().toStdString() : std::string();
+    if (const auto depth = depthFor(list.selected()))
+        field = *depth;
 }
 
 } // namespace
@@ -70,61 +49,61 @@ void TMainForm::ChangeSettings()
     SettingsSnapshot& record = state.settings;
 
     takePosition(MSTrackBar, MSCount, record.mousescroll);
-    record.mousescrolldisable = invertedSwitchOf(MSCB);
-    MSTrackBar->setEnabled(MSCB->isChecked());
+    take(MSCB, record.mousescrolldisable, true);
+    MSTrackBar.setEnabled(MSCB.checked());
     takePosition(KSTrackBar, KSCount, record.keyscroll);
-    record.tooltips = switchOf(TTCB);
-    if (const std::string port = NetGP->text().toStdString(); !port.empty()) {
+    take(TTCB, record.tooltips);
+    if (const std::string& port = NetGP.text(); !port.empty()) {
         const int32_t typed = StrToInt(port);
         if (typed != record.netgameport && typed >= LowestPort && typed <= HighestPort)
             record.netgameport = typed;
     }
 
-    if (const int resolution = ResCB->currentIndex(); resolution >= 0 && resolution < int(Resolutions.size()))
-        std::tie(record.reswidth, record.resheight) = Resolutions[static_cast<size_t>(resolution)];
+    if (const auto size = resolutionFor(ResCB.selected()))
+        std::tie(record.reswidth, record.resheight) = *size;
     takeDepth(CDCombo, record.colordepth);
     // The rate shown is taken before the list is rebuilt for the new mode.
-    if (const int rate = RRCombo->currentIndex(); rate >= 0 && rate < int(state.RefreshRateList.size()))
-        record.refreshrate = state.RefreshRateList[static_cast<size_t>(rate)];
+    if (const auto rate = rateAt(state.RefreshRateList, RRCombo.selected()))
+        record.refreshrate = *rate;
     rebuildRefreshRates();
     takeLevel(MDCombo, record.modeldetail);
     takeLevel(AQCombo, record.animquality);
     takeLevel(TQCombo, record.texquality);
     takeLevel(PCombo, record.particles);
     takeLevel(LCombo, record.lights);
-    record.unitshadows = switchOf(USCB);
-    record.occlusion = switchOf(OCB);
+    take(USCB, record.unitshadows);
+    take(OCB, record.occlusion);
     takePosition(GammaTrackBar, GammaCount, record.gamma);
     takeLevel(MipCombo, record.miplevel);
     takeDepth(TCDCombo, record.texcolordepth);
-    record.opengl = OGLCB->isChecked();
+    record.opengl = OGLCB.checked();
 
     takePosition(SFXTrackBar, SFXCount, record.sfxvolume);
-    record.sfx = switchOf(SFXCB);
-    for (QWidget* dependent : std::initializer_list<QWidget*>{SFXTrackBar, EnvCB, MovCB, URCB})
-        dependent->setEnabled(SFXCB->isChecked());
+    take(SFXCB, record.sfx);
+    for (Control* dependent : std::initializer_list<Control*>{&SFXTrackBar, &EnvCB, &MovCB, &URCB})
+        dependent->setEnabled(SFXCB.checked());
     takePosition(MusicTrackBar, MusicCount, record.musicvolume);
-    record.music = switchOf(MCB);
-    MusicTrackBar->setEnabled(MCB->isChecked());
-    record.environmental = switchOf(EnvCB);
-    record.movement = switchOf(MovCB);
-    record.unit = switchOf(URCB);
-    record.subtitles = switchOf(STCB);
-    record.positional = switchOf(PosCB);
-    record.ambient = switchOf(AmbCB);
+    take(MCB, record.music);
+    MusicTrackBar.setEnabled(MCB.checked());
+    take(EnvCB, record.environmental);
+    take(MovCB, record.movement);
+    take(URCB, record.unit);
+    take(STCB, record.subtitles);
+    take(PosCB, record.positional);
+    take(AmbCB, record.ambient);
     takeLevel(SndSysCombo, record.provider);
-    record.nomidi = invertedSwitchOf(MidiCB);
-    record.softwaremidi = switchOf(SoftMidiCB);
+    take(MidiCB, record.nomidi, true);
+    take(SoftMidiCB, record.softwaremidi);
 
-    record.campaignprofile = selectedText(CPCombo);
-    record.userbnet = selectedText(BnetName);
-    record.userlocal = LANName->text().toStdString();
-    record.seenintromovie = invertedSwitchOf(IMCB);
-    record.savpath = PS->text().toStdString();
-    record.reppath = PR->text().toStdString();
-    record.logpath = PL->text().toStdString();
-    record.errpath = PE->text().toStdString();
-    record.AllowLocalFiles = switchOf(ALFCB);
+    record.campaignprofile = CPCombo.text();
+    record.userbnet = BnetName.text();
+    record.userlocal = LANName.text();
+    take(IMCB, record.seenintromovie, true);
+    record.savpath = PS.text();
+    record.reppath = PR.text();
+    record.logpath = PL.text();
+    record.errpath = PE.text();
+    take(ALFCB, record.AllowLocalFiles);
 
     if (record.autoapply)
         SaveSettings("all");
@@ -132,25 +111,15 @@ void TMainForm::ChangeSettings()
 
 void TMainForm::rebuildRefreshRates()
 {
-    ProgramState& state = programState();
-    const SettingsSnapshot& record = state.settings;
-    RRCombo->clear();
-    RRCombo->addItems(listRefreshRates());
-    int selected = -1;
-    if (MaxRefreshRate(record.reswidth, record.resheight, record.colordepth) < record.refreshrate) {
-        selected = RRCombo->count() > 0 ? 0 : -1;
-    } else {
-        for (size_t i = 0; i < state.RefreshRateList.size(); ++i)
-            if (state.RefreshRateList[i] == record.refreshrate)
-                selected = static_cast<int>(i);
-    }
-    RRCombo->setCurrentIndex(selected);
+    const int32_t top = fillRefreshRates();
+    const ProgramState& state = programState();
+    RRCombo.select(rebuiltRateIndex(state.RefreshRateList, top, state.settings.refreshrate));
 }
 
 void TMainForm::SaveSettings(std::string_view group)
 {
     ProgramState& state = programState();
-    orvane::SaveSettings(*state.registry, state.settings, group, NetGP->text().toStdString(), messageBoxes());
+    orvane::SaveSettings(*state.registry, state.settings, group, NetGP.text(), messageBoxes());
 }
 
 void TMainForm::GASClick()

@@ -1,7 +1,6 @@
 // The window on the demo prefix and on one whose user.reg has grown to
 // 10 MB: from creating the windows to the window shown and filled, and one
 // keystroke with auto-apply on.
-#include "app/OrvaneApplication.h"
 #include "app/ProgramState.h"
 #include "app/Startup.h"
 #include "bench/LargeUserReg.h"
@@ -10,10 +9,9 @@
 #include "settings/Schema.h"
 #include "settings/WinePrefixStore.h"
 #include "tools/DemoPrefix.h"
+#include "ui/qt/QtToolkit.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -51,13 +49,14 @@ void StartToWindowShown(benchmark::State& state)
     installMessageBoxes(&boxes);
     for (auto _ : state) {
         resetProgramState();
+        QtToolkit toolkit;
         Windows windows;
-        if (startProgram(windows) != StartOutcome::Running)
+        if (startProgram(windows, toolkit) != StartOutcome::Running)
             state.SkipWithError("Orvane did not start");
-        windows.MainForm->show();
+        windows.MainForm->window().show();
         QApplication::processEvents();
         state.PauseTiming();
-        windows.MainForm->hide();
+        windows.MainForm->window().hide();
         std::filesystem::current_path(startedIn);
         state.ResumeTiming();
     }
@@ -80,14 +79,16 @@ void AutoApplyKeystroke(benchmark::State& state)
     installMessageBoxes(&boxes);
     resetProgramState();
     {
+        QtToolkit toolkit;
         Windows windows;
-        if (startProgram(windows) != StartOutcome::Running)
+        if (startProgram(windows, toolkit) != StartOutcome::Running)
             state.SkipWithError("Orvane did not start");
-        windows.MainForm->show();
-        auto* name = windows.MainForm->findChild<QLineEdit*>("LANName");
+        EditControl& name = windows.MainForm->window().edit("LANName");
+        const std::string shorter = name.text();
+        const std::string longer = shorter + "A";
         bool grow = true;
         for (auto _ : state) {
-            QTest::keyClick(name, grow ? Qt::Key_A : Qt::Key_Backspace);
+            name.userEdit(grow ? longer : shorter);
             grow = !grow;
         }
     }
@@ -102,7 +103,7 @@ BENCHMARK(AutoApplyKeystroke)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    orvane::OrvaneApplication application(argc, argv);
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

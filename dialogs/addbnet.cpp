@@ -3,54 +3,45 @@
 #include "app/ProgramState.h"
 #include "platform/MessageBoxes.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include <algorithm>
 
 namespace orvane {
 
+const WindowSpec& addBnetLayout()
+{
+    using enum ControlKind;
+    static const WindowSpec layout{
+        .name = "AddBnetForm",
+        .caption = "Add a Battle.net account name to the list",
+        .clientWidth = 330,
+        .clientHeight = 72,
+        .controls = {
+            {.kind = Label, .name = "Label1", .caption = "Enter a Name:", .left = 8, .top = 12, .height = 13},
+            {.kind = Edit, .name = "AddBnetEdit", .left = 88, .top = 8, .width = 233, .height = 21, .tab = 0},
+            {.kind = Button, .name = "AddBnetOK", .caption = "OK", .left = 88, .top = 40, .width = 75, .height = 25, .tab = 1, .handler = "AddBnetOKClick"},
+            {.kind = Button, .name = "AddBnetCancel", .caption = "Cancel", .left = 168, .top = 40, .width = 75, .height = 25, .tab = 2, .handler = "AddBnetCancelClick"},
+        },
+    };
+    return layout;
+}
+
 TAddBnetForm::TAddBnetForm(std::function<void()> readBnetUsers)
-    : DialogFrame("AddBnetForm", "Add a Battle.net account name to the list", 330, 72),
-      readBnetUsers_(std::move(readBnetUsers))
+    : Dialog(addBnetLayout()), readBnetUsers_(std::move(readBnetUsers)), AddBnetEdit(window_.edit("AddBnetEdit"))
 {
-    auto* label = new QLabel("Enter a Name:", this);
-    label->setObjectName("Label1");
-    label->setGeometry(8, 12, 80, 13);
-    AddBnetEdit = new QLineEdit(this);
-    AddBnetEdit->setObjectName("AddBnetEdit");
-    AddBnetEdit->setGeometry(88, 8, 233, 21);
-    AddBnetOK = new QPushButton("OK", this);
-    AddBnetOK->setObjectName("AddBnetOK");
-    AddBnetOK->setGeometry(88, 40, 75, 25);
-    AddBnetCancel = new QPushButton("Cancel", this);
-    AddBnetCancel->setObjectName("AddBnetCancel");
-    AddBnetCancel->setGeometry(168, 40, 75, 25);
-    setTabOrder(AddBnetEdit, AddBnetOK);
-    setTabOrder(AddBnetOK, AddBnetCancel);
-    connect(AddBnetOK, &QPushButton::clicked, this, &TAddBnetForm::AddBnetOKClick);
-    connect(AddBnetCancel, &QPushButton::clicked, this, &TAddBnetForm::AddBnetCancelClick);
+    window_.bind("AddBnetOKClick", [this] { AddBnetOKClick(); });
+    window_.bind("AddBnetCancelClick", [this] { AddBnetCancelClick(); });
 }
 
-void TAddBnetForm::open(QWidget& mainWindow)
+void TAddBnetForm::open(Window& mainWindow)
 {
-    mainWindow_ = &mainWindow;
-    showOver(mainWindow);
-    AddBnetEdit->setFocus();
-}
-
-void TAddBnetForm::closeOver()
-{
-    if (mainWindow_)
-        mainWindow_->setEnabled(true);
-    hide();
+    Dialog::open(mainWindow);
+    AddBnetEdit.setFocus();
 }
 
 void TAddBnetForm::AddBnetOKClick()
 {
     ProgramState& state = programState();
-    const std::string name = AddBnetEdit->text().toStdString();
+    const std::string& name = AddBnetEdit.text();
     if (std::find(state.AccountList.begin(), state.AccountList.end(), name) != state.AccountList.end()) {
         messageBoxes().show({"Name exists already",
                              "The name you entered is already added to the list! Choose another name or press Cancel!",
@@ -58,14 +49,14 @@ void TAddBnetForm::AddBnetOKClick()
         return;
     }
     state.PendingAdd = {name, true};
-    AddBnetEdit->clear();
-    closeOver();
+    AddBnetEdit.setText("");
+    close();
     readBnetUsers_();
 }
 
 void TAddBnetForm::AddBnetCancelClick()
 {
-    closeOver();
+    close();
 }
 
 } // namespace orvane

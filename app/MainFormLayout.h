@@ -1,0 +1,9 @@
+#pragma once
+#include "controls/Layout.h"
+
+namespace orvane {
+
+// TMainForm's controls, menu and status bar.
+const WindowSpec& mainFormLayout();
+
+} // namespace orvane

@@ -1,0 +1,151 @@
+#pragma once
+// The controls as the logic sees them: each holds its state under the name
+// of its layout row, tells the toolkit's view what the program changed and
+// raises its handler by the one set of event rules every toolkit shares:
+// - a list raises only on the user's selection, a check box only on the
+//   user's click, a button, image or menu item on the user's click;
+// - a slider raises whenever its position changes, a user's or the program's;
+// - an edit raises whenever its text changes, also by the program;
+// - the program's changes of items, selections, checks, captions and enabled
+//   states raise nothing.
+#include "controls/Layout.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class Control;
+
+enum class Aspect { Enabled, Caption, Items, Selection, Checked, Position, Text, Focus, Panels };
+
+// A toolkit's control: shows what the program changed.
+class ControlView {
+public:
+    virtual ~ControlView() = default;
+    virtual void refresh(const Control& control, Aspect aspect) = 0;
+};
+
+class Control {
+public:
+    explicit Control(const ControlSpec& spec) : spec_(spec) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const ControlSpec& spec() const { return spec_; }
+    const std::string& name() const { return spec_.name; }
+
+    // A control whose handler the program does not have yet stays disabled.
+    bool enabled() const { return enabled_ && available(); }
+    // What the program last set, whether or not the handler exists yet.
+    bool enabledByProgram() const { return enabled_; }
+    bool available() const { return spec_.handler.empty() || static_cast<bool>(handler_); }
+    void setEnabled(bool enabled);
+    void setFocus();
+
+    void attach(ControlView* view);
+    void setHandler(std::function<void()> handler);
+
+protected:
+    void changed(Aspect aspect);
+    // The program's change: the handler runs inside the command that made it.
+    void raise();
+    // The user's: one event, dispatched as a command of its own.
+    void raiseFromUser();
+    bool acceptsUser() const { return enabled(); }
+
+private:
+    const ControlSpec& spec_;
+    bool enabled_ = true;
+    ControlView* view_ = nullptr;
+    std::function<void()> handler_;
+};
+
+// Group boxes, labels: a caption and nothing the user can do.
+class LabelControl : public Control {
+public:
+    explicit LabelControl(const ControlSpec& spec) : Control(spec), caption_(spec.caption) {}
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+
+private:
+    std::string caption_;
+};
+
+// Buttons, images and menu items.
+class ButtonControl : public Control {
+public:
+    using Control::Control;
+    void userClick();
+};
+
+class CheckControl : public Control {
+public:
+    using Control::Control;
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+    void userClick();
+
+private:
+    bool checked_ = false;
+};
+
+class SliderControl : public Control {
+public:
+    explicit SliderControl(const ControlSpec& spec) : Control(spec), position_(spec.minimum) {}
+    int position() const { return position_; }
+    // Clamped to the slider's range.
+    void setPosition(int position);
+    void userMove(int position);
+
+private:
+    int position_;
+};
+
+class EditControl : public Control {
+public:
+    using Control::Control;
+    const std::string& text() const { return text_; }
+    // The program's text is taken whole; the length limit is for typing.
+    void setText(const std::string& text);
+    // What the user's typing or deleting left in the field.
+    void userEdit(const std::string& text);
+
+private:
+    std::string text_;
+};
+
+class ListControl : public Control {
+public:
+    static constexpr int None = -1;
+    explicit ListControl(const ControlSpec& spec) : Control(spec), items_(spec.items) {}
+    const std::vector<std::string>& items() const { return items_; }
+    int count() const { return static_cast<int>(items_.size()); }
+    int selected() const { return selected_; }
+    // The selected item's text; empty when none is selected.
+    std::string text() const;
+    void clear();
+    // Appends; the selection stays where it was.
+    void addItems(const std::vector<std::string>& items);
+    void select(int index); // None or out of range: nothing selected
+    void userSelect(int index);
+
+private:
+    std::vector<std::string> items_;
+    int selected_ = None;
+};
+
+class StatusBarControl : public Control {
+public:
+    explicit StatusBarControl(const ControlSpec& spec)
+        : Control(spec), texts_(spec.panelWidths.size()) {}
+    const std::string& panelText(int panel) const { return texts_.at(static_cast<size_t>(panel)); }
+    void setPanelText(int panel, const std::string& text);
+
+private:
+    std::vector<std::string> texts_;
+};
+
+} // namespace orvane

@@ -1,0 +1,59 @@
+#pragma once
+// Windows described as data. Every toolkit builds its windows from these
+// tables; no other copy of places, captions or hints exists.
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+enum class ControlKind {
+    GroupBox,
+    Label,
+    CheckBox,
+    Slider,       // horizontal, ticks below, one per step
+    DropDownList, // pick only
+    Edit,
+    Button,
+    Image,        // a picture that reports a click
+    StatusBar,    // panels side by side, text centred
+    Menu,         // a drop-down menu of the menu bar
+    MenuItem,     // in a menu, or on the bar itself when its parent is ""
+    Separator,
+};
+
+struct ControlSpec {
+    ControlKind kind;
+    std::string name;
+    std::string parent; // "" for the client area (or the menu bar)
+    std::string caption;
+    std::vector<std::string> items;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tab = -1; // place in its container's keyboard order; -1: none
+    std::string hint;
+    std::string handler; // raised by the user's change or click
+    int maxLength = 0;   // edits: characters the user may type; 0: no limit
+    bool hidden = false;
+    std::string shortcut;          // menu items: "F5", "Ctrl+L"
+    std::string picture;           // images: "game" or "editor"
+    std::vector<int> panelWidths;  // status bar
+    int minimum = 1;               // sliders
+    int maximum = 100;
+};
+
+struct WindowSpec {
+    std::string name;
+    std::string caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    bool mainWindow = false; // resizable never; minimise and close only for the main window
+    std::vector<ControlSpec> controls;
+};
+
+// The Win32 control ID of a control: fixed by its row in the table.
+int controlId(const WindowSpec& window, const std::string& name);
+inline constexpr int FirstControlId = 1000;
+
+} // namespace orvane

@@ -1,0 +1,83 @@
+#pragma once
+// A window as the logic sees it: its controls, built from its layout table,
+// found by name, and whether it is shown and enabled.
+#include "controls/Controls.h"
+#include "controls/Layout.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+class Window;
+
+// A toolkit's window: shows, hides, enables, and reports its close button.
+class WindowView {
+public:
+    virtual ~WindowView() = default;
+    // over: the window to centre on; none for the desktop.
+    virtual void show(const Window* over) = 0;
+    virtual void hide() = 0;
+    virtual void setEnabled(bool enabled) = 0;
+};
+
+class Window {
+public:
+    explicit Window(const WindowSpec& spec);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const WindowSpec& spec() const { return spec_; }
+    const std::string& name() const { return spec_.name; }
+
+    template <class Kind>
+    Kind& get(std::string_view name) const;
+    LabelControl& label(std::string_view name) const { return get<LabelControl>(name); }
+    ButtonControl& button(std::string_view name) const { return get<ButtonControl>(name); }
+    CheckControl& check(std::string_view name) const { return get<CheckControl>(name); }
+    SliderControl& slider(std::string_view name) const { return get<SliderControl>(name); }
+    EditControl& edit(std::string_view name) const { return get<EditControl>(name); }
+    ListControl& list(std::string_view name) const { return get<ListControl>(name); }
+    StatusBarControl& statusBar(std::string_view name) const { return get<StatusBarControl>(name); }
+    Control& control(std::string_view name) const;
+    // In the order of the layout table.
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    // Gives every control whose row names the handler that handler.
+    void bind(std::string_view handler, const std::function<void()>& run);
+
+    bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
+    void show(const Window* over = nullptr);
+    void hide();
+    void setEnabled(bool enabled);
+    // The title bar's close button, Alt+F4 or the window manager: the toolkit reports it.
+    void userClose();
+    void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+
+    void attach(WindowView* view) { view_ = view; }
+
+private:
+    const WindowSpec& spec_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::map<std::string, Control*, std::less<>> byName_;
+    bool visible_ = false;
+    bool enabled_ = true;
+    WindowView* view_ = nullptr;
+    std::function<void()> onClose_;
+};
+
+template <class Kind>
+Kind& Window::get(std::string_view name) const
+{
+    auto* control = dynamic_cast<Kind*>(&this->control(name));
+    if (!control)
+        throw std::logic_error("control " + std::string(name) + " of " + spec_.name + " is of another kind");
+    return *control;
+}
+
+} // namespace orvane

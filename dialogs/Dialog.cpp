@@ -1,0 +1,28 @@
+#include "dialogs/Dialog.h"
+
+namespace orvane {
+
+Dialog::Dialog(const WindowSpec& layout) : window_(layout)
+{
+    window_.setOnClose([this] { close(); });
+}
+
+void Dialog::open(Window& mainWindow)
+{
+    mainWindow_ = &mainWindow;
+    window_.show(&mainWindow);
+}
+
+void Dialog::close()
+{
+    if (mainWindow_)
+        mainWindow_->setEnabled(true);
+    window_.hide();
+}
+
+WindowSpec plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight)
+{
+    return {.name = name, .caption = caption, .clientWidth = clientWidth, .clientHeight = clientHeight};
+}
+
+} // namespace orvane

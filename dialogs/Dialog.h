@@ -1,0 +1,34 @@
+#pragma once
+// A dialog: shown over the disabled main window without being modal, and
+// left through its buttons. However it leaves the screen (also by Escape or
+// the window manager), the main window is enabled again.
+#include "controls/Window.h"
+
+namespace orvane {
+
+class Dialog {
+public:
+    explicit Dialog(const WindowSpec& layout);
+    virtual ~Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    Window& window() { return window_; }
+
+protected:
+    // Shows the dialog centred over the (already disabled) main window.
+    void open(Window& mainWindow);
+    // Enables the main window and hides the dialog.
+    void close();
+
+    Window window_;
+
+private:
+    Window* mainWindow_ = nullptr;
+};
+
+// The dialogs whose work comes with later features: each exists, hidden,
+// from start to exit.
+WindowSpec plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight);
+
+} // namespace orvane

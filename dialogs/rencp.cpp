@@ -1,7 +1,0 @@
-#include "dialogs/rencp.h"
-
-namespace orvane {
-
-TRenCPForm::TRenCPForm() : DialogFrame("RenCPForm", "Rename Campaign Profile", 355, 104) {}
-
-} // namespace orvane

@@ -1,0 +1,159 @@
+// The event rules every toolkit shares, on controls of a small window.
+#include "controls/Dispatch.h"
+#include "controls/TabOrder.h"
+#include "controls/Window.h"
+#include "platform/MessageBoxes.h"
+#include "tests/support/RecordingMessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+const WindowSpec Sample{
+    .name = "Sample",
+    .caption = "Sample",
+    .clientWidth = 200,
+    .clientHeight = 100,
+    .controls = {
+        {.kind = ControlKind::GroupBox, .name = "Box", .tab = 1},
+        {.kind = ControlKind::DropDownList, .name = "List", .items = {"a", "b", "c"}, .tab = 2, .handler = "Changed"},
+        {.kind = ControlKind::CheckBox, .name = "Check", .parent = "Box", .tab = 1, .handler = "Changed"},
+        {.kind = ControlKind::Slider, .name = "Slider", .parent = "Box", .tab = 0, .handler = "Changed"},
+        {.kind = ControlKind::Edit, .name = "Edit", .tab = 0, .handler = "Changed", .maxLength = 5},
+        {.kind = ControlKind::Button, .name = "Later", .tab = 3, .handler = "NotBuiltYet"},
+        {.kind = ControlKind::Label, .name = "Caption", .caption = "1"},
+    },
+};
+
+class Events : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        installMessageBoxes(&boxes);
+        window.bind("Changed", [this] { ++raised; });
+    }
+    void TearDown() override { installMessageBoxes(nullptr); }
+
+    test::RecordingMessageBoxes boxes;
+    Window window{Sample};
+    int raised = 0;
+};
+
+TEST_F(Events, ListsAndCheckBoxesRaiseOnlyForTheUser)
+{
+    window.list("List").select(1);
+    window.list("List").clear();
+    window.list("List").addItems({"x", "y"});
+    window.check("Check").setChecked(true);
+    EXPECT_EQ(raised, 0);
+    window.list("List").userSelect(0);
+    window.check("Check").userClick();
+    EXPECT_EQ(raised, 2);
+    EXPECT_EQ(window.list("List").text(), "x");
+    EXPECT_FALSE(window.check("Check").checked());
+}
+
+TEST_F(Events, SlidersAndEditsRaiseForEveryRealChangeAlsoTheProgramsOwn)
+{
+    window.slider("Slider").setPosition(40);
+    window.edit("Edit").setText("abc");
+    EXPECT_EQ(raised, 2);
+    window.slider("Slider").setPosition(40);
+    window.edit("Edit").setText("abc");
+    EXPECT_EQ(raised, 2); // no change, no event
+    window.slider("Slider").userMove(41);
+    window.edit("Edit").userEdit("abcd");
+    EXPECT_EQ(raised, 4);
+}
+
+TEST_F(Events, SlidersKeepToTheirRange)
+{
+    window.slider("Slider").setPosition(0);
+    EXPECT_EQ(window.slider("Slider").position(), 1);
+    window.slider("Slider").setPosition(250);
+    EXPECT_EQ(window.slider("Slider").position(), 100);
+}
+
+TEST_F(Events, TheProgramsTextIsKeptWholeBeyondTheTypingLimit)
+{
+    window.edit("Edit").setText("100000");
+    EXPECT_EQ(window.edit("Edit").text(), "100000");
+}
+
+TEST_F(Events, SelectingOutsideTheItemsSelectsNothingAndRaisesNothing)
+{
+    window.list("List").select(7);
+    EXPECT_EQ(window.list("List").selected(), ListControl::None);
+    EXPECT_EQ(window.list("List").text(), "");
+    window.list("List").userSelect(3);
+    EXPECT_EQ(raised, 0);
+}
+
+TEST_F(Events, AControlWhoseHandlerIsNotBuiltStaysDisabled)
+{
+    ButtonControl& later = window.button("Later");
+    EXPECT_FALSE(later.enabled());
+    later.setEnabled(true);
+    EXPECT_FALSE(later.enabled());
+    int clicks = 0;
+    later.userClick();
+    window.bind("NotBuiltYet", [&clicks] { ++clicks; });
+    EXPECT_TRUE(later.enabled());
+    later.userClick();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Events, ADisabledControlTakesNoUserAct)
+{
+    window.check("Check").setEnabled(false);
+    window.check("Check").userClick();
+    EXPECT_FALSE(window.check("Check").checked());
+    EXPECT_EQ(raised, 0);
+}
+
+TEST_F(Events, TheUsersEventCatchesTheErrorButTheProgramsChangeLetsItThrough)
+{
+    window.bind("Changed", [] { throw std::runtime_error("Datei x kann nicht erstellt werden"); });
+    window.slider("Slider").userMove(5);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Datei x kann nicht erstellt werden.");
+    EXPECT_EQ(boxes.shown[0].caption, "Orvane");
+    // Inside a command, the error ends the command that made the change.
+    EXPECT_THROW(window.edit("Edit").setText("x"), std::runtime_error);
+}
+
+TEST_F(Events, ClosingAWindowRunsItsCloseHandlerAsOneEvent)
+{
+    int closes = 0;
+    window.setOnClose([&closes] { ++closes; });
+    window.show();
+    window.userClose();
+    EXPECT_EQ(closes, 1);
+}
+
+TEST(Layout, UnknownNamesAndKindsAreRefused)
+{
+    Window window{Sample};
+    EXPECT_THROW(window.control("Nothing"), std::logic_error);
+    EXPECT_THROW(window.list("Check"), std::logic_error);
+    EXPECT_THROW(window.bind("NoSuchHandler", [] {}), std::logic_error);
+}
+
+TEST(Layout, TabOrderFollowsTheNumbersWithinEachContainer)
+{
+    std::vector<std::string> names;
+    for (const ControlSpec* row : tabChain(Sample))
+        names.push_back(row->name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Edit", "Slider", "Check", "List", "Later"}));
+}
+
+TEST(Layout, ControlIdsAreFixedByTheTable)
+{
+    EXPECT_EQ(controlId(Sample, "Box"), FirstControlId);
+    EXPECT_EQ(controlId(Sample, "Caption"), FirstControlId + 6);
+    EXPECT_THROW(controlId(Sample, "Nothing"), std::logic_error);
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,171 @@
+// Loading the settings at start and on F5: what is created, what the window
+// shows, and where a failing read leaves the program.
+#include "settings/Errors.h"
+#include "tests/logic/OrvaneFixture.h"
+
+
+namespace orvane {
+namespace {
+
+const std::string Game(schema::GameKey);
+
+class Load : public test::OrvaneFixture {
+protected:
+    void expectDesignTimeControls()
+    {
+        EXPECT_EQ(slider("MSTrackBar").position(), 1);
+        EXPECT_EQ(list("ResCB").selected(), -1);
+        EXPECT_EQ(edit("NetGP").text(), "");
+        EXPECT_FALSE(check("TTCB").checked());
+        EXPECT_EQ(panel(1), "No configuration loaded!");
+        EXPECT_EQ(panel(2), "No configuration loaded!");
+        EXPECT_FALSE(programState().ControlsFilled);
+    }
+};
+
+TEST_F(Load, FirstRunCreatesOrvanesOwnValuesAndFillsTheWindow)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_TRUE(boxes.shown.empty());
+    auto registry = game.registry();
+    registry->OpenKey(Game, false);
+    EXPECT_EQ(registry->ReadInteger("Allow Local Files"), 0);
+    registry->OpenKey("Software\\Orvane", false);
+    EXPECT_EQ(registry->ReadInteger("autoapply"), 0);
+    EXPECT_EQ(registry->ReadInteger("opengl"), 0);
+    EXPECT_TRUE(registry->ValueExists("startparams"));
+    EXPECT_EQ(registry->ReadString("startparams"), "");
+    registry->OpenKey("Software\\Orvane\\BnetUsers", false);
+    std::vector<std::string> names;
+    registry->GetValueNames(names);
+    EXPECT_EQ(names, std::vector<std::string>{"BnetName0"});
+    EXPECT_EQ(registry->ReadString("BnetName0"), "");
+    EXPECT_TRUE(control("CMRegCleanUp").enabledByProgram());
+
+    // The game's defaults.
+    EXPECT_EQ(slider("MSTrackBar").position(), 50);
+    EXPECT_EQ(slider("KSTrackBar").position(), 50);
+    EXPECT_EQ(slider("GammaTrackBar").position(), 25);
+    EXPECT_EQ(slider("SFXTrackBar").position(), 100);
+    EXPECT_EQ(slider("MusicTrackBar").position(), 80);
+    EXPECT_EQ(edit("NetGP").text(), "6112");
+    EXPECT_EQ(list("ResCB").text(), "800x600");
+    EXPECT_EQ(list("CDCombo").text(), "16 Bit");
+    EXPECT_EQ(list("SndSysCombo").text(), "Miles Emulated 3D");
+    EXPECT_EQ(list("AQCombo").text(), "Middle");
+    EXPECT_TRUE(check("MSCB").checked());   // mousescrolldisable 0
+    EXPECT_TRUE(check("MidiCB").checked());  // nomidi 0
+    EXPECT_FALSE(check("IMCB").checked());  // seenintromovie 1
+    EXPECT_FALSE(check("STCB").checked());
+    EXPECT_TRUE(check("TTCB").checked());
+    EXPECT_EQ(edit("LANName").text(), "Player");
+    EXPECT_EQ(edit("PL").text(), game.installPath() + "\\Logs");
+    EXPECT_EQ(list("BnetName").count(), 1);
+    EXPECT_EQ(list("BnetName").selected(), 0);
+    EXPECT_EQ(panel(1), "No changes have been made!");
+    EXPECT_EQ(panel(2), "No configuration loaded!");
+    EXPECT_TRUE(programState().ControlsFilled);
+}
+
+TEST_F(Load, ASecondLoadCreatesNothingAndDiscardsUnappliedChanges)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    const std::string afterFirstLoad = game.contents();
+    control("CMRegCleanUp").setEnabled(false);
+    moveSlider("GammaTrackBar", 90);
+    retype("LANName", "Somebody");
+    click("CMFileReloadCFG");
+    EXPECT_EQ(game.contents(), afterFirstLoad);
+    EXPECT_FALSE(control("CMRegCleanUp").enabledByProgram());
+    EXPECT_EQ(slider("GammaTrackBar").position(), 25);
+    EXPECT_EQ(edit("LANName").text(), "Player");
+    EXPECT_EQ(panel(1), "No changes have been made!");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Load, AMissingIntegerStopsTheLoadWhereItFailed)
+{
+    game.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::MiscKey, false);
+        registry.DeleteValue("seenintromovie");
+    });
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'seenintromovie'"});
+    const SettingsSnapshot& record = programState().settings;
+    EXPECT_EQ(record.savpath, game.installPath() + "\\save");
+    EXPECT_EQ(record.errpath, game.installPath() + "\\Errors");
+    EXPECT_EQ(record.keyscroll, 50);
+    EXPECT_EQ(record.netgameport, 6112);
+    EXPECT_EQ(record.campaignprofile, "Player");
+    EXPECT_EQ(record.sfxvolume, 0); // Sound comes after Misc
+    EXPECT_EQ(record.gamma, 0);
+    EXPECT_TRUE(programState().AccountList.empty());
+    expectDesignTimeControls();
+    // What the load had created stays created.
+    EXPECT_TRUE(game.registry()->KeyExists("Software\\Orvane\\BnetUsers"));
+}
+
+TEST_F(Load, AGameThatNeverWroteItsSettingsFailsAtKeyscroll)
+{
+    game.edit([](RegistryAccess& registry) {
+        for (const auto& key : schema::SettingsKeys)
+            registry.DeleteKey(std::string(key.path));
+    });
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'keyscroll'"});
+    expectDesignTimeControls();
+}
+
+TEST_F(Load, AValueOfTheWrongTypeIsNamed)
+{
+    game.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::VideoKey, false);
+        registry.WriteString("gamma", "25");
+    });
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(errorTexts(), std::vector<std::string>{"Ungültiger Datentyp für 'gamma'"});
+    EXPECT_EQ(programState().settings.sfxvolume, 100);
+    EXPECT_EQ(programState().settings.colordepth, 16);
+    EXPECT_EQ(programState().settings.reswidth, 0);
+    expectDesignTimeControls();
+}
+
+TEST_F(Load, AutoapplyStoredAsTextEndsTheLoadBeforeAnyGameValue)
+{
+    game.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::OrvaneKey, true);
+        registry.WriteString("autoapply", "1");
+    });
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(errorTexts(), std::vector<std::string>{"Ungültiger Datentyp für 'autoapply'"});
+    EXPECT_EQ(programState().settings.keyscroll, 0);
+    EXPECT_EQ(programState().settings.AllowLocalFiles, 0);
+    expectDesignTimeControls();
+}
+
+TEST_F(Load, AMissingFolderKeyGivesAnEmptyFolder)
+{
+    game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::GameKey) + "\\DelOpt2"); });
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(programState().settings.logpath, "");
+    EXPECT_EQ(edit("PL").text(), "");
+}
+
+TEST_F(Load, NosoundwarnIsNeverRead)
+{
+    game.setInteger(schema::SoundKey, "nosoundwarn", 1);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(programState().settings.nosoundwarn, 0);
+}
+
+TEST_F(Load, AReloadReadsWhatWineWroteMeanwhile)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    game.setInteger(schema::GameplayKey, "keyscroll", 77);
+    pressShortcut("F5");
+    EXPECT_EQ(slider("KSTrackBar").position(), 77);
+}
+
+} // namespace
+} // namespace orvane

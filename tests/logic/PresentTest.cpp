@@ -1,0 +1,106 @@
+// How the record is shown: inverted boxes, values no item stands for, the
+// slider range and the refresh-rate list.
+#include "tests/logic/OrvaneFixture.h"
+
+
+namespace orvane {
+namespace {
+
+class Present : public test::OrvaneFixture {
+protected:
+    void offer(std::vector<DisplayMode> modes) { display.offered = std::move(modes); }
+    std::vector<std::string> rateItems() const { return list("RRCombo").items(); }
+};
+
+TEST_F(Present, InvertedBoxesShowTheOpposite)
+{
+    game.setInteger(schema::GameplayKey, "mousescrolldisable", 1);
+    game.setInteger(schema::SoundKey, "nomidi", 1);
+    game.setInteger(schema::MiscKey, "seenintromovie", 0);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_FALSE(check("MSCB").checked());
+    EXPECT_FALSE(check("MidiCB").checked());
+    EXPECT_TRUE(check("IMCB").checked());
+}
+
+TEST_F(Present, ValuesNoItemStandsForLeaveTheControlAndTheRecordAlone)
+{
+    game.setInteger(schema::VideoKey, "reswidth", 1024);
+    game.setInteger(schema::VideoKey, "resheight", 600);
+    game.setInteger(schema::VideoKey, "colordepth", 24);
+    game.setInteger(schema::SoundKey, "provider", 5);
+    game.setInteger(schema::GameplayKey, "tooltips", 2);
+    game.setInteger(schema::VideoKey, "miplevel", -1);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("ResCB").selected(), -1);
+    EXPECT_EQ(list("CDCombo").selected(), -1);
+    EXPECT_EQ(list("SndSysCombo").selected(), -1);
+    EXPECT_EQ(list("MipCombo").selected(), -1);
+    EXPECT_FALSE(check("TTCB").checked());
+    const SettingsSnapshot& record = programState().settings;
+    EXPECT_EQ(record.reswidth, 1024);
+    EXPECT_EQ(record.resheight, 600);
+    EXPECT_EQ(record.colordepth, 24);
+    EXPECT_EQ(record.provider, 5);
+}
+
+TEST_F(Present, SlidersShowValuesOutsideTheirRangeAtTheNearestEnd)
+{
+    game.setInteger(schema::VideoKey, "gamma", 0);
+    game.setInteger(schema::SoundKey, "musicvolume", 250);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(slider("GammaTrackBar").position(), 1);
+    EXPECT_EQ(slider("MusicTrackBar").position(), 100);
+    // The change handling that ends the presentation takes the positions shown.
+    EXPECT_EQ(programState().settings.gamma, 1);
+    EXPECT_EQ(control<LabelControl>("GammaCount").caption(), "1");
+    EXPECT_EQ(control<LabelControl>("MusicCount").caption(), "100");
+}
+
+TEST_F(Present, TheRefreshRatesAreThoseOfTheStoredModeInTheDisplaysOrder)
+{
+    offer({{800, 600, 16, 60}, {1024, 768, 32, 100}, {800, 600, 16, 72}, {800, 600, 32, 70}, {800, 600, 16, 85},
+           {800, 600, 16, 75}});
+    game.setInteger(schema::VideoKey, "refreshrate", 85);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(rateItems(), (std::vector<std::string>{"60 Hz", "72 Hz", "85 Hz", "75 Hz"}));
+    EXPECT_EQ(programState().RefreshRateList, (integerarray{60, 72, 85, 75}));
+    EXPECT_EQ(list("RRCombo").selected(), 2);
+}
+
+TEST_F(Present, OfEqualRatesTheLastIsSelected)
+{
+    offer({{800, 600, 16, 60}, {800, 600, 16, 75}, {800, 600, 16, 75}, {800, 600, 16, 85}});
+    game.setInteger(schema::VideoKey, "refreshrate", 75);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("RRCombo").selected(), 2);
+}
+
+TEST_F(Present, ARateAboveTheModesRangeShowsTheFirstButKeepsTheStoredRate)
+{
+    offer({{800, 600, 16, 60}, {800, 600, 16, 75}, {800, 600, 16, 85}});
+    game.setInteger(schema::VideoKey, "refreshrate", 100);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(rateItems().size(), 3u);
+    EXPECT_EQ(list("RRCombo").selected(), 0);
+    EXPECT_EQ(programState().settings.refreshrate, 100);
+}
+
+TEST_F(Present, ARateBetweenTheOfferedOnesSelectsNothingAndIsKept)
+{
+    offer({{800, 600, 16, 60}, {800, 600, 16, 75}, {800, 600, 16, 85}});
+    game.setInteger(schema::VideoKey, "refreshrate", 72);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("RRCombo").selected(), -1);
+    EXPECT_EQ(programState().settings.refreshrate, 72);
+}
+
+TEST_F(Present, WithoutModesTheListStaysEmpty)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("RRCombo").count(), 0);
+    EXPECT_GE(display.enumerations, 2); // asked afresh for the list and for the maximum
+}
+
+} // namespace
+} // namespace orvane

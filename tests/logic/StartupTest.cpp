@@ -1,0 +1,199 @@
+// Program start as a player meets it: the installation check, the windows,
+// the start-up variables, the error box and the way out.
+#include "app/ProgramInfo.h"
+#include "settings/Errors.h"
+#include "tests/logic/OrvaneFixture.h"
+
+#ifndef _WIN32
+#include "tests/support/TempPrefix.h"
+#endif
+
+#include <filesystem>
+
+namespace orvane {
+namespace {
+
+const MessageBoxRequest FatalMessage{
+    "Fatal Error: Warcraft III is not installed correctly!",
+    std::string("It appears that Warcraft III is not installed correctly. Install or reinstall Warcraft III and run "
+                "my program again. If you continue encountering problems, send an e-amil to ") +
+        MaintainerAddress + ".",
+    MessageIcon::Information, MessageButtons::Ok};
+
+class Startup : public test::OrvaneFixture {
+protected:
+    void renameArchive(const char* name) const
+    {
+        std::filesystem::rename(game.gameFolder() / "war3.mpq", game.gameFolder() / name);
+    }
+};
+
+TEST_F(Startup, WithoutTheGameKeyOnlyTheFatalMessageAppears)
+{
+    game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::GameKey)); });
+    EXPECT_EQ(start(), StartOutcome::NotInstalled);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], FatalMessage);
+    EXPECT_FALSE(windows->MainForm);
+    EXPECT_TRUE(toolkit.realised.empty());
+    EXPECT_FALSE(programState().registry);
+    EXPECT_EQ(exitStatus(StartOutcome::NotInstalled), 0);
+}
+
+TEST_F(Startup, AGameFolderWithoutWar3MpqIsNotAnInstallation)
+{
+    renameArchive("war3.exe");
+    EXPECT_EQ(start(), StartOutcome::NotInstalled);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], FatalMessage);
+    EXPECT_FALSE(windows->MainForm);
+}
+
+TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
+{
+    renameArchive("War3.MPQ"); // the game sees it whatever its case
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_TRUE(boxes.shown.empty());
+    const ProgramState& state = programState();
+    EXPECT_EQ(state.StartDir, startedIn.string());
+    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder()));
+    EXPECT_EQ(state.InstallDir, game.installPath());
+    EXPECT_EQ(state.GameExePath, game.installPath() + "\\Warcraft III.exe");
+    EXPECT_EQ(state.EditorExePath, game.installPath() + "\\World Editor.exe");
+
+    EXPECT_EQ(mainWindow().spec().caption, "Orvane");
+    EXPECT_EQ(panel(0), "Installed in " + game.installPath());
+    EXPECT_EQ(panel(1), "No changes have been made!");
+    EXPECT_EQ(panel(2), "No configuration loaded!");
+    EXPECT_FALSE(mainWindow().visible());
+
+    // Created once each, in this order, all hidden.
+    const std::vector<std::pair<std::string, std::string>> order{
+        {"MainForm", "Orvane"},
+        {"Proginfo", "Info about Orvane"},
+        {"CDForm", "Choose Directory"},
+        {"RenCPForm", "Rename Campaign Profile"},
+        {"AddBnetForm", "Add a Battle.net account name to the list"},
+        {"OptForm", "Options"},
+    };
+    ASSERT_EQ(toolkit.realised.size(), order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(toolkit.realised[i]->name(), order[i].first);
+        EXPECT_EQ(toolkit.realised[i]->spec().caption, order[i].second);
+        EXPECT_FALSE(toolkit.realised[i]->visible()) << order[i].first;
+    }
+}
+
+TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
+{
+    game.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::GameKey, false);
+        registry.DeleteValue(schema::InstallPath);
+        registry.DeleteValue(schema::Program);
+    });
+    const std::filesystem::path elsewhere = game.gameFolder().parent_path() / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    std::filesystem::copy_file(game.gameFolder() / "war3.mpq", elsewhere / "war3.mpq");
+    std::filesystem::current_path(elsewhere);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(panel(0), "Installed in ");
+    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), elsewhere));
+    EXPECT_EQ(programState().GameExePath, "");
+    EXPECT_EQ(programState().EditorExePath, "\\World Editor.exe");
+}
+
+TEST_F(Startup, AnInstallPathThatIsNotTextEndsTheProgramWithAnErrorReport)
+{
+    game.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::GameKey, false);
+        registry.WriteInteger(schema::InstallPath, 1);
+    });
+    EXPECT_EQ(start(), StartOutcome::Failed);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Orvane", "Ungültiger Datentyp für 'InstallPath'", MessageIcon::Error,
+                                                 MessageButtons::Ok}));
+    EXPECT_FALSE(windows->MainForm);
+    EXPECT_EQ(exitStatus(StartOutcome::Failed), 1);
+}
+
+#ifndef _WIN32
+TEST_F(Startup, AnUnreadableRegistryFileIsNamedAndNoWindowOpens)
+{
+    const std::filesystem::path userReg = game.prefix() / "user.reg";
+    test::writeFile(userReg, "WINE REGISTRY Version 2\n[Software\\\\Blizz");
+    EXPECT_EQ(start(), StartOutcome::Failed);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(userReg.string() + ", line 2"), std::string::npos);
+    EXPECT_EQ(test::readFile(userReg), "WINE REGISTRY Version 2\n[Software\\\\Blizz");
+}
+#endif
+
+TEST_F(Startup, ScreenshotSwitchReplacesTheFolderShownButNotTheCurrentDirectory)
+{
+    // The game lives elsewhere than the switch pretends.
+    const std::filesystem::path moved = game.moveGameTo("WC3");
+    const std::string movedPath = game.siblingInstallPath("wc3");
+    game.edit([&](RegistryAccess& registry) {
+        registry.OpenKey(schema::GameKey, false);
+        registry.WriteString(schema::InstallPath, movedPath);
+    });
+    ASSERT_EQ(start({"/scrshtemu"}), StartOutcome::Running);
+    const std::string shown = "C:\\Program Files\\Warcraft III";
+    EXPECT_EQ(panel(0), "Installed in " + shown);
+    EXPECT_EQ(programState().EditorExePath, shown + "\\World Editor.exe");
+    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), moved));
+}
+
+TEST_F(Startup, ScreenshotSwitchCountsOnlyAsTheFirstArgumentAndExactly)
+{
+    for (const auto& arguments : {std::vector<std::string>{"-x", "/scrshtemu"}, std::vector<std::string>{"/SCRSHTEMU"}}) {
+        resetProgramState();
+        toolkit.realised.clear();
+        ASSERT_EQ(start(arguments), StartOutcome::Running);
+        EXPECT_EQ(programState().InstallDir, game.installPath());
+        EXPECT_EQ(panel(0), "Installed in " + game.installPath());
+        windows.reset();
+    }
+}
+
+TEST_F(Startup, QuitAsksTheLoopToEndAndDestroyingTheWindowShutsDown)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    edit("LANName").userEdit("Unapplied");
+    const std::string before = game.contents();
+    pressShortcut("Ctrl+Q");
+    EXPECT_EQ(toolkit.quitRequests, 1);
+    EXPECT_TRUE(boxes.shown.empty()); // nothing asked
+    EXPECT_TRUE(programState().registry);
+    windows.reset();
+    EXPECT_FALSE(programState().registry);
+    EXPECT_EQ(game.contents(), before); // nothing saved
+}
+
+TEST_F(Startup, ClosingTheMainWindowEndsTheProgramEvenWithADialogOpen)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    click("AddBnet");
+    mainWindow().userClose();
+    EXPECT_EQ(toolkit.quitRequests, 1);
+}
+
+TEST_F(Startup, AnErrorInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    int handled = 0;
+    ButtonControl& button = control<ButtonControl>("GAS");
+    button.setHandler([&handled] {
+        ++handled;
+        throw EFileError(formatMessage(messages::FileOpenFailed, "/tmp/x.ini"));
+    });
+    button.userClick();
+    button.userClick();
+    EXPECT_EQ(handled, 2);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Orvane", "Datei /tmp/x.ini kann nicht geöffnet werden.",
+                                                 MessageIcon::Error, MessageButtons::Ok}));
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,150 @@
+#include "tests/support/TestGame.h"
+
+#include "settings/Errors.h"
+#include "settings/Schema.h"
+#include "tools/GameDefaults.h"
+
+#ifdef _WIN32
+#include "settings/WindowsRegistryStore.h"
+#include <windows.h>
+#else
+#include "settings/WinePrefixStore.h"
+#include "tools/DemoPrefix.h"
+#include <stdlib.h>
+#endif
+
+#include <random>
+#include <stdexcept>
+
+namespace orvane::test {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path makeTemporaryFolder()
+{
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder = fs::temp_directory_path() / ("orvane-test-" + std::to_string(random()));
+        if (fs::create_directory(folder))
+            return folder;
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+#ifdef _WIN32
+void removeGameAndOrvaneKeys(RegistryAccess& registry)
+{
+    registry.CloseKey();
+    registry.DeleteKey(std::string(schema::GameKey));
+    registry.DeleteKey(std::string(schema::OrvaneKey));
+}
+#endif
+
+} // namespace
+
+#ifdef _WIN32
+
+TestGame::TestGame() : root_(makeTemporaryFolder()), gameFolder_(root_ / "Warcraft III")
+{
+    installPath_ = gameFolder_.string();
+    writeGameFolder(gameFolder_);
+    edit([this](RegistryAccess& registry) {
+        removeGameAndOrvaneKeys(registry);
+        writeGameDefaults(registry, installPath_);
+    });
+}
+
+TestGame::~TestGame()
+{
+    try {
+        edit(removeGameAndOrvaneKeys);
+    } catch (...) {
+    }
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+std::unique_ptr<RegistryAccess> TestGame::registry() const
+{
+    return std::make_unique<RegistryAccess>(std::make_unique<WindowsRegistryStore>());
+}
+
+std::string TestGame::siblingInstallPath(const std::string& folderName) const
+{
+    return (root_ / folderName).string();
+}
+
+#else
+
+TestGame::TestGame()
+    : root_(makeTemporaryFolder()), gameFolder_(root_ / "drive_c" / "Program Files" / "Warcraft III"),
+      installPath_("C:\\Program Files\\Warcraft III")
+{
+    createDemoPrefix(root_);
+    ::setenv("WINEPREFIX", root_.c_str(), 1);
+}
+
+TestGame::~TestGame()
+{
+    std::error_code ignored;
+    fs::permissions(root_, fs::perms(0755), ignored);
+    fs::remove_all(root_, ignored);
+}
+
+std::unique_ptr<RegistryAccess> TestGame::registry() const
+{
+    return std::make_unique<RegistryAccess>(std::make_unique<WinePrefixStore>(root_));
+}
+
+std::string TestGame::siblingInstallPath(const std::string& folderName) const
+{
+    return "C:\\Program Files\\" + folderName;
+}
+
+#endif
+
+fs::path TestGame::moveGameTo(const std::string& folderName) const
+{
+    const fs::path moved = gameFolder_.parent_path() / folderName;
+    fs::rename(gameFolder_, moved);
+    return moved;
+}
+
+void TestGame::setInteger(std::string_view key, std::string_view name, int32_t value) const
+{
+    edit([&](RegistryAccess& registry) {
+        registry.OpenKey(key, true);
+        registry.WriteInteger(name, value);
+    });
+}
+
+std::string TestGame::contents() const
+{
+    auto access = registry();
+    std::string text;
+    std::vector<std::string_view> keys{schema::GameKey, schema::OrvaneKey, schema::BnetUsersKey};
+    for (const auto& key : schema::SettingsKeys)
+        keys.push_back(key.path);
+    for (const auto& key : schema::FolderKeys)
+        keys.push_back(key.path);
+    for (std::string_view key : keys) {
+        text += "[" + std::string(key) + "]\n";
+        if (!access->OpenKey(key, false))
+            continue;
+        std::vector<std::string> names;
+        access->GetValueNames(names);
+        for (const std::string& name : names) {
+            std::string value;
+            try {
+                value = std::to_string(access->ReadInteger(name));
+            } catch (const ERegistryException&) {
+                value = '"' + access->ReadString(name) + '"';
+            }
+            text += name + "=" + value + "\n";
+        }
+    }
+    return text;
+}
+
+} // namespace orvane::test

@@ -1,0 +1,215 @@
+#include "ui/qt/QtControls.h"
+
+#include "ui/qt/ClickableImage.h"
+#include "ui/qt/Icons.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusBar>
+#include <QStyle>
+
+#include <optional>
+
+namespace orvane {
+namespace {
+
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+QStringList texts(const std::vector<std::string>& items)
+{
+    QStringList list;
+    for (const std::string& item : items)
+        list << text(item);
+    return list;
+}
+
+// The length limit is for what the user types: the program's text is shown
+// whole, and once the user has shortened it, the limit holds again.
+void limitTyping(QLineEdit& edit, int maxLength)
+{
+    if (maxLength > 0)
+        edit.setMaxLength(std::max(maxLength, static_cast<int>(edit.text().size())));
+}
+
+// extra: the room a control needs beside its caption (a check box's box).
+void place(QWidget& widget, const ControlSpec& spec, std::optional<int> extra = std::nullopt)
+{
+    int width = spec.width;
+    widget.ensurePolished(); // the window's style sheet decides the font
+    if (extra && !spec.caption.empty())
+        width = std::max(width, widget.fontMetrics().horizontalAdvance(text(spec.caption)) + *extra);
+    widget.setGeometry(spec.left, spec.top, width, spec.height);
+}
+
+int checkBoxExtra(const QWidget& box)
+{
+    return box.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &box) +
+           box.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &box) + 2;
+}
+
+constexpr int ButtonExtra = 8;
+
+QWidget* makeWidget(Control& control, QWidget& parent)
+{
+    const ControlSpec& spec = control.spec();
+    switch (spec.kind) {
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(text(spec.caption), &parent);
+        place(*box, spec);
+        return box;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(text(spec.caption), &parent);
+        place(*label, spec, 0);
+        return label;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(text(spec.caption), &parent);
+        place(*box, spec, checkBoxExtra(*box));
+        QObject::connect(box, &QCheckBox::clicked, [&control] { static_cast<CheckControl&>(control).userClick(); });
+        return box;
+    }
+    case ControlKind::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, &parent);
+        slider->setRange(spec.minimum, spec.maximum);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(1);
+        place(*slider, spec);
+        QObject::connect(slider, &QSlider::valueChanged,
+                         [&control](int value) { static_cast<SliderControl&>(control).userMove(value); });
+        return slider;
+    }
+    case ControlKind::DropDownList: {
+        auto* list = new QComboBox(&parent);
+        place(*list, spec);
+        QObject::connect(list, &QComboBox::activated,
+                         [&control](int index) { static_cast<ListControl&>(control).userSelect(index); });
+        return list;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(&parent);
+        limitTyping(*edit, spec.maxLength);
+        place(*edit, spec);
+        QObject::connect(edit, &QLineEdit::textEdited, [&control, edit](const QString& typed) {
+            limitTyping(*edit, control.spec().maxLength);
+            static_cast<EditControl&>(control).userEdit(typed.toStdString());
+        });
+        return edit;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text(spec.caption), &parent);
+        place(*button, spec, ButtonExtra);
+        QObject::connect(button, &QPushButton::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
+        return button;
+    }
+    case ControlKind::Image: {
+        auto* image = new ClickableImage(&parent);
+        image->setPixmap(spec.picture == "game" ? gameIcon() : editorIcon());
+        place(*image, spec);
+        QObject::connect(image, &ClickableImage::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
+        return image;
+    }
+    default: return nullptr;
+    }
+}
+
+void showItems(QComboBox& list, const ListControl& control)
+{
+    list.clear();
+    list.addItems(texts(control.items()));
+    list.setCurrentIndex(control.selected());
+}
+
+} // namespace
+
+QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view)
+{
+    QWidget* widget = makeWidget(control, parent);
+    if (!widget)
+        return nullptr;
+    const ControlSpec& spec = control.spec();
+    widget->setObjectName(text(spec.name));
+    if (!spec.hint.empty())
+        widget->setToolTip(text(spec.hint));
+    widget->setVisible(!spec.hidden);
+    view.object = widget;
+    control.attach(&view);
+    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text})
+        view.refresh(control, aspect);
+    return widget;
+}
+
+QAction* createAction(Control& control, QMainWindow& window, QtControlView& view)
+{
+    const ControlSpec& spec = control.spec();
+    auto* action = new QAction(text(spec.caption), &window);
+    action->setObjectName(text(spec.name));
+    if (!spec.shortcut.empty())
+        action->setShortcut(QKeySequence::fromString(text(spec.shortcut)));
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+    QObject::connect(action, &QAction::triggered, [&control] { static_cast<ButtonControl&>(control).userClick(); });
+    view.object = action;
+    control.attach(&view);
+    view.refresh(control, Aspect::Enabled);
+    return action;
+}
+
+void QtControlView::refresh(const Control& control, Aspect aspect)
+{
+    const QSignalBlocker quiet(object); // the program's changes are no user's acts
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        action->setEnabled(control.enabled());
+        return;
+    }
+    auto* widget = qobject_cast<QWidget*>(object);
+    switch (aspect) {
+    case Aspect::Enabled: widget->setEnabled(control.enabled()); break;
+    case Aspect::Focus: widget->setFocus(); break;
+    case Aspect::Caption:
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(text(static_cast<const LabelControl&>(control).caption()));
+            label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+        }
+        break;
+    case Aspect::Items:
+    case Aspect::Selection:
+        if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            if (aspect == Aspect::Items)
+                showItems(*list, static_cast<const ListControl&>(control));
+            else
+                list->setCurrentIndex(static_cast<const ListControl&>(control).selected());
+        }
+        break;
+    case Aspect::Checked:
+        if (auto* box = qobject_cast<QCheckBox*>(widget))
+            box->setChecked(static_cast<const CheckControl&>(control).checked());
+        break;
+    case Aspect::Position:
+        if (auto* slider = qobject_cast<QSlider*>(widget))
+            slider->setValue(static_cast<const SliderControl&>(control).position());
+        break;
+    case Aspect::Text:
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            const QString shown = text(static_cast<const EditControl&>(control).text());
+            edit->setMaxLength(std::max(edit->maxLength(), static_cast<int>(shown.size())));
+            edit->setText(shown);
+            limitTyping(*edit, control.spec().maxLength);
+        }
+        break;
+    case Aspect::Panels: break; // the status bar has a view of its own
+    }
+}
+
+} // namespace orvane

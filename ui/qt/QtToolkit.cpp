@@ -1,0 +1,223 @@
+#include "ui/qt/QtToolkit.h"
+
+#include "controls/TabOrder.h"
+#include "ui/qt/QtControls.h"
+#include "ui/qt/WindowStyle.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace orvane {
+namespace {
+
+constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                            Qt::WindowCloseButtonHint;
+// No title-bar buttons: a dialog is left through its own buttons.
+constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+// Closing a window is the logic's decision: the main window's ends the
+// program, a dialog's is its Cancel.
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(Window& model) : QMainWindow(nullptr, MainWindowFlags), model_(model) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        model_.userClose();
+    }
+
+private:
+    Window& model_;
+};
+
+class DialogWindow : public QDialog {
+public:
+    explicit DialogWindow(Window& model) : QDialog(nullptr, DialogFlags), model_(model) {}
+    void reject() override { model_.userClose(); } // Escape
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        model_.userClose();
+    }
+
+private:
+    Window& model_;
+};
+
+class StatusBarView : public ControlView {
+public:
+    void refresh(const Control& control, Aspect) override
+    {
+        const auto& bar = static_cast<const StatusBarControl&>(control);
+        for (size_t i = 0; i < panels.size(); ++i)
+            panels[i]->setText(QString::fromStdString(bar.panelText(static_cast<int>(i))));
+    }
+    std::vector<QLabel*> panels;
+};
+
+} // namespace
+
+// One realised window: its widget, the views of its controls.
+class QtWindow : public WindowView {
+public:
+    QtWindow(Window& model, const QtToolkit& toolkit) : model_(model), toolkit_(toolkit) {}
+    // The windows' logic is gone by now: nothing may reach it any more.
+    ~QtWindow() override
+    {
+        for (QObject* child : top_->findChildren<QObject*>())
+            child->blockSignals(true);
+        delete top_;
+    }
+
+    void build();
+    QWidget* widget() const { return top_; }
+    const Window& model() const { return model_; }
+
+    void show(const Window* over) override
+    {
+        centreOn(*top_, over ? toolkit_.widget(*over) : nullptr);
+        top_->show();
+        top_->raise();
+        top_->activateWindow();
+    }
+    void hide() override { top_->hide(); }
+    void setEnabled(bool enabled) override { top_->setEnabled(enabled); }
+
+private:
+    void buildStatusBar(QMainWindow& window, Control& control);
+
+    Window& model_;
+    const QtToolkit& toolkit_;
+    QWidget* top_ = nullptr;
+    std::map<std::string, QWidget*> containers_;
+    std::vector<std::unique_ptr<ControlView>> views_;
+};
+
+void QtWindow::build()
+{
+    const WindowSpec& spec = model_.spec();
+    QWidget* client = nullptr;
+    QMainWindow* mainWindow = nullptr;
+    if (spec.mainWindow) {
+        mainWindow = new MainWindow(model_);
+        top_ = mainWindow;
+        client = new QWidget(mainWindow);
+        mainWindow->setCentralWidget(client);
+    } else {
+        top_ = client = new DialogWindow(model_);
+    }
+    top_->setObjectName(QString::fromStdString(spec.name));
+    top_->setWindowTitle(QString::fromStdString(spec.caption));
+    applyWindowStyle(*top_);
+    client->setObjectName("ClientArea");
+    containers_[""] = client;
+    std::map<std::string, QMenu*> menus;
+    for (const auto& control : model_.controls()) {
+        const ControlSpec& row = control->spec();
+        if (row.kind == ControlKind::StatusBar) {
+            buildStatusBar(*mainWindow, *control);
+        } else if (row.kind == ControlKind::Menu) {
+            QMenu* menu = mainWindow->menuBar()->addMenu(QString::fromStdString(row.caption));
+            menu->setObjectName(QString::fromStdString(row.name));
+            menus[row.name] = menu;
+        } else if (row.kind == ControlKind::Separator) {
+            menus.at(row.parent)->addSeparator()->setObjectName(QString::fromStdString(row.name));
+        } else if (row.kind == ControlKind::MenuItem) {
+            auto view = std::make_unique<QtControlView>();
+            QAction* action = createAction(*control, *mainWindow, *view);
+            if (row.parent.empty())
+                mainWindow->menuBar()->addAction(action);
+            else
+                menus.at(row.parent)->addAction(action);
+            views_.push_back(std::move(view));
+        } else {
+            auto view = std::make_unique<QtControlView>();
+            QWidget* widget = createWidget(*control, *containers_.at(row.parent), *view);
+            if (row.kind == ControlKind::GroupBox)
+                containers_[row.name] = widget;
+            views_.push_back(std::move(view));
+        }
+    }
+    if (mainWindow)
+        mainWindow->menuBar()->setObjectName("MainMenu");
+    const int statusHeight = mainWindow ? mainWindow->statusBar()->height() : 0;
+    client->setFixedSize(spec.clientWidth, spec.clientHeight - statusHeight);
+    if (mainWindow)
+        top_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    else
+        top_->setFixedSize(spec.clientWidth, spec.clientHeight);
+
+    QWidget* previous = nullptr;
+    for (const ControlSpec* row : tabChain(spec)) {
+        QWidget* widget = top_->findChild<QWidget*>(QString::fromStdString(row->name));
+        if (previous && widget)
+            QWidget::setTabOrder(previous, widget);
+        if (widget)
+            previous = widget;
+    }
+    model_.attach(this);
+}
+
+void QtWindow::buildStatusBar(QMainWindow& window, Control& control)
+{
+    const ControlSpec& spec = control.spec();
+    QStatusBar* bar = window.statusBar();
+    bar->setObjectName(QString::fromStdString(spec.name));
+    bar->setFixedHeight(spec.height);
+    bar->setSizeGripEnabled(false);
+    auto view = std::make_unique<StatusBarView>();
+    for (size_t i = 0; i < spec.panelWidths.size(); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QString("StatusPanel%1").arg(i));
+        panel->setFixedWidth(spec.panelWidths[i]);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addWidget(panel);
+        view->panels.push_back(panel);
+    }
+    control.attach(view.get());
+    view->refresh(control, Aspect::Panels);
+    views_.push_back(std::move(view));
+}
+
+QtToolkit::QtToolkit() = default;
+
+QtToolkit::~QtToolkit()
+{
+    // Dialogs first, the main window last, as they were made.
+    while (!windows_.empty())
+        windows_.pop_back();
+}
+
+void QtToolkit::realise(Window& window)
+{
+    auto realised = std::make_unique<QtWindow>(window, *this);
+    realised->build();
+    windows_.push_back(std::move(realised));
+}
+
+void QtToolkit::quit()
+{
+    QCoreApplication::quit();
+}
+
+QWidget* QtToolkit::widget(const Window& window) const
+{
+    for (const auto& realised : windows_)
+        if (&realised->model() == &window)
+            return realised->widget();
+    return nullptr;
+}
+
+} // namespace orvane

@@ -1,0 +1,24 @@
+// Orvane on Linux: the Qt window over the player's Wine prefix.
+#include "app/ProgramState.h"
+#include "app/Startup.h"
+#include "ui/qt/QtMessageBoxes.h"
+#include "ui/qt/QtToolkit.h"
+
+int main(int argc, char** argv)
+{
+    using namespace orvane;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Orvane");
+    QtMessageBoxes boxes;
+    installMessageBoxes(&boxes);
+    for (int i = 1; i < argc; ++i)
+        programState().arguments.emplace_back(argv[i]);
+    QtToolkit toolkit;
+    Windows windows;
+    const StartOutcome outcome = startProgram(windows, toolkit);
+    if (outcome != StartOutcome::Running)
+        return exitStatus(outcome);
+    windows.MainForm->window().show();
+    QApplication::exec();
+    return 0;
+}
