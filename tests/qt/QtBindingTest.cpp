@@ -82,6 +82,8 @@ TEST_F(QtWindow, EveryControlExistsOnceUnderItsNameAtItsPlace)
         EXPECT_EQ(placed->toolTip(), qt(row.hint)) << row.name;
     }
     EXPECT_FALSE(widget("UpdButinv")->isVisibleTo(main));
+    for (const char* name : {"W3Icon", "WEIcon"})
+        EXPECT_EQ(widget<QLabel>(name)->pixmap().size(), QSize(48, 48)) << name;
     EXPECT_EQ(widget<QPushButton>("RemLoFiKey")->text(), "Remove \"Allow Local Files\" Value");
 }
 

@@ -1,11 +1,14 @@
 #pragma once
+// The pictures both windows show, from the one copy in ui/resources.
+#include <QIcon>
 #include <QPixmap>
+
+#include <string>
 
 namespace orvane {
 
-// Orvane's own 48 x 48 pictures: a shield emblem for the game, a scroll
-// with a quill for the World Editor.
-QPixmap gameIcon();
-QPixmap editorIcon();
+// "game": the game's program icon; "editor": the World Editor's, a scroll with a quill.
+QPixmap picture(const std::string& name);
+QIcon applicationIcon();
 
 } // namespace orvane

@@ -115,7 +115,7 @@ QWidget* makeWidget(Control& control, QWidget& parent)
     }
     case ControlKind::Image: {
         auto* image = new ClickableImage(&parent);
-        image->setPixmap(spec.picture == "game" ? gameIcon() : editorIcon());
+        image->setPixmap(picture(spec.picture));
         place(*image, spec);
         QObject::connect(image, &ClickableImage::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return image;

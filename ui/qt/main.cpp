@@ -1,6 +1,7 @@
 // Orvane on Linux: the Qt window over the player's Wine prefix.
 #include "app/ProgramState.h"
 #include "app/Startup.h"
+#include "ui/qt/Icons.h"
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtToolkit.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     using namespace orvane;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvane");
+    QApplication::setWindowIcon(applicationIcon());
     QtMessageBoxes boxes;
     installMessageBoxes(&boxes);
     for (int i = 1; i < argc; ++i)

@@ -1,0 +1,175 @@
+#include "ui/win32/Win32Controls.h"
+
+#include "controls/Layout.h"
+#include "ui/win32/Win32Text.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cwctype>
+
+namespace orvane {
+namespace {
+
+// What the closed list shows plus the drop-down part.
+constexpr int DropDownHeight = 200;
+constexpr int ButtonPadding = 8;
+
+struct Creation {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle = 0;
+};
+
+Creation creationOf(const ControlSpec& spec)
+{
+    const DWORD tab = spec.tab >= 0 ? WS_TABSTOP : 0;
+    switch (spec.kind) {
+    case ControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX};
+    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+    case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | tab};
+    case ControlKind::Slider: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | tab};
+    case ControlKind::DropDownList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab};
+    case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
+    case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | tab};
+    case ControlKind::Image: return {L"STATIC", SS_BITMAP | SS_NOTIFY};
+    default: return {nullptr, 0};
+    }
+}
+
+// Room beside a caption: a check box's box, a button's edges.
+int extraRoom(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::CheckBox: return GetSystemMetrics(SM_CXMENUCHECK) + 6;
+    case ControlKind::Button: return ButtonPadding;
+    case ControlKind::Label: return 0;
+    default: return -1;
+    }
+}
+
+void showItems(HWND list, const ListControl& control)
+{
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : control.items())
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(control.selected()), 0);
+}
+
+void growToCaption(HWND window, const ControlSpec& spec, const std::string& caption)
+{
+    const int extra = extraRoom(spec.kind);
+    if (extra < 0 || caption.empty())
+        return;
+    RECT place;
+    GetWindowRect(window, &place);
+    const int width = place.right - place.left;
+    const int needed = captionWidth(window, caption) + extra;
+    if (needed > width)
+        SetWindowPos(window, nullptr, 0, 0, needed, place.bottom - place.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+int captionWidth(HWND window, const std::string& caption)
+{
+    HDC context = GetDC(window);
+    auto* font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = SelectObject(context, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const std::wstring text = wide(caption);
+    SIZE size{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(context, previous);
+    ReleaseDC(window, context);
+    return size.cx;
+}
+
+HWND createChildWindow(const Control& control, HWND parent, POINT origin, HFONT font, UINT id)
+{
+    const ControlSpec& spec = control.spec();
+    const Creation creation = creationOf(spec);
+    if (!creation.windowClass)
+        return nullptr;
+    const int height = spec.kind == ControlKind::DropDownList ? DropDownHeight : spec.height;
+    const DWORD visible = spec.hidden ? 0 : WS_VISIBLE;
+    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, wide(spec.caption).c_str(),
+                                  WS_CHILD | visible | creation.style, origin.x + spec.left, origin.y + spec.top,
+                                  spec.width, height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr),
+                                  nullptr);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    growToCaption(window, spec, spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Slider:
+        SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(spec.minimum, spec.maximum));
+        SendMessageW(window, TBM_SETTICFREQ, 1, 0);
+        break;
+    case ControlKind::Edit:
+        if (spec.maxLength > 0)
+            SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+        break;
+    case ControlKind::Image: {
+        std::wstring resource = wide(spec.picture);
+        std::transform(resource.begin(), resource.end(), resource.begin(), ::towupper);
+        HANDLE bitmap = LoadImageW(GetModuleHandleW(nullptr), resource.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+        SendMessageW(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+        break;
+    }
+    default: break;
+    }
+    return window;
+}
+
+// Which aspects a kind of control has beside being enabled and focused.
+bool hasAspect(ControlKind kind, Aspect aspect)
+{
+    switch (aspect) {
+    case Aspect::Caption: return kind == ControlKind::Label || kind == ControlKind::GroupBox;
+    case Aspect::Items:
+    case Aspect::Selection: return kind == ControlKind::DropDownList;
+    case Aspect::Checked: return kind == ControlKind::CheckBox;
+    case Aspect::Position: return kind == ControlKind::Slider;
+    case Aspect::Text: return kind == ControlKind::Edit;
+    case Aspect::Panels: return kind == ControlKind::StatusBar;
+    default: return true;
+    }
+}
+
+void showChange(HWND window, const Control& control, Aspect aspect)
+{
+    if (!hasAspect(control.spec().kind, aspect))
+        return;
+    switch (aspect) {
+    case Aspect::Enabled: EnableWindow(window, control.enabled()); break;
+    case Aspect::Focus: SetFocus(window); break;
+    case Aspect::Caption: {
+        const std::string& caption = static_cast<const LabelControl&>(control).caption();
+        SetWindowTextW(window, wide(caption).c_str());
+        growToCaption(window, control.spec(), caption);
+        break;
+    }
+    case Aspect::Items: showItems(window, static_cast<const ListControl&>(control)); break;
+    case Aspect::Selection:
+        SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(static_cast<const ListControl&>(control).selected()), 0);
+        break;
+    case Aspect::Checked:
+        SendMessageW(window, BM_SETCHECK, static_cast<const CheckControl&>(control).checked() ? BST_CHECKED : BST_UNCHECKED,
+                     0);
+        break;
+    case Aspect::Position:
+        SendMessageW(window, TBM_SETPOS, TRUE, static_cast<const SliderControl&>(control).position());
+        break;
+    case Aspect::Text: SetWindowTextW(window, wide(static_cast<const EditControl&>(control).text()).c_str()); break;
+    case Aspect::Panels: {
+        const auto& bar = static_cast<const StatusBarControl&>(control);
+        for (size_t i = 0; i < control.spec().panelWidths.size(); ++i) {
+            // A leading tab centres the text in its part.
+            const std::wstring text = L"\t" + wide(bar.panelText(static_cast<int>(i)));
+            SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+        break;
+    }
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/MessageBoxes.h"
+
+namespace orvane {
+
+// MessageBoxW without an owner window.
+class Win32MessageBoxes : public MessageBoxes {
+public:
+    MessageAnswer show(const MessageBoxRequest& request) override;
+};
+
+} // namespace orvane

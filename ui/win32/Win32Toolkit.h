@@ -1,0 +1,35 @@
+#pragma once
+// The native Windows toolkit: user32 and comctl32 windows built from the
+// layout data, reporting the user's acts to the logic's controls. It
+// outlives the windows' logic.
+#include "controls/Toolkit.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace orvane {
+
+class Win32Window;
+
+class Win32Toolkit : public Toolkit {
+public:
+    Win32Toolkit();
+    ~Win32Toolkit() override;
+    void realise(Window& window) override;
+    void quit() override;
+    // Runs the event loop until quit is asked for.
+    void run();
+
+    HWND handle(const Window& window) const;
+    // Whether the windows' logic is still there to be told of events.
+    bool running() const { return !closing_; }
+
+private:
+    std::vector<std::unique_ptr<Win32Window>> windows_;
+    HFONT font_ = nullptr;
+    bool closing_ = false;
+};
+
+} // namespace orvane

@@ -1,0 +1,329 @@
+#include "ui/win32/Win32Window.h"
+
+#include "controls/TabOrder.h"
+#include "ui/win32/Win32Controls.h"
+#include "ui/win32/Win32Text.h"
+#include "ui/win32/Win32Toolkit.h"
+
+#include <commctrl.h>
+
+#include <set>
+
+namespace orvane {
+namespace {
+
+constexpr wchar_t WindowClass[] = L"OrvaneWindow";
+constexpr DWORD MainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// No title-bar buttons: a dialog is left through its own buttons.
+constexpr DWORD DialogStyle = WS_POPUP | WS_CAPTION;
+
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* realised = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (realised && realised->handle() == window)
+        return realised->handleMessage(message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void registerWindowClass()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = LoadIconW(windowClass.hInstance, L"ORVANE");
+        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = WindowClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+// Where a control's box puts it: its place counts from the box's corner.
+POINT originOf(const WindowSpec& window, const ControlSpec& row)
+{
+    POINT origin{0, 0};
+    for (std::string parent = row.parent; !parent.empty();) {
+        const auto box = std::find_if(window.controls.begin(), window.controls.end(),
+                                      [&](const ControlSpec& other) { return other.name == parent; });
+        if (box == window.controls.end() || box->kind != ControlKind::GroupBox)
+            break;
+        origin.x += box->left;
+        origin.y += box->top;
+        parent = box->parent;
+    }
+    return origin;
+}
+
+// "F5", "Ctrl+L"
+ACCEL acceleratorOf(const std::string& shortcut, UINT id)
+{
+    ACCEL accelerator{FVIRTKEY, 0, static_cast<WORD>(id)};
+    std::string key = shortcut;
+    if (key.rfind("Ctrl+", 0) == 0) {
+        accelerator.fVirt |= FCONTROL;
+        key = key.substr(5);
+    }
+    if (key.size() > 1 && key[0] == 'F')
+        accelerator.key = static_cast<WORD>(VK_F1 + std::stoi(key.substr(1)) - 1);
+    else
+        accelerator.key = static_cast<WORD>(key[0]);
+    return accelerator;
+}
+
+} // namespace
+
+// A control's child window (or menu item) and the view the logic tells.
+class Win32Window::ControlHandle : public ControlView {
+public:
+    ControlHandle(Control& control, UINT id) : control(control), id(id) {}
+    void refresh(const Control& changed, Aspect aspect) override
+    {
+        updating = true;
+        if (menu) {
+            EnableMenuItem(menu, id, MF_BYCOMMAND | (changed.enabled() ? MF_ENABLED : MF_GRAYED));
+            DrawMenuBar(topLevel);
+        } else if (window) {
+            showChange(window, changed, aspect);
+        }
+        updating = false;
+    }
+
+    Control& control;
+    const UINT id;
+    HWND window = nullptr;
+    HMENU menu = nullptr; // the menu holding a menu item
+    HWND topLevel = nullptr;
+    // Notifications while the program changes the control are no user's acts.
+    bool updating = false;
+};
+
+Win32Window::Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font)
+    : model_(model), toolkit_(toolkit), font_(font)
+{
+    registerWindowClass();
+    const WindowSpec& spec = model.spec();
+    const DWORD style = spec.mainWindow ? MainWindowStyle : DialogStyle;
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (spec.mainWindow ? 0 : WS_EX_DLGMODALFRAME);
+    if (spec.mainWindow)
+        menuBar_ = CreateMenu();
+    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+    AdjustWindowRectEx(&frame, style, menuBar_ != nullptr, exStyle);
+    window_ = CreateWindowExW(exStyle, WindowClass, wide(spec.caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                              frame.right - frame.left, frame.bottom - frame.top, spec.mainWindow ? nullptr : owner,
+                              menuBar_, GetModuleHandleW(nullptr), this);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 300);
+    createMenu();
+    createControls();
+    model_.attach(this);
+}
+
+Win32Window::~Win32Window()
+{
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+    if (accelerators_)
+        DestroyAcceleratorTable(accelerators_);
+}
+
+void Win32Window::createMenu()
+{
+    std::vector<ACCEL> accelerators;
+    for (const auto& control : model_.controls()) {
+        const ControlSpec& row = control->spec();
+        const UINT id = static_cast<UINT>(controlId(model_.spec(), row.name));
+        HMENU parent = row.parent.empty() ? menuBar_ : menus_[row.parent];
+        if (row.kind == ControlKind::Menu) {
+            menus_[row.name] = CreatePopupMenu();
+            AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(menus_[row.name]), wide(row.caption).c_str());
+        } else if (row.kind == ControlKind::Separator) {
+            AppendMenuW(parent, MF_SEPARATOR, 0, nullptr);
+        } else if (row.kind == ControlKind::MenuItem) {
+            const std::string label = row.shortcut.empty() ? row.caption : row.caption + "\t" + row.shortcut;
+            AppendMenuW(parent, MF_STRING, id, wide(label).c_str());
+            if (!row.shortcut.empty())
+                accelerators.push_back(acceleratorOf(row.shortcut, id));
+            auto handle = std::make_unique<ControlHandle>(*control, id);
+            handle->menu = parent;
+            handle->topLevel = window_;
+            control->attach(handle.get());
+            handle->refresh(*control, Aspect::Enabled);
+            controls_[id] = std::move(handle);
+        }
+    }
+    if (!accelerators.empty())
+        accelerators_ = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
+}
+
+void Win32Window::createControls()
+{
+    // Siblings take the keyboard in the order they were made: the group
+    // boxes first, as frames, then the controls in their tab order, then
+    // whatever takes no focus.
+    std::vector<Control*> order;
+    std::set<const Control*> placed;
+    const auto take = [&](Control& control) {
+        if (placed.insert(&control).second)
+            order.push_back(&control);
+    };
+    for (const auto& control : model_.controls())
+        if (control->spec().kind == ControlKind::GroupBox)
+            take(*control);
+    for (const ControlSpec* row : tabChain(model_.spec()))
+        take(model_.control(row->name));
+    for (const auto& control : model_.controls())
+        take(*control);
+    for (Control* control : order)
+        createControl(*control);
+}
+
+void Win32Window::createControl(Control& control)
+{
+    const ControlSpec& row = control.spec();
+    const UINT id = static_cast<UINT>(controlId(model_.spec(), row.name));
+    HWND child = nullptr;
+    if (row.kind == ControlKind::StatusBar) {
+        child = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SendMessageW(child, SB_SETMINHEIGHT, static_cast<WPARAM>(row.height), 0);
+        std::vector<int> edges;
+        int edge = 0;
+        for (int width : row.panelWidths)
+            edges.push_back(edge += width);
+        SendMessageW(child, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+        SendMessageW(child, WM_SIZE, 0, 0);
+    } else {
+        child = createChildWindow(control, window_, originOf(model_.spec(), row), font_, id);
+    }
+    if (!child)
+        return;
+    if (!row.hint.empty())
+        addToolTip(child, row.hint);
+    auto handle = std::make_unique<ControlHandle>(control, id);
+    handle->window = child;
+    handle->topLevel = window_;
+    control.attach(handle.get());
+    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Panels})
+        handle->refresh(control, aspect);
+    controls_[id] = std::move(handle);
+}
+
+void Win32Window::addToolTip(HWND control, const std::string& hint)
+{
+    std::wstring text = wide(hint);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text.data();
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32Window::show(const Window* over)
+{
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    RECT area;
+    if (HWND target = over ? toolkit_.handle(*over) : nullptr)
+        GetWindowRect(target, &area);
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, (area.left + area.right - width) / 2, (area.top + area.bottom - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void Win32Window::hide()
+{
+    ShowWindow(window_, SW_HIDE);
+}
+
+void Win32Window::setEnabled(bool enabled)
+{
+    EnableWindow(window_, enabled);
+}
+
+void Win32Window::onCommand(UINT id, UINT code, HWND from)
+{
+    if (id == IDCANCEL && !model_.spec().mainWindow) {
+        model_.userClose(); // Escape
+        return;
+    }
+    const auto found = controls_.find(id);
+    if (found == controls_.end() || found->second->updating)
+        return;
+    Control& control = found->second->control;
+    switch (control.spec().kind) {
+    case ControlKind::MenuItem:
+        if (!from)
+            static_cast<ButtonControl&>(control).userClick();
+        break;
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+        if (code == BN_CLICKED) {
+            if (auto* box = dynamic_cast<CheckControl*>(&control))
+                box->userClick();
+            else
+                static_cast<ButtonControl&>(control).userClick();
+        }
+        break;
+    case ControlKind::Image:
+        if (code == STN_CLICKED)
+            static_cast<ButtonControl&>(control).userClick();
+        break;
+    case ControlKind::DropDownList:
+        if (code == CBN_SELCHANGE)
+            static_cast<ListControl&>(control).userSelect(static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0)));
+        break;
+    case ControlKind::Edit:
+        if (code == EN_CHANGE)
+            static_cast<EditControl&>(control).userEdit(windowText(from));
+        break;
+    default: break;
+    }
+}
+
+LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (toolkit_.running()) {
+        switch (message) {
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_HSCROLL:
+            if (lParam) {
+                const auto id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+                const auto found = controls_.find(id);
+                if (found != controls_.end() && !found->second->updating) {
+                    const int position = static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0));
+                    auto& slider = static_cast<SliderControl&>(found->second->control);
+                    if (position != slider.position())
+                        slider.userMove(position);
+                }
+            }
+            return 0;
+        case WM_CLOSE:
+            model_.userClose();
+            return 0;
+        default: break;
+        }
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+} // namespace orvane

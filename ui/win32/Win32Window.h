@@ -1,0 +1,52 @@
+#pragma once
+// One realised window: a top-level window with its controls as direct
+// children, placed in client coordinates, in keyboard order.
+#include "controls/Window.h"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace orvane {
+
+class Win32Toolkit;
+
+class Win32Window : public WindowView {
+public:
+    Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font);
+    ~Win32Window() override;
+
+    HWND handle() const { return window_; }
+    const Window& model() const { return model_; }
+    HACCEL accelerators() const { return accelerators_; }
+
+    void show(const Window* over) override;
+    void hide() override;
+    void setEnabled(bool enabled) override;
+
+    // The window procedure's work for this window.
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    class ControlHandle;
+
+private:
+    void createControls();
+    void createMenu();
+    void createControl(Control& control);
+    void addToolTip(HWND control, const std::string& hint);
+    void onCommand(UINT id, UINT code, HWND from);
+
+    Window& model_;
+    Win32Toolkit& toolkit_;
+    HFONT font_;
+    HWND window_ = nullptr;
+    HWND toolTips_ = nullptr;
+    HMENU menuBar_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    std::map<UINT, std::unique_ptr<ControlHandle>> controls_;
+    std::map<std::string, HMENU> menus_;
+};
+
+} // namespace orvane

@@ -1,0 +1,29 @@
+// Orvane on Windows: the native window over the registry of the user.
+#include "app/ProgramState.h"
+#include "app/Startup.h"
+#include "ui/win32/Win32MessageBoxes.h"
+#include "ui/win32/Win32Text.h"
+#include "ui/win32/Win32Toolkit.h"
+
+#include <shellapi.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    using namespace orvane;
+    Win32MessageBoxes boxes;
+    installMessageBoxes(&boxes);
+    int count = 0;
+    if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i)
+            programState().arguments.push_back(utf8(arguments[i]));
+        LocalFree(arguments);
+    }
+    Win32Toolkit toolkit;
+    Windows windows;
+    const StartOutcome outcome = startProgram(windows, toolkit);
+    if (outcome != StartOutcome::Running)
+        return exitStatus(outcome);
+    windows.MainForm->window().show();
+    toolkit.run();
+    return 0;
+}
