@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under Wine in the given prefix, which is
-# created on first use. Wine's own chatter stays out of the log.
+# created on first use, with Wine's null display driver: windows exist and
+# take messages without an X server. Wine's own chatter stays out of the log.
 set -euo pipefail
 prefix=$1
 shift
@@ -8,6 +9,11 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$prefix/system.reg" ]; then
   mkdir -p "$(dirname "$prefix")"
   wineboot -i >/dev/null 2>&1
+fi
+if ! grep -q '"Graphics"="null"' "$prefix/user.reg" 2>/dev/null; then
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  # The desktop keeps the driver it started with until the server ends.
+  wineserver -w
 fi
 status=0
 wine "$@" || status=$?

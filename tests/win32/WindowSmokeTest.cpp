@@ -1,0 +1,91 @@
+// The real orvane.exe under Wine: found by its control IDs, driven by
+// window messages as the user's input would drive it, and read back with
+// Wine's own "reg query".
+#include "app/MainFormLayout.h"
+#include "controls/TabOrder.h"
+#include "settings/Schema.h"
+#include "tests/support/TestGame.h"
+#include "tests/win32/WindowUnderWine.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+class OrvaneExe : public ::testing::Test {
+protected:
+    test::TestGame game;
+};
+
+TEST_F(OrvaneExe, EveryControlHasItsIdAndTabFollowsTheLayout)
+{
+    test::RunningOrvane orvane;
+    for (const ControlSpec& row : mainFormLayout().controls) {
+        const bool menu = row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem ||
+                          row.kind == ControlKind::Separator;
+        EXPECT_EQ(orvane.control(row.name) != nullptr, !menu) << row.name;
+    }
+    EXPECT_EQ(test::windowText(orvane.control("RemLoFiKey")), "Remove \"Allow Local Files\" Value");
+    EXPECT_FALSE(IsWindowEnabled(orvane.control("CPS"))); // not built yet
+    std::vector<HWND> expected;
+    for (const ControlSpec* row : tabChain(mainFormLayout())) {
+        HWND control = orvane.control(row->name);
+        if (IsWindowVisible(control) && IsWindowEnabled(control))
+            expected.push_back(control);
+    }
+    ASSERT_FALSE(expected.empty());
+    HWND current = expected.front();
+    for (size_t i = 1; i < expected.size(); ++i) {
+        current = GetNextDlgTabItem(orvane.window(), current, FALSE);
+        EXPECT_EQ(current, expected[i]) << "tab stop " << i;
+    }
+    RECT client;
+    GetClientRect(orvane.window(), &client);
+    EXPECT_EQ(client.right, 894);
+    EXPECT_EQ(client.bottom, 584);
+    EXPECT_FALSE(GetWindowLongW(orvane.window(), GWL_STYLE) & WS_MAXIMIZEBOX);
+}
+
+TEST_F(OrvaneExe, ASliderMovedAndAppliedReachesTheRegistry)
+{
+    test::RunningOrvane orvane;
+    HWND gamma = orvane.control("GammaTrackBar");
+    SendMessageW(gamma, TBM_SETPOS, TRUE, 40);
+    SendMessageW(orvane.window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 40), reinterpret_cast<LPARAM>(gamma));
+    EXPECT_EQ(test::windowText(orvane.control("GammaCount")), "40");
+    SendMessageW(orvane.control("VAS"), BM_CLICK, 0, 0);
+    EXPECT_NE(test::regQuery(std::string(schema::VideoKey), "gamma").find("0x28"), std::string::npos);
+}
+
+TEST_F(OrvaneExe, APortOf80IsRefusedWithTheMessageAndTheRestIsWritten)
+{
+    test::RunningOrvane orvane;
+    SendMessageW(orvane.control("NetGP"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"80"));
+    HWND keys = orvane.control("KSTrackBar");
+    SendMessageW(keys, TBM_SETPOS, TRUE, 70);
+    SendMessageW(orvane.window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 70), reinterpret_cast<LPARAM>(keys));
+    PostMessageW(orvane.control("GAS"), BM_CLICK, 0, 0); // the message box waits for its answer
+    HWND box = nullptr;
+    ASSERT_TRUE(test::waitFor([&box] { return (box = FindWindowW(L"#32770", L"Fatal Error")) != nullptr; }));
+    EXPECT_EQ(test::windowText(GetDlgItem(box, 0xFFFF)),
+              "Gameport must be a value between 1024 and 49151! Change this and press \"Apply Settings\" again!");
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(test::waitFor([] { return FindWindowW(L"#32770", L"Fatal Error") == nullptr; }));
+    EXPECT_NE(test::regQuery(std::string(schema::GameplayKey), "netgameport").find("0x17e0"), std::string::npos);
+    EXPECT_NE(test::regQuery(std::string(schema::GameplayKey), "keyscroll").find("0x46"), std::string::npos);
+}
+
+TEST_F(OrvaneExe, F5ReadsTheRegistryAgainAndClosingEndsTheProgram)
+{
+    test::RunningOrvane orvane;
+    game.setInteger(schema::GameplayKey, "keyscroll", 77);
+    SetForegroundWindow(orvane.window());
+    PostMessageW(orvane.control("NetGP"), WM_KEYDOWN, VK_F5, 0);
+    EXPECT_TRUE(test::waitFor([&] { return test::windowText(orvane.control("KSCount")) == "77"; }));
+    PostMessageW(orvane.window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.waitForExit(10000), 0);
+}
+
+} // namespace
+} // namespace orvane

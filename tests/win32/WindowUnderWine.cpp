@@ -1,0 +1,99 @@
+#include "tests/win32/WindowUnderWine.h"
+
+#include "app/MainFormLayout.h"
+#include "settings/TextEncoding.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+namespace orvane::test {
+namespace {
+
+std::filesystem::path besideThisProgram(const wchar_t* name)
+{
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path().parent_path() / name;
+}
+
+// The captions of the visible top-level windows, to tell what came instead.
+std::string topLevelWindows()
+{
+    std::string captions;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            if (IsWindowVisible(window))
+                *reinterpret_cast<std::string*>(found) += "\"" + windowText(window) + "\" ";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&captions));
+    return captions;
+}
+
+} // namespace
+
+RunningOrvane::RunningOrvane()
+{
+    const std::wstring program = besideThisProgram(L"orvane.exe").wstring();
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_))
+        throw std::runtime_error("cannot start orvane.exe");
+    WaitForInputIdle(process_.hProcess, 20000);
+    waitFor([this] {
+        window_ = FindWindowW(L"OrvaneWindow", L"Orvane");
+        return window_ && IsWindowVisible(window_);
+    }, 20000);
+    if (!window_)
+        throw std::runtime_error("orvane.exe showed no window; there are: " + topLevelWindows());
+}
+
+RunningOrvane::~RunningOrvane()
+{
+    if (waitForExit(0) < 0) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND RunningOrvane::control(const std::string& name) const
+{
+    return GetDlgItem(window_, controlId(mainFormLayout(), name));
+}
+
+int RunningOrvane::waitForExit(DWORD milliseconds)
+{
+    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return -1;
+    DWORD status = 0;
+    GetExitCodeProcess(process_.hProcess, &status);
+    return static_cast<int>(status);
+}
+
+std::string windowText(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    const std::wstring wide(text);
+    return utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
+}
+
+std::string regQuery(const std::string& key, const std::string& value)
+{
+    const std::string command = "reg query \"HKCU\\" + key + "\" /v \"" + value + "\" 2>&1";
+    std::string output;
+    if (FILE* pipe = _popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof(buffer), pipe))
+            output += buffer;
+        _pclose(pipe);
+    }
+    return output;
+}
+
+} // namespace orvane::test

@@ -1,0 +1,46 @@
+#pragma once
+// Starting the real orvane.exe and acting on its window from outside, as
+// the user's input and the window system would.
+#include <windows.h>
+
+#include <string>
+
+namespace orvane::test {
+
+class RunningOrvane {
+public:
+    // Starts orvane.exe beside this test program and waits for its window.
+    RunningOrvane();
+    ~RunningOrvane();
+    RunningOrvane(const RunningOrvane&) = delete;
+    RunningOrvane& operator=(const RunningOrvane&) = delete;
+
+    HWND window() const { return window_; }
+    // A control of the main window, found by its layout name's control ID.
+    HWND control(const std::string& name) const;
+    // Waits for the process to end; its exit status, or -1 after the timeout.
+    int waitForExit(DWORD milliseconds);
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+// Waits until condition holds, up to milliseconds; whether it did.
+template <class Condition>
+bool waitFor(Condition condition, DWORD milliseconds = 10000)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (!condition()) {
+        if (GetTickCount64() > end)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::string windowText(HWND window);
+// What Wine's own "reg query" prints for a value of the current user.
+std::string regQuery(const std::string& key, const std::string& value);
+
+} // namespace orvane::test
