@@ -19,10 +19,12 @@ test: PACKAGES := $(TEST_PACKAGES)
 test: build windows
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-bench: PACKAGES := $(RUN_PACKAGES)
-bench: build
+bench: PACKAGES := $(TEST_PACKAGES) xvfb
+bench: build windows
 	$(BUILD)/bench/orvane_bench
 	$(BUILD)/bench/orvane_window_bench
+	$(BUILD)/bench/orvane_start_bench
+	tests/windows/run-under-wine.sh $(abspath $(BUILD))/wine-prefix $(abspath $(WINDOWS))/bench/win32/orvane_start_bench.exe
 
 build: packages
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -3,6 +3,7 @@
 // Wine's own "reg query".
 #include "app/MainFormLayout.h"
 #include "controls/TabOrder.h"
+#include "dialogs/addbnet.h"
 #include "settings/Schema.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
@@ -85,6 +86,49 @@ TEST_F(OrvaneExe, F5ReadsTheRegistryAgainAndClosingEndsTheProgram)
     EXPECT_TRUE(test::waitFor([&] { return test::windowText(orvane.control("KSCount")) == "77"; }));
     PostMessageW(orvane.window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(orvane.waitForExit(10000), 0);
+}
+
+TEST_F(OrvaneExe, ListsCheckBoxesToolTipsAndTheDialogBind)
+{
+    test::RunningOrvane orvane;
+    HWND resolution = orvane.control("ResCB");
+    SendMessageW(resolution, CB_SETCURSEL, 3, 0);
+    SendMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(resolution), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(resolution));
+    SendMessageW(orvane.control("MidiCB"), BM_CLICK, 0, 0);
+    SendMessageW(orvane.control("VAS"), BM_CLICK, 0, 0);
+    SendMessageW(orvane.control("SAS"), BM_CLICK, 0, 0);
+    EXPECT_NE(test::regQuery(std::string(schema::VideoKey), "reswidth").find("0x400"), std::string::npos);
+    EXPECT_NE(test::regQuery(std::string(schema::SoundKey), "nomidi").find("0x1"), std::string::npos);
+
+    // One tool tip per hint.
+    int hints = 0;
+    for (const ControlSpec& row : mainFormLayout().controls)
+        hints += !row.hint.empty();
+    HWND toolTips = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == FindWindowW(L"OrvaneWindow", L"Orvane"))
+                *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&toolTips));
+    ASSERT_TRUE(toolTips);
+    EXPECT_EQ(SendMessageW(toolTips, TTM_GETTOOLCOUNT, 0, 0), hints);
+
+    // The add-account dialog: shown over the disabled main window, left by Escape.
+    PostMessageW(orvane.control("AddBnet"), BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(test::waitFor([&dialog] {
+        dialog = FindWindowW(L"OrvaneWindow", L"Add a Battle.net account name to the list");
+        return dialog && IsWindowVisible(dialog);
+    }));
+    EXPECT_FALSE(IsWindowEnabled(orvane.window()));
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_SYSMENU); // no title-bar buttons
+    PostMessageW(GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetEdit")), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(orvane.window()); }));
 }
 
 } // namespace

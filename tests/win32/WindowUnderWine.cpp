@@ -10,11 +10,16 @@
 namespace orvane::test {
 namespace {
 
-std::filesystem::path besideThisProgram(const wchar_t* name)
+// orvane.exe at the top of the build that made this program.
+std::filesystem::path orvaneProgram()
 {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::filesystem::path(path).parent_path().parent_path() / name;
+    for (std::filesystem::path folder = std::filesystem::path(path).parent_path(); folder.has_relative_path();
+         folder = folder.parent_path())
+        if (std::filesystem::exists(folder / "orvane.exe"))
+            return folder / "orvane.exe";
+    throw std::runtime_error("no orvane.exe in the folders above this program");
 }
 
 // The captions of the visible top-level windows, to tell what came instead.
@@ -35,7 +40,7 @@ std::string topLevelWindows()
 
 RunningOrvane::RunningOrvane()
 {
-    const std::wstring program = besideThisProgram(L"orvane.exe").wstring();
+    const std::wstring program = orvaneProgram().wstring();
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

@@ -9,7 +9,7 @@ namespace orvane::test {
 
 class RunningOrvane {
 public:
-    // Starts orvane.exe beside this test program and waits for its window.
+    // Starts the orvane.exe of this build and waits for its window.
     RunningOrvane();
     ~RunningOrvane();
     RunningOrvane(const RunningOrvane&) = delete;

@@ -1,0 +1,114 @@
+// From starting the orvane program to its main window on the screen, on
+// the demo prefix, under an X server of the benchmark's own (Xvfb).
+#include "tools/DemoPrefix.h"
+
+#include <benchmark/benchmark.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <spawn.h>
+#include <stdlib.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace orvane::bench {
+namespace {
+
+constexpr const char* Display = ":97";
+
+pid_t spawn(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return 0;
+    return pid;
+}
+
+void stop(pid_t pid)
+{
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
+}
+
+// Whether a viewable top-level window has this title.
+bool windowShown(xcb_connection_t* connection, const char* title)
+{
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
+    if (!tree)
+        return false;
+    bool shown = false;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree) && !shown; ++i) {
+        auto* attributes =
+            xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, children[i]), nullptr);
+        const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+        free(attributes);
+        if (!viewable)
+            continue;
+        auto* name = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, children[i], XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 0, 64), nullptr);
+        if (name) {
+            const std::string text(static_cast<const char*>(xcb_get_property_value(name)),
+                                   static_cast<size_t>(xcb_get_property_value_length(name)));
+            shown = text == title;
+            free(name);
+        }
+    }
+    free(tree);
+    return shown;
+}
+
+void QtProcessStartToWindowShown(benchmark::State& state)
+{
+    const pid_t server = spawn({"Xvfb", Display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    if (!server) {
+        state.SkipWithError("Xvfb is not installed");
+        return;
+    }
+    xcb_connection_t* connection = nullptr;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        connection = xcb_connect(Display, nullptr);
+        if (!xcb_connection_has_error(connection))
+            break;
+        xcb_disconnect(connection);
+        connection = nullptr;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    const std::filesystem::path prefix = std::filesystem::temp_directory_path() / "orvane-start-bench";
+    std::filesystem::remove_all(prefix);
+    createDemoPrefix(prefix);
+    ::setenv("WINEPREFIX", prefix.c_str(), 1);
+    ::setenv("DISPLAY", Display, 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    const std::string program = (std::filesystem::path(ORVANE_BINARY_DIR) / "orvane").string();
+    for (auto _ : state) {
+        const pid_t orvane = spawn({program});
+        while (connection && !windowShown(connection, "Orvane"))
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        state.PauseTiming();
+        stop(orvane);
+        state.ResumeTiming();
+    }
+    if (connection)
+        xcb_disconnect(connection);
+    stop(server);
+    std::filesystem::remove_all(prefix);
+}
+BENCHMARK(QtProcessStartToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+} // namespace orvane::bench
+
+BENCHMARK_MAIN();
