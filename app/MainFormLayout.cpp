@@ -12,7 +12,7 @@ const std::vector<std::string> Depths{"16 Bit", "32 Bit"};
 const std::string Change = "UpdButinvClick";
 const std::string ApplyHint = "If you click here the changes you made will be saved to Registry.";
 
-WindowSpec makeMainForm()
+WindowLayout makeMainForm()
 {
     return {
         .name = "MainForm",
@@ -207,9 +207,9 @@ WindowSpec makeMainForm()
 
 } // namespace
 
-const WindowSpec& mainFormLayout()
+const WindowLayout& mainFormLayout()
 {
-    static const WindowSpec layout = makeMainForm();
+    static const WindowLayout layout = makeMainForm();
     return layout;
 }
 

@@ -4,6 +4,6 @@
 namespace orvane {
 
 // TMainForm's controls, menu and status bar.
-const WindowSpec& mainFormLayout();
+const WindowLayout& mainFormLayout();
 
 } // namespace orvane

@@ -42,10 +42,10 @@ bool checkInstallation(ProgramState& state)
 }
 
 // The dialogs whose controls come with the features that use them.
-const WindowSpec ProginfoLayout = plainDialog("Proginfo", "Info about Orvane", 273, 120);
-const WindowSpec CDFormLayout = plainDialog("CDForm", "Choose Directory", 241, 305);
-const WindowSpec RenCPFormLayout = plainDialog("RenCPForm", "Rename Campaign Profile", 355, 104);
-const WindowSpec OptFormLayout = plainDialog("OptForm", "Options", 440, 166);
+const WindowLayout ProginfoLayout = plainDialog("Proginfo", "Info about Orvane", 273, 120);
+const WindowLayout CDFormLayout = plainDialog("CDForm", "Choose Directory", 241, 305);
+const WindowLayout RenCPFormLayout = plainDialog("RenCPForm", "Rename Campaign Profile", 355, 104);
+const WindowLayout OptFormLayout = plainDialog("OptForm", "Options", 440, 166);
 
 template <class Form>
 Form& realised(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form, Toolkit& toolkit)
@@ -82,6 +82,17 @@ StartOutcome startProgram(Windows& windows, Toolkit& toolkit)
     mainForm.setAddBnetForm(&realised(windows.AddBnetForm, std::move(addBnet), toolkit));
     realised(windows.OptForm, std::make_unique<Dialog>(OptFormLayout), toolkit);
     return StartOutcome::Running;
+}
+
+int runProgram(Toolkit& toolkit, const std::function<void()>& eventLoop)
+{
+    Windows windows;
+    const StartOutcome outcome = startProgram(windows, toolkit);
+    if (outcome == StartOutcome::Running) {
+        windows.MainForm->window().show();
+        eventLoop();
+    }
+    return exitStatus(outcome);
 }
 
 int exitStatus(StartOutcome outcome)

@@ -5,6 +5,7 @@
 #include "dialogs/Dialog.h"
 #include "dialogs/addbnet.h"
 
+#include <functional>
 #include <memory>
 
 namespace orvane {
@@ -31,6 +32,10 @@ enum class StartOutcome {
 // variables as they are (arguments set by the caller). The toolkit builds
 // the windows and stays the program's until it ends.
 StartOutcome startProgram(Windows& windows, Toolkit& toolkit);
+
+// The whole run: the start, the main window shown, the toolkit's event
+// loop until it is asked to end. Returns the process's exit status.
+int runProgram(Toolkit& toolkit, const std::function<void()>& eventLoop);
 
 // The process's exit status for an outcome of the start.
 int exitStatus(StartOutcome outcome);

@@ -80,7 +80,7 @@ void CheckControl::userClick()
 
 void SliderControl::setPosition(int position)
 {
-    position = std::clamp(position, spec().minimum, spec().maximum);
+    position = std::clamp(position, row().minimum, row().maximum);
     if (position_ == position)
         return;
     position_ = position;

@@ -29,19 +29,19 @@ public:
 
 class Control {
 public:
-    explicit Control(const ControlSpec& spec) : spec_(spec) {}
+    explicit Control(const LayoutRow& row) : row_(row) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    const ControlSpec& spec() const { return spec_; }
-    const std::string& name() const { return spec_.name; }
+    const LayoutRow& row() const { return row_; }
+    const std::string& name() const { return row_.name; }
 
     // A control whose handler the program does not have yet stays disabled.
     bool enabled() const { return enabled_ && available(); }
     // What the program last set, whether or not the handler exists yet.
     bool enabledByProgram() const { return enabled_; }
-    bool available() const { return spec_.handler.empty() || static_cast<bool>(handler_); }
+    bool available() const { return row_.handler.empty() || static_cast<bool>(handler_); }
     void setEnabled(bool enabled);
     void setFocus();
 
@@ -57,7 +57,7 @@ protected:
     bool acceptsUser() const { return enabled(); }
 
 private:
-    const ControlSpec& spec_;
+    const LayoutRow& row_;
     bool enabled_ = true;
     ControlView* view_ = nullptr;
     std::function<void()> handler_;
@@ -66,7 +66,7 @@ private:
 // Group boxes, labels: a caption and nothing the user can do.
 class LabelControl : public Control {
 public:
-    explicit LabelControl(const ControlSpec& spec) : Control(spec), caption_(spec.caption) {}
+    explicit LabelControl(const LayoutRow& row) : Control(row), caption_(row.caption) {}
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);
 
@@ -94,7 +94,7 @@ private:
 
 class SliderControl : public Control {
 public:
-    explicit SliderControl(const ControlSpec& spec) : Control(spec), position_(spec.minimum) {}
+    explicit SliderControl(const LayoutRow& row) : Control(row), position_(row.minimum) {}
     int position() const { return position_; }
     // Clamped to the slider's range.
     void setPosition(int position);
@@ -120,7 +120,7 @@ private:
 class ListControl : public Control {
 public:
     static constexpr int None = -1;
-    explicit ListControl(const ControlSpec& spec) : Control(spec), items_(spec.items) {}
+    explicit ListControl(const LayoutRow& row) : Control(row), items_(row.items) {}
     const std::vector<std::string>& items() const { return items_; }
     int count() const { return static_cast<int>(items_.size()); }
     int selected() const { return selected_; }
@@ -139,8 +139,8 @@ private:
 
 class StatusBarControl : public Control {
 public:
-    explicit StatusBarControl(const ControlSpec& spec)
-        : Control(spec), texts_(spec.panelWidths.size()) {}
+    explicit StatusBarControl(const LayoutRow& row)
+        : Control(row), texts_(row.panelWidths.size()) {}
     const std::string& panelText(int panel) const { return texts_.at(static_cast<size_t>(panel)); }
     void setPanelText(int panel, const std::string& text);
 

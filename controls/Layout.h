@@ -21,7 +21,7 @@ enum class ControlKind {
     Separator,
 };
 
-struct ControlSpec {
+struct LayoutRow {
     ControlKind kind;
     std::string name;
     std::string parent; // "" for the client area (or the menu bar)
@@ -43,17 +43,17 @@ struct ControlSpec {
     int maximum = 100;
 };
 
-struct WindowSpec {
+struct WindowLayout {
     std::string name;
     std::string caption;
     int clientWidth = 0;
     int clientHeight = 0;
     bool mainWindow = false; // resizable never; minimise and close only for the main window
-    std::vector<ControlSpec> controls;
+    std::vector<LayoutRow> controls;
 };
 
 // The Win32 control ID of a control: fixed by its row in the table.
-int controlId(const WindowSpec& window, const std::string& name);
+int controlId(const WindowLayout& window, const std::string& name);
 inline constexpr int FirstControlId = 1000;
 
 } // namespace orvane

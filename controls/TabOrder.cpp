@@ -5,15 +5,15 @@
 namespace orvane {
 namespace {
 
-void collect(const WindowSpec& window, const std::string& container, std::vector<const ControlSpec*>& chain)
+void collect(const WindowLayout& window, const std::string& container, std::vector<const LayoutRow*>& chain)
 {
-    std::vector<const ControlSpec*> children;
-    for (const ControlSpec& row : window.controls)
+    std::vector<const LayoutRow*> children;
+    for (const LayoutRow& row : window.controls)
         if (row.parent == container && row.tab >= 0)
             children.push_back(&row);
     std::stable_sort(children.begin(), children.end(),
-                     [](const ControlSpec* a, const ControlSpec* b) { return a->tab < b->tab; });
-    for (const ControlSpec* child : children) {
+                     [](const LayoutRow* a, const LayoutRow* b) { return a->tab < b->tab; });
+    for (const LayoutRow* child : children) {
         if (child->kind == ControlKind::GroupBox)
             collect(window, child->name, chain);
         else
@@ -23,9 +23,9 @@ void collect(const WindowSpec& window, const std::string& container, std::vector
 
 } // namespace
 
-std::vector<const ControlSpec*> tabChain(const WindowSpec& window)
+std::vector<const LayoutRow*> tabChain(const WindowLayout& window)
 {
-    std::vector<const ControlSpec*> chain;
+    std::vector<const LayoutRow*> chain;
     collect(window, "", chain);
     return chain;
 }

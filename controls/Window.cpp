@@ -7,28 +7,28 @@
 namespace orvane {
 namespace {
 
-std::unique_ptr<Control> makeControl(const ControlSpec& spec)
+std::unique_ptr<Control> makeControl(const LayoutRow& row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::GroupBox:
     case ControlKind::Label:
     case ControlKind::Menu:
-    case ControlKind::Separator: return std::make_unique<LabelControl>(spec);
-    case ControlKind::CheckBox: return std::make_unique<CheckControl>(spec);
-    case ControlKind::Slider: return std::make_unique<SliderControl>(spec);
-    case ControlKind::DropDownList: return std::make_unique<ListControl>(spec);
-    case ControlKind::Edit: return std::make_unique<EditControl>(spec);
+    case ControlKind::Separator: return std::make_unique<LabelControl>(row);
+    case ControlKind::CheckBox: return std::make_unique<CheckControl>(row);
+    case ControlKind::Slider: return std::make_unique<SliderControl>(row);
+    case ControlKind::DropDownList: return std::make_unique<ListControl>(row);
+    case ControlKind::Edit: return std::make_unique<EditControl>(row);
     case ControlKind::Button:
     case ControlKind::Image:
-    case ControlKind::MenuItem: return std::make_unique<ButtonControl>(spec);
-    case ControlKind::StatusBar: return std::make_unique<StatusBarControl>(spec);
+    case ControlKind::MenuItem: return std::make_unique<ButtonControl>(row);
+    case ControlKind::StatusBar: return std::make_unique<StatusBarControl>(row);
     }
-    throw std::logic_error("unknown control kind of " + spec.name);
+    throw std::logic_error("unknown control kind of " + row.name);
 }
 
 } // namespace
 
-int controlId(const WindowSpec& window, const std::string& name)
+int controlId(const WindowLayout& window, const std::string& name)
 {
     for (size_t i = 0; i < window.controls.size(); ++i)
         if (window.controls[i].name == name)
@@ -36,12 +36,12 @@ int controlId(const WindowSpec& window, const std::string& name)
     throw std::logic_error("no control " + name + " in " + window.name);
 }
 
-Window::Window(const WindowSpec& spec) : spec_(spec)
+Window::Window(const WindowLayout& layout) : layout_(layout)
 {
-    for (const ControlSpec& row : spec.controls) {
+    for (const LayoutRow& row : layout.controls) {
         controls_.push_back(makeControl(row));
         if (!byName_.emplace(row.name, controls_.back().get()).second)
-            throw std::logic_error("control " + row.name + " twice in " + spec.name);
+            throw std::logic_error("control " + row.name + " twice in " + layout.name);
     }
 }
 
@@ -49,7 +49,7 @@ Control& Window::control(std::string_view name) const
 {
     const auto found = byName_.find(name);
     if (found == byName_.end())
-        throw std::logic_error("no control " + std::string(name) + " in " + spec_.name);
+        throw std::logic_error("no control " + std::string(name) + " in " + layout_.name);
     return *found->second;
 }
 
@@ -57,13 +57,13 @@ void Window::bind(std::string_view handler, const std::function<void()>& run)
 {
     bool bound = false;
     for (const auto& control : controls_) {
-        if (control->spec().handler == handler) {
+        if (control->row().handler == handler) {
             control->setHandler(run);
             bound = true;
         }
     }
     if (!bound)
-        throw std::logic_error("no control of " + spec_.name + " raises " + std::string(handler));
+        throw std::logic_error("no control of " + layout_.name + " raises " + std::string(handler));
 }
 
 void Window::show(const Window* over)

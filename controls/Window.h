@@ -27,12 +27,12 @@ public:
 
 class Window {
 public:
-    explicit Window(const WindowSpec& spec);
+    explicit Window(const WindowLayout& layout);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    const WindowSpec& spec() const { return spec_; }
-    const std::string& name() const { return spec_.name; }
+    const WindowLayout& layout() const { return layout_; }
+    const std::string& name() const { return layout_.name; }
 
     template <class Kind>
     Kind& get(std::string_view name) const;
@@ -62,7 +62,7 @@ public:
     void attach(WindowView* view) { view_ = view; }
 
 private:
-    const WindowSpec& spec_;
+    const WindowLayout& layout_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, Control*, std::less<>> byName_;
     bool visible_ = false;
@@ -76,7 +76,7 @@ Kind& Window::get(std::string_view name) const
 {
     auto* control = dynamic_cast<Kind*>(&this->control(name));
     if (!control)
-        throw std::logic_error("control " + std::string(name) + " of " + spec_.name + " is of another kind");
+        throw std::logic_error("control " + std::string(name) + " of " + layout_.name + " is of another kind");
     return *control;
 }
 

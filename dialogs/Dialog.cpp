@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-Dialog::Dialog(const WindowSpec& layout) : window_(layout)
+Dialog::Dialog(const WindowLayout& layout) : window_(layout)
 {
     window_.setOnClose([this] { close(); });
 }
@@ -20,7 +20,7 @@ void Dialog::close()
     window_.hide();
 }
 
-WindowSpec plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight)
+WindowLayout plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight)
 {
     return {.name = name, .caption = caption, .clientWidth = clientWidth, .clientHeight = clientHeight};
 }

@@ -8,7 +8,7 @@ namespace orvane {
 
 class Dialog {
 public:
-    explicit Dialog(const WindowSpec& layout);
+    explicit Dialog(const WindowLayout& layout);
     virtual ~Dialog() = default;
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -29,6 +29,6 @@ private:
 
 // The dialogs whose work comes with later features: each exists, hidden,
 // from start to exit.
-WindowSpec plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight);
+WindowLayout plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight);
 
 } // namespace orvane

@@ -7,10 +7,10 @@
 
 namespace orvane {
 
-const WindowSpec& addBnetLayout()
+const WindowLayout& addBnetLayout()
 {
     using enum ControlKind;
-    static const WindowSpec layout{
+    static const WindowLayout layout{
         .name = "AddBnetForm",
         .caption = "Add a Battle.net account name to the list",
         .clientWidth = 330,

@@ -20,6 +20,6 @@ private:
     EditControl& AddBnetEdit;
 };
 
-const WindowSpec& addBnetLayout();
+const WindowLayout& addBnetLayout();
 
 } // namespace orvane

@@ -10,7 +10,7 @@
 namespace orvane {
 namespace {
 
-const WindowSpec Sample{
+const WindowLayout Sample{
     .name = "Sample",
     .caption = "Sample",
     .clientWidth = 200,
@@ -143,7 +143,7 @@ TEST(Layout, UnknownNamesAndKindsAreRefused)
 TEST(Layout, TabOrderFollowsTheNumbersWithinEachContainer)
 {
     std::vector<std::string> names;
-    for (const ControlSpec* row : tabChain(Sample))
+    for (const LayoutRow* row : tabChain(Sample))
         names.push_back(row->name);
     EXPECT_EQ(names, (std::vector<std::string>{"Edit", "Slider", "Check", "List", "Later"}));
 }

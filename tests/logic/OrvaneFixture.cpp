@@ -47,7 +47,7 @@ void OrvaneFixture::pick(std::string_view name, const std::string& item) const
 void OrvaneFixture::type(EditControl& field, const std::string& typed) const
 {
     for (char c : typed) {
-        const int limit = field.spec().maxLength;
+        const int limit = field.row().maxLength;
         if (limit > 0 && static_cast<int>(field.text().size()) >= limit)
             return;
         field.userEdit(field.text() + c);
@@ -68,7 +68,7 @@ void OrvaneFixture::retype(std::string_view name, const std::string& typed) cons
 void OrvaneFixture::pressShortcut(const std::string& shortcut) const
 {
     for (const auto& target : mainWindow().controls()) {
-        if (target->spec().shortcut == shortcut) {
+        if (target->row().shortcut == shortcut) {
             dynamic_cast<ButtonControl&>(*target).userClick();
             return;
         }

@@ -61,7 +61,7 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
     EXPECT_EQ(state.GameExePath, game.installPath() + "\\Warcraft III.exe");
     EXPECT_EQ(state.EditorExePath, game.installPath() + "\\World Editor.exe");
 
-    EXPECT_EQ(mainWindow().spec().caption, "Orvane");
+    EXPECT_EQ(mainWindow().layout().caption, "Orvane");
     EXPECT_EQ(panel(0), "Installed in " + game.installPath());
     EXPECT_EQ(panel(1), "No changes have been made!");
     EXPECT_EQ(panel(2), "No configuration loaded!");
@@ -79,7 +79,7 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
     ASSERT_EQ(toolkit.realised.size(), order.size());
     for (size_t i = 0; i < order.size(); ++i) {
         EXPECT_EQ(toolkit.realised[i]->name(), order[i].first);
-        EXPECT_EQ(toolkit.realised[i]->spec().caption, order[i].second);
+        EXPECT_EQ(toolkit.realised[i]->layout().caption, order[i].second);
         EXPECT_FALSE(toolkit.realised[i]->visible()) << order[i].first;
     }
 }

@@ -67,7 +67,7 @@ protected:
 
 TEST_F(QtWindow, EveryControlExistsOnceUnderItsNameAtItsPlace)
 {
-    for (const ControlSpec& row : mainFormLayout().controls) {
+    for (const LayoutRow& row : mainFormLayout().controls) {
         if (row.kind == ControlKind::StatusBar)
             continue;
         const QList<QObject*> found = main->findChildren<QObject*>(qt(row.name));
@@ -144,7 +144,7 @@ TEST_F(QtWindow, TheWindowIsFixedWithThreeCentredStatusPanels)
 TEST_F(QtWindow, TabVisitsTheBoxesVideoSoundGameplayMiscellaneous)
 {
     std::vector<std::string> expected;
-    for (const ControlSpec* row : tabChain(mainFormLayout()))
+    for (const LayoutRow* row : tabChain(mainFormLayout()))
         if (!row->hidden)
             expected.push_back(row->name);
     std::vector<std::string> chain;

@@ -22,7 +22,7 @@ protected:
 TEST_F(OrvaneExe, EveryControlHasItsIdAndTabFollowsTheLayout)
 {
     test::RunningOrvane orvane;
-    for (const ControlSpec& row : mainFormLayout().controls) {
+    for (const LayoutRow& row : mainFormLayout().controls) {
         const bool menu = row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem ||
                           row.kind == ControlKind::Separator;
         EXPECT_EQ(orvane.control(row.name) != nullptr, !menu) << row.name;
@@ -30,7 +30,7 @@ TEST_F(OrvaneExe, EveryControlHasItsIdAndTabFollowsTheLayout)
     EXPECT_EQ(test::windowText(orvane.control("RemLoFiKey")), "Remove \"Allow Local Files\" Value");
     EXPECT_FALSE(IsWindowEnabled(orvane.control("CPS"))); // not built yet
     std::vector<HWND> expected;
-    for (const ControlSpec* row : tabChain(mainFormLayout())) {
+    for (const LayoutRow* row : tabChain(mainFormLayout())) {
         HWND control = orvane.control(row->name);
         if (IsWindowVisible(control) && IsWindowEnabled(control))
             expected.push_back(control);
@@ -103,7 +103,7 @@ TEST_F(OrvaneExe, ListsCheckBoxesToolTipsAndTheDialogBind)
 
     // One tool tip per hint.
     int hints = 0;
-    for (const ControlSpec& row : mainFormLayout().controls)
+    for (const LayoutRow& row : mainFormLayout().controls)
         hints += !row.hint.empty();
     HWND toolTips = nullptr;
     EnumWindows(

@@ -43,13 +43,13 @@ void limitTyping(QLineEdit& edit, int maxLength)
 }
 
 // extra: the room a control needs beside its caption (a check box's box).
-void place(QWidget& widget, const ControlSpec& spec, std::optional<int> extra = std::nullopt)
+void place(QWidget& widget, const LayoutRow& row, std::optional<int> extra = std::nullopt)
 {
-    int width = spec.width;
+    int width = row.width;
     widget.ensurePolished(); // the window's style sheet decides the font
-    if (extra && !spec.caption.empty())
-        width = std::max(width, widget.fontMetrics().horizontalAdvance(text(spec.caption)) + *extra);
-    widget.setGeometry(spec.left, spec.top, width, spec.height);
+    if (extra && !row.caption.empty())
+        width = std::max(width, widget.fontMetrics().horizontalAdvance(text(row.caption)) + *extra);
+    widget.setGeometry(row.left, row.top, width, row.height);
 }
 
 int checkBoxExtra(const QWidget& box)
@@ -62,61 +62,61 @@ constexpr int ButtonExtra = 8;
 
 QWidget* makeWidget(Control& control, QWidget& parent)
 {
-    const ControlSpec& spec = control.spec();
-    switch (spec.kind) {
+    const LayoutRow& row = control.row();
+    switch (row.kind) {
     case ControlKind::GroupBox: {
-        auto* box = new QGroupBox(text(spec.caption), &parent);
-        place(*box, spec);
+        auto* box = new QGroupBox(text(row.caption), &parent);
+        place(*box, row);
         return box;
     }
     case ControlKind::Label: {
-        auto* label = new QLabel(text(spec.caption), &parent);
-        place(*label, spec, 0);
+        auto* label = new QLabel(text(row.caption), &parent);
+        place(*label, row, 0);
         return label;
     }
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(text(spec.caption), &parent);
-        place(*box, spec, checkBoxExtra(*box));
+        auto* box = new QCheckBox(text(row.caption), &parent);
+        place(*box, row, checkBoxExtra(*box));
         QObject::connect(box, &QCheckBox::clicked, [&control] { static_cast<CheckControl&>(control).userClick(); });
         return box;
     }
     case ControlKind::Slider: {
         auto* slider = new QSlider(Qt::Horizontal, &parent);
-        slider->setRange(spec.minimum, spec.maximum);
+        slider->setRange(row.minimum, row.maximum);
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(1);
-        place(*slider, spec);
+        place(*slider, row);
         QObject::connect(slider, &QSlider::valueChanged,
                          [&control](int value) { static_cast<SliderControl&>(control).userMove(value); });
         return slider;
     }
     case ControlKind::DropDownList: {
         auto* list = new QComboBox(&parent);
-        place(*list, spec);
+        place(*list, row);
         QObject::connect(list, &QComboBox::activated,
                          [&control](int index) { static_cast<ListControl&>(control).userSelect(index); });
         return list;
     }
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(&parent);
-        limitTyping(*edit, spec.maxLength);
-        place(*edit, spec);
+        limitTyping(*edit, row.maxLength);
+        place(*edit, row);
         QObject::connect(edit, &QLineEdit::textEdited, [&control, edit](const QString& typed) {
-            limitTyping(*edit, control.spec().maxLength);
+            limitTyping(*edit, control.row().maxLength);
             static_cast<EditControl&>(control).userEdit(typed.toStdString());
         });
         return edit;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(text(spec.caption), &parent);
-        place(*button, spec, ButtonExtra);
+        auto* button = new QPushButton(text(row.caption), &parent);
+        place(*button, row, ButtonExtra);
         QObject::connect(button, &QPushButton::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return button;
     }
     case ControlKind::Image: {
         auto* image = new ClickableImage(&parent);
-        image->setPixmap(picture(spec.picture));
-        place(*image, spec);
+        image->setPixmap(picture(row.picture));
+        place(*image, row);
         QObject::connect(image, &ClickableImage::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return image;
     }
@@ -138,11 +138,11 @@ QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view)
     QWidget* widget = makeWidget(control, parent);
     if (!widget)
         return nullptr;
-    const ControlSpec& spec = control.spec();
-    widget->setObjectName(text(spec.name));
-    if (!spec.hint.empty())
-        widget->setToolTip(text(spec.hint));
-    widget->setVisible(!spec.hidden);
+    const LayoutRow& row = control.row();
+    widget->setObjectName(text(row.name));
+    if (!row.hint.empty())
+        widget->setToolTip(text(row.hint));
+    widget->setVisible(!row.hidden);
     view.object = widget;
     control.attach(&view);
     for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text})
@@ -152,11 +152,11 @@ QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view)
 
 QAction* createAction(Control& control, QMainWindow& window, QtControlView& view)
 {
-    const ControlSpec& spec = control.spec();
-    auto* action = new QAction(text(spec.caption), &window);
-    action->setObjectName(text(spec.name));
-    if (!spec.shortcut.empty())
-        action->setShortcut(QKeySequence::fromString(text(spec.shortcut)));
+    const LayoutRow& row = control.row();
+    auto* action = new QAction(text(row.caption), &window);
+    action->setObjectName(text(row.name));
+    if (!row.shortcut.empty())
+        action->setShortcut(QKeySequence::fromString(text(row.shortcut)));
     action->setShortcutContext(Qt::WindowShortcut);
     window.addAction(action);
     QObject::connect(action, &QAction::triggered, [&control] { static_cast<ButtonControl&>(control).userClick(); });
@@ -205,7 +205,7 @@ void QtControlView::refresh(const Control& control, Aspect aspect)
             const QString shown = text(static_cast<const EditControl&>(control).text());
             edit->setMaxLength(std::max(edit->maxLength(), static_cast<int>(shown.size())));
             edit->setText(shown);
-            limitTyping(*edit, control.spec().maxLength);
+            limitTyping(*edit, control.row().maxLength);
         }
         break;
     case Aspect::Panels: break; // the status bar has a view of its own

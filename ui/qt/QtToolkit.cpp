@@ -24,9 +24,10 @@ constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Q
 
 // Closing a window is the logic's decision: the main window's ends the
 // program, a dialog's is its Cancel.
-class MainWindow : public QMainWindow {
+template <class Base>
+class ClosedByLogic : public Base {
 public:
-    explicit MainWindow(Window& model) : QMainWindow(nullptr, MainWindowFlags), model_(model) {}
+    ClosedByLogic(Window& model, Qt::WindowFlags flags) : Base(nullptr, flags), model_(model) {}
 
 protected:
     void closeEvent(QCloseEvent* event) override
@@ -34,25 +35,15 @@ protected:
         event->ignore();
         model_.userClose();
     }
-
-private:
     Window& model_;
 };
 
-class DialogWindow : public QDialog {
+using MainWindow = ClosedByLogic<QMainWindow>;
+
+class DialogWindow : public ClosedByLogic<QDialog> {
 public:
-    explicit DialogWindow(Window& model) : QDialog(nullptr, DialogFlags), model_(model) {}
+    explicit DialogWindow(Window& model) : ClosedByLogic(model, DialogFlags) {}
     void reject() override { model_.userClose(); } // Escape
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        event->ignore();
-        model_.userClose();
-    }
-
-private:
-    Window& model_;
 };
 
 class StatusBarView : public ControlView {
@@ -106,25 +97,25 @@ private:
 
 void QtWindow::build()
 {
-    const WindowSpec& spec = model_.spec();
+    const WindowLayout& layout = model_.layout();
     QWidget* client = nullptr;
     QMainWindow* mainWindow = nullptr;
-    if (spec.mainWindow) {
-        mainWindow = new MainWindow(model_);
+    if (layout.mainWindow) {
+        mainWindow = new MainWindow(model_, MainWindowFlags);
         top_ = mainWindow;
         client = new QWidget(mainWindow);
         mainWindow->setCentralWidget(client);
     } else {
         top_ = client = new DialogWindow(model_);
     }
-    top_->setObjectName(QString::fromStdString(spec.name));
-    top_->setWindowTitle(QString::fromStdString(spec.caption));
+    top_->setObjectName(QString::fromStdString(layout.name));
+    top_->setWindowTitle(QString::fromStdString(layout.caption));
     applyWindowStyle(*top_);
     client->setObjectName("ClientArea");
     containers_[""] = client;
     std::map<std::string, QMenu*> menus;
     for (const auto& control : model_.controls()) {
-        const ControlSpec& row = control->spec();
+        const LayoutRow& row = control->row();
         if (row.kind == ControlKind::StatusBar) {
             buildStatusBar(*mainWindow, *control);
         } else if (row.kind == ControlKind::Menu) {
@@ -152,14 +143,14 @@ void QtWindow::build()
     if (mainWindow)
         mainWindow->menuBar()->setObjectName("MainMenu");
     const int statusHeight = mainWindow ? mainWindow->statusBar()->height() : 0;
-    client->setFixedSize(spec.clientWidth, spec.clientHeight - statusHeight);
+    client->setFixedSize(layout.clientWidth, layout.clientHeight - statusHeight);
     if (mainWindow)
         top_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     else
-        top_->setFixedSize(spec.clientWidth, spec.clientHeight);
+        top_->setFixedSize(layout.clientWidth, layout.clientHeight);
 
     QWidget* previous = nullptr;
-    for (const ControlSpec* row : tabChain(spec)) {
+    for (const LayoutRow* row : tabChain(layout)) {
         QWidget* widget = top_->findChild<QWidget*>(QString::fromStdString(row->name));
         if (previous && widget)
             QWidget::setTabOrder(previous, widget);
@@ -171,16 +162,16 @@ void QtWindow::build()
 
 void QtWindow::buildStatusBar(QMainWindow& window, Control& control)
 {
-    const ControlSpec& spec = control.spec();
+    const LayoutRow& row = control.row();
     QStatusBar* bar = window.statusBar();
-    bar->setObjectName(QString::fromStdString(spec.name));
-    bar->setFixedHeight(spec.height);
+    bar->setObjectName(QString::fromStdString(row.name));
+    bar->setFixedHeight(row.height);
     bar->setSizeGripEnabled(false);
     auto view = std::make_unique<StatusBarView>();
-    for (size_t i = 0; i < spec.panelWidths.size(); ++i) {
+    for (size_t i = 0; i < row.panelWidths.size(); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QString("StatusPanel%1").arg(i));
-        panel->setFixedWidth(spec.panelWidths[i]);
+        panel->setFixedWidth(row.panelWidths[i]);
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addWidget(panel);

@@ -16,11 +16,5 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         programState().arguments.emplace_back(argv[i]);
     QtToolkit toolkit;
-    Windows windows;
-    const StartOutcome outcome = startProgram(windows, toolkit);
-    if (outcome != StartOutcome::Running)
-        return exitStatus(outcome);
-    windows.MainForm->window().show();
-    QApplication::exec();
-    return 0;
+    return runProgram(toolkit, [] { QApplication::exec(); });
 }

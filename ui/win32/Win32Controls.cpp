@@ -21,10 +21,10 @@ struct Creation {
     DWORD exStyle = 0;
 };
 
-Creation creationOf(const ControlSpec& spec)
+Creation creationOf(const LayoutRow& row)
 {
-    const DWORD tab = spec.tab >= 0 ? WS_TABSTOP : 0;
-    switch (spec.kind) {
+    const DWORD tab = row.tab >= 0 ? WS_TABSTOP : 0;
+    switch (row.kind) {
     case ControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX};
     case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | tab};
@@ -56,9 +56,9 @@ void showItems(HWND list, const ListControl& control)
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(control.selected()), 0);
 }
 
-void growToCaption(HWND window, const ControlSpec& spec, const std::string& caption)
+void growToCaption(HWND window, const LayoutRow& row, const std::string& caption)
 {
-    const int extra = extraRoom(spec.kind);
+    const int extra = extraRoom(row.kind);
     if (extra < 0 || caption.empty())
         return;
     RECT place;
@@ -87,29 +87,29 @@ int captionWidth(HWND window, const std::string& caption)
 
 HWND createChildWindow(const Control& control, HWND parent, POINT origin, HFONT font, UINT id)
 {
-    const ControlSpec& spec = control.spec();
-    const Creation creation = creationOf(spec);
+    const LayoutRow& row = control.row();
+    const Creation creation = creationOf(row);
     if (!creation.windowClass)
         return nullptr;
-    const int height = spec.kind == ControlKind::DropDownList ? DropDownHeight : spec.height;
-    const DWORD visible = spec.hidden ? 0 : WS_VISIBLE;
-    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, wide(spec.caption).c_str(),
-                                  WS_CHILD | visible | creation.style, origin.x + spec.left, origin.y + spec.top,
-                                  spec.width, height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr),
+    const int height = row.kind == ControlKind::DropDownList ? DropDownHeight : row.height;
+    const DWORD visible = row.hidden ? 0 : WS_VISIBLE;
+    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, wide(row.caption).c_str(),
+                                  WS_CHILD | visible | creation.style, origin.x + row.left, origin.y + row.top,
+                                  row.width, height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr),
                                   nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    growToCaption(window, spec, spec.caption);
-    switch (spec.kind) {
+    growToCaption(window, row, row.caption);
+    switch (row.kind) {
     case ControlKind::Slider:
-        SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(spec.minimum, spec.maximum));
+        SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(row.minimum, row.maximum));
         SendMessageW(window, TBM_SETTICFREQ, 1, 0);
         break;
     case ControlKind::Edit:
-        if (spec.maxLength > 0)
-            SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+        if (row.maxLength > 0)
+            SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(row.maxLength), 0);
         break;
     case ControlKind::Image: {
-        std::wstring resource = wide(spec.picture);
+        std::wstring resource = wide(row.picture);
         std::transform(resource.begin(), resource.end(), resource.begin(), ::towupper);
         HANDLE bitmap = LoadImageW(GetModuleHandleW(nullptr), resource.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
         SendMessageW(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
@@ -137,7 +137,7 @@ bool hasAspect(ControlKind kind, Aspect aspect)
 
 void showChange(HWND window, const Control& control, Aspect aspect)
 {
-    if (!hasAspect(control.spec().kind, aspect))
+    if (!hasAspect(control.row().kind, aspect))
         return;
     switch (aspect) {
     case Aspect::Enabled: EnableWindow(window, control.enabled()); break;
@@ -145,7 +145,7 @@ void showChange(HWND window, const Control& control, Aspect aspect)
     case Aspect::Caption: {
         const std::string& caption = static_cast<const LabelControl&>(control).caption();
         SetWindowTextW(window, wide(caption).c_str());
-        growToCaption(window, control.spec(), caption);
+        growToCaption(window, control.row(), caption);
         break;
     }
     case Aspect::Items: showItems(window, static_cast<const ListControl&>(control)); break;
@@ -162,7 +162,7 @@ void showChange(HWND window, const Control& control, Aspect aspect)
     case Aspect::Text: SetWindowTextW(window, wide(static_cast<const EditControl&>(control).text()).c_str()); break;
     case Aspect::Panels: {
         const auto& bar = static_cast<const StatusBarControl&>(control);
-        for (size_t i = 0; i < control.spec().panelWidths.size(); ++i) {
+        for (size_t i = 0; i < control.row().panelWidths.size(); ++i) {
             // A leading tab centres the text in its part.
             const std::wstring text = L"\t" + wide(bar.panelText(static_cast<int>(i)));
             SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));

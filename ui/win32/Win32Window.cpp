@@ -46,12 +46,12 @@ void registerWindowClass()
 }
 
 // Where a control's box puts it: its place counts from the box's corner.
-POINT originOf(const WindowSpec& window, const ControlSpec& row)
+POINT originOf(const WindowLayout& window, const LayoutRow& row)
 {
     POINT origin{0, 0};
     for (std::string parent = row.parent; !parent.empty();) {
         const auto box = std::find_if(window.controls.begin(), window.controls.end(),
-                                      [&](const ControlSpec& other) { return other.name == parent; });
+                                      [&](const LayoutRow& other) { return other.name == parent; });
         if (box == window.controls.end() || box->kind != ControlKind::GroupBox)
             break;
         origin.x += box->left;
@@ -108,15 +108,15 @@ Win32Window::Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT
     : model_(model), toolkit_(toolkit), font_(font)
 {
     registerWindowClass();
-    const WindowSpec& spec = model.spec();
-    const DWORD style = spec.mainWindow ? MainWindowStyle : DialogStyle;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | (spec.mainWindow ? 0 : WS_EX_DLGMODALFRAME);
-    if (spec.mainWindow)
+    const WindowLayout& layout = model.layout();
+    const DWORD style = layout.mainWindow ? MainWindowStyle : DialogStyle;
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (layout.mainWindow ? 0 : WS_EX_DLGMODALFRAME);
+    if (layout.mainWindow)
         menuBar_ = CreateMenu();
-    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
     AdjustWindowRectEx(&frame, style, menuBar_ != nullptr, exStyle);
-    window_ = CreateWindowExW(exStyle, WindowClass, wide(spec.caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              frame.right - frame.left, frame.bottom - frame.top, spec.mainWindow ? nullptr : owner,
+    window_ = CreateWindowExW(exStyle, WindowClass, wide(layout.caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                              frame.right - frame.left, frame.bottom - frame.top, layout.mainWindow ? nullptr : owner,
                               menuBar_, GetModuleHandleW(nullptr), this);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -140,8 +140,8 @@ void Win32Window::createMenu()
 {
     std::vector<ACCEL> accelerators;
     for (const auto& control : model_.controls()) {
-        const ControlSpec& row = control->spec();
-        const UINT id = static_cast<UINT>(controlId(model_.spec(), row.name));
+        const LayoutRow& row = control->row();
+        const UINT id = static_cast<UINT>(controlId(model_.layout(), row.name));
         HMENU parent = row.parent.empty() ? menuBar_ : menus_[row.parent];
         if (row.kind == ControlKind::Menu) {
             menus_[row.name] = CreatePopupMenu();
@@ -177,9 +177,9 @@ void Win32Window::createControls()
             order.push_back(&control);
     };
     for (const auto& control : model_.controls())
-        if (control->spec().kind == ControlKind::GroupBox)
+        if (control->row().kind == ControlKind::GroupBox)
             take(*control);
-    for (const ControlSpec* row : tabChain(model_.spec()))
+    for (const LayoutRow* row : tabChain(model_.layout()))
         take(model_.control(row->name));
     for (const auto& control : model_.controls())
         take(*control);
@@ -189,8 +189,8 @@ void Win32Window::createControls()
 
 void Win32Window::createControl(Control& control)
 {
-    const ControlSpec& row = control.spec();
-    const UINT id = static_cast<UINT>(controlId(model_.spec(), row.name));
+    const LayoutRow& row = control.row();
+    const UINT id = static_cast<UINT>(controlId(model_.layout(), row.name));
     HWND child = nullptr;
     if (row.kind == ControlKind::StatusBar) {
         child = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
@@ -204,7 +204,7 @@ void Win32Window::createControl(Control& control)
         SendMessageW(child, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
         SendMessageW(child, WM_SIZE, 0, 0);
     } else {
-        child = createChildWindow(control, window_, originOf(model_.spec(), row), font_, id);
+        child = createChildWindow(control, window_, originOf(model_.layout(), row), font_, id);
     }
     if (!child)
         return;
@@ -260,7 +260,7 @@ void Win32Window::setEnabled(bool enabled)
 
 void Win32Window::onCommand(UINT id, UINT code, HWND from)
 {
-    if (id == IDCANCEL && !model_.spec().mainWindow) {
+    if (id == IDCANCEL && !model_.layout().mainWindow) {
         model_.userClose(); // Escape
         return;
     }
@@ -268,7 +268,7 @@ void Win32Window::onCommand(UINT id, UINT code, HWND from)
     if (found == controls_.end() || found->second->updating)
         return;
     Control& control = found->second->control;
-    switch (control.spec().kind) {
+    switch (control.row().kind) {
     case ControlKind::MenuItem:
         if (!from)
             static_cast<ButtonControl&>(control).userClick();

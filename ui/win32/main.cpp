@@ -19,11 +19,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         LocalFree(arguments);
     }
     Win32Toolkit toolkit;
-    Windows windows;
-    const StartOutcome outcome = startProgram(windows, toolkit);
-    if (outcome != StartOutcome::Running)
-        return exitStatus(outcome);
-    windows.MainForm->window().show();
-    toolkit.run();
-    return 0;
+    return runProgram(toolkit, [&toolkit] { toolkit.run(); });
 }
