@@ -81,6 +81,8 @@ public:
         top_->show();
         top_->raise();
         top_->activateWindow();
+        top_->raise();
+        top_->activateWindow();
     }
     void hide() override { top_->hide(); }
     void setEnabled(bool enabled) override { top_->setEnabled(enabled); }
