@@ -44,7 +44,6 @@ bool checkInstallation(ProgramState& state)
 // The dialogs whose controls come with the features that use them.
 const WindowLayout ProginfoLayout = plainDialog("Proginfo", "Info about Orvane", 273, 120);
 const WindowLayout CDFormLayout = plainDialog("CDForm", "Choose Directory", 241, 305);
-const WindowLayout RenCPFormLayout = plainDialog("RenCPForm", "Rename Campaign Profile", 355, 104);
 const WindowLayout OptFormLayout = plainDialog("OptForm", "Options", 440, 166);
 
 template <class Form>
@@ -77,7 +76,8 @@ StartOutcome startProgram(Windows& windows, Toolkit& toolkit)
     runGuarded([&mainForm] { mainForm.FormCreate(); });
     realised(windows.Proginfo, std::make_unique<Dialog>(ProginfoLayout), toolkit);
     realised(windows.CDForm, std::make_unique<Dialog>(CDFormLayout), toolkit);
-    realised(windows.RenCPForm, std::make_unique<Dialog>(RenCPFormLayout), toolkit);
+    auto renCP = std::make_unique<TRenCPForm>([&mainForm](const std::string& name) { mainForm.renameProfile(name); });
+    mainForm.setRenCPForm(&realised(windows.RenCPForm, std::move(renCP), toolkit));
     auto addBnet = std::make_unique<TAddBnetForm>([&mainForm] { mainForm.ReadBnetUsers(); });
     mainForm.setAddBnetForm(&realised(windows.AddBnetForm, std::move(addBnet), toolkit));
     realised(windows.OptForm, std::make_unique<Dialog>(OptFormLayout), toolkit);

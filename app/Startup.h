@@ -4,6 +4,7 @@
 #include "controls/Toolkit.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/rencp.h"
 
 #include <functional>
 #include <memory>
@@ -17,7 +18,7 @@ struct Windows {
     std::unique_ptr<TMainForm> MainForm;
     std::unique_ptr<Dialog> Proginfo;
     std::unique_ptr<Dialog> CDForm;
-    std::unique_ptr<Dialog> RenCPForm;
+    std::unique_ptr<TRenCPForm> RenCPForm;
     std::unique_ptr<TAddBnetForm> AddBnetForm;
     std::unique_ptr<Dialog> OptForm;
 };

@@ -3,12 +3,31 @@
 #include "app/MainFormLayout.h"
 #include "app/ProgramState.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/rencp.h"
 #include "settings/Schema.h"
 
 namespace orvane {
 
+namespace {
+
+FileDialogRequest configurationDialog(FileDialogRequest::Purpose purpose, const char* name, const char* title)
+{
+    return {.purpose = purpose,
+            .name = name,
+            .title = title,
+            .filterName = "Orvane Configuration (*.ini)",
+            .filterPattern = "*.ini",
+            .defaultExtension = "ini"};
+}
+
+} // namespace
+
 TMainForm::TMainForm()
     : window_(mainFormLayout()),
+      SaveConfigDlg(configurationDialog(FileDialogRequest::Purpose::Save, "SaveConfigDlg",
+                                        "Choose a name or a file for the new Configuration")),
+      LoadConfigDlg(configurationDialog(FileDialogRequest::Purpose::Open, "LoadConfigDlg",
+                                        "Select a Configuration to load")),
       StatusBar(window_.statusBar("StatusBar")),
       CMRegCleanUp(window_.button("CMRegCleanUp")),
       MSCB(window_.check("MSCB")),
@@ -65,6 +84,9 @@ TMainForm::TMainForm()
     window_.bind("MASClick", [this] { MASClick(); });
     window_.bind("AddBnetClick", [this] { AddBnetClick(); });
     window_.bind("DelBnetClick", [this] { DelBnetClick(); });
+    window_.bind("RenameClick", [this] { RenameClick(); });
+    window_.bind("CMFileLoadConfigClick", [this] { CMFileLoadConfigClick(); });
+    window_.bind("CMFileSaveConfigClick", [this] { CMFileSaveConfigClick(); });
     window_.bind("CMFileReloadCFGClick", [this] { CMFileReloadCFGClick(); });
     window_.bind("CMFileCloseClick", [this] { CMFileCloseClick(); });
     window_.bind("ShtdwnClick", [this] { ShtdwnClick(); });

@@ -2,6 +2,7 @@
 // The main window's logic: what every control, button and menu item does.
 // It holds the controls under their layout names and knows no toolkit.
 #include "controls/Window.h"
+#include "platform/FileDialogs.h"
 #include "settings/LoadSettings.h"
 
 #include <string_view>
@@ -9,6 +10,7 @@
 namespace orvane {
 
 class TAddBnetForm;
+class TRenCPForm;
 
 class TMainForm : private LoadSteps {
 public:
@@ -19,6 +21,7 @@ public:
     Window& window() { return window_; }
     const Window& window() const { return window_; }
     void setAddBnetForm(TAddBnetForm* form) { addBnetForm_ = form; }
+    void setRenCPForm(TRenCPForm* form) { renCPForm_ = form; }
 
     std::string panelText(int panel) const { return StatusBar.panelText(panel); }
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
@@ -28,6 +31,7 @@ public:
     void LoadRegData();
     void ReadBnetUsers();
     void UseRegData();
+    void ReadProfiles();
     void ChangeSettings();
     void SaveSettings(std::string_view group);
     void Shutdown();
@@ -39,6 +43,12 @@ public:
     void MASClick();
     void AddBnetClick();
     void DelBnetClick();
+    void RenameClick();
+    // The rename dialog's work once it has a new name: the profile's file,
+    // the registry, the list.
+    void renameProfile(const std::string& newName);
+    void CMFileLoadConfigClick();
+    void CMFileSaveConfigClick();
     void CMFileReloadCFGClick();
     void CMFileCloseClick();
     void ShtdwnClick();
@@ -58,6 +68,10 @@ private:
 
     Window window_;
     TAddBnetForm* addBnetForm_ = nullptr;
+    TRenCPForm* renCPForm_ = nullptr;
+    // Kept for the whole run, with the last chosen file name.
+    FileDialog SaveConfigDlg;
+    FileDialog LoadConfigDlg;
     bool shutDown_ = false;
 
     StatusBarControl& StatusBar;

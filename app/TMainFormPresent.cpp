@@ -142,6 +142,7 @@ void TMainForm::UseRegData()
     show(MidiCB, record.nomidi, true);
     show(SoftMidiCB, record.softwaremidi);
 
+    ReadProfiles();
     LANName.setText(record.userlocal);
     PS.setText(record.savpath);
     PR.setText(record.reppath);

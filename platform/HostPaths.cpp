@@ -46,10 +46,21 @@ std::filesystem::path winePathToHost(const std::filesystem::path& prefix, std::s
     return host;
 }
 
+std::string displayPath(const std::filesystem::path& file)
+{
+    const std::u8string text = file.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path pathOf(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 std::filesystem::path hostPath(std::string_view windowsPath)
 {
 #ifdef _WIN32
-    return std::filesystem::path(windowsPath);
+    return pathOf(windowsPath);
 #else
     return winePathToHost(WinePrefixStore::defaultPrefix(), windowsPath);
 #endif

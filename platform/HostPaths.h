@@ -3,11 +3,16 @@
 // prefix the drive letter goes through dosdevices/<letter>: and every
 // component matches without regard to case, as the game sees it.
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace orvane {
 
 std::filesystem::path winePathToHost(const std::filesystem::path& prefix, std::string_view windowsPath);
+
+// A path as the program shows it, in UTF-8, and back.
+std::string displayPath(const std::filesystem::path& file);
+std::filesystem::path pathOf(std::string_view utf8);
 
 // On Windows the path as it is; elsewhere through the default Wine prefix.
 std::filesystem::path hostPath(std::string_view windowsPath);

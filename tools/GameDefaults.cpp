@@ -67,8 +67,8 @@ void writeGameFolder(const std::filesystem::path& game)
     writeFile(game / "war3.mpq", "placeholder for the game's data archive\n");
     for (const char* folder : {"replay", "Logs", "Errors"})
         std::filesystem::create_directories(game / folder);
-    writeFile(game / "save" / "Profile0" / "Campaigns.w3p", "[Campaign]\nPlayerName=Player\n");
-    writeFile(game / "save" / "Profile1" / "Campaigns.w3p", "[Campaign]\nPlayerName=Grunt\n");
+    writeFile(game / "save" / "Profile1" / "Campaigns.w3p", "[Campaign]\r\nPlayerName=Player\r\n\r\n");
+    writeFile(game / "save" / "Profile2" / "Campaigns.w3p", "[Campaign]\r\nPlayerName=Grunt\r\n\r\n");
 }
 
 } // namespace orvane

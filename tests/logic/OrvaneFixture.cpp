@@ -6,6 +6,7 @@ void OrvaneFixture::SetUp()
 {
     startedIn = std::filesystem::current_path();
     installMessageBoxes(&boxes);
+    installFileDialogs(&files);
     installDisplayModeSource(&display);
     resetProgramState();
 }
@@ -16,6 +17,7 @@ void OrvaneFixture::TearDown()
     std::filesystem::current_path(startedIn);
     resetProgramState();
     installMessageBoxes(nullptr);
+    installFileDialogs(nullptr);
     installDisplayModeSource(nullptr);
 }
 

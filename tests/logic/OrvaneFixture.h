@@ -7,6 +7,7 @@
 #include "settings/Schema.h"
 #include "tests/support/FixedDisplayModes.h"
 #include "tests/support/MemoryToolkit.h"
+#include "tests/support/RecordingFileDialogs.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/TestGame.h"
 
@@ -50,6 +51,7 @@ protected:
 
     TestGame game;
     RecordingMessageBoxes boxes;
+    RecordingFileDialogs files;
     FixedDisplayModes display;
     MemoryToolkit toolkit;
     std::filesystem::path startedIn;

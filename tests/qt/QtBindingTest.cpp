@@ -5,6 +5,7 @@
 #include "controls/TabOrder.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/QtPrinting.h"
+#include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtToolkit.h"
 
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -219,14 +221,14 @@ TEST_F(QtWindow, ShortcutsWorkFromAnyControl)
 
 TEST_F(QtWindow, WhatIsNotBuiltYetIsDisabled)
 {
-    for (const char* name : {"Rename", "CPS", "CPR", "CPL", "CPE", "RemLoFiKey"})
+    for (const char* name : {"CPS", "CPR", "CPL", "CPE", "RemLoFiKey"})
         EXPECT_FALSE(widget(name)->isEnabled()) << name;
-    for (const char* name : {"CMFileLoadConfig", "CMFileSaveConfig", "CMOptions", "CMRegCleanUp", "CMHelpReadme",
-                             "CMHelpInfo"})
+    for (const char* name : {"CMOptions", "CMRegCleanUp", "CMHelpReadme", "CMHelpInfo"})
         EXPECT_FALSE(main->findChild<QAction*>(name)->isEnabled()) << name;
-    for (const char* name : {"GAS", "VAS", "SAS", "MAS", "AddBnet", "DelBnet"})
+    for (const char* name : {"GAS", "VAS", "SAS", "MAS", "AddBnet", "DelBnet", "Rename"})
         EXPECT_TRUE(widget(name)->isEnabled()) << name;
-    EXPECT_TRUE(main->findChild<QAction*>("CMFileReloadCFG")->isEnabled());
+    for (const char* name : {"CMFileReloadCFG", "CMFileLoadConfig", "CMFileSaveConfig"})
+        EXPECT_TRUE(main->findChild<QAction*>(name)->isEnabled()) << name;
 }
 
 TEST_F(QtWindow, ADialogLeftByEscapeOrTheWindowManagerEnablesTheMainWindow)
@@ -249,6 +251,59 @@ TEST_F(QtWindow, ADialogLeftByEscapeOrTheWindowManagerEnablesTheMainWindow)
         EXPECT_TRUE(main->isEnabled());
         EXPECT_TRUE(mainWindow().enabled());
     }
+}
+
+TEST_F(QtWindow, TheConfigurationDialogsHaveTheirTitleFilterAndOptions)
+{
+    showActive();
+    QtFileDialogs real;
+    installFileDialogs(&real);
+    const std::filesystem::path chosen = game.scratch() / "saved.ini";
+    QString title, filter, suffix, name;
+    bool confirmsOverwrite = false;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        title = dialog->windowTitle();
+        filter = dialog->nameFilters().join(";");
+        suffix = dialog->defaultSuffix();
+        name = dialog->objectName();
+        mode = dialog->acceptMode();
+        confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile(QString::fromStdString((game.scratch() / "saved").string()));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::keyClick(widget("ResCB"), Qt::Key_S, Qt::ControlModifier);
+    installFileDialogs(&files);
+    EXPECT_EQ(title, "Choose a name or a file for the new Configuration");
+    EXPECT_EQ(filter, "Orvane Configuration (*.ini)");
+    EXPECT_EQ(suffix, "ini");
+    EXPECT_EQ(name, "SaveConfigDlg");
+    EXPECT_EQ(mode, QFileDialog::AcceptSave);
+    EXPECT_TRUE(confirmsOverwrite);
+    EXPECT_TRUE(std::filesystem::exists(chosen)); // the default extension was added
+}
+
+TEST_F(QtWindow, TheRenameDialogIsBuiltFromItsLayout)
+{
+    showActive();
+    QTest::mouseClick(widget<QPushButton>("Rename"), Qt::LeftButton);
+    QWidget* dialog = qtToolkit.widget(windows->RenCPForm->window());
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Rename Campaign Profile");
+    EXPECT_EQ(dialog->size(), QSize(355, 104));
+    auto* oldName = dialog->findChild<QLineEdit*>("OldCPName");
+    EXPECT_FALSE(oldName->isEnabled());
+    EXPECT_EQ(oldName->text(), "Player");
+    auto* newName = dialog->findChild<QLineEdit*>("NewCPName");
+    newName->clear();
+    QTest::keyClicks(newName, "A name far longer than fifteen");
+    EXPECT_EQ(newName->text(), "A name far long");
+    EXPECT_EQ(dialog->findChild<QLabel*>("Label3")->text(), "(max. 15 characters)");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("RenCPCancel"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(main->isEnabled());
 }
 
 TEST_F(QtWindow, MessageBoxesHaveTheirCaptionIconAndButtons)

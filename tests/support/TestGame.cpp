@@ -104,6 +104,13 @@ std::string TestGame::siblingInstallPath(const std::string& folderName) const
 
 #endif
 
+fs::path TestGame::scratch() const
+{
+    const fs::path folder = root_ / "player files";
+    fs::create_directories(folder);
+    return folder;
+}
+
 fs::path TestGame::moveGameTo(const std::string& folderName) const
 {
     const fs::path moved = gameFolder_.parent_path() / folderName;

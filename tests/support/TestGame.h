@@ -31,6 +31,8 @@ public:
     std::filesystem::path moveGameTo(const std::string& folderName) const;
     // The Windows path of a sibling folder of the game's.
     std::string siblingInstallPath(const std::string& folderName) const;
+    // A folder of the test's own for the player's files.
+    std::filesystem::path scratch() const;
     // Every key and value of the game and of Orvane, for checks that nothing changed.
     std::string contents() const;
 

@@ -2,6 +2,7 @@
 #include "app/ProgramState.h"
 #include "app/Startup.h"
 #include "ui/qt/Icons.h"
+#include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtToolkit.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(applicationIcon());
     QtMessageBoxes boxes;
     installMessageBoxes(&boxes);
+    QtFileDialogs files;
+    installFileDialogs(&files);
     for (int i = 1; i < argc; ++i)
         programState().arguments.emplace_back(argv[i]);
     QtToolkit toolkit;

@@ -1,6 +1,7 @@
 // Orvane on Windows: the native window over the registry of the user.
 #include "app/ProgramState.h"
 #include "app/Startup.h"
+#include "ui/win32/Win32FileDialogs.h"
 #include "ui/win32/Win32MessageBoxes.h"
 #include "ui/win32/Win32Text.h"
 #include "ui/win32/Win32Toolkit.h"
@@ -12,6 +13,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     using namespace orvane;
     Win32MessageBoxes boxes;
     installMessageBoxes(&boxes);
+    Win32FileDialogs files;
+    installFileDialogs(&files);
     int count = 0;
     if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
         for (int i = 1; i < count; ++i)

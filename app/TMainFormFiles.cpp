@@ -1,0 +1,133 @@
+// The files behind the main window: configuration files saved and loaded,
+// and the game's campaign profiles listed and renamed.
+#include "app/ProgramState.h"
+#include "app/TMainForm.h"
+#include "config/ConfigFile.h"
+#include "config/TextFiles.h"
+#include "dialogs/rencp.h"
+#include "platform/HostPaths.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TextCompare.h"
+#include "settings/Errors.h"
+#include "settings/Schema.h"
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+// What a file holds when it is no INI text: Orvane neither reads nor rewrites it.
+constexpr std::string_view NotAConfiguration =
+    "The file %s is not an Orvane configuration: it holds binary data. Orvane leaves it as it is; choose "
+    "another file";
+
+constexpr std::string_view NotAProfile =
+    "The campaign profile %s is not in a form Orvane understands (it holds binary data), so Orvane leaves it "
+    "unchanged: the profile was not renamed";
+
+IniDocument readConfigurationFile(const std::filesystem::path& file)
+{
+    const std::optional<std::string> bytes = readTextFile(file);
+    if (!bytes)
+        return {};
+    if (!looksLikeText(*bytes))
+        throw EFileError(formatMessage(NotAConfiguration, displayPath(file)));
+    return IniDocument::parse(*bytes);
+}
+
+bool holdsName(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::any_of(names.begin(), names.end(),
+                       [&name](const std::string& entry) { return compareIgnoringCase(entry, name) == 0; });
+}
+
+std::string profileFolder(const std::string& savpath, int number)
+{
+    return savpath + "\\Profile" + std::to_string(number);
+}
+
+std::string profileFile(const std::string& savpath, int number)
+{
+    return profileFolder(savpath, number) + "\\Campaigns.w3p";
+}
+
+} // namespace
+
+void TMainForm::CMFileSaveConfigClick()
+{
+    const std::optional<std::string> chosen = SaveConfigDlg.execute();
+    if (!chosen || chosen->empty())
+        return;
+    const std::filesystem::path file = pathOf(*chosen);
+    IniDocument document = readConfigurationFile(file);
+    const ProgramState& state = programState();
+    storeConfiguration(document, state.settings, state.StartParams, state.AccountList);
+    document.save(file);
+}
+
+void TMainForm::CMFileLoadConfigClick()
+{
+    ProgramState& state = programState();
+    state.ControlsFilled = false;
+    LoadRegData();
+    const std::string fileName = LoadConfigDlg.execute().value_or("");
+    IniDocument document = fileName.empty() ? IniDocument{} : readConfigurationFile(pathOf(fileName));
+    if (!fileName.empty())
+        setPanelText(2, fileName);
+    loadConfiguration(document, state.settings, state.StartParams);
+    for (const std::string& name : accountNamesOf(document)) {
+        if (holdsName(state.AccountList, name))
+            continue;
+        state.PendingAdd = {name, true};
+        ReadBnetUsers();
+    }
+    document = {};
+    if (!fileName.empty() &&
+        messageBoxes().show({"Save to Registry?", "Do you want to save the loaded configuration to Registry?",
+                             MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes)
+        writeConfigurationToRegistry(*state.registry, state.settings, state.StartParams);
+    CPCombo.clear();
+    UseRegData();
+}
+
+void TMainForm::ReadProfiles()
+{
+    const SettingsSnapshot& record = programState().settings;
+    for (int number = 1;; ++number) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(hostPath(profileFolder(record.savpath, number)), error))
+            return;
+        const IniDocument profile = IniDocument::load(hostPath(profileFile(record.savpath, number)));
+        const std::string name = profile.readString("Campaign", "PlayerName", "noprofile");
+        CPCombo.addItems({name});
+        if (name == record.campaignprofile)
+            CPCombo.select(number - 1);
+    }
+}
+
+void TMainForm::RenameClick()
+{
+    window_.setEnabled(false);
+    renCPForm_->open(window_, CPCombo.text());
+}
+
+void TMainForm::renameProfile(const std::string& newName)
+{
+    ProgramState& state = programState();
+    const std::filesystem::path file = hostPath(profileFile(state.settings.savpath, CPCombo.selected() + 1));
+    const std::optional<std::string> bytes = readTextFile(file);
+    // The game may keep a profile in a form of its own: never replace it with a few lines of text.
+    if (bytes && !looksLikeText(*bytes))
+        throw EFileError(formatMessage(NotAProfile, displayPath(file)));
+    IniDocument profile = bytes ? IniDocument::parse(*bytes) : IniDocument{};
+    profile.writeString("Campaign", "PlayerName", newName);
+    profile.save(file);
+    state.registry->OpenKey(std::string(schema::MiscKey) + "\\", false);
+    state.registry->WriteString("campaignprofile", newName);
+    state.registry->CloseKey();
+    state.settings.campaignprofile = newName;
+    CPCombo.clear();
+    ReadProfiles();
+}
+
+} // namespace orvane

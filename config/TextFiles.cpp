@@ -1,0 +1,101 @@
+#include "config/TextFiles.h"
+
+#include "platform/HostPaths.h"
+#include "settings/AtomicFile.h"
+#include "settings/Errors.h"
+#include "settings/TextEncoding.h"
+
+#include <array>
+#include <fstream>
+#include <system_error>
+
+namespace orvane {
+namespace {
+
+// Windows-1252 at 0x80..0x9F; the rest of the upper half is Latin-1.
+constexpr std::array<char16_t, 32> Windows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Invalid sequences decode to U+FFFD and so do not come back as they were.
+bool isUtf8(std::string_view bytes)
+{
+    return utf16ToUtf8(utf8ToUtf16(bytes)) == bytes;
+}
+
+std::string fromWindows1252(std::string_view bytes)
+{
+    std::u16string units;
+    units.reserve(bytes.size());
+    for (unsigned char c : bytes)
+        units.push_back(c >= 0x80 && c < 0xA0 ? Windows1252High[c - 0x80] : c);
+    return utf16ToUtf8(units);
+}
+
+std::string fromUtf16(std::string_view bytes, bool bigEndian)
+{
+    std::u16string units;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        units.push_back(static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first));
+    }
+    return utf16ToUtf8(units);
+}
+
+bool isUtf16(std::string_view bytes)
+{
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+} // namespace
+
+std::string textOfFile(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return std::string(bytes.substr(3));
+    if (isUtf16(bytes))
+        return fromUtf16(bytes.substr(2), bytes.starts_with("\xFE\xFF"));
+    if (isUtf8(bytes))
+        return std::string(bytes);
+    return fromWindows1252(bytes);
+}
+
+bool looksLikeText(std::string_view bytes)
+{
+    if (isUtf16(bytes))
+        return true;
+    for (unsigned char c : bytes)
+        if (c < 32 && c != '\t' && c != '\r' && c != '\n')
+            return false;
+    return true;
+}
+
+std::optional<std::string> readTextFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes;
+    if (in && std::filesystem::is_regular_file(file, error)) {
+        const auto size = std::filesystem::file_size(file, error);
+        bytes.resize(error ? 0 : static_cast<size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!error && in.gcount() == static_cast<std::streamsize>(bytes.size()))
+            return bytes;
+    }
+    throw EFileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+}
+
+void writeTextFile(const std::filesystem::path& file, std::string_view content)
+{
+    try {
+        replaceFileAtomically(file, content);
+    } catch (const std::system_error&) {
+        throw EFileError(formatMessage(messages::FileCreateFailed, displayPath(file)));
+    }
+}
+
+} // namespace orvane

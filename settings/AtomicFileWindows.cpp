@@ -1,0 +1,45 @@
+#include "settings/AtomicFile.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include <string>
+#include <system_error>
+
+namespace orvane {
+namespace {
+
+[[noreturn]] void failWith(const std::string& what)
+{
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
+
+} // namespace
+
+void replaceFileAtomically(const std::filesystem::path& target, std::string_view content)
+{
+    const std::wstring temp = target.wstring() + L".orvane-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        failWith("cannot create a temporary file beside " + target.string());
+    size_t written = 0;
+    bool ok = true;
+    while (ok && written < content.size()) {
+        DWORD chunk = 0;
+        const auto size = static_cast<DWORD>(std::min<size_t>(content.size() - written, 1u << 30));
+        ok = WriteFile(file, content.data() + written, size, &chunk, nullptr) != 0;
+        written += chunk;
+    }
+    ok = ok && FlushFileBuffers(file) != 0;
+    const DWORD error = ok ? 0 : GetLastError();
+    CloseHandle(file);
+    if (ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return;
+    const DWORD failure = ok ? GetLastError() : error;
+    DeleteFileW(temp.c_str());
+    SetLastError(failure);
+    failWith("cannot write " + target.string());
+}
+
+} // namespace orvane

@@ -1,0 +1,139 @@
+// The campaign profiles of the savegame folder: listed, selected, renamed
+// in their files and in the registry, and left alone when Orvane cannot
+// read them as text.
+#include "dialogs/rencp.h"
+#include "platform/HostPaths.h"
+#include "tests/logic/OrvaneFixture.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace orvane {
+namespace {
+
+class Profiles : public test::OrvaneFixture {
+protected:
+    std::filesystem::path saves() const { return game.gameFolder() / "save"; }
+    std::filesystem::path profileFile(int number) const
+    {
+        return saves() / ("Profile" + std::to_string(number)) / "Campaigns.w3p";
+    }
+    void writeProfile(int number, const std::string& bytes) const
+    {
+        std::filesystem::create_directories(profileFile(number).parent_path());
+        std::ofstream(profileFile(number), std::ios::binary) << bytes;
+    }
+    std::string readProfile(int number) const
+    {
+        std::ifstream in(profileFile(number), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    Window& dialog() const { return windows->RenCPForm->window(); }
+    void rename(const std::string& newName)
+    {
+        click("Rename");
+        EditControl& field = dialog().edit("NewCPName");
+        field.userEdit("");
+        type(field, newName);
+        click("RenCPOK", &dialog());
+    }
+};
+
+TEST_F(Profiles, TheNumberedFoldersUpToTheFirstGapAreListedAndTheCurrentOneSelected)
+{
+    writeProfile(4, "[Campaign]\nPlayerName=Never\n");
+    std::filesystem::rename(saves() / "Profile2", saves() / "PROFILE2"); // found whatever its case
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("CPCombo").items(), (std::vector<std::string>{"Player", "Grunt"}));
+    EXPECT_EQ(list("CPCombo").selected(), 0);
+    EXPECT_EQ(programState().settings.campaignprofile, "Player");
+    pick("CPCombo", "Grunt");
+    click("MAS");
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Grunt");
+}
+
+TEST_F(Profiles, OfSeveralProfilesOfTheCurrentNameTheLastIsSelected)
+{
+    writeProfile(2, "[Campaign]\nPlayerName=Player\n");
+    writeProfile(3, "[Other]\nx=1\n");
+    std::filesystem::create_directories(saves() / "Profile4"); // no file: "noprofile"
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("CPCombo").items(), (std::vector<std::string>{"Player", "Player", "noprofile", "noprofile"}));
+    EXPECT_EQ(list("CPCombo").selected(), 1);
+}
+
+TEST_F(Profiles, RenamingRewritesTheFileAndTheRegistryAndSelectsTheNewName)
+{
+    writeProfile(2, "; the game's note\n[Campaign]\nPlayerName = Grunt\nDifficulty=2\n[Other]\nx=1\n");
+    ASSERT_EQ(start(), StartOutcome::Running);
+    pick("CPCombo", "Grunt");
+    click("Rename");
+    EXPECT_FALSE(mainWindow().enabled());
+    EXPECT_EQ(dialog().edit("OldCPName").text(), "Grunt");
+    EXPECT_FALSE(dialog().edit("OldCPName").enabled());
+    type(dialog().edit("NewCPName"), "Thrall");
+    click("RenCPOK", &dialog());
+    EXPECT_EQ(readProfile(2), "[Campaign]\r\nPlayerName=Thrall\r\nDifficulty=2\r\n\r\n[Other]\r\nx=1\r\n\r\n");
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Thrall");
+    EXPECT_EQ(list("CPCombo").items(), (std::vector<std::string>{"Player", "Thrall"}));
+    EXPECT_EQ(list("CPCombo").text(), "Thrall");
+    EXPECT_FALSE(dialog().visible());
+    EXPECT_TRUE(mainWindow().enabled());
+    // The next rename starts from what was typed last time.
+    click("Rename");
+    EXPECT_EQ(dialog().edit("NewCPName").text(), "Thrall");
+}
+
+TEST_F(Profiles, TheSameNameIsRefusedAndAnEmptyOneAccepted)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    rename("Player");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Fatal Error", "Choose a different name!", MessageIcon::Information,
+                                                 MessageButtons::Ok}));
+    EXPECT_TRUE(dialog().visible());
+    click("RenCPCancel", &dialog());
+    EXPECT_TRUE(mainWindow().enabled());
+    rename("");
+    EXPECT_EQ(readProfile(1), "[Campaign]\r\nPlayerName=\r\n\r\n");
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "");
+    EXPECT_EQ(list("CPCombo").selected(), 0);
+    EXPECT_EQ(list("CPCombo").text(), "");
+}
+
+TEST_F(Profiles, AProfileFileThatIsNoTextIsNeverRewritten)
+{
+    const std::string binary("\x03\0\0\0W3pf\0\x10\x20Grunt\0", 17);
+    writeProfile(2, binary);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("CPCombo").items()[1], "noprofile");
+    pick("CPCombo", 1);
+    rename("Thrall");
+    ASSERT_EQ(errorTexts().size(), 1u);
+    EXPECT_NE(errorTexts()[0].find("Profile2"), std::string::npos);
+    EXPECT_NE(errorTexts()[0].find("was not renamed"), std::string::npos);
+    EXPECT_EQ(readProfile(2), binary);
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Player");
+    EXPECT_TRUE(dialog().visible()); // left with Cancel
+}
+
+TEST_F(Profiles, WithNoProfileSelectedTheRenameAimsAtFolderZero)
+{
+    game.edit([this](RegistryAccess& registry) {
+        registry.OpenKey(std::string(schema::GameKey) + "\\DelOpt0", false);
+        registry.WriteString("Path0", game.siblingInstallPath("Nowhere"));
+    });
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("CPCombo").count(), 0);
+    rename("Thrall");
+    ASSERT_EQ(errorTexts().size(), 1u);
+    EXPECT_NE(errorTexts()[0].find("Profile0"), std::string::npos);
+    EXPECT_NE(errorTexts()[0].find("kann nicht erstellt werden"), std::string::npos);
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Player");
+    EXPECT_FALSE(mainWindow().enabled()); // until Cancel
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,31 @@
+#pragma once
+// The file-dialog double: records every dialog and gives the next answer,
+// a full path or a cancel.
+#include "platform/FileDialogs.h"
+
+#include <deque>
+#include <vector>
+
+namespace orvane::test {
+
+class RecordingFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> choose(const FileDialogRequest& request) override
+    {
+        shown.push_back(request);
+        if (answers_.empty())
+            return std::nullopt;
+        std::optional<std::string> answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    void setNextFileName(const std::string& path) { answers_.push_back(path); }
+    void setNextCancel() { answers_.push_back(std::nullopt); }
+
+    std::vector<FileDialogRequest> shown;
+
+private:
+    std::deque<std::optional<std::string>> answers_;
+};
+
+} // namespace orvane::test
