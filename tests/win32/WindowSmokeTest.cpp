@@ -4,6 +4,7 @@
 #include "app/MainFormLayout.h"
 #include "controls/TabOrder.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/rencp.h"
 #include "settings/Schema.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
@@ -129,6 +130,36 @@ TEST_F(OrvaneExe, ListsCheckBoxesToolTipsAndTheDialogBind)
     EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_SYSMENU); // no title-bar buttons
     PostMessageW(GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetEdit")), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(orvane.window()); }));
+}
+
+TEST_F(OrvaneExe, TheFileDialogsAndTheRenameDialogBind)
+{
+    test::RunningOrvane orvane;
+    SetForegroundWindow(orvane.window());
+    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMFileSaveConfig"), 0), 0);
+    HWND save = nullptr;
+    ASSERT_TRUE(test::waitFor([&save] {
+        save = FindWindowW(L"#32770", L"Choose a name or a file for the new Configuration");
+        return save && IsWindowVisible(save);
+    }));
+    EXPECT_TRUE(GetWindowLongW(save, GWL_STYLE) & WS_THICKFRAME); // resizable
+    SendMessageW(save, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(test::waitFor([] {
+        return FindWindowW(L"#32770", L"Choose a name or a file for the new Configuration") == nullptr;
+    }));
+
+    PostMessageW(orvane.control("Rename"), BM_CLICK, 0, 0);
+    HWND rename = nullptr;
+    ASSERT_TRUE(test::waitFor([&rename] {
+        rename = FindWindowW(L"OrvaneWindow", L"Rename Campaign Profile");
+        return rename && IsWindowVisible(rename);
+    }));
+    HWND oldName = GetDlgItem(rename, controlId(renCPLayout(), "OldCPName"));
+    EXPECT_FALSE(IsWindowEnabled(oldName));
+    EXPECT_TRUE(test::waitFor([oldName] { return test::windowText(oldName) == "Player"; }));
+    EXPECT_EQ(SendMessageW(GetDlgItem(rename, controlId(renCPLayout(), "NewCPName")), EM_GETLIMITTEXT, 0, 0), 15);
+    SendMessageW(GetDlgItem(rename, controlId(renCPLayout(), "RenCPCancel")), BM_CLICK, 0, 0);
+    EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(rename) && IsWindowEnabled(orvane.window()); }));
 }
 
 } // namespace

@@ -82,8 +82,9 @@ int RunningOrvane::waitForExit(DWORD milliseconds)
 
 std::string windowText(HWND window)
 {
+    // GetWindowText does not ask another process's controls.
     wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
     const std::wstring wide(text);
     return utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
 }
