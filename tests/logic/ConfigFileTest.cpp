@@ -2,26 +2,14 @@
 // and the registry read back.
 #include "platform/HostPaths.h"
 #include "tests/logic/OrvaneFixture.h"
-#include "tests/support/TempPrefix.h"
+#include "tests/support/Files.h"
 
-#include <fstream>
-#include <sstream>
 
 namespace orvane {
 namespace {
 
-std::string readBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void writeBytes(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
+using test::readFile;
+using test::writeFile;
 
 class ConfigFile : public test::OrvaneFixture {
 protected:
@@ -71,7 +59,7 @@ TEST_F(ConfigFile, SavingWritesTheRecordKeyByKeyAndTheAccounts)
     EXPECT_EQ(files.shown[0], (FileDialogRequest{FileDialogRequest::Purpose::Save, "SaveConfigDlg",
                                                  "Choose a name or a file for the new Configuration",
                                                  "Orvane Configuration (*.ini)", "*.ini", "ini", ""}));
-    const std::string text = readBytes(file);
+    const std::string text = readFile(file);
     EXPECT_TRUE(text.starts_with("[Gameplay]\r\nkeyscroll=50\r\nmousescroll=50\r\nmousescrolldisable=0\r\n"
                                  "netgameport=6112\r\ntooltips=1\r\n\r\n[Video]\r\n"));
     EXPECT_NE(text.find("gamma=33\r\n"), std::string::npos);
@@ -91,9 +79,9 @@ TEST_F(ConfigFile, SavingTwiceGivesTheSameBytesAndTouchesNothingElse)
     ASSERT_EQ(start(), StartOutcome::Running);
     const std::string registry = game.contents();
     save(file);
-    const std::string first = readBytes(file);
+    const std::string first = readFile(file);
     save(file);
-    EXPECT_EQ(readBytes(file), first);
+    EXPECT_EQ(readFile(file), first);
     EXPECT_EQ(files.shown[1].fileName, displayPath(file)); // the dialog keeps the last name
     EXPECT_EQ(game.contents(), registry);
     EXPECT_EQ(panel(1), "No changes have been made!");
@@ -103,12 +91,12 @@ TEST_F(ConfigFile, SavingTwiceGivesTheSameBytesAndTouchesNothingElse)
 
 TEST_F(ConfigFile, SavingOverAFileKeepsWhatItDoesNotSetAndLoadingBringsOldAccountsBack)
 {
-    writeBytes(file, "; my notes\n[Bnet Accounts]\nBnetName0=a\nBnetName1=b\nBnetName2=c\nBnetName3=Dora\n"
+    writeFile(file, "; my notes\n[Bnet Accounts]\nBnetName0=a\nBnetName1=b\nBnetName2=c\nBnetName3=Dora\n"
                      "BnetName4=Emil\n[Extra]\nmine = kept\n");
     storeAccounts({"Alpha", "Beta"}); // with the empty current name, three accounts
     ASSERT_EQ(start(), StartOutcome::Running);
     save(file);
-    const std::string text = readBytes(file);
+    const std::string text = readFile(file);
     EXPECT_EQ(text.find("my notes"), std::string::npos);
     EXPECT_NE(text.find("[Bnet Accounts]\r\nBnetName0=\r\nBnetName1=Alpha\r\nBnetName2=Beta\r\nBnetName3=Dora\r\n"
                         "BnetName4=Emil\r\n\r\n[Extra]\r\nmine=kept\r\n"),
@@ -129,13 +117,13 @@ TEST_F(ConfigFile, CancellingTheSaveWritesNothing)
 TEST_F(ConfigFile, AFileThatIsNoTextIsNeitherOverwrittenNorLoaded)
 {
     const std::string binary("W3do\0\x01\x02\x03[Video]\ngamma=99\n", 24);
-    writeBytes(file, binary);
+    writeFile(file, binary);
     ASSERT_EQ(start(), StartOutcome::Running);
     save(file);
     ASSERT_EQ(errorTexts().size(), 1u);
     EXPECT_NE(errorTexts()[0].find("is not an Orvane configuration"), std::string::npos);
     EXPECT_NE(errorTexts()[0].find(displayPath(file)), std::string::npos);
-    EXPECT_EQ(readBytes(file), binary);
+    EXPECT_EQ(readFile(file), binary);
     load(file);
     EXPECT_EQ(errorTexts().size(), 2u);
     EXPECT_EQ(questions(), 0);
@@ -154,7 +142,7 @@ TEST_F(ConfigFile, AFolderThatDoesNotExistGivesTheCreateErrorAndNoFile)
 
 TEST_F(ConfigFile, LoadingTakesTheFilesValuesOverAFreshReloadAndAsksBeforeWriting)
 {
-    writeBytes(file, "[Video]\ngamma=70\n");
+    writeFile(file, "[Video]\ngamma=70\n");
     ASSERT_EQ(start(), StartOutcome::Running);
     moveSlider("SFXTrackBar", 10); // unapplied, and lost by the load's reload
     load(file, MessageAnswer::No);
@@ -178,7 +166,7 @@ TEST_F(ConfigFile, PortsOutsideTheGamesRangeLoadAsTheDefault)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
     for (const auto& [stored, loaded] : std::vector<std::pair<int, int>>{{1023, 6112}, {1024, 1024}, {49151, 49151}, {49152, 6112}}) {
-        writeBytes(file, "[Gameplay]\nnetgameport=" + std::to_string(stored) + "\n");
+        writeFile(file, "[Gameplay]\nnetgameport=" + std::to_string(stored) + "\n");
         load(file);
         EXPECT_EQ(programState().settings.netgameport, loaded) << stored;
         EXPECT_EQ(edit("NetGP").text(), std::to_string(loaded));
@@ -189,10 +177,10 @@ TEST_F(ConfigFile, ARefreshRateTheDisplayCannotReachLoadsAsSixty)
 {
     display.offered = {{1024, 768, 32, 60}, {1024, 768, 32, 85}};
     ASSERT_EQ(start(), StartOutcome::Running);
-    writeBytes(file, "[Video]\nreswidth=1024\nresheight=768\ncolordepth=32\nrefreshrate=100\n");
+    writeFile(file, "[Video]\nreswidth=1024\nresheight=768\ncolordepth=32\nrefreshrate=100\n");
     load(file);
     EXPECT_EQ(programState().settings.refreshrate, 60);
-    writeBytes(file, "[Video]\nreswidth=1024\nresheight=768\ncolordepth=32\nrefreshrate=85\n");
+    writeFile(file, "[Video]\nreswidth=1024\nresheight=768\ncolordepth=32\nrefreshrate=85\n");
     load(file);
     EXPECT_EQ(programState().settings.refreshrate, 85);
 }
@@ -200,7 +188,7 @@ TEST_F(ConfigFile, ARefreshRateTheDisplayCannotReachLoadsAsSixty)
 TEST_F(ConfigFile, KeysAndValuesAsTheFileSpellsThem)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
-    writeBytes(file, "[sound]\nUnits=0\nunit=1\n[Video]\nopengl=2\n[DelOpt0]\nsavpath=\n[String]\nuserlocal=a=b\n");
+    writeFile(file, "[sound]\nUnits=0\nunit=1\n[Video]\nopengl=2\n[DelOpt0]\nsavpath=\n[String]\nuserlocal=a=b\n");
     load(file);
     const SettingsSnapshot& record = programState().settings;
     EXPECT_EQ(record.unit, 0);
@@ -208,10 +196,10 @@ TEST_F(ConfigFile, KeysAndValuesAsTheFileSpellsThem)
     EXPECT_EQ(record.savpath, "");
     EXPECT_EQ(record.reppath, game.installPath() + "\\replay"); // missing: the registry's
     EXPECT_EQ(record.userlocal, "a=b");
-    writeBytes(file, "[Video]\nopengl=word\n");
+    writeFile(file, "[Video]\nopengl=word\n");
     load(file);
     EXPECT_FALSE(record.opengl); // the reload's value kept
-    writeBytes(file, "[Video]\nopengl=0\n");
+    writeFile(file, "[Video]\nopengl=0\n");
     load(file);
     EXPECT_FALSE(record.opengl);
 }
@@ -220,7 +208,7 @@ TEST_F(ConfigFile, NewAccountNamesAreStoredAtOnceWhateverTheAnswer)
 {
     storeAccounts({"Alpha"});
     ASSERT_EQ(start(), StartOutcome::Running);
-    writeBytes(file, "[Bnet Accounts]\nBnetName0=ALPHA\nBnetName1=Zed\nno equals sign\n");
+    writeFile(file, "[Bnet Accounts]\nBnetName0=ALPHA\nBnetName1=Zed\nno equals sign\n");
     load(file, MessageAnswer::No);
     EXPECT_EQ(programState().AccountList, (std::vector<std::string>{"", "Alpha", "Zed"}));
     EXPECT_EQ(namesIn(game, schema::BnetUsersKey).size(), 3u);
@@ -230,7 +218,7 @@ TEST_F(ConfigFile, NewAccountNamesAreStoredAtOnceWhateverTheAnswer)
 TEST_F(ConfigFile, YesWritesEveryValueWithoutThePortCheckAndWithTheLaunchOptions)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
-    writeBytes(file, "[DelOpt0]\nsavpath=D:\\Saves\n[DelOpt2]\nlogpath=D:\\Logs\n[Misc]\nstartparams= -window\n"
+    writeFile(file, "[DelOpt0]\nsavpath=D:\\Saves\n[DelOpt2]\nlogpath=D:\\Logs\n[Misc]\nstartparams= -window\n"
                      "[Gameplay]\nkeyscroll=77\n");
     load(file, MessageAnswer::Yes);
     for (const char* name : {"Path0", "Path1", "Path2"})
@@ -282,7 +270,7 @@ TEST_F(ConfigFile, AWriteBackStoppingAtAMissingKeyKeepsWhatWasWrittenAndPresents
     // A missing folder key reads as an empty folder, but cannot be written.
     game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::GameKey) + "\\DelOpt1"); });
     ASSERT_EQ(start(), StartOutcome::Running);
-    writeBytes(file, "[Video]\ngamma=70\n[DelOpt0]\nsavpath=D:\\Saves\n");
+    writeFile(file, "[Video]\ngamma=70\n[DelOpt0]\nsavpath=D:\\Saves\n");
     load(file, MessageAnswer::Yes);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Setzen der Daten für 'Path0'"});
     EXPECT_EQ(integerIn(game, schema::VideoKey, "gamma"), 70); // written before the failure
@@ -297,7 +285,7 @@ TEST_F(ConfigFile, LongLinesDuplicatesAndALargeFileLoad)
                        std::string(1 << 20, 'x') + "\n[Noise]\n";
     while (text.size() < (50u << 20))
         text += "key" + std::to_string(text.size()) + "=some value that nobody reads\n";
-    writeBytes(file, text);
+    writeFile(file, text);
     ASSERT_EQ(start(), StartOutcome::Running);
     load(file);
     EXPECT_EQ(programState().settings.gamma, 30);
@@ -321,7 +309,7 @@ TEST_F(ConfigFile, AFileSavedOnOneSystemLoadsTheSameOnTheOther)
     moveSlider("GammaTrackBar", 61);
     const std::filesystem::path again = game.scratch() / "again.ini";
     save(again);
-    EXPECT_EQ(readBytes(again), readBytes(shared));
+    EXPECT_EQ(readFile(again), readFile(shared));
     click("CMFileReloadCFG");
     load(shared);
     const SettingsSnapshot& record = programState().settings;

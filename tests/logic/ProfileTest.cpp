@@ -4,9 +4,8 @@
 #include "dialogs/rencp.h"
 #include "platform/HostPaths.h"
 #include "tests/logic/OrvaneFixture.h"
+#include "tests/support/Files.h"
 
-#include <fstream>
-#include <sstream>
 
 namespace orvane {
 namespace {
@@ -18,18 +17,8 @@ protected:
     {
         return saves() / ("Profile" + std::to_string(number)) / "Campaigns.w3p";
     }
-    void writeProfile(int number, const std::string& bytes) const
-    {
-        std::filesystem::create_directories(profileFile(number).parent_path());
-        std::ofstream(profileFile(number), std::ios::binary) << bytes;
-    }
-    std::string readProfile(int number) const
-    {
-        std::ifstream in(profileFile(number), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    void writeProfile(int number, const std::string& bytes) const { test::writeFile(profileFile(number), bytes); }
+    std::string readProfile(int number) const { return test::readFile(profileFile(number)); }
     Window& dialog() const { return windows->RenCPForm->window(); }
     void rename(const std::string& newName)
     {

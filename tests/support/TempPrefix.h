@@ -1,5 +1,7 @@
 #pragma once
 // A Wine prefix folder of its own for one test, removed afterwards.
+#include "tests/support/Files.h"
+
 #include <filesystem>
 #include <string>
 
@@ -24,8 +26,6 @@ private:
     std::filesystem::path path_;
 };
 
-std::string readFile(const std::filesystem::path& file);
-void writeFile(const std::filesystem::path& file, const std::string& content);
 
 inline constexpr const char* WineHeader =
     "WINE REGISTRY Version 2\n"
