@@ -4,6 +4,11 @@
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 
 namespace orvane {
 namespace {
@@ -318,6 +323,49 @@ TEST_F(ConfigFile, AFileSavedOnOneSystemLoadsTheSameOnTheOther)
     EXPECT_EQ(record.logpath, "D:\\Spiele\\PL \xE6\xBC\xA2");
     EXPECT_EQ(record.gamma, 61);
 }
+
+TEST_F(ConfigFile, AFolderChosenAsTheFileCannotBeOpenedAndNothingIsLoaded)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    const std::filesystem::path folder = game.scratch() / "a folder.ini";
+    std::filesystem::create_directories(folder);
+    load(folder);
+    EXPECT_EQ(errorTexts(), std::vector<std::string>{"Datei " + displayPath(folder) + " kann nicht geöffnet werden."});
+    EXPECT_EQ(questions(), 0);
+    EXPECT_EQ(panel(2), "No configuration loaded!");
+}
+
+TEST_F(ConfigFile, AFileNamingFoldersThatDoNotExistLoadsWithoutProfiles)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    writeFile(file, "[DelOpt0]\nsavpath=Q:\\Nowhere\\save\n[Misc]\ncampaignprofile=Player\n");
+    load(file);
+    EXPECT_TRUE(errorTexts().empty());
+    EXPECT_EQ(list("CPCombo").count(), 0);
+    EXPECT_EQ(edit("PS").text(), "Q:\\Nowhere\\save");
+}
+
+#ifndef _WIN32
+TEST_F(ConfigFile, AFullDiskDuringTheSaveLeavesTheOldFileWhole)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    const std::string old = "[Old]\nkept=" + std::string(4000, 'x') + "\n";
+    writeFile(file, old);
+    // The disk is "full" after 100 bytes: the real write system call fails.
+    struct rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const struct rlimit previous = limit;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    save(file);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(errorTexts(), std::vector<std::string>{"Datei " + displayPath(file) + " kann nicht erstellt werden."});
+    EXPECT_EQ(readFile(file), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(game.scratch()), {}), 1); // no temporary left
+}
+#endif
 
 } // namespace
 } // namespace orvane
