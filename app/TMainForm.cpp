@@ -89,6 +89,8 @@ TMainForm::TMainForm()
     window_.bind("CMFileSaveConfigClick", [this] { CMFileSaveConfigClick(); });
     window_.bind("CMFileReloadCFGClick", [this] { CMFileReloadCFGClick(); });
     window_.bind("CMFileCloseClick", [this] { CMFileCloseClick(); });
+    window_.bind("CMRegCleanUpClick", [this] { CMRegCleanUpClick(); });
+    window_.bind("RemLoFiKeyClick", [this] { RemLoFiKeyClick(); });
     window_.bind("ShtdwnClick", [this] { ShtdwnClick(); });
     // The main window is the application's: closing it ends the program,
     // also while a dialog is open.

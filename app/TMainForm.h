@@ -50,6 +50,8 @@ public:
     void CMFileLoadConfigClick();
     void CMFileSaveConfigClick();
     void CMFileReloadCFGClick();
+    void CMRegCleanUpClick();
+    void RemLoFiKeyClick();
     void CMFileCloseClick();
     void ShtdwnClick();
 
