@@ -91,6 +91,9 @@ TMainForm::TMainForm()
     window_.bind("CMFileCloseClick", [this] { CMFileCloseClick(); });
     window_.bind("CMRegCleanUpClick", [this] { CMRegCleanUpClick(); });
     window_.bind("RemLoFiKeyClick", [this] { RemLoFiKeyClick(); });
+    window_.bind("W3IconClick", [this] { W3IconClick(); });
+    window_.bind("WEIconClick", [this] { WEIconClick(); });
+    window_.bind("CMHelpReadmeClick", [this] { CMHelpReadmeClick(); });
     window_.bind("ShtdwnClick", [this] { ShtdwnClick(); });
     // The main window is the application's: closing it ends the program,
     // also while a dialog is open.

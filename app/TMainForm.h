@@ -51,6 +51,9 @@ public:
     void CMFileSaveConfigClick();
     void CMFileReloadCFGClick();
     void CMRegCleanUpClick();
+    void W3IconClick();
+    void WEIconClick();
+    void CMHelpReadmeClick();
     void RemLoFiKeyClick();
     void CMFileCloseClick();
     void ShtdwnClick();

@@ -7,6 +7,7 @@ void OrvaneFixture::SetUp()
     startedIn = std::filesystem::current_path();
     installMessageBoxes(&boxes);
     installFileDialogs(&files);
+    installProgramStarter(&starter);
     installDisplayModeSource(&display);
     resetProgramState();
 }
@@ -18,6 +19,7 @@ void OrvaneFixture::TearDown()
     resetProgramState();
     installMessageBoxes(nullptr);
     installFileDialogs(nullptr);
+    installProgramStarter(nullptr);
     installDisplayModeSource(nullptr);
 }
 

@@ -8,6 +8,7 @@
 #include "tests/support/FixedDisplayModes.h"
 #include "tests/support/MemoryToolkit.h"
 #include "tests/support/RecordingFileDialogs.h"
+#include "tests/support/RecordingStarter.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/TestGame.h"
 
@@ -52,6 +53,7 @@ protected:
     TestGame game;
     RecordingMessageBoxes boxes;
     RecordingFileDialogs files;
+    RecordingStarter starter;
     FixedDisplayModes display;
     MemoryToolkit toolkit;
     std::filesystem::path startedIn;

@@ -1,6 +1,7 @@
 // Orvane on Windows: the native window over the registry of the user.
 #include "app/ProgramState.h"
 #include "app/Startup.h"
+#include "platform/WindowsProgramStarter.h"
 #include "ui/win32/Win32FileDialogs.h"
 #include "ui/win32/Win32MessageBoxes.h"
 #include "ui/win32/Win32Text.h"
@@ -15,6 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     installMessageBoxes(&boxes);
     Win32FileDialogs files;
     installFileDialogs(&files);
+    WindowsProgramStarter starter;
+    installProgramStarter(&starter);
     int count = 0;
     if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
         for (int i = 1; i < count; ++i)

@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/ProgramStarter.h"
+
+#include <filesystem>
+
+namespace orvane {
+
+// The game in the player's Wine prefix: the Wine named by $WINE, else wine
+// on the PATH, started on its own with WINEPREFIX set. Text files open in
+// the desktop's viewer (xdg-open).
+class PosixProgramStarter : public ProgramStarter {
+public:
+    explicit PosixProgramStarter(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
+    bool startProgram(const std::string& file, const std::string& parameters, std::string& reason) override;
+    bool openTextFile(const std::string& file, std::string& reason) override;
+
+private:
+    std::filesystem::path prefix_;
+};
+
+// A program of that name on the PATH; empty when there is none.
+std::filesystem::path findOnPath(const std::string& name);
+
+} // namespace orvane

@@ -1,0 +1,27 @@
+#pragma once
+// Starting the game, the editor and the readme's viewer. The real starter
+// is the system's shell (or, on Linux, Wine in the player's prefix); tests
+// install a double that records what was started.
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class ProgramStarter {
+public:
+    virtual ~ProgramStarter() = default;
+    // Starts a Windows program with a parameter string, in Orvane's current
+    // directory. False when it could not even begin; reason then says why.
+    virtual bool startProgram(const std::string& file, const std::string& parameters, std::string& reason) = 0;
+    // Opens a text file in the system's viewer for text.
+    virtual bool openTextFile(const std::string& file, std::string& reason) = 0;
+};
+
+ProgramStarter& programStarter();
+void installProgramStarter(ProgramStarter* starter);
+
+// A Windows parameter string as the program will see its arguments: blanks
+// separate them, double quotes group, backslashes escape a quote.
+std::vector<std::string> splitParameters(const std::string& parameters);
+
+} // namespace orvane

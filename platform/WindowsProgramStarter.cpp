@@ -1,0 +1,39 @@
+#include "platform/WindowsProgramStarter.h"
+
+#include "settings/TextEncoding.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace orvane {
+namespace {
+
+std::wstring wide(const std::string& utf8)
+{
+    const std::u16string units = utf8ToUtf16(utf8);
+    return std::wstring(units.begin(), units.end());
+}
+
+bool shellOpen(const std::string& file, const std::string& parameters, std::string& reason)
+{
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+        nullptr, L"open", wide(file).c_str(), parameters.empty() ? nullptr : wide(parameters).c_str(), nullptr, SW_SHOW));
+    if (result > 32)
+        return true;
+    reason = "Windows could not start " + file + " (error " + std::to_string(result) + ")";
+    return false;
+}
+
+} // namespace
+
+bool WindowsProgramStarter::startProgram(const std::string& file, const std::string& parameters, std::string& reason)
+{
+    return shellOpen(file, parameters, reason);
+}
+
+bool WindowsProgramStarter::openTextFile(const std::string& file, std::string& reason)
+{
+    return shellOpen("notepad", file, reason);
+}
+
+} // namespace orvane

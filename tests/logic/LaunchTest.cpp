@@ -1,0 +1,74 @@
+// Starting the game and the editor, which ends Orvane, and the readme.
+#include "platform/HostPaths.h"
+#include "tests/logic/OrvaneFixture.h"
+#include "tests/support/Files.h"
+
+namespace orvane {
+namespace {
+
+class Launch : public test::OrvaneFixture {
+protected:
+    void setStartParams(const std::string& parameters) const
+    {
+        game.edit([&](RegistryAccess& registry) {
+            registry.OpenKey(schema::OrvaneKey, true);
+            registry.WriteString("startparams", parameters);
+        });
+    }
+};
+
+TEST_F(Launch, TheGameGetsTheParametersWithOpenGLAndOrvaneEnds)
+{
+    setStartParams("-window \"a b\"");
+    ASSERT_EQ(start(), StartOutcome::Running);
+    click("OGLCB");
+    click("W3Icon");
+    ASSERT_EQ(starter.starts.size(), 1u);
+    EXPECT_EQ(starter.starts[0].file, game.installPath() + "\\Warcraft III.exe");
+    EXPECT_EQ(starter.starts[0].parameters, "-window \"a b\" -opengl");
+    EXPECT_TRUE(std::filesystem::equivalent(starter.starts[0].directory, game.gameFolder()));
+    EXPECT_EQ(toolkit.quitRequests, 1);
+    click("WEIcon");
+    EXPECT_EQ(starter.starts[1].file, game.installPath() + "\\World Editor.exe");
+    EXPECT_EQ(starter.starts[1].parameters, "-window \"a b\" -opengl");
+}
+
+TEST_F(Launch, WithoutParametersOrOpenGLTheParameterStringIsEmpty)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    click("W3Icon");
+    ASSERT_EQ(starter.starts.size(), 1u);
+    EXPECT_EQ(starter.starts[0].parameters, "");
+}
+
+TEST_F(Launch, AStartThatCannotBeginIsSaidAndOrvaneGoesOn)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    click("OGLCB");
+    starter.failure = "No Wine was found to start the game";
+    click("W3Icon");
+    EXPECT_EQ(errorTexts(), std::vector<std::string>{"No Wine was found to start the game."});
+    EXPECT_EQ(toolkit.quitRequests, 0);
+    starter.failure.clear();
+    click("W3Icon");
+    EXPECT_EQ(starter.starts.back().parameters, " -opengl"); // not twice
+    EXPECT_EQ(toolkit.quitRequests, 1);
+}
+
+TEST_F(Launch, TheReadmeIsTheOneWhereOrvaneStartedAndOrvaneKeepsRunning)
+{
+    test::writeFile(startedIn / "readme.txt", "Orvane\n");
+    ASSERT_EQ(start(), StartOutcome::Running); // the current directory is now the game's
+    pressShortcut("F1");
+    ASSERT_EQ(starter.opened.size(), 1u);
+    EXPECT_EQ(starter.opened[0], displayPath(startedIn / "readme.txt"));
+    EXPECT_EQ(toolkit.quitRequests, 0);
+    std::filesystem::remove(startedIn / "readme.txt");
+    pressShortcut("F1");
+    ASSERT_EQ(errorTexts().size(), 1u);
+    EXPECT_NE(errorTexts()[0].find("readme.txt does not exist"), std::string::npos);
+    EXPECT_EQ(starter.opened.size(), 1u);
+}
+
+} // namespace
+} // namespace orvane
