@@ -44,7 +44,6 @@ bool checkInstallation(ProgramState& state)
 // The dialogs whose controls come with the features that use them.
 const WindowLayout ProginfoLayout = plainDialog("Proginfo", "Info about Orvane", 273, 120);
 const WindowLayout CDFormLayout = plainDialog("CDForm", "Choose Directory", 241, 305);
-const WindowLayout OptFormLayout = plainDialog("OptForm", "Options", 440, 166);
 
 template <class Form>
 Form& realised(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form, Toolkit& toolkit)
@@ -80,7 +79,7 @@ StartOutcome startProgram(Windows& windows, Toolkit& toolkit)
     mainForm.setRenCPForm(&realised(windows.RenCPForm, std::move(renCP), toolkit));
     auto addBnet = std::make_unique<TAddBnetForm>([&mainForm] { mainForm.ReadBnetUsers(); });
     mainForm.setAddBnetForm(&realised(windows.AddBnetForm, std::move(addBnet), toolkit));
-    realised(windows.OptForm, std::make_unique<Dialog>(OptFormLayout), toolkit);
+    mainForm.setOptForm(&realised(windows.OptForm, std::make_unique<TOptForm>(), toolkit));
     return StartOutcome::Running;
 }
 

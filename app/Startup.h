@@ -4,6 +4,7 @@
 #include "controls/Toolkit.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/opt.h"
 #include "dialogs/rencp.h"
 
 #include <functional>
@@ -20,7 +21,7 @@ struct Windows {
     std::unique_ptr<Dialog> CDForm;
     std::unique_ptr<TRenCPForm> RenCPForm;
     std::unique_ptr<TAddBnetForm> AddBnetForm;
-    std::unique_ptr<Dialog> OptForm;
+    std::unique_ptr<TOptForm> OptForm;
 };
 
 enum class StartOutcome {

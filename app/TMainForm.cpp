@@ -3,6 +3,7 @@
 #include "app/MainFormLayout.h"
 #include "app/ProgramState.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/opt.h"
 #include "dialogs/rencp.h"
 #include "settings/Schema.h"
 
@@ -90,6 +91,7 @@ TMainForm::TMainForm()
     window_.bind("CMFileReloadCFGClick", [this] { CMFileReloadCFGClick(); });
     window_.bind("CMFileCloseClick", [this] { CMFileCloseClick(); });
     window_.bind("CMRegCleanUpClick", [this] { CMRegCleanUpClick(); });
+    window_.bind("CMOptionsClick", [this] { CMOptionsClick(); });
     window_.bind("RemLoFiKeyClick", [this] { RemLoFiKeyClick(); });
     window_.bind("W3IconClick", [this] { W3IconClick(); });
     window_.bind("WEIconClick", [this] { WEIconClick(); });
@@ -154,6 +156,12 @@ void TMainForm::AddBnetClick()
 {
     window_.setEnabled(false);
     addBnetForm_->open(window_);
+}
+
+void TMainForm::CMOptionsClick()
+{
+    window_.setEnabled(false);
+    optForm_->open(window_);
 }
 
 void TMainForm::DelBnetClick()

@@ -10,6 +10,7 @@
 namespace orvane {
 
 class TAddBnetForm;
+class TOptForm;
 class TRenCPForm;
 
 class TMainForm : private LoadSteps {
@@ -22,6 +23,7 @@ public:
     const Window& window() const { return window_; }
     void setAddBnetForm(TAddBnetForm* form) { addBnetForm_ = form; }
     void setRenCPForm(TRenCPForm* form) { renCPForm_ = form; }
+    void setOptForm(TOptForm* form) { optForm_ = form; }
 
     std::string panelText(int panel) const { return StatusBar.panelText(panel); }
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
@@ -51,6 +53,7 @@ public:
     void CMFileSaveConfigClick();
     void CMFileReloadCFGClick();
     void CMRegCleanUpClick();
+    void CMOptionsClick();
     void W3IconClick();
     void WEIconClick();
     void CMHelpReadmeClick();
@@ -74,6 +77,7 @@ private:
     Window window_;
     TAddBnetForm* addBnetForm_ = nullptr;
     TRenCPForm* renCPForm_ = nullptr;
+    TOptForm* optForm_ = nullptr;
     // Kept for the whole run, with the last chosen file name.
     FileDialog SaveConfigDlg;
     FileDialog LoadConfigDlg;

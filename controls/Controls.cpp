@@ -19,6 +19,14 @@ void Control::setFocus()
     changed(Aspect::Focus);
 }
 
+void Control::setHint(const std::string& hint)
+{
+    if (hint_ == hint)
+        return;
+    hint_ = hint;
+    changed(Aspect::Hint);
+}
+
 void Control::attach(ControlView* view)
 {
     view_ = view;

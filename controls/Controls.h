@@ -18,7 +18,7 @@ namespace orvane {
 
 class Control;
 
-enum class Aspect { Enabled, Caption, Items, Selection, Checked, Position, Text, Focus, Panels };
+enum class Aspect { Enabled, Caption, Items, Selection, Checked, Position, Text, Focus, Panels, Hint };
 
 // A toolkit's control: shows what the program changed.
 class ControlView {
@@ -29,7 +29,7 @@ public:
 
 class Control {
 public:
-    explicit Control(const LayoutRow& row) : row_(row) {}
+    explicit Control(const LayoutRow& row) : row_(row), hint_(row.hint) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -44,6 +44,9 @@ public:
     bool available() const { return row_.handler.empty() || static_cast<bool>(handler_); }
     void setEnabled(bool enabled);
     void setFocus();
+    // The tool tip; the layout's hint until the program changes it.
+    const std::string& hint() const { return hint_; }
+    void setHint(const std::string& hint);
 
     void attach(ControlView* view);
     void setHandler(std::function<void()> handler);
@@ -58,6 +61,7 @@ protected:
 
 private:
     const LayoutRow& row_;
+    std::string hint_;
     bool enabled_ = true;
     ControlView* view_ = nullptr;
     std::function<void()> handler_;

@@ -37,6 +37,7 @@ public:
     // Shows the dialog; the chosen full path, or nullopt when cancelled.
     std::optional<std::string> execute();
     const FileDialogRequest& request() const { return request_; }
+    void setTitle(const std::string& title) { request_.title = title; }
 
 private:
     FileDialogRequest request_;

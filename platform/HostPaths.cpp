@@ -6,6 +6,7 @@
 #include "settings/WinePrefixStore.h"
 #endif
 
+#include <algorithm>
 #include <cctype>
 #include <system_error>
 
@@ -55,6 +56,43 @@ std::string displayPath(const std::filesystem::path& file)
 std::filesystem::path pathOf(std::string_view utf8)
 {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string hostToWinePath(const std::filesystem::path& prefix, const std::filesystem::path& host)
+{
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(host, error);
+    std::string best;
+    size_t bestLength = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(prefix / "dosdevices", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != 2 || name[1] != ':' || !std::isalpha(static_cast<unsigned char>(name[0])))
+            continue;
+        std::error_code unresolved;
+        const std::filesystem::path drive = std::filesystem::canonical(entry.path(), unresolved);
+        if (unresolved)
+            continue;
+        const auto [driveEnd, targetAt] = std::mismatch(drive.begin(), drive.end(), target.begin(), target.end());
+        const size_t length = static_cast<size_t>(std::distance(drive.begin(), drive.end()));
+        if (driveEnd != drive.end() || (!best.empty() && length <= bestLength))
+            continue;
+        std::string windows{static_cast<char>(std::toupper(static_cast<unsigned char>(name[0]))), ':'};
+        for (auto component = targetAt; component != target.end(); ++component)
+            if (!component->empty())
+                windows += "\\" + component->string();
+        best = windows.size() == 2 ? windows + "\\" : windows;
+        bestLength = length;
+    }
+    return best.empty() ? host.string() : best;
+}
+
+std::string windowsPath(const std::filesystem::path& host)
+{
+#ifdef _WIN32
+    return displayPath(host);
+#else
+    return hostToWinePath(WinePrefixStore::defaultPrefix(), host);
+#endif
 }
 
 std::filesystem::path hostPath(std::string_view windowsPath)

@@ -14,6 +14,12 @@ std::filesystem::path winePathToHost(const std::filesystem::path& prefix, std::s
 std::string displayPath(const std::filesystem::path& file);
 std::filesystem::path pathOf(std::string_view utf8);
 
+// A host path as a Windows path of the prefix: through the drive link that
+// covers most of it ("z:" covers everything); unchanged when none does.
+std::string hostToWinePath(const std::filesystem::path& prefix, const std::filesystem::path& host);
+// On Windows the path as it is; elsewhere through the default Wine prefix.
+std::string windowsPath(const std::filesystem::path& host);
+
 // On Windows the path as it is; elsewhere through the default Wine prefix.
 std::filesystem::path hostPath(std::string_view windowsPath);
 

@@ -36,5 +36,22 @@ TEST_F(HostPaths, MissingPartsAndOtherPathsStayAsTheyAre)
     EXPECT_EQ(winePathToHost(prefix.path(), ""), std::filesystem::path());
 }
 
+TEST(WindowsPathsOfTheHost, GoThroughTheLongestDriveLink)
+{
+    test::TempPrefix prefix;
+    std::filesystem::create_directories(prefix.path() / "dosdevices");
+    std::filesystem::create_directories(prefix.path() / "drive_c" / "Games" / "Warcraft III");
+    std::filesystem::create_directory_symlink("../drive_c", prefix.path() / "dosdevices" / "c:");
+    std::filesystem::create_directory_symlink("/", prefix.path() / "dosdevices" / "z:");
+    std::filesystem::create_directory_symlink("/nowhere/at/all", prefix.path() / "dosdevices" / "d:");
+    EXPECT_EQ(hostToWinePath(prefix.path(), prefix.path() / "drive_c" / "Games" / "Warcraft III" / "war3.exe"),
+              "C:\\Games\\Warcraft III\\war3.exe");
+    EXPECT_EQ(hostToWinePath(prefix.path(), prefix.path() / "drive_c"), "C:\\");
+    EXPECT_EQ(hostToWinePath(prefix.path(), "/usr/share/doc"), "Z:\\usr\\share\\doc");
+    // Back again, whatever the case of its letters.
+    EXPECT_TRUE(std::filesystem::equivalent(winePathToHost(prefix.path(), "c:\\games\\warcraft iii"),
+                                            prefix.path() / "drive_c" / "Games" / "Warcraft III"));
+}
+
 } // namespace
 } // namespace orvane

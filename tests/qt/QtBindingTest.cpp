@@ -223,7 +223,7 @@ TEST_F(QtWindow, WhatIsNotBuiltYetIsDisabled)
 {
     for (const char* name : {"CPS", "CPR", "CPL", "CPE"})
         EXPECT_FALSE(widget(name)->isEnabled()) << name;
-    for (const char* name : {"CMOptions", "CMHelpInfo"})
+    for (const char* name : {"CMHelpInfo"})
         EXPECT_FALSE(main->findChild<QAction*>(name)->isEnabled()) << name;
     for (const char* name : {"GAS", "VAS", "SAS", "MAS", "AddBnet", "DelBnet", "Rename", "RemLoFiKey"})
         EXPECT_TRUE(widget(name)->isEnabled()) << name;

@@ -208,6 +208,7 @@ void QtControlView::refresh(const Control& control, Aspect aspect)
             limitTyping(*edit, control.row().maxLength);
         }
         break;
+    case Aspect::Hint: widget->setToolTip(text(control.hint())); break;
     case Aspect::Panels: break; // the status bar has a view of its own
     }
 }

@@ -131,6 +131,7 @@ bool hasAspect(ControlKind kind, Aspect aspect)
     case Aspect::Position: return kind == ControlKind::Slider;
     case Aspect::Text: return kind == ControlKind::Edit;
     case Aspect::Panels: return kind == ControlKind::StatusBar;
+    case Aspect::Hint: return false; // the window's tool tips show it
     default: return true;
     }
 }

@@ -89,15 +89,35 @@ public:
         if (menu) {
             EnableMenuItem(menu, id, MF_BYCOMMAND | (changed.enabled() ? MF_ENABLED : MF_GRAYED));
             DrawMenuBar(topLevel);
+        } else if (window && aspect == Aspect::Hint) {
+            updateToolTip(changed.hint());
         } else if (window) {
             showChange(window, changed, aspect);
         }
         updating = false;
     }
 
+    // The control's tool tip, made when it first has one.
+    void updateToolTip(const std::string& hint)
+    {
+        if (hint.empty() && !hasToolTip)
+            return;
+        std::wstring text = wide(hint);
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = topLevel;
+        tool.uId = reinterpret_cast<UINT_PTR>(window);
+        tool.lpszText = text.data();
+        SendMessageW(toolTips, hasToolTip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        hasToolTip = true;
+    }
+
     Control& control;
     const UINT id;
     HWND window = nullptr;
+    HWND toolTips = nullptr;
+    bool hasToolTip = false;
     HMENU menu = nullptr; // the menu holding a menu item
     HWND topLevel = nullptr;
     // Notifications while the program changes the control are no user's acts.
@@ -208,27 +228,15 @@ void Win32Window::createControl(Control& control)
     }
     if (!child)
         return;
-    if (!row.hint.empty())
-        addToolTip(child, row.hint);
     auto handle = std::make_unique<ControlHandle>(control, id);
     handle->window = child;
     handle->topLevel = window_;
+    handle->toolTips = toolTips_;
     control.attach(handle.get());
-    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Panels})
+    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Panels,
+                          Aspect::Hint})
         handle->refresh(control, aspect);
     controls_[id] = std::move(handle);
-}
-
-void Win32Window::addToolTip(HWND control, const std::string& hint)
-{
-    std::wstring text = wide(hint);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = text.data();
-    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32Window::show(const Window* over)

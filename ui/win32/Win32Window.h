@@ -35,7 +35,6 @@ private:
     void createControls();
     void createMenu();
     void createControl(Control& control);
-    void addToolTip(HWND control, const std::string& hint);
     void onCommand(UINT id, UINT code, HWND from);
 
     Window& model_;
