@@ -42,7 +42,6 @@ bool checkInstallation(ProgramState& state)
 }
 
 // The dialogs whose controls come with the features that use them.
-const WindowLayout ProginfoLayout = plainDialog("Proginfo", "Info about Orvane", 273, 120);
 const WindowLayout CDFormLayout = plainDialog("CDForm", "Choose Directory", 241, 305);
 
 template <class Form>
@@ -73,7 +72,7 @@ StartOutcome startProgram(Windows& windows, Toolkit& toolkit)
     }
     TMainForm& mainForm = realised(windows.MainForm, std::make_unique<TMainForm>(), toolkit);
     runGuarded([&mainForm] { mainForm.FormCreate(); });
-    realised(windows.Proginfo, std::make_unique<Dialog>(ProginfoLayout), toolkit);
+    mainForm.setProginfo(&realised(windows.Proginfo, std::make_unique<TProginfo>(), toolkit));
     realised(windows.CDForm, std::make_unique<Dialog>(CDFormLayout), toolkit);
     auto renCP = std::make_unique<TRenCPForm>([&mainForm](const std::string& name) { mainForm.renameProfile(name); });
     mainForm.setRenCPForm(&realised(windows.RenCPForm, std::move(renCP), toolkit));

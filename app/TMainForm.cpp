@@ -3,6 +3,7 @@
 #include "app/MainFormLayout.h"
 #include "app/ProgramState.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/info.h"
 #include "dialogs/opt.h"
 #include "dialogs/rencp.h"
 #include "settings/Schema.h"
@@ -92,6 +93,7 @@ TMainForm::TMainForm()
     window_.bind("CMFileCloseClick", [this] { CMFileCloseClick(); });
     window_.bind("CMRegCleanUpClick", [this] { CMRegCleanUpClick(); });
     window_.bind("CMOptionsClick", [this] { CMOptionsClick(); });
+    window_.bind("CMHelpInfoClick", [this] { CMHelpInfoClick(); });
     window_.bind("RemLoFiKeyClick", [this] { RemLoFiKeyClick(); });
     window_.bind("W3IconClick", [this] { W3IconClick(); });
     window_.bind("WEIconClick", [this] { WEIconClick(); });
@@ -162,6 +164,12 @@ void TMainForm::CMOptionsClick()
 {
     window_.setEnabled(false);
     optForm_->open(window_);
+}
+
+void TMainForm::CMHelpInfoClick()
+{
+    window_.setEnabled(false);
+    proginfo_->open(window_);
 }
 
 void TMainForm::DelBnetClick()

@@ -11,6 +11,7 @@ namespace orvane {
 
 class TAddBnetForm;
 class TOptForm;
+class TProginfo;
 class TRenCPForm;
 
 class TMainForm : private LoadSteps {
@@ -24,6 +25,7 @@ public:
     void setAddBnetForm(TAddBnetForm* form) { addBnetForm_ = form; }
     void setRenCPForm(TRenCPForm* form) { renCPForm_ = form; }
     void setOptForm(TOptForm* form) { optForm_ = form; }
+    void setProginfo(TProginfo* form) { proginfo_ = form; }
 
     std::string panelText(int panel) const { return StatusBar.panelText(panel); }
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
@@ -54,6 +56,7 @@ public:
     void CMFileReloadCFGClick();
     void CMRegCleanUpClick();
     void CMOptionsClick();
+    void CMHelpInfoClick();
     void W3IconClick();
     void WEIconClick();
     void CMHelpReadmeClick();
@@ -78,6 +81,7 @@ private:
     TAddBnetForm* addBnetForm_ = nullptr;
     TRenCPForm* renCPForm_ = nullptr;
     TOptForm* optForm_ = nullptr;
+    TProginfo* proginfo_ = nullptr;
     // Kept for the whole run, with the last chosen file name.
     FileDialog SaveConfigDlg;
     FileDialog LoadConfigDlg;

@@ -15,6 +15,7 @@ enum class ControlKind {
     Edit,
     Button,
     Image,        // a picture that reports a click
+    Link,         // a label that reports a click: bold and blue, red and underlined under the pointer
     StatusBar,    // panels side by side, text centred
     Menu,         // a drop-down menu of the menu bar
     MenuItem,     // in a menu, or on the bar itself when its parent is ""
@@ -36,6 +37,7 @@ struct LayoutRow {
     std::string handler; // raised by the user's change or click
     int maxLength = 0;   // edits: characters the user may type; 0: no limit
     bool hidden = false;
+    bool centred = false; // labels: the text centred in its width
     std::string shortcut;          // menu items: "F5", "Ctrl+L"
     std::string picture;           // images: "game" or "editor"
     std::vector<int> panelWidths;  // status bar

@@ -20,6 +20,7 @@ std::unique_ptr<Control> makeControl(const LayoutRow& row)
     case ControlKind::Edit: return std::make_unique<EditControl>(row);
     case ControlKind::Button:
     case ControlKind::Image:
+    case ControlKind::Link:
     case ControlKind::MenuItem: return std::make_unique<ButtonControl>(row);
     case ControlKind::StatusBar: return std::make_unique<StatusBarControl>(row);
     }

@@ -47,6 +47,17 @@ std::filesystem::path wineProgram()
     return findOnPath("wine");
 }
 
+// The desktop's own choice of program for a file or an address.
+bool openWithDesktop(const std::string& target, std::string& reason)
+{
+    const std::filesystem::path opener = findOnPath("xdg-open");
+    if (opener.empty() || !spawnDetached({opener.string(), target}, {})) {
+        reason = "The desktop cannot open " + target + ": xdg-open (from xdg-utils) was not found";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::filesystem::path findOnPath(const std::string& name)
@@ -84,12 +95,12 @@ bool PosixProgramStarter::startProgram(const std::string& file, const std::strin
 
 bool PosixProgramStarter::openTextFile(const std::string& file, std::string& reason)
 {
-    const std::filesystem::path viewer = findOnPath("xdg-open");
-    if (viewer.empty() || !spawnDetached({viewer.string(), file}, {})) {
-        reason = "No viewer for text files (xdg-open) was found to open " + file;
-        return false;
-    }
-    return true;
+    return openWithDesktop(file, reason);
+}
+
+bool PosixProgramStarter::openLink(const std::string& address, std::string& reason)
+{
+    return openWithDesktop(address, reason);
 }
 
 } // namespace orvane

@@ -13,6 +13,7 @@ public:
     explicit PosixProgramStarter(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
     bool startProgram(const std::string& file, const std::string& parameters, std::string& reason) override;
     bool openTextFile(const std::string& file, std::string& reason) override;
+    bool openLink(const std::string& address, std::string& reason) override;
 
 private:
     std::filesystem::path prefix_;

@@ -15,6 +15,8 @@ public:
     virtual bool startProgram(const std::string& file, const std::string& parameters, std::string& reason) = 0;
     // Opens a text file in the system's viewer for text.
     virtual bool openTextFile(const std::string& file, std::string& reason) = 0;
+    // Opens a "mailto:" or web address in the system's mail client or browser.
+    virtual bool openLink(const std::string& address, std::string& reason) = 0;
 };
 
 ProgramStarter& programStarter();

@@ -14,10 +14,10 @@ std::wstring wide(const std::string& utf8)
     return std::wstring(units.begin(), units.end());
 }
 
-bool shellOpen(const std::string& file, const std::string& parameters, std::string& reason)
+bool shellOpen(const std::string& file, const std::string& parameters, std::string& reason, int show = SW_SHOW)
 {
     const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
-        nullptr, L"open", wide(file).c_str(), parameters.empty() ? nullptr : wide(parameters).c_str(), nullptr, SW_SHOW));
+        nullptr, L"open", wide(file).c_str(), parameters.empty() ? nullptr : wide(parameters).c_str(), nullptr, show));
     if (result > 32)
         return true;
     reason = "Windows could not start " + file + " (error " + std::to_string(result) + ")";
@@ -34,6 +34,11 @@ bool WindowsProgramStarter::startProgram(const std::string& file, const std::str
 bool WindowsProgramStarter::openTextFile(const std::string& file, std::string& reason)
 {
     return shellOpen("notepad", file, reason);
+}
+
+bool WindowsProgramStarter::openLink(const std::string& address, std::string& reason)
+{
+    return shellOpen(address, "", reason, SW_SHOWNORMAL);
 }
 
 } // namespace orvane

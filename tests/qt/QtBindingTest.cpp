@@ -223,11 +223,10 @@ TEST_F(QtWindow, WhatIsNotBuiltYetIsDisabled)
 {
     for (const char* name : {"CPS", "CPR", "CPL", "CPE"})
         EXPECT_FALSE(widget(name)->isEnabled()) << name;
-    for (const char* name : {"CMHelpInfo"})
-        EXPECT_FALSE(main->findChild<QAction*>(name)->isEnabled()) << name;
     for (const char* name : {"GAS", "VAS", "SAS", "MAS", "AddBnet", "DelBnet", "Rename", "RemLoFiKey"})
         EXPECT_TRUE(widget(name)->isEnabled()) << name;
-    for (const char* name : {"CMFileReloadCFG", "CMFileLoadConfig", "CMFileSaveConfig", "CMRegCleanUp"})
+    for (const char* name : {"CMFileReloadCFG", "CMFileLoadConfig", "CMFileSaveConfig", "CMRegCleanUp", "CMOptions",
+                             "CMHelpReadme", "CMHelpInfo"})
         EXPECT_TRUE(main->findChild<QAction*>(name)->isEnabled()) << name;
 }
 
@@ -303,6 +302,30 @@ TEST_F(QtWindow, TheRenameDialogIsBuiltFromItsLayout)
     EXPECT_EQ(dialog->findChild<QLabel*>("Label3")->text(), "(max. 15 characters)");
     QTest::mouseClick(dialog->findChild<QPushButton*>("RenCPCancel"), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(main->isEnabled());
+}
+
+TEST_F(QtWindow, TheAboutBoxsLinksAreBoldBlueWithTheStandardPointer)
+{
+    showActive();
+    main->findChild<QAction*>("CMHelpInfo")->trigger();
+    QWidget* box = qtToolkit.widget(windows->Proginfo->window());
+    ASSERT_TRUE(box && box->isVisible());
+    EXPECT_EQ(box->size(), QSize(273, 120));
+    for (const char* name : {"lbMail", "lbWeb"}) {
+        auto* link = box->findChild<QLabel*>(name);
+        ASSERT_TRUE(link) << name;
+        link->ensurePolished();
+        EXPECT_TRUE(link->font().bold()) << name;
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::blue)) << name;
+        EXPECT_EQ(link->cursor().shape(), Qt::ArrowCursor) << name;
+        EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text())) << name;
+    }
+    QTest::mouseClick(box->findChild<QLabel*>("lbWeb"), Qt::LeftButton);
+    EXPECT_EQ(starter.links.size(), 1u);
+    EXPECT_EQ(box->findChild<QLabel*>("lbWeb")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QTest::mouseClick(box->findChild<QPushButton*>("butOK"), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible());
     EXPECT_TRUE(main->isEnabled());
 }
 

@@ -29,7 +29,15 @@ public:
         return failure.empty();
     }
 
+    bool openLink(const std::string& address, std::string& reason) override
+    {
+        links.push_back(address);
+        reason = failure;
+        return failure.empty();
+    }
+
     std::vector<Start> starts;
+    std::vector<std::string> links;
     std::vector<std::string> opened;
     std::string failure; // the reason the next starts cannot begin; empty: they can
 };

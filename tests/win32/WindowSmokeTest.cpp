@@ -4,6 +4,7 @@
 #include "app/MainFormLayout.h"
 #include "controls/TabOrder.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/info.h"
 #include "dialogs/rencp.h"
 #include "settings/Schema.h"
 #include "tests/support/TestGame.h"
@@ -160,6 +161,22 @@ TEST_F(OrvaneExe, TheFileDialogsAndTheRenameDialogBind)
     EXPECT_EQ(SendMessageW(GetDlgItem(rename, controlId(renCPLayout(), "NewCPName")), EM_GETLIMITTEXT, 0, 0), 15);
     SendMessageW(GetDlgItem(rename, controlId(renCPLayout(), "RenCPCancel")), BM_CLICK, 0, 0);
     EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(rename) && IsWindowEnabled(orvane.window()); }));
+}
+
+TEST_F(OrvaneExe, TheAboutBoxOpensOverTheDisabledWindowAndOKClosesIt)
+{
+    test::RunningOrvane orvane;
+    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMHelpInfo"), 0), 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(test::waitFor([&box] {
+        box = FindWindowW(L"OrvaneWindow", L"Info about Orvane");
+        return box && IsWindowVisible(box);
+    }));
+    EXPECT_FALSE(IsWindowEnabled(orvane.window()));
+    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(proginfoLayout(), "Label5"))), "Orvane 1.5b");
+    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(proginfoLayout(), "lbMail"))).rfind("Mail: ", 0), 0u);
+    SendMessageW(GetDlgItem(box, controlId(proginfoLayout(), "butOK")), BM_CLICK, 0, 0);
+    EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(box) && IsWindowEnabled(orvane.window()); }));
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 
 namespace orvane {
 
-// A picture that reports a click, like a Windows image control.
+// A picture or a text that reports a click, like a Windows static control
+// that notifies.
 class ClickableImage : public QLabel {
     Q_OBJECT
 public:

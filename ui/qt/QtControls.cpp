@@ -60,6 +60,10 @@ int checkBoxExtra(const QWidget& box)
 
 constexpr int ButtonExtra = 8;
 
+// Bold and blue; red and underlined under the pointer, which keeps its shape.
+constexpr const char* LinkStyle = "QLabel { color: blue; font-weight: bold; }"
+                                  "QLabel:hover { color: red; text-decoration: underline; }";
+
 QWidget* makeWidget(Control& control, QWidget& parent)
 {
     const LayoutRow& row = control.row();
@@ -72,7 +76,19 @@ QWidget* makeWidget(Control& control, QWidget& parent)
     case ControlKind::Label: {
         auto* label = new QLabel(text(row.caption), &parent);
         place(*label, row, 0);
+        if (row.centred)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return label;
+    }
+    case ControlKind::Link: {
+        auto* link = new ClickableImage(text(row.caption), &parent);
+        link->setAttribute(Qt::WA_Hover);
+        link->setStyleSheet(LinkStyle);
+        place(*link, row, 0);
+        if (row.centred)
+            link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QObject::connect(link, &ClickableImage::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
+        return link;
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(text(row.caption), &parent);

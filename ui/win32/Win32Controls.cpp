@@ -26,7 +26,8 @@ Creation creationOf(const LayoutRow& row)
     const DWORD tab = row.tab >= 0 ? WS_TABSTOP : 0;
     switch (row.kind) {
     case ControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX};
-    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+    case ControlKind::Label: return {L"STATIC", (row.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX};
+    case ControlKind::Link: return {L"STATIC", (row.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY};
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | tab};
     case ControlKind::Slider: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | tab};
     case ControlKind::DropDownList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab};
@@ -43,7 +44,8 @@ int extraRoom(ControlKind kind)
     switch (kind) {
     case ControlKind::CheckBox: return GetSystemMetrics(SM_CXMENUCHECK) + 6;
     case ControlKind::Button: return ButtonPadding;
-    case ControlKind::Label: return 0;
+    case ControlKind::Label:
+    case ControlKind::Link: return 0;
     default: return -1;
     }
 }

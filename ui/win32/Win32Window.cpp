@@ -128,6 +128,12 @@ Win32Window::Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT
     : model_(model), toolkit_(toolkit), font_(font)
 {
     registerWindowClass();
+    LOGFONTW face{};
+    GetObjectW(font_, sizeof(face), &face);
+    face.lfWeight = FW_BOLD;
+    linkFont_ = CreateFontIndirectW(&face);
+    face.lfUnderline = TRUE;
+    hotLinkFont_ = CreateFontIndirectW(&face);
     const WindowLayout& layout = model.layout();
     const DWORD style = layout.mainWindow ? MainWindowStyle : DialogStyle;
     const DWORD exStyle = WS_EX_CONTROLPARENT | (layout.mainWindow ? 0 : WS_EX_DLGMODALFRAME);
@@ -152,6 +158,8 @@ Win32Window::~Win32Window()
 {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
+    DeleteObject(linkFont_);
+    DeleteObject(hotLinkFont_);
     if (accelerators_)
         DestroyAcceleratorTable(accelerators_);
 }
@@ -224,7 +232,10 @@ void Win32Window::createControl(Control& control)
         SendMessageW(child, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
         SendMessageW(child, WM_SIZE, 0, 0);
     } else {
-        child = createChildWindow(control, window_, originOf(model_.layout(), row), font_, id);
+        const bool link = row.kind == ControlKind::Link;
+        child = createChildWindow(control, window_, originOf(model_.layout(), row), link ? linkFont_ : font_, id);
+        if (link)
+            SetWindowSubclass(child, linkProcedure, id, reinterpret_cast<DWORD_PTR>(this));
     }
     if (!child)
         return;
@@ -291,6 +302,7 @@ void Win32Window::onCommand(UINT id, UINT code, HWND from)
         }
         break;
     case ControlKind::Image:
+    case ControlKind::Link:
         if (code == STN_CLICKED)
             static_cast<ButtonControl&>(control).userClick();
         break;
@@ -304,6 +316,22 @@ void Win32Window::onCommand(UINT id, UINT code, HWND from)
         break;
     default: break;
     }
+}
+
+LRESULT CALLBACK Win32Window::linkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<Win32Window*>(data);
+    if (message == WM_MOUSEMOVE && self->hotLink_ != link) {
+        self->hotLink_ = link;
+        TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, link, 0};
+        TrackMouseEvent(&leave);
+        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(self->hotLinkFont_), TRUE);
+    } else if (message == WM_MOUSELEAVE && self->hotLink_ == link) {
+        self->hotLink_ = nullptr;
+        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(self->linkFont_), TRUE);
+    }
+    return DefSubclassProc(link, message, wParam, lParam);
 }
 
 LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -328,6 +356,16 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_CLOSE:
             model_.userClose();
             return 0;
+        case WM_CTLCOLORSTATIC:
+            if (const auto found = controls_.find(static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
+                found != controls_.end() && found->second->control.row().kind == ControlKind::Link) {
+                auto* context = reinterpret_cast<HDC>(wParam);
+                const bool hot = reinterpret_cast<HWND>(lParam) == hotLink_;
+                SetTextColor(context, hot ? RGB(255, 0, 0) : RGB(0, 0, 255));
+                SetBkColor(context, GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            break;
         default: break;
         }
     }

@@ -36,10 +36,16 @@ private:
     void createMenu();
     void createControl(Control& control);
     void onCommand(UINT id, UINT code, HWND from);
+    static LRESULT CALLBACK linkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR window);
 
     Window& model_;
     Win32Toolkit& toolkit_;
     HFONT font_;
+    // Links: bold, and bold underlined under the pointer.
+    HFONT linkFont_ = nullptr;
+    HFONT hotLinkFont_ = nullptr;
+    HWND hotLink_ = nullptr;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     HMENU menuBar_ = nullptr;
