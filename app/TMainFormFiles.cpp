@@ -16,7 +16,7 @@
 namespace orvane {
 namespace {
 
-// What a file holds when it is no INI text: Orvane neither reads nor rewrites it.
+// Files that hold binary data: Orvane neither reads nor rewrites them.
 constexpr std::string_view NotAConfiguration =
     "The file %s is not an Orvane configuration: it holds binary data. Orvane leaves it as it is; choose "
     "another file";

@@ -127,6 +127,11 @@ void WinePrefixStore::writeChanges()
     if (pending_.empty())
         return;
     const std::string file = registryFile().string();
+    if (unchangedOnDisk()) {
+        // Nothing to save, so nothing to refuse either while Wine runs.
+        pending_.clear();
+        return;
+    }
     if (wineserverRunning(prefix_))
         abandonChanges("Cannot save the settings: Wine is running for the prefix " + prefix_.string() +
                        " and would overwrite the change. Close Warcraft III and every other Wine program of this "
@@ -151,6 +156,21 @@ void WinePrefixStore::writeChanges()
     } catch (const ERegistryStoreError& error) {
         abandonChanges(error.what());
     }
+}
+
+// Whether the changes of this command have left the file as it is on disk.
+bool WinePrefixStore::unchangedOnDisk() const
+{
+    if (!(stampOnDisk() == stamp_))
+        return false;
+    std::ifstream in(registryFile(), std::ios::binary);
+    if (!in)
+        return false;
+    const std::string content = file_->serialize();
+    std::string onDisk(content.size() + 1, '\0');
+    in.read(onDisk.data(), static_cast<std::streamsize>(onDisk.size()));
+    return in.gcount() == static_cast<std::streamsize>(content.size()) &&
+           std::string_view(onDisk).substr(0, content.size()) == content;
 }
 
 bool WinePrefixStore::keyExists(std::string_view path)

@@ -56,6 +56,7 @@ private:
     void apply(WineRegFile& file, const Change& change) const;
     void finishOperation();
     void writeChanges();
+    bool unchangedOnDisk() const;
     [[noreturn]] void abandonChanges(const std::string& message);
 
     std::filesystem::path prefix_;

@@ -3,6 +3,10 @@
 #include "settings/Errors.h"
 #include "tests/logic/OrvaneFixture.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 
 namespace orvane {
 namespace {
@@ -166,6 +170,25 @@ TEST_F(Load, AReloadReadsWhatWineWroteMeanwhile)
     pressShortcut("F5");
     EXPECT_EQ(slider("KSTrackBar").position(), 77);
 }
+
+#ifndef _WIN32
+TEST_F(Load, ASecondStartOnASetUpPrefixWritesNothing)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    windows.reset();
+    resetProgramState();
+    struct stat before {};
+    ::stat((game.prefix() / "user.reg").c_str(), &before);
+    ASSERT_EQ(start(), StartOutcome::Running);
+    pressShortcut("F5");
+    struct stat after {};
+    ::stat((game.prefix() / "user.reg").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_size, before.st_size);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+}
+#endif
 
 } // namespace
 } // namespace orvane

@@ -220,6 +220,30 @@ TEST_F(WineStore, RefusesToWriteWhileWineRunsForThePrefix)
     EXPECT_EQ(readGameplay("keyscroll"), 6);
 }
 
+TEST_F(WineStore, ACommandThatChangesNothingWritesNothingAndIsNotRefusedWhileWineRuns)
+{
+    struct stat before {};
+    ::stat(prefix.userReg().c_str(), &before);
+    auto registry = open();
+    {
+        FakeWineserver server(prefix.path());
+        RegistryCommand command(*registry);
+        registry->OpenKey(Game + "\\Gameplay", false);
+        registry->WriteInteger("keyscroll", 50); // as they were
+        registry->WriteInteger("netgameport", 6112);
+        EXPECT_NO_THROW(command.finish());
+        struct stat after {};
+        ::stat(prefix.userReg().c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+        EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        EXPECT_EQ(prefix.readUserReg(), gameFile());
+        // A real change is still refused.
+        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 51); });
+        EXPECT_NE(message.find("wineserver -k"), std::string::npos) << message;
+    }
+}
+
 TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
 {
     auto registry = open();
