@@ -42,7 +42,6 @@ bool checkInstallation(ProgramState& state)
 }
 
 // The dialogs whose controls come with the features that use them.
-const WindowLayout CDFormLayout = plainDialog("CDForm", "Choose Directory", 241, 305);
 
 template <class Form>
 Form& realised(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form, Toolkit& toolkit)
@@ -73,7 +72,8 @@ StartOutcome startProgram(Windows& windows, Toolkit& toolkit)
     TMainForm& mainForm = realised(windows.MainForm, std::make_unique<TMainForm>(), toolkit);
     runGuarded([&mainForm] { mainForm.FormCreate(); });
     mainForm.setProginfo(&realised(windows.Proginfo, std::make_unique<TProginfo>(), toolkit));
-    realised(windows.CDForm, std::make_unique<Dialog>(CDFormLayout), toolkit);
+    auto cdForm = std::make_unique<TCDForm>([&mainForm](const std::string& folder) { mainForm.folderChosen(folder); });
+    mainForm.setCDForm(&realised(windows.CDForm, std::move(cdForm), toolkit));
     auto renCP = std::make_unique<TRenCPForm>([&mainForm](const std::string& name) { mainForm.renameProfile(name); });
     mainForm.setRenCPForm(&realised(windows.RenCPForm, std::move(renCP), toolkit));
     auto addBnet = std::make_unique<TAddBnetForm>([&mainForm] { mainForm.ReadBnetUsers(); });

@@ -4,6 +4,7 @@
 #include "controls/Toolkit.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/choosedir.h"
 #include "dialogs/info.h"
 #include "dialogs/opt.h"
 #include "dialogs/rencp.h"
@@ -19,7 +20,7 @@ namespace orvane {
 struct Windows {
     std::unique_ptr<TMainForm> MainForm;
     std::unique_ptr<TProginfo> Proginfo;
-    std::unique_ptr<Dialog> CDForm;
+    std::unique_ptr<TCDForm> CDForm;
     std::unique_ptr<TRenCPForm> RenCPForm;
     std::unique_ptr<TAddBnetForm> AddBnetForm;
     std::unique_ptr<TOptForm> OptForm;

@@ -3,9 +3,11 @@
 #include "app/MainFormLayout.h"
 #include "app/ProgramState.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/choosedir.h"
 #include "dialogs/info.h"
 #include "dialogs/opt.h"
 #include "dialogs/rencp.h"
+#include "platform/Folders.h"
 #include "settings/Schema.h"
 
 namespace orvane {
@@ -94,6 +96,10 @@ TMainForm::TMainForm()
     window_.bind("CMRegCleanUpClick", [this] { CMRegCleanUpClick(); });
     window_.bind("CMOptionsClick", [this] { CMOptionsClick(); });
     window_.bind("CMHelpInfoClick", [this] { CMHelpInfoClick(); });
+    window_.bind("CPSClick", [this] { CPSClick(); });
+    window_.bind("CPRClick", [this] { CPRClick(); });
+    window_.bind("CPLClick", [this] { CPLClick(); });
+    window_.bind("CPEClick", [this] { CPEClick(); });
     window_.bind("RemLoFiKeyClick", [this] { RemLoFiKeyClick(); });
     window_.bind("W3IconClick", [this] { W3IconClick(); });
     window_.bind("WEIconClick", [this] { WEIconClick(); });
@@ -170,6 +176,48 @@ void TMainForm::CMHelpInfoClick()
 {
     window_.setEnabled(false);
     proginfo_->open(window_);
+}
+
+void TMainForm::CPSClick()
+{
+    chooseFolder(0);
+}
+
+void TMainForm::CPRClick()
+{
+    chooseFolder(1);
+}
+
+void TMainForm::CPLClick()
+{
+    chooseFolder(2);
+}
+
+void TMainForm::CPEClick()
+{
+    chooseFolder(3);
+}
+
+void TMainForm::chooseFolder(int target)
+{
+    ProgramState& state = programState();
+    state.FolderTarget = target;
+    enterFolder(state.InstallDir); // where it cannot, the current directory stays
+    window_.setEnabled(false);
+    cdForm_->open(window_);
+}
+
+void TMainForm::folderChosen(const std::string& folder)
+{
+    SettingsSnapshot& record = programState().settings;
+    std::string* const fields[] = {&record.savpath, &record.reppath, &record.logpath, &record.errpath};
+    if (const int target = programState().FolderTarget; target >= 0 && target < 4)
+        *fields[target] = folder;
+    // Each text set is a change, as if typed.
+    PS.setText(record.savpath);
+    PR.setText(record.reppath);
+    PL.setText(record.logpath);
+    PE.setText(record.errpath);
 }
 
 void TMainForm::DelBnetClick()

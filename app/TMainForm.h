@@ -10,6 +10,7 @@
 namespace orvane {
 
 class TAddBnetForm;
+class TCDForm;
 class TOptForm;
 class TProginfo;
 class TRenCPForm;
@@ -26,6 +27,7 @@ public:
     void setRenCPForm(TRenCPForm* form) { renCPForm_ = form; }
     void setOptForm(TOptForm* form) { optForm_ = form; }
     void setProginfo(TProginfo* form) { proginfo_ = form; }
+    void setCDForm(TCDForm* form) { cdForm_ = form; }
 
     std::string panelText(int panel) const { return StatusBar.panelText(panel); }
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
@@ -57,6 +59,12 @@ public:
     void CMRegCleanUpClick();
     void CMOptionsClick();
     void CMHelpInfoClick();
+    void CPSClick();
+    void CPRClick();
+    void CPLClick();
+    void CPEClick();
+    // The folder chooser's OK: the target folder and all four edits.
+    void folderChosen(const std::string& folder);
     void W3IconClick();
     void WEIconClick();
     void CMHelpReadmeClick();
@@ -76,12 +84,14 @@ private:
     void rebuildRefreshRates();
     void deleteAccountName();
     void storeAccountNames(bool& found);
+    void chooseFolder(int target);
 
     Window window_;
     TAddBnetForm* addBnetForm_ = nullptr;
     TRenCPForm* renCPForm_ = nullptr;
     TOptForm* optForm_ = nullptr;
     TProginfo* proginfo_ = nullptr;
+    TCDForm* cdForm_ = nullptr;
     // Kept for the whole run, with the last chosen file name.
     FileDialog SaveConfigDlg;
     FileDialog LoadConfigDlg;

@@ -153,6 +153,20 @@ void ListControl::userSelect(int index)
     raiseFromUser();
 }
 
+void ListControl::userHighlight(int index)
+{
+    if (acceptsUser())
+        select(index);
+}
+
+void ListControl::userOpen(int index)
+{
+    if (!acceptsUser() || index < 0 || index >= count())
+        return;
+    select(index);
+    raiseFromUser();
+}
+
 void StatusBarControl::setPanelText(int panel, const std::string& text)
 {
     texts_.at(static_cast<size_t>(panel)) = text;

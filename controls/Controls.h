@@ -135,6 +135,9 @@ public:
     void addItems(const std::vector<std::string>& items);
     void select(int index); // None or out of range: nothing selected
     void userSelect(int index);
+    // A list box: the user's click only highlights; a double click or Enter opens.
+    void userHighlight(int index);
+    void userOpen(int index);
 
 private:
     std::vector<std::string> items_;

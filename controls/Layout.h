@@ -12,6 +12,7 @@ enum class ControlKind {
     CheckBox,
     Slider,       // horizontal, ticks below, one per step
     DropDownList, // pick only
+    ListBox,      // all items shown; a click highlights, a double click or Enter opens
     Edit,
     Button,
     Image,        // a picture that reports a click

@@ -16,7 +16,8 @@ std::unique_ptr<Control> makeControl(const LayoutRow& row)
     case ControlKind::Separator: return std::make_unique<LabelControl>(row);
     case ControlKind::CheckBox: return std::make_unique<CheckControl>(row);
     case ControlKind::Slider: return std::make_unique<SliderControl>(row);
-    case ControlKind::DropDownList: return std::make_unique<ListControl>(row);
+    case ControlKind::DropDownList:
+    case ControlKind::ListBox: return std::make_unique<ListControl>(row);
     case ControlKind::Edit: return std::make_unique<EditControl>(row);
     case ControlKind::Button:
     case ControlKind::Image:

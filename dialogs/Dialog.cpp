@@ -20,9 +20,4 @@ void Dialog::close()
     window_.hide();
 }
 
-WindowLayout plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight)
-{
-    return {.name = name, .caption = caption, .clientWidth = clientWidth, .clientHeight = clientHeight};
-}
-
 } // namespace orvane

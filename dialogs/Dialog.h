@@ -27,8 +27,4 @@ private:
     Window* mainWindow_ = nullptr;
 };
 
-// The dialogs whose work comes with later features: each exists, hidden,
-// from start to exit.
-WindowLayout plainDialog(const char* name, const char* caption, int clientWidth, int clientHeight);
-
 } // namespace orvane

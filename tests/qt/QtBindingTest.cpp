@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -219,15 +220,19 @@ TEST_F(QtWindow, ShortcutsWorkFromAnyControl)
     EXPECT_EQ(main->findChild<QAction*>("CMFileLoadConfig")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
-TEST_F(QtWindow, WhatIsNotBuiltYetIsDisabled)
+TEST_F(QtWindow, EveryButtonAndMenuItemIsLiveAndTheirWidgetsShowIt)
 {
-    for (const char* name : {"CPS", "CPR", "CPL", "CPE"})
-        EXPECT_FALSE(widget(name)->isEnabled()) << name;
-    for (const char* name : {"GAS", "VAS", "SAS", "MAS", "AddBnet", "DelBnet", "Rename", "RemLoFiKey"})
+    for (const char* name : {"GAS", "VAS", "SAS", "MAS", "AddBnet", "DelBnet", "Rename", "RemLoFiKey", "CPS", "CPR",
+                             "CPL", "CPE"})
         EXPECT_TRUE(widget(name)->isEnabled()) << name;
     for (const char* name : {"CMFileReloadCFG", "CMFileLoadConfig", "CMFileSaveConfig", "CMRegCleanUp", "CMOptions",
-                             "CMHelpReadme", "CMHelpInfo"})
+                             "CMHelpReadme", "CMHelpInfo", "CMFileClose"})
         EXPECT_TRUE(main->findChild<QAction*>(name)->isEnabled()) << name;
+    // What the program disables, the widget shows disabled.
+    control("CMRegCleanUp").setEnabled(false);
+    EXPECT_FALSE(main->findChild<QAction*>("CMRegCleanUp")->isEnabled());
+    check("SFXCB").userClick();
+    EXPECT_FALSE(widget("SFXTrackBar")->isEnabled());
 }
 
 TEST_F(QtWindow, ADialogLeftByEscapeOrTheWindowManagerEnablesTheMainWindow)
@@ -326,6 +331,26 @@ TEST_F(QtWindow, TheAboutBoxsLinksAreBoldBlueWithTheStandardPointer)
     EXPECT_EQ(box->findChild<QLabel*>("lbWeb")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     QTest::mouseClick(box->findChild<QPushButton*>("butOK"), Qt::LeftButton);
     EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(main->isEnabled());
+}
+
+TEST_F(QtWindow, TheFolderTreeOpensAnEntryOnActivationAndOnlyHighlightsOnAClick)
+{
+    showActive();
+    QTest::mouseClick(widget<QPushButton>("CPS"), Qt::LeftButton);
+    QWidget* chooser = qtToolkit.widget(windows->CDForm->window());
+    ASSERT_TRUE(chooser && chooser->isVisible());
+    auto* tree = chooser->findChild<QListWidget*>("DirListBox");
+    ASSERT_TRUE(tree);
+    const QList<QListWidgetItem*> save = tree->findItems("save", Qt::MatchExactly);
+    ASSERT_EQ(save.size(), 1);
+    tree->setCurrentItem(save[0]); // a click: highlighted only
+    EXPECT_EQ(windows->CDForm->openFolder(), game.installPath());
+    emit tree->itemActivated(save[0]); // a double click or Enter
+    EXPECT_EQ(windows->CDForm->openFolder(), game.installPath() + "\\save");
+    EXPECT_EQ(tree->currentItem()->text(), "save");
+    QTest::mouseClick(chooser->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+    EXPECT_EQ(widget<QLineEdit>("PS")->text(), QString::fromStdString(game.installPath() + "\\save"));
     EXPECT_TRUE(main->isEnabled());
 }
 

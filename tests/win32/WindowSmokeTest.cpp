@@ -4,6 +4,7 @@
 #include "app/MainFormLayout.h"
 #include "controls/TabOrder.h"
 #include "dialogs/addbnet.h"
+#include "dialogs/choosedir.h"
 #include "dialogs/info.h"
 #include "dialogs/rencp.h"
 #include "settings/Schema.h"
@@ -30,7 +31,6 @@ TEST_F(OrvaneExe, EveryControlHasItsIdAndTabFollowsTheLayout)
         EXPECT_EQ(orvane.control(row.name) != nullptr, !menu) << row.name;
     }
     EXPECT_EQ(test::windowText(orvane.control("RemLoFiKey")), "Remove \"Allow Local Files\" Value");
-    EXPECT_FALSE(IsWindowEnabled(orvane.control("CPS"))); // not built yet
     std::vector<HWND> expected;
     for (const LayoutRow* row : tabChain(mainFormLayout())) {
         HWND control = orvane.control(row->name);
@@ -177,6 +177,26 @@ TEST_F(OrvaneExe, TheAboutBoxOpensOverTheDisabledWindowAndOKClosesIt)
     EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(proginfoLayout(), "lbMail"))).rfind("Mail: ", 0), 0u);
     SendMessageW(GetDlgItem(box, controlId(proginfoLayout(), "butOK")), BM_CLICK, 0, 0);
     EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(box) && IsWindowEnabled(orvane.window()); }));
+}
+
+TEST_F(OrvaneExe, TheFolderChooserOpensAFolderByDoubleClickAndOKFillsTheField)
+{
+    std::filesystem::create_directories(game.gameFolder() / "Maps");
+    test::RunningOrvane orvane;
+    PostMessageW(orvane.control("CPS"), BM_CLICK, 0, 0);
+    HWND chooser = nullptr;
+    ASSERT_TRUE(test::waitFor([&chooser] {
+        chooser = FindWindowW(L"OrvaneWindow", L"Choose Directory");
+        return chooser && IsWindowVisible(chooser);
+    }));
+    HWND tree = GetDlgItem(chooser, controlId(cdFormLayout(), "DirListBox"));
+    const auto maps = SendMessageW(tree, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Maps"));
+    ASSERT_GE(maps, 0);
+    SendMessageW(tree, LB_SETCURSEL, static_cast<WPARAM>(maps), 0);
+    SendMessageW(chooser, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(tree), LBN_DBLCLK), reinterpret_cast<LPARAM>(tree));
+    SendMessageW(GetDlgItem(chooser, controlId(cdFormLayout(), "OKButton")), BM_CLICK, 0, 0);
+    EXPECT_TRUE(test::waitFor([&] { return test::windowText(orvane.control("PS")) == game.installPath() + "\\Maps"; }));
+    EXPECT_TRUE(IsWindowEnabled(orvane.window()));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -113,6 +114,16 @@ QWidget* makeWidget(Control& control, QWidget& parent)
                          [&control](int index) { static_cast<ListControl&>(control).userSelect(index); });
         return list;
     }
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(&parent);
+        place(*list, row);
+        QObject::connect(list, &QListWidget::currentRowChanged,
+                         [&control](int index) { static_cast<ListControl&>(control).userHighlight(index); });
+        QObject::connect(list, &QListWidget::itemActivated, [&control, list](QListWidgetItem* item) {
+            static_cast<ListControl&>(control).userOpen(list->row(item));
+        });
+        return list;
+    }
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(&parent);
         limitTyping(*edit, row.maxLength);
@@ -206,6 +217,13 @@ void QtControlView::refresh(const Control& control, Aspect aspect)
                 showItems(*list, static_cast<const ListControl&>(control));
             else
                 list->setCurrentIndex(static_cast<const ListControl&>(control).selected());
+        } else if (auto* box = qobject_cast<QListWidget*>(widget)) {
+            const auto& model = static_cast<const ListControl&>(control);
+            if (aspect == Aspect::Items) {
+                box->clear();
+                box->addItems(texts(model.items()));
+            }
+            box->setCurrentRow(model.selected());
         }
         break;
     case Aspect::Checked:

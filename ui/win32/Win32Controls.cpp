@@ -31,6 +31,7 @@ Creation creationOf(const LayoutRow& row)
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | tab};
     case ControlKind::Slider: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | tab};
     case ControlKind::DropDownList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab};
+    case ControlKind::ListBox: return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | tab, WS_EX_CLIENTEDGE};
     case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
     case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | tab};
     case ControlKind::Image: return {L"STATIC", SS_BITMAP | SS_NOTIFY};
@@ -50,12 +51,25 @@ int extraRoom(ControlKind kind)
     }
 }
 
+// Drop-down lists and list boxes take the same messages under other names.
+struct ListMessages {
+    UINT reset, add, select;
+};
+
+ListMessages listMessages(const ListControl& control)
+{
+    if (control.row().kind == ControlKind::ListBox)
+        return {LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL};
+    return {CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL};
+}
+
 void showItems(HWND list, const ListControl& control)
 {
-    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    const ListMessages messages = listMessages(control);
+    SendMessageW(list, messages.reset, 0, 0);
     for (const std::string& item : control.items())
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(control.selected()), 0);
+        SendMessageW(list, messages.add, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+    SendMessageW(list, messages.select, static_cast<WPARAM>(control.selected()), 0);
 }
 
 void growToCaption(HWND window, const LayoutRow& row, const std::string& caption)
@@ -128,7 +142,7 @@ bool hasAspect(ControlKind kind, Aspect aspect)
     switch (aspect) {
     case Aspect::Caption: return kind == ControlKind::Label || kind == ControlKind::GroupBox;
     case Aspect::Items:
-    case Aspect::Selection: return kind == ControlKind::DropDownList;
+    case Aspect::Selection: return kind == ControlKind::DropDownList || kind == ControlKind::ListBox;
     case Aspect::Checked: return kind == ControlKind::CheckBox;
     case Aspect::Position: return kind == ControlKind::Slider;
     case Aspect::Text: return kind == ControlKind::Edit;
@@ -152,9 +166,11 @@ void showChange(HWND window, const Control& control, Aspect aspect)
         break;
     }
     case Aspect::Items: showItems(window, static_cast<const ListControl&>(control)); break;
-    case Aspect::Selection:
-        SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(static_cast<const ListControl&>(control).selected()), 0);
+    case Aspect::Selection: {
+        const auto& list = static_cast<const ListControl&>(control);
+        SendMessageW(window, listMessages(list).select, static_cast<WPARAM>(list.selected()), 0);
         break;
+    }
     case Aspect::Checked:
         SendMessageW(window, BM_SETCHECK, static_cast<const CheckControl&>(control).checked() ? BST_CHECKED : BST_UNCHECKED,
                      0);

@@ -283,6 +283,14 @@ void Win32Window::onCommand(UINT id, UINT code, HWND from)
         model_.userClose(); // Escape
         return;
     }
+    if (id == IDOK) { // Enter opens the entry of a list box that has the focus
+        const auto focused = controls_.find(static_cast<UINT>(GetDlgCtrlID(GetFocus())));
+        if (focused != controls_.end() && focused->second->control.row().kind == ControlKind::ListBox) {
+            auto& list = static_cast<ListControl&>(focused->second->control);
+            list.userOpen(static_cast<int>(SendMessageW(focused->second->window, LB_GETCURSEL, 0, 0)));
+        }
+        return;
+    }
     const auto found = controls_.find(id);
     if (found == controls_.end() || found->second->updating)
         return;
@@ -310,6 +318,15 @@ void Win32Window::onCommand(UINT id, UINT code, HWND from)
         if (code == CBN_SELCHANGE)
             static_cast<ListControl&>(control).userSelect(static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0)));
         break;
+    case ControlKind::ListBox: {
+        auto& list = static_cast<ListControl&>(control);
+        const int index = static_cast<int>(SendMessageW(from, LB_GETCURSEL, 0, 0));
+        if (code == LBN_SELCHANGE)
+            list.userHighlight(index);
+        else if (code == LBN_DBLCLK)
+            list.userOpen(index);
+        break;
+    }
     case ControlKind::Edit:
         if (code == EN_CHANGE)
             static_cast<EditControl&>(control).userEdit(windowText(from));
