@@ -121,5 +121,24 @@ TEST_F(FolderChooser, AFolderThatVanishedSaysSoAndTheTreeShowsWhatIsThere)
     EXPECT_TRUE(dialog().visible());
 }
 
+#ifndef _WIN32
+TEST_F(FolderChooser, ADriveLinkPointingNowhereIsNotReadyAndTheTreeStays)
+{
+    std::filesystem::create_directory_symlink("/nowhere/at/all", game.prefix() / "dosdevices" / "q:");
+    windows.reset();
+    resetProgramState();
+    ASSERT_EQ(start(), StartOutcome::Running); // the drive list is made with the dialog
+    click("CPS");
+    const std::string shown = windows->CDForm->openFolder();
+    ListControl& drives = dialog().list("DriveCombo");
+    const auto q = std::find(drives.items().begin(), drives.items().end(), "q:");
+    ASSERT_NE(q, drives.items().end());
+    drives.userSelect(static_cast<int>(q - drives.items().begin()));
+    ASSERT_EQ(errorTexts().size(), 1u);
+    EXPECT_NE(errorTexts()[0].find("The drive q: is not ready"), std::string::npos);
+    EXPECT_EQ(windows->CDForm->openFolder(), shown);
+}
+#endif
+
 } // namespace
 } // namespace orvane
