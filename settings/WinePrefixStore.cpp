@@ -150,8 +150,8 @@ void WinePrefixStore::writeChanges()
         pending_.clear();
         stamp_ = stampOnDisk();
     } catch (const std::system_error& error) {
-        abandonChanges("Cannot save the settings to " + file + ": " + error.what() + " (" + error.code().message() +
-                       "). The file is unchanged. Free some disk space or check the folder's permissions, then make "
+        // The error's text already ends in the system's reason.
+        abandonChanges("Cannot save the settings to " + file + ": " + error.what() + ". The file is unchanged. Free some disk space or check the folder's permissions, then make "
                        "the change again.");
     } catch (const ERegistryStoreError& error) {
         abandonChanges(error.what());

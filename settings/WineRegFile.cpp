@@ -1,5 +1,7 @@
 #include "settings/WineRegFile.h"
 
+#include <algorithm>
+
 #include "settings/Errors.h"
 #include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
@@ -438,6 +440,14 @@ WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
         for (size_t i = 0; i < at; ++i)
             line += all[i] == '\n';
         throw failAt(line, "the file holds binary data");
+    }
+    // Wine ends the file after a complete line: anything else was cut short.
+    std::string_view lastLine = all.substr(0, all.size() - (all.back() == '\n' ? 1 : 0));
+    if (!lastLine.empty() && lastLine.back() == '\r')
+        lastLine.remove_suffix(1);
+    if (all.back() != '\n' || (!lastLine.empty() && lastLine.back() == '\\')) {
+        const size_t line = static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + (all.back() != '\n');
+        throw failAt(line, "the file ends in the middle of a line, so it may have been cut short");
     }
 
     try {

@@ -96,8 +96,8 @@ TEST(WineRegFile, ParentsOfWrittenKeysExistImplicitly)
 TEST(WineRegFile, UnchangedFileIsWrittenBackByteForByte)
 {
     EXPECT_EQ(parseSample().serialize(), Sample);
-    const std::string crlfAndNoFinalNewline = std::string(WineHeader) + "[A] 1\r\n\"x\"=dword:00000001";
-    EXPECT_EQ(WineRegFile::parse(crlfAndNoFinalNewline, "user.reg").serialize(), crlfAndNoFinalNewline);
+    const std::string crlf = std::string(WineHeader) + "[A] 1\r\n\"x\"=dword:00000001\r\n";
+    EXPECT_EQ(WineRegFile::parse(crlf, "user.reg").serialize(), crlf);
 }
 
 TEST(WineRegFile, ChangingOneValueRewritesOnlyItsLine)
@@ -186,9 +186,13 @@ TEST(WineRegFile, RefusesWhatItCannotRead)
     expectUnreadable("", "line 1: the file is empty");
     expectUnreadable("REGEDIT4\n[A]\n", "line 1: this is not a Wine registry file");
     expectUnreadable("WINE REGISTRY Version 3\n", "line 1");
-    expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=\"abc", "line 6: the text is not closed");
-    expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=hex:00,01,\\\n", "line 6: the value continues past the end");
-    expectUnreadable(std::string(WineHeader) + "[Software\\\\Bliz", "line 5: the text is not closed");
+    expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=\"abc\n", "line 6: the text is not closed");
+    // Cut short: Wine always ends the file after a complete line.
+    const std::string cutShort = "the file ends in the middle of a line, so it may have been cut short";
+    expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=\"abc", "line 6: " + cutShort);
+    expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=hex:00,01,\\\n", "line 6: " + cutShort);
+    expectUnreadable(std::string(WineHeader) + "[Software\\\\Bliz", "line 5: " + cutShort);
+    expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=dword:00000001", "line 6: " + cutShort);
     expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=dword:zz\n", "line 6: bad dword data");
     expectUnreadable(std::string(WineHeader) + "[A] 1\n\"x\"=hex:0g\n", "line 6: bad hex data");
     expectUnreadable(std::string(WineHeader) + "\"x\"=dword:00000001\n", "line 5: a value before the first key");
