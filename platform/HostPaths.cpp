@@ -79,7 +79,7 @@ std::string hostToWinePath(const std::filesystem::path& prefix, const std::files
         std::string windows{static_cast<char>(std::toupper(static_cast<unsigned char>(name[0]))), ':'};
         for (auto component = targetAt; component != target.end(); ++component)
             if (!component->empty())
-                windows += "\\" + component->string();
+                windows.append(1, '\\').append(component->string());
         best = windows.size() == 2 ? windows + "\\" : windows;
         bestLength = length;
     }

@@ -146,6 +146,7 @@ void WinePrefixStore::writeChanges()
                 apply(fresh, change);
             file_ = std::move(fresh);
         }
+        removeStaleTemporaries();
         replaceFileAtomically(file, file_->serialize());
         pending_.clear();
         stamp_ = stampOnDisk();
@@ -155,6 +156,21 @@ void WinePrefixStore::writeChanges()
                        "the change again.");
     } catch (const ERegistryStoreError& error) {
         abandonChanges(error.what());
+    }
+}
+
+// A write that was killed leaves its temporary file behind; the next one
+// clears them away. Only Orvane's own names are touched, never Wine's.
+void WinePrefixStore::removeStaleTemporaries() const
+{
+    const std::string ours = registryFile().filename().string() + ".orvane-";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(registryFile().parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == ours.size() + 6 && name.starts_with(ours)) {
+            std::error_code ignored;
+            std::filesystem::remove(entry.path(), ignored);
+        }
     }
 }
 

@@ -57,6 +57,7 @@ private:
     void finishOperation();
     void writeChanges();
     bool unchangedOnDisk() const;
+    void removeStaleTemporaries() const;
     [[noreturn]] void abandonChanges(const std::string& message);
 
     std::filesystem::path prefix_;

@@ -244,6 +244,22 @@ TEST_F(WineStore, ACommandThatChangesNothingWritesNothingAndIsNotRefusedWhileWin
     }
 }
 
+TEST_F(WineStore, TheNextWriteClearsAwayTemporariesThatAKilledWriteLeftButNotWines)
+{
+    for (const char* name : {"user.reg.orvane-a1B2c3", "user.reg.orvane-zzzzzz"})
+        test::writeFile(prefix.path() / name, "half a registry");
+    test::writeFile(prefix.path() / "user.reg.wine-tmp", "Wine's own");
+    test::writeFile(prefix.path() / "user.reg.orvane-notes.txt", "not a temporary of ours");
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 7);
+    EXPECT_FALSE(std::filesystem::exists(prefix.path() / "user.reg.orvane-a1B2c3"));
+    EXPECT_FALSE(std::filesystem::exists(prefix.path() / "user.reg.orvane-zzzzzz"));
+    EXPECT_TRUE(std::filesystem::exists(prefix.path() / "user.reg.wine-tmp"));
+    EXPECT_TRUE(std::filesystem::exists(prefix.path() / "user.reg.orvane-notes.txt"));
+    EXPECT_EQ(readGameplay("keyscroll"), 7);
+}
+
 TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
 {
     auto registry = open();

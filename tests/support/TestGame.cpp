@@ -136,7 +136,7 @@ std::string TestGame::contents() const
     for (const auto& key : schema::FolderKeys)
         keys.push_back(key.path);
     for (std::string_view key : keys) {
-        text += "[" + std::string(key) + "]\n";
+        text.append("[").append(key).append("]\n");
         if (!access->OpenKey(key, false))
             continue;
         std::vector<std::string> names;
