@@ -127,7 +127,9 @@ void WinePrefixStore::writeChanges()
     if (pending_.empty())
         return;
     const std::string file = registryFile().string();
-    if (unchangedOnDisk()) {
+    // Serialized once: compared with the disk, and written when it differs.
+    std::string content = file_->serialize();
+    if (stampOnDisk() == stamp_ && sameAsOnDisk(content)) {
         // Nothing to save, so nothing to refuse either while Wine runs.
         pending_.clear();
         return;
@@ -145,9 +147,10 @@ void WinePrefixStore::writeChanges()
             for (const Change& change : pending_)
                 apply(fresh, change);
             file_ = std::move(fresh);
+            content = file_->serialize();
         }
         removeStaleTemporaries();
-        replaceFileAtomically(file, file_->serialize());
+        replaceFileAtomically(file, content);
         pending_.clear();
         stamp_ = stampOnDisk();
     } catch (const std::system_error& error) {
@@ -174,15 +177,12 @@ void WinePrefixStore::removeStaleTemporaries() const
     }
 }
 
-// Whether the changes of this command have left the file as it is on disk.
-bool WinePrefixStore::unchangedOnDisk() const
+// Whether the file on disk holds exactly this content.
+bool WinePrefixStore::sameAsOnDisk(const std::string& content) const
 {
-    if (!(stampOnDisk() == stamp_))
-        return false;
     std::ifstream in(registryFile(), std::ios::binary);
     if (!in)
         return false;
-    const std::string content = file_->serialize();
     std::string onDisk(content.size() + 1, '\0');
     in.read(onDisk.data(), static_cast<std::streamsize>(onDisk.size()));
     return in.gcount() == static_cast<std::streamsize>(content.size()) &&
