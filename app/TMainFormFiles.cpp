@@ -25,13 +25,15 @@ constexpr std::string_view NotAProfile =
     "The campaign profile %s is not in a form Orvane understands (it holds binary data), so Orvane leaves it "
     "unchanged: the profile was not renamed";
 
-IniDocument readConfigurationFile(const std::filesystem::path& file)
+// The file as INI text: empty when it does not exist; a file of binary
+// data is refused with the message given, and stays as it is.
+IniDocument readIniText(const std::filesystem::path& file, std::string_view refusal)
 {
     const std::optional<std::string> bytes = readTextFile(file);
     if (!bytes)
         return {};
     if (!looksLikeText(*bytes))
-        throw EFileError(formatMessage(NotAConfiguration, displayPath(file)));
+        throw EFileError(formatMessage(refusal, displayPath(file)));
     return IniDocument::parse(*bytes);
 }
 
@@ -59,7 +61,7 @@ void TMainForm::CMFileSaveConfigClick()
     if (!chosen || chosen->empty())
         return;
     const std::filesystem::path file = pathOf(*chosen);
-    IniDocument document = readConfigurationFile(file);
+    IniDocument document = readIniText(file, NotAConfiguration);
     const ProgramState& state = programState();
     storeConfiguration(document, state.settings, state.StartParams, state.AccountList);
     document.save(file);
@@ -71,7 +73,7 @@ void TMainForm::CMFileLoadConfigClick()
     state.ControlsFilled = false;
     LoadRegData();
     const std::string fileName = LoadConfigDlg.execute().value_or("");
-    IniDocument document = fileName.empty() ? IniDocument{} : readConfigurationFile(pathOf(fileName));
+    IniDocument document = fileName.empty() ? IniDocument{} : readIniText(pathOf(fileName), NotAConfiguration);
     if (!fileName.empty())
         setPanelText(2, fileName);
     loadConfiguration(document, state.settings, state.StartParams);
@@ -115,11 +117,8 @@ void TMainForm::renameProfile(const std::string& newName)
 {
     ProgramState& state = programState();
     const std::filesystem::path file = hostPath(profileFile(state.settings.savpath, CPCombo.selected() + 1));
-    const std::optional<std::string> bytes = readTextFile(file);
     // The game may keep a profile in a form of its own: never replace it with a few lines of text.
-    if (bytes && !looksLikeText(*bytes))
-        throw EFileError(formatMessage(NotAProfile, displayPath(file)));
-    IniDocument profile = bytes ? IniDocument::parse(*bytes) : IniDocument{};
+    IniDocument profile = readIniText(file, NotAProfile);
     profile.writeString("Campaign", "PlayerName", newName);
     profile.save(file);
     state.registry->OpenKey(std::string(schema::MiscKey) + "\\", false);
