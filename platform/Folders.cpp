@@ -4,7 +4,7 @@
 #include "platform/TextCompare.h"
 
 #ifdef _WIN32
-#include "settings/TextEncoding.h"
+#include "settings/WideText.h"
 #include <windows.h>
 #else
 #include "settings/WinePrefixStore.h"
@@ -75,10 +75,8 @@ std::optional<std::string> driveFolder(char letter)
     wchar_t full[MAX_PATH];
     const wchar_t drive[] = {static_cast<wchar_t>(root[0]), L':', L'\0'};
     std::string folder = root;
-    if (GetFullPathNameW(drive, MAX_PATH, full, nullptr) > 0) {
-        const std::wstring wide(full);
-        folder = utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
-    }
+    if (GetFullPathNameW(drive, MAX_PATH, full, nullptr) > 0)
+        folder = utf8(full);
 #else
     const std::string folder = root;
 #endif

@@ -1,10 +1,10 @@
 #include "platform/TextCompare.h"
 
-#include "settings/TextEncoding.h"
-
 #ifdef _WIN32
+#include "settings/WideText.h"
 #include <windows.h>
 #else
+#include "settings/TextEncoding.h"
 #include <cwchar>
 #include <cwctype>
 #endif
@@ -15,11 +15,10 @@ namespace orvane {
 
 int compareIgnoringCase(std::string_view a, std::string_view b)
 {
-    const std::u16string wideA = utf8ToUtf16(a);
-    const std::u16string wideB = utf8ToUtf16(b);
-    const int result = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, reinterpret_cast<LPCWSTR>(wideA.data()),
-                                      static_cast<int>(wideA.size()), reinterpret_cast<LPCWSTR>(wideB.data()),
-                                      static_cast<int>(wideB.size()));
+    const std::wstring wideA = wide(a);
+    const std::wstring wideB = wide(b);
+    const int result = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(), static_cast<int>(wideA.size()),
+                                      wideB.data(), static_cast<int>(wideB.size()));
     return result - CSTR_EQUAL;
 }
 

@@ -1,18 +1,12 @@
 #include "platform/WindowsProgramStarter.h"
 
-#include "settings/TextEncoding.h"
+#include "settings/WideText.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
 namespace orvane {
 namespace {
-
-std::wstring wide(const std::string& utf8)
-{
-    const std::u16string units = utf8ToUtf16(utf8);
-    return std::wstring(units.begin(), units.end());
-}
 
 bool shellOpen(const std::string& file, const std::string& parameters, std::string& reason, int show = SW_SHOW)
 {

@@ -1,22 +1,15 @@
 #include "settings/WindowsRegistryStore.h"
 
-#include "settings/TextEncoding.h"
+#include "settings/WideText.h"
 
 #include <windows.h>
 
 namespace orvane {
 namespace {
 
-// The wide API keeps non-ASCII names and texts intact whatever the ANSI code page.
-std::wstring wide(std::string_view utf8)
-{
-    const std::u16string units = utf8ToUtf16(utf8);
-    return std::wstring(units.begin(), units.end());
-}
-
 std::string narrow(const wchar_t* text, size_t length)
 {
-    return utf16ToUtf8(std::u16string(text, text + length));
+    return utf8(std::wstring_view(text, length));
 }
 
 class Key {

@@ -24,10 +24,11 @@ struct Creation {
 Creation creationOf(const LayoutRow& row)
 {
     const DWORD tab = row.tab >= 0 ? WS_TABSTOP : 0;
+    const DWORD align = row.centred ? SS_CENTER : SS_LEFT;
     switch (row.kind) {
     case ControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX};
-    case ControlKind::Label: return {L"STATIC", (row.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX};
-    case ControlKind::Link: return {L"STATIC", (row.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY};
+    case ControlKind::Label: return {L"STATIC", align | SS_NOPREFIX};
+    case ControlKind::Link: return {L"STATIC", align | SS_NOPREFIX | SS_NOTIFY};
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | tab};
     case ControlKind::Slider: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | tab};
     case ControlKind::DropDownList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab};
@@ -188,6 +189,7 @@ void showChange(HWND window, const Control& control, Aspect aspect)
         }
         break;
     }
+    case Aspect::Hint: break; // the window's tool tips show it
     }
 }
 

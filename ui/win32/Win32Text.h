@@ -1,23 +1,12 @@
 #pragma once
-// The program's UTF-8 text as the wide text of the W functions.
-#include "settings/TextEncoding.h"
+// A window's text in the program's UTF-8.
+#include "settings/WideText.h"
 
 #include <windows.h>
 
 #include <string>
 
 namespace orvane {
-
-inline std::wstring wide(const std::string& utf8)
-{
-    const std::u16string units = utf8ToUtf16(utf8);
-    return std::wstring(units.begin(), units.end());
-}
-
-inline std::string utf8(const std::wstring& text)
-{
-    return utf16ToUtf8(std::u16string(text.begin(), text.end()));
-}
 
 inline std::string windowText(HWND window)
 {
