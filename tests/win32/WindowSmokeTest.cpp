@@ -69,8 +69,8 @@ TEST_F(OrvaneExe, APortOf80IsRefusedWithTheMessageAndTheRestIsWritten)
     SendMessageW(keys, TBM_SETPOS, TRUE, 70);
     SendMessageW(orvane.window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 70), reinterpret_cast<LPARAM>(keys));
     PostMessageW(orvane.control("GAS"), BM_CLICK, 0, 0); // the message box waits for its answer
-    HWND box = nullptr;
-    ASSERT_TRUE(test::waitFor([&box] { return (box = FindWindowW(L"#32770", L"Fatal Error")) != nullptr; }));
+    HWND box = test::shownWindow(L"#32770", L"Fatal Error");
+    ASSERT_TRUE(box);
     EXPECT_EQ(test::windowText(GetDlgItem(box, 0xFFFF)),
               "Gameport must be a value between 1024 and 49151! Change this and press \"Apply Settings\" again!");
     SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
@@ -122,11 +122,8 @@ TEST_F(OrvaneExe, ListsCheckBoxesToolTipsAndTheDialogBind)
 
     // The add-account dialog: shown over the disabled main window, left by Escape.
     PostMessageW(orvane.control("AddBnet"), BM_CLICK, 0, 0);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(test::waitFor([&dialog] {
-        dialog = FindWindowW(L"OrvaneWindow", L"Add a Battle.net account name to the list");
-        return dialog && IsWindowVisible(dialog);
-    }));
+    HWND dialog = test::shownWindow(L"OrvaneWindow", L"Add a Battle.net account name to the list");
+    ASSERT_TRUE(dialog);
     EXPECT_FALSE(IsWindowEnabled(orvane.window()));
     EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_SYSMENU); // no title-bar buttons
     PostMessageW(GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetEdit")), WM_KEYDOWN, VK_ESCAPE, 0);
@@ -138,11 +135,8 @@ TEST_F(OrvaneExe, TheFileDialogsAndTheRenameDialogBind)
     test::RunningOrvane orvane;
     SetForegroundWindow(orvane.window());
     PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMFileSaveConfig"), 0), 0);
-    HWND save = nullptr;
-    ASSERT_TRUE(test::waitFor([&save] {
-        save = FindWindowW(L"#32770", L"Choose a name or a file for the new Configuration");
-        return save && IsWindowVisible(save);
-    }));
+    HWND save = test::shownWindow(L"#32770", L"Choose a name or a file for the new Configuration");
+    ASSERT_TRUE(save);
     EXPECT_TRUE(GetWindowLongW(save, GWL_STYLE) & WS_THICKFRAME); // resizable
     SendMessageW(save, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(test::waitFor([] {
@@ -150,11 +144,8 @@ TEST_F(OrvaneExe, TheFileDialogsAndTheRenameDialogBind)
     }));
 
     PostMessageW(orvane.control("Rename"), BM_CLICK, 0, 0);
-    HWND rename = nullptr;
-    ASSERT_TRUE(test::waitFor([&rename] {
-        rename = FindWindowW(L"OrvaneWindow", L"Rename Campaign Profile");
-        return rename && IsWindowVisible(rename);
-    }));
+    HWND rename = test::shownWindow(L"OrvaneWindow", L"Rename Campaign Profile");
+    ASSERT_TRUE(rename);
     HWND oldName = GetDlgItem(rename, controlId(renCPLayout(), "OldCPName"));
     EXPECT_FALSE(IsWindowEnabled(oldName));
     EXPECT_TRUE(test::waitFor([oldName] { return test::windowText(oldName) == "Player"; }));
@@ -167,11 +158,8 @@ TEST_F(OrvaneExe, TheAboutBoxOpensOverTheDisabledWindowAndOKClosesIt)
 {
     test::RunningOrvane orvane;
     PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMHelpInfo"), 0), 0);
-    HWND box = nullptr;
-    ASSERT_TRUE(test::waitFor([&box] {
-        box = FindWindowW(L"OrvaneWindow", L"Info about Orvane");
-        return box && IsWindowVisible(box);
-    }));
+    HWND box = test::shownWindow(L"OrvaneWindow", L"Info about Orvane");
+    ASSERT_TRUE(box);
     EXPECT_FALSE(IsWindowEnabled(orvane.window()));
     EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(proginfoLayout(), "Label5"))), "Orvane 1.5b");
     EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(proginfoLayout(), "lbMail"))).rfind("Mail: ", 0), 0u);
@@ -184,11 +172,8 @@ TEST_F(OrvaneExe, TheFolderChooserOpensAFolderByDoubleClickAndOKFillsTheField)
     std::filesystem::create_directories(game.gameFolder() / "Maps");
     test::RunningOrvane orvane;
     PostMessageW(orvane.control("CPS"), BM_CLICK, 0, 0);
-    HWND chooser = nullptr;
-    ASSERT_TRUE(test::waitFor([&chooser] {
-        chooser = FindWindowW(L"OrvaneWindow", L"Choose Directory");
-        return chooser && IsWindowVisible(chooser);
-    }));
+    HWND chooser = test::shownWindow(L"OrvaneWindow", L"Choose Directory");
+    ASSERT_TRUE(chooser);
     HWND tree = GetDlgItem(chooser, controlId(cdFormLayout(), "DirListBox"));
     const auto maps = SendMessageW(tree, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Maps"));
     ASSERT_GE(maps, 0);

@@ -1,7 +1,7 @@
 #include "tests/win32/WindowUnderWine.h"
 
 #include "app/MainFormLayout.h"
-#include "settings/TextEncoding.h"
+#include "settings/WideText.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -29,7 +29,7 @@ std::string topLevelWindows()
     EnumWindows(
         [](HWND window, LPARAM found) -> BOOL {
             if (IsWindowVisible(window))
-                *reinterpret_cast<std::string*>(found) += "\"" + windowText(window) + "\" ";
+                reinterpret_cast<std::string*>(found)->append("\"").append(windowText(window)).append("\" ");
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&captions));
@@ -48,10 +48,7 @@ RunningOrvane::RunningOrvane()
                         &process_))
         throw std::runtime_error("cannot start orvane.exe");
     WaitForInputIdle(process_.hProcess, 20000);
-    waitFor([this] {
-        window_ = FindWindowW(L"OrvaneWindow", L"Orvane");
-        return window_ && IsWindowVisible(window_);
-    }, 20000);
+    window_ = shownWindow(L"OrvaneWindow", L"Orvane", 20000);
     if (!window_)
         throw std::runtime_error("orvane.exe showed no window; there are: " + topLevelWindows());
 }
@@ -80,13 +77,22 @@ int RunningOrvane::waitForExit(DWORD milliseconds)
     return static_cast<int>(status);
 }
 
+HWND shownWindow(const wchar_t* windowClass, const wchar_t* title, DWORD milliseconds)
+{
+    HWND window = nullptr;
+    waitFor([&] {
+        window = FindWindowW(windowClass, title);
+        return window && IsWindowVisible(window);
+    }, milliseconds);
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
 std::string windowText(HWND window)
 {
     // GetWindowText does not ask another process's controls.
     wchar_t text[512] = {};
     SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-    const std::wstring wide(text);
-    return utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
+    return utf8(text);
 }
 
 std::string regQuery(const std::string& key, const std::string& value)

@@ -39,6 +39,10 @@ bool waitFor(Condition condition, DWORD milliseconds = 10000)
     return true;
 }
 
+// A top-level window of that class and title once it is shown; nullptr
+// when none is within the time.
+HWND shownWindow(const wchar_t* windowClass, const wchar_t* title, DWORD milliseconds = 10000);
+
 std::string windowText(HWND window);
 // What Wine's own "reg query" prints for a value of the current user.
 std::string regQuery(const std::string& key, const std::string& value);
