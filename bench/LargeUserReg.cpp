@@ -4,6 +4,7 @@
 #include "settings/Schema.h"
 #include "settings/TextEncoding.h"
 #include "settings/WineRegFile.h"
+#include "settings/WineValueCodec.h"
 
 #include <cstdio>
 #include <random>

@@ -77,6 +77,11 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return std::nullopt;
+    try {
+        finishInterruptedReplace(file);
+    } catch (const std::system_error&) {
+        throw EFileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+    }
     std::ifstream in(file, std::ios::binary);
     std::string bytes;
     if (in && std::filesystem::is_regular_file(file, error)) {

@@ -17,7 +17,8 @@ namespace {
 
 } // namespace
 
-void replaceFileAtomically(const std::filesystem::path& target, std::string_view content)
+void replaceFileAtomically(const std::filesystem::path& target, std::string_view content,
+                           const std::function<bool()>& stillCurrent)
 {
     const std::wstring temp = target.wstring() + L".orvane-" + std::to_wstring(GetCurrentProcessId());
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -34,6 +35,10 @@ void replaceFileAtomically(const std::filesystem::path& target, std::string_view
     ok = ok && FlushFileBuffers(file) != 0;
     const DWORD error = ok ? 0 : GetLastError();
     CloseHandle(file);
+    if (ok && stillCurrent && !stillCurrent()) {
+        DeleteFileW(temp.c_str());
+        throw FileChangedMeanwhile();
+    }
     if (ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return;
     const DWORD failure = ok ? GetLastError() : error;
@@ -41,5 +46,8 @@ void replaceFileAtomically(const std::filesystem::path& target, std::string_view
     SetLastError(failure);
     failWith("cannot write " + target.string());
 }
+
+// Files are always replaced by a move here, never written in place.
+void finishInterruptedReplace(const std::filesystem::path&) {}
 
 } // namespace orvane

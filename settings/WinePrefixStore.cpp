@@ -5,10 +5,11 @@
 #include "settings/WineServer.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -16,8 +17,9 @@ namespace orvane {
 
 bool WinePrefixStore::FileStamp::operator==(const FileStamp& other) const
 {
+    const auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
     return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
-           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+           same(modified, other.modified) && same(changed, other.changed);
 }
 
 WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
@@ -32,6 +34,39 @@ std::filesystem::path WinePrefixStore::defaultPrefix()
     return std::filesystem::path(home ? home : "") / ".wine";
 }
 
+namespace {
+
+WinePrefixStore::FileStamp stampOf(const struct stat& info)
+{
+    return {.exists = true, .device = info.st_dev, .inode = info.st_ino, .size = info.st_size,
+            .modified = info.st_mtim, .changed = info.st_ctim};
+}
+
+[[noreturn]] void cannotRead(const std::string& file, const std::string& reason)
+{
+    throw ERegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
+                              ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
+                              "then start Orvane again.");
+}
+
+class ReadDescriptor {
+public:
+    explicit ReadDescriptor(const std::string& file) : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ReadDescriptor(const ReadDescriptor&) = delete;
+    ReadDescriptor& operator=(const ReadDescriptor&) = delete;
+    ~ReadDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
 WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
 {
     struct stat info {};
@@ -39,39 +74,61 @@ WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
     if (::stat(file.c_str(), &info) != 0) {
         if (errno == ENOENT)
             return {};
-        throw ERegistryStoreError("Cannot read the Wine registry file " + file + ": " + std::strerror(errno) +
-                                  ". Check that you may read it.");
+        cannotRead(file, std::strerror(errno));
     }
-    return FileStamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    return stampOf(info);
 }
 
-WineRegFile WinePrefixStore::readFromDisk(const FileStamp& stamp) const
+// Reads the whole file and the stamp of exactly what was read; a read
+// that ends early is an error, never a shorter registry.
+void WinePrefixStore::readFromDisk()
 {
     std::error_code error;
     if (!std::filesystem::is_directory(prefix_, error))
         throw ERegistryStoreError("The Wine prefix " + prefix_.string() +
                                   " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
-    if (!stamp.exists)
-        return WineRegFile();
     const std::string file = registryFile().string();
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (!in)
-        throw ERegistryStoreError("Cannot read the Wine registry file " + file + ": " + std::strerror(errno) +
-                                  ". Check that you may read it.");
-    return WineRegFile::parse(std::move(content).str(), file);
+    try {
+        finishInterruptedReplace(registryFile());
+    } catch (const std::system_error& failure) {
+        cannotRead(file, std::string("an earlier save could not be completed: ") + failure.what());
+    }
+    ReadDescriptor in(file);
+    if (in.get() < 0) {
+        if (errno != ENOENT)
+            cannotRead(file, std::strerror(errno));
+        file_ = WineRegFile();
+        stamp_ = {};
+        return;
+    }
+    struct stat info {};
+    if (::fstat(in.get(), &info) != 0)
+        cannotRead(file, std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        cannotRead(file, "it is not a regular file (a folder, perhaps)");
+    std::string content(static_cast<size_t>(info.st_size), '\0');
+    size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = ::read(in.get(), content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            cannotRead(file, std::strerror(errno));
+        if (n == 0)
+            cannotRead(file, "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) +
+                                 " bytes");
+        done += static_cast<size_t>(n);
+    }
+    file_.reset();
+    file_ = WineRegFile::parse(std::move(content), file);
+    stamp_ = stampOf(info);
 }
 
 WineRegFile& WinePrefixStore::current()
 {
     if (!checkedThisCommand_ || !file_) {
-        const FileStamp now = stampOnDisk();
-        if (!file_ || !(now == stamp_)) {
-            file_.reset();
-            file_ = readFromDisk(now);
-            stamp_ = now;
-        }
+        if (!file_ || !(stampOnDisk() == stamp_))
+            readFromDisk();
         checkedThisCommand_ = depth_ > 0;
     }
     return *file_;
@@ -114,6 +171,15 @@ void WinePrefixStore::apply(WineRegFile& file, const Change& change) const
     }
 }
 
+// Someone else wrote the file since it was read: this command's changes
+// go on top of what is there now.
+void WinePrefixStore::mergeWithDisk()
+{
+    readFromDisk();
+    for (const Change& change : pending_)
+        apply(*file_, change);
+}
+
 void WinePrefixStore::abandonChanges(const std::string& message)
 {
     // The registry in memory goes back to what is on disk.
@@ -127,38 +193,40 @@ void WinePrefixStore::writeChanges()
     if (pending_.empty())
         return;
     const std::string file = registryFile().string();
-    // Serialized once: compared with the disk, and written when it differs.
-    std::string content = file_->serialize();
-    if (stampOnDisk() == stamp_ && sameAsOnDisk(content)) {
-        // Nothing to save, so nothing to refuse either while Wine runs.
-        pending_.clear();
-        return;
-    }
-    if (wineserverRunning(prefix_))
-        abandonChanges("Cannot save the settings: Wine is running for the prefix " + prefix_.string() +
-                       " and would overwrite the change. Close Warcraft III and every other Wine program of this "
-                       "prefix (or run \"wineserver -k\" with WINEPREFIX=" + prefix_.string() +
-                       "), then make the change again.");
-    try {
-        const FileStamp now = stampOnDisk();
-        if (!(now == stamp_)) {
-            // Changed on disk since it was read: apply this command's changes on top.
-            WineRegFile fresh = readFromDisk(now);
-            for (const Change& change : pending_)
-                apply(fresh, change);
-            file_ = std::move(fresh);
-            content = file_->serialize();
+    constexpr int Attempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            if (!(stampOnDisk() == stamp_))
+                mergeWithDisk();
+            // Serialized once: compared with the disk, and written when it differs.
+            const std::string content = file_->serialize();
+            if (sameAsOnDisk(content)) {
+                // Nothing to save, so nothing to refuse either while Wine runs.
+                pending_.clear();
+                return;
+            }
+            if (wineserverRunning(prefix_))
+                abandonChanges("Cannot save the settings: Wine is running for the prefix " + prefix_.string() +
+                               " and would overwrite the change. Close Warcraft III and every other Wine program of "
+                               "this prefix (or run \"wineserver -k\" with WINEPREFIX=" + prefix_.string() +
+                               "), then make the change again.");
+            removeStaleTemporaries();
+            replaceFileAtomically(registryFile(), content, [this] { return stampOnDisk() == stamp_; });
+            pending_.clear();
+            stamp_ = stampOnDisk();
+            return;
+        } catch (const FileChangedMeanwhile&) {
+            if (attempt == Attempts)
+                abandonChanges("Cannot save the settings: " + file + " kept changing while Orvane saved it. Close "
+                               "the programs that write it, then make the change again.");
+        } catch (const std::system_error& error) {
+            // The error's text already ends in the system's reason.
+            abandonChanges("Cannot save the settings to " + file + ": " + error.what() +
+                           ". The file is unchanged. Free some disk space or check the folder's permissions, then "
+                           "make the change again.");
+        } catch (const ERegistryStoreError& error) {
+            abandonChanges(error.what());
         }
-        removeStaleTemporaries();
-        replaceFileAtomically(file, content);
-        pending_.clear();
-        stamp_ = stampOnDisk();
-    } catch (const std::system_error& error) {
-        // The error's text already ends in the system's reason.
-        abandonChanges("Cannot save the settings to " + file + ": " + error.what() + ". The file is unchanged. Free some disk space or check the folder's permissions, then make "
-                       "the change again.");
-    } catch (const ERegistryStoreError& error) {
-        abandonChanges(error.what());
     }
 }
 
@@ -166,9 +234,12 @@ void WinePrefixStore::writeChanges()
 // clears them away. Only Orvane's own names are touched, never Wine's.
 void WinePrefixStore::removeStaleTemporaries() const
 {
-    const std::string ours = registryFile().filename().string() + ".orvane-";
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(registryFile().parent_path(), error)) {
+    const std::filesystem::path target = std::filesystem::weakly_canonical(registryFile(), error);
+    if (error)
+        return;
+    const std::string ours = target.filename().string() + ".orvane-";
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
         const std::string name = entry.path().filename().string();
         if (name.size() == ours.size() + 6 && name.starts_with(ours)) {
             std::error_code ignored;
@@ -180,6 +251,8 @@ void WinePrefixStore::removeStaleTemporaries() const
 // Whether the file on disk holds exactly this content.
 bool WinePrefixStore::sameAsOnDisk(const std::string& content) const
 {
+    if (!stamp_.exists || static_cast<size_t>(stamp_.size) != content.size())
+        return false;
     std::ifstream in(registryFile(), std::ios::binary);
     if (!in)
         return false;

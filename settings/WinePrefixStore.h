@@ -32,6 +32,17 @@ public:
     void beginCommand() override;
     void endCommand() override;
 
+    // What identifies one state of the file on disk.
+    struct FileStamp {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        struct timespec modified {};
+        struct timespec changed {};
+        bool operator==(const FileStamp& other) const;
+    };
+
 private:
     struct Change {
         enum Kind { CreateKey, SetValue, DeleteValue, DeleteTree } kind;
@@ -39,19 +50,11 @@ private:
         std::string name;
         RegValue value;
     };
-    struct FileStamp {
-        bool exists = false;
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = 0;
-        struct timespec modified {};
-        bool operator==(const FileStamp& other) const;
-    };
-
     // The file as it is now, read again when it changed since the last read.
     WineRegFile& current();
     FileStamp stampOnDisk() const;
-    WineRegFile readFromDisk(const FileStamp& stamp) const;
+    void readFromDisk();
+    void mergeWithDisk();
     void record(Change change);
     void apply(WineRegFile& file, const Change& change) const;
     void finishOperation();

@@ -1,10 +1,15 @@
 #pragma once
 // A Wine registry text file (user.reg) held in memory. Everything that is
 // not changed is written back byte for byte: the header, comments, other
-// keys, values of any type, Wine's own line layout.
+// keys, values of any type, Wine's own line layout and line ends.
+//
+// Where a key block or a value name occurs twice, Wine's reading wins: the
+// later one is read, and a write changes the one Wine will read.
 #include "settings/RegistryStore.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,41 +35,53 @@ public:
     void setValue(std::string_view path, std::string_view name, const RegValue& value);
     bool deleteValue(std::string_view path, std::string_view name);
     bool deleteTree(std::string_view path);
+    // Each name once, in the order of first appearance.
     std::vector<std::string> valueNames(std::string_view path) const;
 
     size_t keyCount() const { return keys_.size(); }
 
 private:
+    // One line of a key block, or one value with its continuation lines.
+    // Names and text are views into text_ until something is changed.
     struct Item {
-        bool isValue = false;
-        size_t begin = 0;
-        size_t length = 0;    // in text_, including the line end(s)
-        bool owned = false;
-        std::string ownedText;
-        std::string name;     // value name, "" for the default value
+        uint32_t begin = 0;      // in text_, or the index in edits_ when edited
+        uint32_t length = 0;     // in text_, with its line end(s)
+        uint32_t nameBegin = 0;  // in text_, or the index in names_ when stored
+        uint32_t nameLength : 29 = 0;
+        uint32_t isValue : 1 = 0;
+        uint32_t edited : 1 = 0;
+        uint32_t nameStored : 1 = 0;
     };
     struct Key {
-        std::string path;
-        std::string folded;
         std::vector<Item> items; // the "[...]" line first
+        size_t hash = 0;         // of the folded path
+    };
+    struct Found {
+        Key* key;
+        size_t item;
     };
 
     std::string_view itemText(const Item& item) const;
-    Key* findKey(std::string_view path);
-    const Key* findKey(std::string_view path) const;
+    std::string_view itemName(const Item& item) const;
+    void foldedPath(const Key& key, std::string& out) const;
+    // Every block of the path, in file order.
+    std::vector<size_t> blocksOf(std::string_view foldedPath) const;
+    std::optional<Found> lastValue(std::string_view path, std::string_view name) const;
+    Item ownedItem(std::string text, bool isValue);
+    void editItem(Item& item, std::string text);
     Key& appendKey(std::string_view path);
     void rebuildIndex();
-    void indexKey(size_t position);
-    static const Item* findItem(const Key& key, std::string_view name);
+    void buildParentIndex() const;
 
     std::string text_;
+    std::string newLine_ = "\n"; // the file's own line end, for new lines
     size_t headerLength_ = 0;
     std::vector<Key> keys_;
-    std::unordered_map<std::string, size_t> index_;  // folded path -> keys_
-    std::unordered_set<std::string> implicit_;       // folded paths of parents
+    std::vector<std::string> edits_;
+    std::vector<std::string> names_;
+    std::unordered_multimap<size_t, uint32_t> index_;  // path hash -> keys_
+    // Hashes of every parent of a block's path, built when first needed.
+    mutable std::optional<std::unordered_set<size_t>> parents_;
 };
-
-// Wine's text form of one value ("name"=data, with line end).
-std::string formatWineValue(std::string_view name, const RegValue& value);
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "settings/Errors.h"
 #include "settings/TextEncoding.h"
 #include "settings/WineRegFile.h"
+#include "settings/WineValueCodec.h"
 #include "tests/support/TempPrefix.h"
 
 #include <gtest/gtest.h>
