@@ -170,6 +170,41 @@ TEST(WineRegFile, DeletingATreeKeepsItsParent)
     EXPECT_FALSE(file.deleteTree("A\\B\\C"));
 }
 
+TEST(WineRegFile, ReadsDuplicatesAsWineDoesAndWritesTheOneWineReads)
+{
+    // A key block twice, and a value name twice within a block.
+    const std::string twice = std::string(WineHeader) +
+                              "[A] 1\n\"x\"=dword:00000001\n\"only\"=dword:00000005\n\n"
+                              "[a] 2\n\"X\"=dword:00000002\n\"x\"=dword:00000003\n\n";
+    WineRegFile file = WineRegFile::parse(twice, "user.reg");
+    EXPECT_EQ(file.queryValue("A", "x")->data[0], 3);
+    EXPECT_EQ(file.queryValue("A", "only")->data[0], 5);
+    EXPECT_EQ(file.valueNames("A"), (std::vector<std::string>{"x", "only"}));
+
+    file.setValue("A", "x", RegValue{REG_DWORD_TYPE, {9, 0, 0, 0}});
+    const std::string written = file.serialize();
+    EXPECT_NE(written.find("\"X\"=dword:00000002\n\"x\"=dword:00000009\n"), std::string::npos) << written;
+    EXPECT_EQ(WineRegFile::parse(written, "user.reg").queryValue("A", "x")->data[0], 9);
+
+    // Deleting removes every copy, or Wine would read an earlier one.
+    EXPECT_TRUE(file.deleteValue("a", "X"));
+    EXPECT_FALSE(file.hasValue("A", "x"));
+    EXPECT_FALSE(WineRegFile::parse(file.serialize(), "user.reg").hasValue("A", "x"));
+    EXPECT_TRUE(file.hasValue("A", "only"));
+}
+
+TEST(WineRegFile, NewLinesTakeTheFilesOwnLineEnds)
+{
+    const std::string crlf = "WINE REGISTRY Version 2\r\n\r\n[A] 1\r\n\"x\"=dword:00000001\r\n\r\n";
+    WineRegFile file = WineRegFile::parse(crlf, "user.reg");
+    file.setValue("A", "y", RegValue{REG_BINARY_TYPE, std::vector<uint8_t>(40, 1)});
+    file.setValue("B\\C", "z", RegValue{REG_DWORD_TYPE, {1, 0, 0, 0}});
+    const std::string written = file.serialize();
+    for (size_t at = written.find('\n'); at != std::string::npos; at = written.find('\n', at + 1))
+        ASSERT_EQ(written[at - 1], '\r') << written;
+    EXPECT_TRUE(WineRegFile::parse(written, "user.reg").keyExists("B\\C"));
+}
+
 void expectUnreadable(const std::string& content, const std::string& lineWanted)
 {
     try {
