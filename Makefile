@@ -2,13 +2,14 @@
 BUILD := build
 PREFIX := $(BUILD)/demo-prefix
 WINDOWS := $(BUILD)/windows
+SANITIZE := $(BUILD)/sanitize
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev fonts-liberation \
                 libgtest-dev libgmock-dev libbenchmark-dev
-# The Windows build of the core, run under Wine.
-TEST_PACKAGES := $(RUN_PACKAGES) g++-mingw-w64-x86-64 googletest wine wine64
+# The Windows build of the core, run under Wine; clang for the sanitizers and the fuzz target.
+TEST_PACKAGES := $(RUN_PACKAGES) g++-mingw-w64-x86-64 googletest wine wine64 clang libclang-rt-14-dev
 
-.PHONY: run test bench build windows
+.PHONY: run test bench fuzz build windows sanitize
 
 run: PACKAGES := $(RUN_PACKAGES)
 run: build
@@ -16,7 +17,7 @@ run: build
 	WINEPREFIX=$(abspath $(PREFIX)) $(BUILD)/orvane
 
 test: PACKAGES := $(TEST_PACKAGES)
-test: build windows
+test: sanitize build windows
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: PACKAGES := $(TEST_PACKAGES) xvfb
@@ -26,10 +27,19 @@ bench: build windows
 	$(BUILD)/bench/orvane_start_bench
 	tests/windows/run-under-wine.sh $(abspath $(BUILD))/wine-prefix $(abspath $(WINDOWS))/bench/win32/orvane_start_bench.exe
 
+# The user.reg reader fuzzed for ten minutes instead of the test's minute.
+fuzz: PACKAGES := $(TEST_PACKAGES)
+fuzz: sanitize
+	fuzz/run.sh $(SANITIZE)/fuzz/user_reg_fuzz 600
+
 build: packages
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DORVANE_WINDOWS_BUILD=$(abspath $(WINDOWS))
+	  -DORVANE_WINDOWS_BUILD=$(abspath $(WINDOWS)) -DORVANE_SANITIZE_BUILD=$(abspath $(SANITIZE))
 	cmake --build $(BUILD) -j$(JOBS)
+
+sanitize: packages
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE) -DORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(SANITIZE) -j$(JOBS)
 
 windows: packages
 	cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

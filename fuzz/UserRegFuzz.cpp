@@ -1,0 +1,77 @@
+// libFuzzer target for the user.reg reader and writer. Whatever it accepts
+// it must give back byte for byte, and every value it reads must survive
+// being written back and read again.
+#include "settings/Errors.h"
+#include "settings/RegistryAccess.h"
+#include "settings/TextEncoding.h"
+#include "settings/WineRegFile.h"
+#include "settings/WineRegLexer.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace orvane;
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// The key paths of the text's key lines, as the reader names them.
+std::vector<std::string> keyPaths(std::string_view text)
+{
+    std::vector<std::string> paths;
+    size_t at = 0;
+    while (at < text.size()) {
+        WineRegCursor cursor(text, at, 1);
+        cursor.skipBlanks();
+        if (cursor.peek() == '[') {
+            cursor.advance(1);
+            std::u16string path;
+            try {
+                cursor.escapedText(']', &path);
+                paths.push_back(normalizeKeyPath(utf16ToUtf8(path)));
+            } catch (const WineRegParseFailure&) {
+            }
+        }
+        const size_t end = text.find('\n', at);
+        if (end == std::string_view::npos)
+            break;
+        at = end + 1;
+    }
+    return paths;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    std::optional<WineRegFile> file;
+    try {
+        file = WineRegFile::parse(input, "user.reg");
+    } catch (const ERegistryStoreError&) {
+        return 0;
+    }
+    check(file->serialize() == input);
+
+    const std::vector<std::string> paths = keyPaths(input);
+    for (const std::string& path : paths) {
+        check(file->keyExists(path));
+        for (const std::string& name : file->valueNames(path)) {
+            const std::optional<RegValue> value = file->queryValue(path, name);
+            check(value.has_value());
+            file->setValue(path, name, *value);
+            check(file->queryValue(path, name) == value);
+        }
+    }
+    const WineRegFile again = WineRegFile::parse(file->serialize(), "user.reg");
+    for (const std::string& path : paths)
+        for (const std::string& name : file->valueNames(path))
+            check(again.queryValue(path, name) == file->queryValue(path, name));
+    return 0;
+}
