@@ -1,19 +1,23 @@
 // From starting the orvane program to its main window on the screen, on
 // the demo prefix, under an X server of the benchmark's own (Xvfb).
+#include "bench/LargeUserReg.h"
 #include "tools/DemoPrefix.h"
 
 #include <benchmark/benchmark.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <spawn.h>
 #include <stdlib.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 extern char** environ;
@@ -70,6 +74,34 @@ bool windowShown(xcb_connection_t* connection, const char* title)
     return shown;
 }
 
+double startToWindowShown(xcb_connection_t* connection, const std::string& program, const std::filesystem::path& prefix)
+{
+    ::setenv("WINEPREFIX", prefix.c_str(), 1);
+    const auto begin = std::chrono::steady_clock::now();
+    const pid_t orvane = spawn({program});
+    while (connection && !windowShown(connection, "Orvane"))
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - begin;
+    stop(orvane);
+    return elapsed.count();
+}
+
+std::filesystem::path demoPrefix(const std::string& name, size_t extraBytes)
+{
+    const std::filesystem::path prefix = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(prefix);
+    createDemoPrefix(prefix);
+    if (extraBytes) {
+        // Other programs' keys, as a long-used prefix has them.
+        const std::string large = largeUserReg(extraBytes);
+        std::ofstream(prefix / "user.reg", std::ios::app | std::ios::binary)
+            << "\n" << large.substr(large.find("[Software\\\\Classes"));
+    }
+    return prefix;
+}
+
+// The demo prefix and the same with 10 MB more in user.reg, started in
+// turn so that both meet the same machine.
 void QtProcessStartToWindowShown(benchmark::State& state)
 {
     const pid_t server = spawn({"Xvfb", Display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
@@ -86,27 +118,32 @@ void QtProcessStartToWindowShown(benchmark::State& state)
         connection = nullptr;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    const std::filesystem::path prefix = std::filesystem::temp_directory_path() / "orvane-start-bench";
-    std::filesystem::remove_all(prefix);
-    createDemoPrefix(prefix);
-    ::setenv("WINEPREFIX", prefix.c_str(), 1);
+    const std::filesystem::path demo = demoPrefix("orvane-start-bench", 0);
+    const std::filesystem::path large = demoPrefix("orvane-start-bench-10mb", 10u << 20);
     ::setenv("DISPLAY", Display, 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
     const std::string program = (std::filesystem::path(ORVANE_BINARY_DIR) / "orvane").string();
+    std::vector<double> demoTimes;
+    std::vector<double> largeTimes;
     for (auto _ : state) {
-        const pid_t orvane = spawn({program});
-        while (connection && !windowShown(connection, "Orvane"))
-            std::this_thread::sleep_for(std::chrono::microseconds(500));
-        state.PauseTiming();
-        stop(orvane);
-        state.ResumeTiming();
+        demoTimes.push_back(startToWindowShown(connection, program, demo));
+        largeTimes.push_back(startToWindowShown(connection, program, large));
+        state.SetIterationTime(demoTimes.back() / 1000);
     }
+    const auto median = [](std::vector<double> times) {
+        std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+        return times[times.size() / 2];
+    };
+    state.counters["demo_ms"] = median(demoTimes);
+    state.counters["with_10MB_ms"] = median(largeTimes);
+    state.counters["ratio"] = median(largeTimes) / median(demoTimes);
     if (connection)
         xcb_disconnect(connection);
     stop(server);
-    std::filesystem::remove_all(prefix);
+    std::filesystem::remove_all(demo);
+    std::filesystem::remove_all(large);
 }
-BENCHMARK(QtProcessStartToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(QtProcessStartToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 
 } // namespace
 } // namespace orvane::bench

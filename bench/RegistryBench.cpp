@@ -1,5 +1,6 @@
 // Parsing a large user.reg, and one command that writes the game's values.
 #include "bench/LargeUserReg.h"
+#include "settings/AtomicFile.h"
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
 #include "settings/WinePrefixStore.h"
@@ -8,6 +9,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <cstring>
+#include <malloc.h>
 #include <fstream>
 #include <stdlib.h>
 
@@ -31,6 +34,42 @@ void ParseLargeUserReg(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * largeFile().size()));
 }
 BENCHMARK(ParseLargeUserReg)->Unit(benchmark::kMillisecond);
+
+long statusKilobytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with(field))
+            return std::stol(line.substr(std::strlen(field)));
+    return 0;
+}
+
+// The peak memory of reading and parsing a 10 MB user.reg, per byte of the
+// file: the file's text is kept once, and what indexes it is small.
+void ParsedFormPeakMemory(benchmark::State& state)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "orvane-bench-XXXXXX").string();
+    ::mkdtemp(folder.data());
+    std::ofstream(std::filesystem::path(folder) / "user.reg", std::ios::binary) << largeFile();
+    double ratio = 0;
+    for (auto _ : state) {
+        // What earlier benchmarks freed goes back to the system, and the
+        // file's text gets pages of its own, so the peak counts only this.
+        ::mallopt(M_MMAP_THRESHOLD, 1 << 20);
+        ::malloc_trim(0);
+        std::ofstream("/proc/self/clear_refs") << "5"; // resets the peak
+        const long before = statusKilobytes("VmRSS:");
+        {
+            RegistryAccess registry(std::make_unique<WinePrefixStore>(folder));
+            benchmark::DoNotOptimize(registry.KeyExists("Software"));
+            ratio = double(statusKilobytes("VmHWM:") - before) * 1024 / double(largeFile().size());
+        }
+    }
+    state.counters["peak_per_file_byte"] = ratio;
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(ParsedFormPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Writes every game value once (about 45), as "Apply Settings" for all
 // groups does, and flushes the file.
@@ -64,6 +103,19 @@ void CommandWritingGameValues(benchmark::State& state)
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(CommandWritingGameValues)->Unit(benchmark::kMillisecond);
+
+// The floor of a command on a 10 MB file: writing, syncing and renaming it.
+void ReplaceTenMegabytes(benchmark::State& state)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "orvane-bench-XXXXXX").string();
+    ::mkdtemp(folder.data());
+    const std::filesystem::path file = std::filesystem::path(folder) / "user.reg";
+    std::ofstream(file, std::ios::binary) << largeFile();
+    for (auto _ : state)
+        replaceFileAtomically(file, largeFile());
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(ReplaceTenMegabytes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvane::bench

@@ -58,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     check(file->serialize() == input);
+    check(file->matchesText());
 
     const std::vector<std::string> paths = keyPaths(input);
     for (const std::string& path : paths) {
@@ -69,9 +70,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             check(file->queryValue(path, name) == value);
         }
     }
-    const WineRegFile again = WineRegFile::parse(file->serialize(), "user.reg");
+    const std::string written = file->serialize();
+    const WineRegFile again = WineRegFile::parse(written, "user.reg");
+    // What was saved becomes the file's own text, as after a save.
+    WineRegFile rebased = WineRegFile::parse(input, "user.reg");
     for (const std::string& path : paths)
         for (const std::string& name : file->valueNames(path))
+            rebased.setValue(path, name, *file->queryValue(path, name));
+    rebased.rebase(rebased.serializedText());
+    check(rebased.matchesText() && rebased.serialize() == written);
+    for (const std::string& path : paths)
+        for (const std::string& name : file->valueNames(path)) {
             check(again.queryValue(path, name) == file->queryValue(path, name));
+            check(rebased.queryValue(path, name) == file->queryValue(path, name));
+        }
     return 0;
 }

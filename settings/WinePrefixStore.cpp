@@ -9,7 +9,6 @@
 #include <unistd.h>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -106,7 +105,7 @@ void WinePrefixStore::readFromDisk()
         cannotRead(file, std::strerror(errno));
     if (!S_ISREG(info.st_mode))
         cannotRead(file, "it is not a regular file (a folder, perhaps)");
-    std::string content(static_cast<size_t>(info.st_size), '\0');
+    FileText content = FileText::ofSize(static_cast<size_t>(info.st_size));
     size_t done = 0;
     while (done < content.size()) {
         const ssize_t n = ::read(in.get(), content.data() + done, content.size() - done);
@@ -198,9 +197,8 @@ void WinePrefixStore::writeChanges()
         try {
             if (!(stampOnDisk() == stamp_))
                 mergeWithDisk();
-            // Serialized once: compared with the disk, and written when it differs.
-            const std::string content = file_->serialize();
-            if (sameAsOnDisk(content)) {
+            // The file's text in memory is what is on disk while the stamp holds.
+            if (stamp_.exists && file_->matchesText()) {
                 // Nothing to save, so nothing to refuse either while Wine runs.
                 pending_.clear();
                 return;
@@ -211,7 +209,9 @@ void WinePrefixStore::writeChanges()
                                "this prefix (or run \"wineserver -k\" with WINEPREFIX=" + prefix_.string() +
                                "), then make the change again.");
             removeStaleTemporaries();
-            replaceFileAtomically(registryFile(), content, [this] { return stampOnDisk() == stamp_; });
+            FileText content = file_->serializedText();
+            replaceFileAtomically(registryFile(), content.view(), [this] { return stampOnDisk() == stamp_; });
+            file_->rebase(std::move(content));
             pending_.clear();
             stamp_ = stampOnDisk();
             return;
@@ -246,20 +246,6 @@ void WinePrefixStore::removeStaleTemporaries() const
             std::filesystem::remove(entry.path(), ignored);
         }
     }
-}
-
-// Whether the file on disk holds exactly this content.
-bool WinePrefixStore::sameAsOnDisk(const std::string& content) const
-{
-    if (!stamp_.exists || static_cast<size_t>(stamp_.size) != content.size())
-        return false;
-    std::ifstream in(registryFile(), std::ios::binary);
-    if (!in)
-        return false;
-    std::string onDisk(content.size() + 1, '\0');
-    in.read(onDisk.data(), static_cast<std::streamsize>(onDisk.size()));
-    return in.gcount() == static_cast<std::streamsize>(content.size()) &&
-           std::string_view(onDisk).substr(0, content.size()) == content;
 }
 
 bool WinePrefixStore::keyExists(std::string_view path)

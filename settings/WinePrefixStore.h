@@ -59,7 +59,6 @@ private:
     void apply(WineRegFile& file, const Change& change) const;
     void finishOperation();
     void writeChanges();
-    bool sameAsOnDisk(const std::string& content) const;
     void removeStaleTemporaries() const;
     [[noreturn]] void abandonChanges(const std::string& message);
 

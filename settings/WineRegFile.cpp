@@ -39,14 +39,14 @@ bool equalsNoCase(std::string_view a, std::string_view b)
 
 size_t hashPath(std::string_view folded) { return std::hash<std::string_view>{}(folded); }
 
-// The length of a value name without escapes or non-ASCII characters,
-// which is used as it stands in the file.
+// The length of a value name that Wine would write as it stands: no
+// escapes, control or non-ASCII characters.
 size_t plainNameLength(std::string_view text, size_t start)
 {
     size_t end = start;
     while (end < text.size()) {
         const auto c = static_cast<unsigned char>(text[end]);
-        if (c == '"' || c == '\\' || c == '\n' || c >= 0x80)
+        if (c == '"' || c == '\\' || c < 0x20 || c >= 0x80)
             break;
         ++end;
     }
@@ -104,13 +104,18 @@ bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t\r\n
 
 } // namespace
 
-WineRegFile::WineRegFile() : text_(NewFileHeader), headerLength_(text_.size()) {}
+WineRegFile::WineRegFile() : text_(std::string(NewFileHeader)), headerLength_(text_.size()) {}
 
 WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
 {
+    return parse(FileText(std::move(text)), fileName);
+}
+
+WineRegFile WineRegFile::parse(FileText text, const std::string& fileName)
+{
     WineRegFile file;
     file.text_ = std::move(text);
-    const std::string_view all = file.text_;
+    const std::string_view all = file.text_.view();
     auto failAt = [&](size_t line, const std::string& what) {
         return ERegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) +
                                    ": " + what +
@@ -144,7 +149,15 @@ WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
         WineRegCursor cursor(all, 0, 1);
         cursor.nextLine();
         file.headerLength_ = cursor.pos();
-        Key* key = nullptr;
+        // A block's items gather here and get one allocation of their own.
+        std::vector<Item> items;
+        bool inKey = false;
+        const auto closeKey = [&] {
+            if (inKey)
+                file.keys_.back().items.assign(items.begin(), items.end());
+            items.clear();
+        };
+        file.keys_.reserve(all.size() / 512);
         std::string folded;
         std::u16string nameUnits;
         while (cursor.pos() < all.size()) {
@@ -158,14 +171,17 @@ WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
                     cursor.advance(1);
                 cursor.expectLineEnd();
                 cursor.nextLine();
-                key = &file.keys_.emplace_back(Key{.items = {}, .hash = hashPath(folded)});
-                key->items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
+                closeKey();
+                file.keys_.push_back(Key{.items = {}, .hash = hashPath(folded)});
+                inKey = true;
+                items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
                 continue;
             }
             if (c == '"' || c == '@') {
-                if (!key)
+                if (!inKey)
                     cursor.fail("a value before the first key");
-                Item item{.begin = lineStart, .isValue = 1};
+                // The default value's empty name is a view of the line's start.
+                Item item{.begin = lineStart, .nameBegin = lineStart, .isValue = 1};
                 const size_t nameStart = cursor.pos() + 1;
                 const size_t plainLength = plainNameLength(all, nameStart);
                 const bool plain = c == '"' && nameStart + plainLength < all.size() && all[nameStart + plainLength] == '"';
@@ -181,17 +197,18 @@ WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
                 }
                 cursor.nextLine();
                 item.length = static_cast<uint32_t>(cursor.pos() - lineStart);
-                key->items.push_back(item);
+                items.push_back(item);
                 continue;
             }
             if (c != '#' && c != ';' && !cursor.atLineEnd())
                 cursor.fail("a line Orvane does not understand");
             cursor.nextLine();
-            if (key)
-                key->items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
+            if (inKey)
+                items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
             else
                 file.headerLength_ = cursor.pos();
         }
+        closeKey();
     } catch (const WineRegParseFailure& failure) {
         throw failAt(failure.line, failure.what);
     }
@@ -201,24 +218,73 @@ WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
 
 std::string_view WineRegFile::itemText(const Item& item) const
 {
-    return item.edited ? std::string_view(edits_[item.begin]) : std::string_view(text_).substr(item.begin, item.length);
+    return item.edited ? std::string_view(edits_[item.begin]) : text_.view().substr(item.begin, item.length);
 }
 
 std::string_view WineRegFile::itemName(const Item& item) const
 {
     return item.nameStored ? std::string_view(names_[item.nameBegin])
-                           : std::string_view(text_).substr(item.nameBegin, item.nameLength);
+                           : text_.view().substr(item.nameBegin, item.nameLength);
+}
+
+size_t WineRegFile::serializedSize() const
+{
+    size_t size = headerLength_;
+    for (const Key& key : keys_)
+        for (const Item& item : key.items)
+            size += itemText(item).size();
+    return size;
+}
+
+FileText WineRegFile::serializedText() const
+{
+    FileText out = FileText::ofSize(serializedSize());
+    char* at = out.data();
+    const std::string_view header = text_.view().substr(0, headerLength_);
+    at = std::copy(header.begin(), header.end(), at);
+    for (const Key& key : keys_)
+        for (const Item& item : key.items) {
+            const std::string_view piece = itemText(item);
+            at = std::copy(piece.begin(), piece.end(), at);
+        }
+    return out;
 }
 
 std::string WineRegFile::serialize() const
 {
-    std::string out;
-    out.reserve(text_.size() + 4096);
-    out.append(text_, 0, headerLength_);
+    return std::string(serializedText().view());
+}
+
+bool WineRegFile::matchesText() const
+{
+    const std::string_view text = text_.view();
+    size_t at = headerLength_;
     for (const Key& key : keys_)
-        for (const Item& item : key.items)
-            out += itemText(item);
-    return out;
+        for (const Item& item : key.items) {
+            const std::string_view piece = itemText(item);
+            if (text.substr(at, piece.size()) != piece)
+                return false;
+            at += piece.size();
+        }
+    return at == text.size();
+}
+
+void WineRegFile::rebase(FileText saved)
+{
+    size_t at = headerLength_;
+    for (Key& key : keys_)
+        for (Item& item : key.items) {
+            const auto begin = static_cast<uint32_t>(at);
+            at += itemText(item).size();
+            if (item.isValue && !item.nameStored)
+                // An edited line was written by formatWineValue: its name follows the opening quote.
+                item.nameBegin = item.edited ? begin + 1 : item.nameBegin - item.begin + begin;
+            item.length = static_cast<uint32_t>(at - begin);
+            item.begin = begin;
+            item.edited = 0;
+        }
+    edits_.clear();
+    text_ = std::move(saved);
 }
 
 void WineRegFile::foldedPath(const Key& key, std::string& out) const

@@ -5,6 +5,7 @@
 //
 // Where a key block or a value name occurs twice, Wine's reading wins: the
 // later one is read, and a write changes the one Wine will read.
+#include "settings/FileText.h"
 #include "settings/RegistryStore.h"
 
 #include <cstddef>
@@ -23,9 +24,17 @@ public:
     // An empty registry with Wine's header, for a prefix without user.reg.
     WineRegFile();
     // Throws ERegistryStoreError naming fileName and the line it could not read.
+    static WineRegFile parse(FileText text, const std::string& fileName);
     static WineRegFile parse(std::string text, const std::string& fileName);
 
     std::string serialize() const;
+    FileText serializedText() const;
+    // Whether the registry still reads exactly as the text it was parsed
+    // from (or last rebased on).
+    bool matchesText() const;
+    // Takes the text just saved, which serializedText() gave, as the file's
+    // own: edits are folded in and their memory freed.
+    void rebase(FileText saved);
 
     bool keyExists(std::string_view path) const;
     void createKey(std::string_view path);
@@ -73,7 +82,9 @@ private:
     void rebuildIndex();
     void buildParentIndex() const;
 
-    std::string text_;
+    size_t serializedSize() const;
+
+    FileText text_;
     std::string newLine_ = "\n"; // the file's own line end, for new lines
     size_t headerLength_ = 0;
     std::vector<Key> keys_;

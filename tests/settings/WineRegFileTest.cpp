@@ -205,6 +205,33 @@ TEST(WineRegFile, NewLinesTakeTheFilesOwnLineEnds)
     EXPECT_TRUE(WineRegFile::parse(written, "user.reg").keyExists("B\\C"));
 }
 
+TEST(WineRegFile, AfterASaveTheSavedTextIsTheFilesOwnAndReadsTheSame)
+{
+    WineRegFile file = parseSample();
+    EXPECT_TRUE(file.matchesText());
+    const std::string fonts = "Software\\Wine\\Fonts";
+    file.setValue(fonts, "", RegValue{REG_SZ_TYPE, {'n', 0, 0, 0}});
+    file.setValue(fonts, "Blob", RegValue{REG_DWORD_TYPE, {1, 0, 0, 0}});
+    file.setValue("Software\\Orvane", "new", RegValue{REG_DWORD_TYPE, {2, 0, 0, 0}});
+    EXPECT_FALSE(file.matchesText());
+
+    const std::string saved = file.serialize();
+    file.rebase(file.serializedText());
+    EXPECT_TRUE(file.matchesText());
+    EXPECT_EQ(file.serialize(), saved);
+    EXPECT_EQ(file.queryValue(fonts, "")->data, (std::vector<uint8_t>{'n', 0, 0, 0}));
+    EXPECT_EQ(file.queryValue(fonts, "blob")->type, REG_DWORD_TYPE);
+    EXPECT_EQ(file.queryValue(fonts, "Expand")->type, REG_EXPAND_SZ_TYPE);
+    EXPECT_EQ(file.queryValue("Software\\Blizzard Entertainment\\Warcraft III\\String", "userbnet")->data.size(), 28u);
+    EXPECT_EQ(file.queryValue("Software\\Orvane", "NEW")->data[0], 2);
+
+    // Writing a value as it already is changes nothing.
+    file.setValue(fonts, "Expand", *file.queryValue(fonts, "Expand"));
+    EXPECT_TRUE(file.matchesText());
+    file.deleteValue(fonts, "Multi");
+    EXPECT_FALSE(file.matchesText());
+}
+
 void expectUnreadable(const std::string& content, const std::string& lineWanted)
 {
     try {
