@@ -4,6 +4,9 @@
 #include "tests/logic/OrvaneFixture.h"
 
 #ifndef _WIN32
+#include "tests/support/FakeWineserver.h"
+#include "tests/support/Files.h"
+
 #include <sys/stat.h>
 #endif
 
@@ -187,6 +190,26 @@ TEST_F(Load, ASecondStartOnASetUpPrefixWritesNothing)
     EXPECT_EQ(after.st_size, before.st_size);
     EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+}
+
+TEST_F(Load, WhileTheGameRunsOrvaneStartsAndShowsAndOnlyApplyingIsRefused)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    windows.reset();
+    resetProgramState();
+    const std::string before = test::readFile(game.prefix() / "user.reg");
+    test::FakeWineserver server(game.prefix());
+
+    ASSERT_EQ(start(), StartOutcome::Running);
+    pressShortcut("F5");
+    EXPECT_TRUE(errorTexts().empty());
+    EXPECT_TRUE(programState().ControlsFilled);
+
+    moveSlider("KSTrackBar", 10);
+    click("GAS");
+    ASSERT_EQ(errorTexts().size(), 1u);
+    EXPECT_NE(errorTexts()[0].find("wineserver -k"), std::string::npos) << errorTexts()[0];
+    EXPECT_EQ(test::readFile(game.prefix() / "user.reg"), before);
 }
 #endif
 
