@@ -22,6 +22,7 @@ struct PendingAccountName {
 
 struct ProgramState {
     std::vector<std::string> arguments; // without the program name
+    std::string registryPlace;          // where the settings are kept, when not in the system's registry
     Toolkit* toolkit = nullptr;
     std::unique_ptr<RegistryAccess> registry;
     std::string StartDir;

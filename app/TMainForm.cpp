@@ -122,6 +122,7 @@ void TMainForm::FormCreate()
     if (!state.arguments.empty() && state.arguments.front() == "/scrshtemu")
         state.InstallDir = "C:\\Program Files\\Warcraft III";
     setPanelText(0, "Installed in " + state.InstallDir);
+    StatusBar.setPanelHint(0, state.registryPlace);
     state.registry->OpenKey(schema::GameKey, false);
     state.GameExePath = state.registry->ReadString(schema::Program);
     state.registry->CloseKey();

@@ -30,6 +30,7 @@ public:
     void setCDForm(TCDForm* form) { cdForm_ = form; }
 
     std::string panelText(int panel) const { return StatusBar.panelText(panel); }
+    std::string panelHint(int panel) const { return StatusBar.panelHint(panel); }
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
 
     // The creation handler; runs once the window exists, before it is shown.

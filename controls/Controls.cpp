@@ -173,4 +173,10 @@ void StatusBarControl::setPanelText(int panel, const std::string& text)
     changed(Aspect::Panels);
 }
 
+void StatusBarControl::setPanelHint(int panel, const std::string& hint)
+{
+    hints_.at(static_cast<size_t>(panel)) = hint;
+    changed(Aspect::Panels);
+}
+
 } // namespace orvane

@@ -147,12 +147,16 @@ private:
 class StatusBarControl : public Control {
 public:
     explicit StatusBarControl(const LayoutRow& row)
-        : Control(row), texts_(row.panelWidths.size()) {}
+        : Control(row), texts_(row.panelWidths.size()), hints_(row.panelWidths.size()) {}
     const std::string& panelText(int panel) const { return texts_.at(static_cast<size_t>(panel)); }
     void setPanelText(int panel, const std::string& text);
+    // A panel's tool tip; empty for none.
+    const std::string& panelHint(int panel) const { return hints_.at(static_cast<size_t>(panel)); }
+    void setPanelHint(int panel, const std::string& hint);
 
 private:
     std::vector<std::string> texts_;
+    std::vector<std::string> hints_;
 };
 
 } // namespace orvane

@@ -77,7 +77,7 @@ std::filesystem::path findOnPath(const std::string& name)
 
 bool PosixProgramStarter::startProgram(const std::string& file, const std::string& parameters, std::string& reason)
 {
-    const std::filesystem::path wine = wineProgram();
+    const std::filesystem::path wine = prefixWine_.empty() ? wineProgram() : prefixWine_;
     if (wine.empty() || ::access(wine.c_str(), X_OK) != 0) {
         reason = "No Wine was found to start " + file +
                  ". Install Wine, or set WINE to the wine program that runs the game's prefix";

@@ -84,6 +84,14 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
     }
 }
 
+TEST_F(Startup, PanelZerosToolTipNamesWhereTheSettingsAreKept)
+{
+    programState().registryPlace = "Settings of the Wine prefix /home/player/Games/warcraft-iii";
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(form().panelHint(0), "Settings of the Wine prefix /home/player/Games/warcraft-iii");
+    EXPECT_EQ(form().panelHint(1), "");
+}
+
 TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
 {
     game.edit([](RegistryAccess& registry) {

@@ -142,6 +142,9 @@ TEST_F(QtWindow, TheWindowIsFixedWithThreeCentredStatusPanels)
         EXPECT_EQ(label->alignment(), Qt::AlignCenter);
         EXPECT_EQ(label->text(), qt(panel(i)));
     }
+    // Where the settings are kept shows as panel 0's tool tip.
+    form().window().statusBar("StatusBar").setPanelHint(0, "Settings of the Wine prefix /p");
+    EXPECT_EQ(widget<QLabel>("StatusPanel0")->toolTip(), "Settings of the Wine prefix /p");
 }
 
 TEST_F(QtWindow, TabVisitsTheBoxesVideoSoundGameplayMiscellaneous)

@@ -51,8 +51,10 @@ public:
     void refresh(const Control& control, Aspect) override
     {
         const auto& bar = static_cast<const StatusBarControl&>(control);
-        for (size_t i = 0; i < panels.size(); ++i)
+        for (size_t i = 0; i < panels.size(); ++i) {
             panels[i]->setText(QString::fromStdString(bar.panelText(static_cast<int>(i))));
+            panels[i]->setToolTip(QString::fromStdString(bar.panelHint(static_cast<int>(i))));
+        }
     }
     std::vector<QLabel*> panels;
 };

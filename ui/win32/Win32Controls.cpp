@@ -186,6 +186,7 @@ void showChange(HWND window, const Control& control, Aspect aspect)
             // A leading tab centres the text in its part.
             const std::wstring text = L"\t" + wide(bar.panelText(static_cast<int>(i)));
             SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
+            SendMessageW(window, SB_SETTIPTEXTW, i, reinterpret_cast<LPARAM>(wide(bar.panelHint(static_cast<int>(i))).c_str()));
         }
         break;
     }
