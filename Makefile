@@ -6,10 +6,14 @@ SANITIZE := $(BUILD)/sanitize
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev fonts-liberation \
                 libgtest-dev libgmock-dev libbenchmark-dev
-# The Windows build of the core, run under Wine; clang for the sanitizers and the fuzz target.
-TEST_PACKAGES := $(RUN_PACKAGES) g++-mingw-w64-x86-64 googletest wine wine64 clang libclang-rt-14-dev
+# What building the packages needs: shlibdeps and its file check, mingw-w64.
+PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64
+# Wine runs the Windows build's tests; clang builds the sanitizers and the fuzz
+# target; an X server and the packaging checkers test the installed package.
+TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS) googletest wine wine64 clang libclang-rt-14-dev \
+                 xvfb x11-utils lintian desktop-file-utils appstream
 
-.PHONY: run test bench fuzz build windows sanitize
+.PHONY: run test bench fuzz package build windows sanitize
 
 run: PACKAGES := $(RUN_PACKAGES)
 run: build
@@ -17,10 +21,10 @@ run: build
 	WINEPREFIX=$(abspath $(PREFIX)) $(BUILD)/orvane
 
 test: PACKAGES := $(TEST_PACKAGES)
-test: sanitize build windows
+test: sanitize build windows package
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-bench: PACKAGES := $(TEST_PACKAGES) xvfb
+bench: PACKAGES := $(TEST_PACKAGES)
 bench: build windows
 	$(BUILD)/bench/orvane_bench
 	$(BUILD)/bench/orvane_window_bench
@@ -31,6 +35,12 @@ bench: build windows
 fuzz: PACKAGES := $(TEST_PACKAGES)
 fuzz: sanitize
 	fuzz/run.sh $(SANITIZE)/fuzz/user_reg_fuzz 600
+
+# The Debian package and the Windows zip, under build/ and build/windows/.
+package: PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS)
+package: build windows
+	cd $(BUILD) && cpack -G DEB
+	cd $(WINDOWS) && cpack -G ZIP
 
 build: packages
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -62,7 +62,6 @@ std::optional<GamePrefix> TPrefixForm::choose(Toolkit& toolkit, const std::funct
     window_.show();
     PrefixList.setFocus();
     eventLoop();
-    window_.hide();
     if (!chosen_)
         return std::nullopt;
     return prefixes_[*chosen_];
@@ -79,9 +78,14 @@ void TPrefixForm::PrefixCancelClick()
     finish(std::nullopt);
 }
 
+// Hidden first: a toolkit may ask the windows still shown whether the
+// program may end, and the choice is made by then.
 void TPrefixForm::finish(std::optional<size_t> chosen)
 {
+    if (!window_.visible())
+        return;
     chosen_ = chosen;
+    window_.hide();
     if (toolkit_)
         toolkit_->quit();
 }

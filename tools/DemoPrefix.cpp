@@ -5,6 +5,7 @@
 #include "tools/GameDefaults.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace orvane {
 
@@ -35,6 +36,9 @@ void createDemoPrefix(const fs::path& prefix)
     const fs::path game = prefix / "drive_c" / "Program Files" / "Warcraft III";
     writeGameFolder(game);
     writeRegistry(prefix);
+    // A prefix as Wine makes it also has the machine's registry.
+    if (!fs::exists(prefix / "system.reg"))
+        std::ofstream(prefix / "system.reg", std::ios::binary) << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n";
 }
 
 } // namespace orvane

@@ -202,6 +202,10 @@ TEST_F(PrefixChoice, SeveralAreOfferedBeforeTheMainWindowAndThePlayersPickIsUsed
         EXPECT_EQ(window.list("PrefixList").selected(), 0);
         window.list("PrefixList").userHighlight(1);
         window.button("PrefixOK").userClick();
+        // Qt asks the windows still shown whether the program may end: by
+        // then the chooser is hidden and its choice made.
+        EXPECT_FALSE(window.visible());
+        window.userClose();
     };
     const auto chosen = choose(pickSecond);
     ASSERT_TRUE(chosen);

@@ -1,0 +1,52 @@
+// The prefix chooser in the Qt window: the list the player sees, and the
+// keys and buttons that answer it.
+#include "dialogs/chooseprefix.h"
+#include "ui/qt/QtToolkit.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+const std::vector<GamePrefix> Prefixes{
+    {.folder = "/home/p/Games/warcraft-iii", .launcher = "Lutris", .gameName = "warcraft-iii"},
+    {.folder = "/home/p/.steam/steam/steamapps/compatdata/7/pfx", .launcher = "Steam", .gameName = "Warcraft III"},
+};
+
+TEST(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
+{
+    QtToolkit toolkit;
+    TPrefixForm chooser(Prefixes);
+    const auto chosen = chooser.choose(toolkit, [&] {
+        QWidget* window = toolkit.widget(chooser.window());
+        ASSERT_TRUE(window && window->isVisible());
+        auto* list = window->findChild<QListWidget*>("PrefixList");
+        ASSERT_TRUE(list);
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(1)->text().toStdString(), describePrefix(Prefixes[1]));
+        EXPECT_EQ(list->currentRow(), 0);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->folder, Prefixes[1].folder);
+    EXPECT_FALSE(toolkit.widget(chooser.window())->isVisible());
+}
+
+TEST(QtPrefixChooser, CancelAndEscapeChooseNothing)
+{
+    QtToolkit toolkit;
+    TPrefixForm byButton(Prefixes);
+    EXPECT_FALSE(byButton.choose(toolkit, [&] {
+        QTest::mouseClick(toolkit.widget(byButton.window())->findChild<QPushButton*>("PrefixCancel"), Qt::LeftButton);
+    }));
+    TPrefixForm byEscape(Prefixes);
+    EXPECT_FALSE(byEscape.choose(toolkit, [&] { QTest::keyClick(toolkit.widget(byEscape.window()), Qt::Key_Escape); }));
+}
+
+} // namespace
+} // namespace orvane
