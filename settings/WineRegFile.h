@@ -83,6 +83,7 @@ private:
     void buildParentIndex() const;
 
     size_t serializedSize() const;
+    static size_t hashPath(std::string_view folded);
 
     FileText text_;
     std::string newLine_ = "\n"; // the file's own line end, for new lines

@@ -1,5 +1,6 @@
 #include "settings/WineValueCodec.h"
 
+#include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
 
 #include <cstdio>
@@ -107,6 +108,8 @@ void appendHexBytes(std::string& out, const std::vector<uint8_t>& data)
     }
 }
 
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
 } // namespace
 
 void parseWineValue(WineRegCursor& cursor, std::u16string* name, RegValue* value)
@@ -185,6 +188,34 @@ std::string formatWineKeyPath(std::string_view path)
         out += "\\\\";
         start = end + 1;
     }
+}
+
+// Reads "[path]" at the cursor into its folded, normalized form. ASCII
+// paths whose only escapes are doubled separators need no decoding.
+void readWineKeyPath(WineRegCursor& cursor, std::string_view text, std::string& folded)
+{
+    cursor.expect('[', "expected a key");
+    folded.clear();
+    size_t at = cursor.pos();
+    bool plain = true;
+    for (; at < text.size() && text[at] != ']'; ++at) {
+        const char c = text[at];
+        if (c == '\n' || c == '\r' || static_cast<unsigned char>(c) >= 0x80 ||
+            (c == '\\' && (at + 1 >= text.size() || text[++at] != '\\'))) {
+            plain = false;
+            break;
+        }
+        folded += asciiLower(c);
+    }
+    if (plain && at < text.size()) {
+        cursor.advance(at - cursor.pos());
+        folded = normalizeKeyPath(folded);
+    } else {
+        std::u16string path;
+        cursor.escapedText(']', &path);
+        folded = foldCase(normalizeKeyPath(utf16ToUtf8(path)));
+    }
+    cursor.expect(']', "the key name is not closed");
 }
 
 } // namespace orvane

@@ -18,5 +18,8 @@ std::string formatWineValue(std::string_view name, const RegValue& value);
 
 // A key path as it stands between the brackets of a key line.
 std::string formatWineKeyPath(std::string_view path);
+// Reads "[path]" at the cursor (in text) into the path's folded, normalized
+// form, the form in which key paths compare.
+void readWineKeyPath(WineRegCursor& cursor, std::string_view text, std::string& folded);
 
 } // namespace orvane
