@@ -82,7 +82,7 @@ void syncFolder(const std::filesystem::path& file)
     const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
     FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
     if (dir.get() < 0 || ::fsync(dir.get()) != 0)
-        failWith(errno, "cannot flush the folder " + folder.string() + " to disk");
+        throw FolderNotFlushed(errno, std::generic_category(), "cannot flush the folder " + folder.string() + " to disk");
 }
 
 // The file a chain of symbolic links ends at; the path itself otherwise.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
+#include <system_error>
 #include <string_view>
 
 namespace orvane {
@@ -12,6 +13,12 @@ namespace orvane {
 // changed meanwhile; the file is then untouched.
 struct FileChangedMeanwhile : std::runtime_error {
     FileChangedMeanwhile() : std::runtime_error("the file changed while it was being saved") {}
+};
+
+// Thrown when the new content is in place but the folder holding it could
+// not be flushed, so that a crash may still bring the old file back.
+struct FolderNotFlushed : std::system_error {
+    using std::system_error::system_error;
 };
 
 // Writes the new content beside target and flushes it to disk, then runs

@@ -219,6 +219,9 @@ void WinePrefixStore::writeChanges()
             if (attempt == Attempts)
                 abandonChanges("Cannot save the settings: " + file + " kept changing while Orvane saved it. Close "
                                "the programs that write it, then make the change again.");
+        } catch (const FolderNotFlushed& error) {
+            abandonChanges("The settings were saved to " + file + ", but " + error.what() +
+                           ", so a crash could still undo the change. Check the disk, then make the change again.");
         } catch (const std::system_error& error) {
             // The error's text already ends in the system's reason.
             abandonChanges("Cannot save the settings to " + file + ": " + error.what() +

@@ -177,6 +177,17 @@ TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
     EXPECT_NE(prefix.readUserReg().find("1796739099"), std::string::npos);
 }
 
+TEST_F(WineStoreSafety, AFolderThatCannotBeFlushedIsReportedWithoutClaimingTheFileIsUnchanged)
+{
+    prefix.writeUserReg(gameFile());
+    test::failNextFsync();
+    const std::string message = messageOf([&] { setKeyscroll(prefix.path(), 7); });
+    EXPECT_NE(message.find("were saved to"), std::string::npos) << message;
+    EXPECT_NE(message.find("Input/output error"), std::string::npos) << message;
+    EXPECT_EQ(message.find("unchanged"), std::string::npos) << message;
+    EXPECT_EQ(keyscroll(prefix.path()), 7);
+}
+
 TEST(AtomicReplace, StopsWithTheFileUntouchedWhenTheLastCheckSaysItChanged)
 {
     TempPrefix folder;

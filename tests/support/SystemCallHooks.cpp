@@ -10,6 +10,7 @@ namespace {
 bool readFaultArmed = false;
 size_t readBudget = 0;
 std::function<void()> dataSyncAction;
+bool fsyncFails = false;
 
 } // namespace
 
@@ -24,6 +25,11 @@ ReadFault::ReadFault(size_t bytesBeforeFailing)
 ReadFault::~ReadFault()
 {
     readFaultArmed = false;
+}
+
+void failNextFsync()
+{
+    fsyncFails = true;
 }
 
 void onNextDataSync(std::function<void()> action)
@@ -53,4 +59,13 @@ extern "C" int fdatasync(int fd)
     if (dataSyncAction)
         std::exchange(dataSyncAction, nullptr)();
     return static_cast<int>(syscall(SYS_fdatasync, fd));
+}
+
+extern "C" int fsync(int fd)
+{
+    if (std::exchange(fsyncFails, false)) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fsync, fd));
 }

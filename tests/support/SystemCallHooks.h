@@ -16,6 +16,9 @@ public:
     ReadFault& operator=(const ReadFault&) = delete;
 };
 
+// The next fsync() fails with EIO (Orvane syncs only folders with it).
+void failNextFsync();
+
 // Runs once, inside the next fdatasync(): the moment a new file is on disk
 // and about to replace the old one.
 void onNextDataSync(std::function<void()> action);
