@@ -185,8 +185,8 @@ void showChange(HWND window, const Control& control, Aspect aspect)
         for (size_t i = 0; i < control.row().panelWidths.size(); ++i) {
             // A leading tab centres the text in its part.
             const std::wstring text = L"\t" + wide(bar.panelText(static_cast<int>(i)));
+            // Panel hints name a Wine prefix, which the Windows registry never is.
             SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
-            SendMessageW(window, SB_SETTIPTEXTW, i, reinterpret_cast<LPARAM>(wide(bar.panelHint(static_cast<int>(i))).c_str()));
         }
         break;
     }

@@ -221,7 +221,7 @@ void Win32Window::createControl(Control& control)
     const UINT id = static_cast<UINT>(controlId(model_.layout(), row.name));
     HWND child = nullptr;
     if (row.kind == ControlKind::StatusBar) {
-        child = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS, 0, 0, 0, 0, window_,
+        child = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         SendMessageW(child, SB_SETMINHEIGHT, static_cast<WPARAM>(row.height), 0);
