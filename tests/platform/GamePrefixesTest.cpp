@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orvane {
 namespace {
@@ -133,6 +135,30 @@ TEST_F(GamePrefixes, PassesOverWhatLeadsNowhereAndListsTheMostRecentFirst)
     EXPECT_EQ(all[0].folder.filename(), "new");
     EXPECT_EQ(all[1].folder.filename(), "old");
     EXPECT_TRUE(all[0].wine.empty());
+}
+
+TEST_F(GamePrefixes, AFolderThePlayerMayNotReadIsPassedOver)
+{
+    const fs::path h = home.path();
+    makePrefix(h / "Games/open", true);
+    makePrefix(h / "Games/locked", true);
+    fs::permissions(h / "Games/locked", fs::perms::none);
+    makePrefix(h / ".PlayOnLinux/wineprefix/unreadable-registry", true);
+    fs::permissions(h / ".PlayOnLinux/wineprefix/unreadable-registry/user.reg", fs::perms::none);
+    // Permissions do not hold for root: look as an ordinary user does.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(2);
+        const auto all = findGamePrefixes(folders());
+        ::_exit(all.size() == 1 && all[0].folder == h / "Games/open" ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    fs::permissions(h / "Games/locked", fs::perms::owner_all);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(GameKeyScan, FindsTheKeyLineOnlyWhereWineWritesIt)
