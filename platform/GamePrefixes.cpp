@@ -2,6 +2,7 @@
 
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
+#include "settings/TextEncoding.h"
 #include "settings/WinePrefixStore.h"
 
 #include <algorithm>
@@ -17,14 +18,12 @@ namespace {
 // key or of one below it follows it with "]" or "\\".
 constexpr std::string_view GameKeyLine = "[software\\\\blizzard entertainment\\\\warcraft iii";
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
 bool isGameKeyAt(std::string_view text, size_t at)
 {
     if (text.size() - at <= GameKeyLine.size())
         return false;
     for (size_t i = 0; i < GameKeyLine.size(); ++i)
-        if (lower(text[at + i]) != GameKeyLine[i])
+        if (asciiLower(text[at + i]) != GameKeyLine[i])
             return false;
     const char next = text[at + GameKeyLine.size()];
     return next == ']' || next == '\\';

@@ -117,10 +117,8 @@ std::string foldCase(std::string_view utf8)
     std::string out(utf8);
     bool ascii = true;
     for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-        else if (static_cast<unsigned char>(c) >= 0x80)
-            ascii = false;
+        c = asciiLower(c);
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     }
     if (ascii)
         return out;

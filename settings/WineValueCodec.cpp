@@ -108,8 +108,6 @@ void appendHexBytes(std::string& out, const std::vector<uint8_t>& data)
     }
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
 } // namespace
 
 void parseWineValue(WineRegCursor& cursor, std::u16string* name, RegValue* value)
