@@ -1,5 +1,7 @@
 #include "settings/AtomicFile.h"
 
+#include "settings/PosixFile.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -14,29 +16,6 @@ namespace {
 {
     throw std::system_error(error, std::generic_category(), what);
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    void closeChecked(const std::string& name)
-    {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        if (result != 0)
-            failWith(errno, "cannot write " + name);
-    }
-
-private:
-    int fd_;
-};
 
 class TempFile {
 public:
@@ -147,15 +126,8 @@ std::string readWhole(const std::filesystem::path& file)
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
         failWith(errno, "cannot read " + file.string());
     std::string content(static_cast<size_t>(info.st_size), '\0');
-    size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = ::read(fd.get(), content.data() + done, content.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            failWith(n < 0 ? errno : EIO, "cannot read " + file.string());
-        done += static_cast<size_t>(n);
-    }
+    if (readFully(fd.get(), content.data(), content.size(), file.string()) != content.size())
+        failWith(EIO, "cannot read " + file.string());
     return content;
 }
 

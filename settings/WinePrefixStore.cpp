@@ -1,12 +1,12 @@
 #include "settings/WinePrefixStore.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/PosixFile.h"
 #include "settings/Errors.h"
 #include "settings/WineServer.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
@@ -48,22 +48,6 @@ WinePrefixStore::FileStamp stampOf(const struct stat& info)
                               "then start Orvane again.");
 }
 
-class ReadDescriptor {
-public:
-    explicit ReadDescriptor(const std::string& file) : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
-    ReadDescriptor(const ReadDescriptor&) = delete;
-    ReadDescriptor& operator=(const ReadDescriptor&) = delete;
-    ~ReadDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
@@ -92,7 +76,7 @@ void WinePrefixStore::readFromDisk()
     } catch (const std::system_error& failure) {
         cannotRead(file, std::string("an earlier save could not be completed: ") + failure.what());
     }
-    ReadDescriptor in(file);
+    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) {
         if (errno != ENOENT)
             cannotRead(file, std::strerror(errno));
@@ -107,17 +91,13 @@ void WinePrefixStore::readFromDisk()
         cannotRead(file, "it is not a regular file (a folder, perhaps)");
     FileText content = FileText::ofSize(static_cast<size_t>(info.st_size));
     size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = ::read(in.get(), content.data() + done, content.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            cannotRead(file, std::strerror(errno));
-        if (n == 0)
-            cannotRead(file, "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) +
-                                 " bytes");
-        done += static_cast<size_t>(n);
+    try {
+        done = readFully(in.get(), content.data(), content.size(), file);
+    } catch (const std::system_error& failure) {
+        cannotRead(file, std::strerror(failure.code().value()));
     }
+    if (done < content.size())
+        cannotRead(file, "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) + " bytes");
     file_.reset();
     file_ = WineRegFile::parse(std::move(content), file);
     stamp_ = stampOf(info);
