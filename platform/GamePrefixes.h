@@ -1,6 +1,7 @@
 #pragma once
-// Finding the Wine prefixes that hold the game: ~/.wine and the places where
-// the Linux game launchers keep theirs, natively and as Flatpaks.
+// Finding the Wine prefixes that hold the game where the Linux game
+// launchers keep theirs, natively and as Flatpaks. (~/.wine is the caller's
+// first look, before any of these.)
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@ namespace orvane {
 // A Wine prefix, and what its launcher records of it.
 struct GamePrefix {
     std::filesystem::path folder;
-    std::string launcher;         // "Lutris", "Bottles", "PlayOnLinux", "Steam" or "Wine"; " (Flatpak)" added
+    std::string launcher;         // "Lutris", "Bottles", "PlayOnLinux", or "Steam"; " (Flatpak)" added
     std::string gameName;         // the launcher's name for the game or its prefix; may be empty
     std::filesystem::path wine;   // the launcher's own Wine for this prefix; empty for the system's
     std::string installPath;      // the game's "InstallPath" there, filled for the prefixes found

@@ -206,7 +206,7 @@ void steam(const HomeFolders& folders, std::vector<GamePrefix>& out)
 
 std::vector<GamePrefix> launcherPrefixes(const HomeFolders& folders)
 {
-    std::vector<GamePrefix> all{{.folder = folders.home / ".wine", .launcher = "Wine"}};
+    std::vector<GamePrefix> all;
     lutris(folders, all);
     bottles(folders, all);
     playOnLinux(folders, all);
