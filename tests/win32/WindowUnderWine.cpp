@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
+#include <vector>
 
 namespace orvane::test {
 namespace {
@@ -93,6 +94,67 @@ std::string windowText(HWND window)
     wchar_t text[512] = {};
     SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
     return utf8(text);
+}
+
+namespace {
+
+void send(std::vector<INPUT> inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(30); // the target thread reads its queue at its own pace
+}
+
+INPUT keyInput(WORD key, WORD character, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = character;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+} // namespace
+
+void clickOn(HWND control)
+{
+    RECT place;
+    GetWindowRect(control, &place);
+    SetForegroundWindow(GetAncestor(control, GA_ROOT));
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = ((place.left + place.right) / 2) * 65536 / width;
+    move.mi.dy = ((place.top + place.bottom) / 2) * 65536 / height;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT down = move;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    INPUT up = move;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    send({move, down, up});
+}
+
+void typeText(const std::wstring& text)
+{
+    for (wchar_t character : text)
+        send({keyInput(0, character, KEYEVENTF_UNICODE), keyInput(0, character, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
+}
+
+void pressKey(WORD key, bool shift, bool control)
+{
+    std::vector<INPUT> inputs;
+    if (shift)
+        inputs.push_back(keyInput(VK_SHIFT, 0, 0));
+    if (control)
+        inputs.push_back(keyInput(VK_CONTROL, 0, 0));
+    inputs.push_back(keyInput(key, 0, 0));
+    inputs.push_back(keyInput(key, 0, KEYEVENTF_KEYUP));
+    if (control)
+        inputs.push_back(keyInput(VK_CONTROL, 0, KEYEVENTF_KEYUP));
+    if (shift)
+        inputs.push_back(keyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP));
+    send(inputs);
 }
 
 std::string regQuery(const std::string& key, const std::string& value)

@@ -44,6 +44,14 @@ bool waitFor(Condition condition, DWORD milliseconds = 10000)
 HWND shownWindow(const wchar_t* windowClass, const wchar_t* title, DWORD milliseconds = 10000);
 
 std::string windowText(HWND window);
+
+// A person's input, through the system's input queue: the window under the
+// pointer or with the keyboard focus gets it, as from a real mouse and keyboard.
+void clickOn(HWND control);
+void typeText(const std::wstring& text);
+// A key, with Shift or Ctrl held down when asked.
+void pressKey(WORD key, bool shift = false, bool control = false);
+
 // What Wine's own "reg query" prints for a value of the current user.
 std::string regQuery(const std::string& key, const std::string& value);
 

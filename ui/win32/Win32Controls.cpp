@@ -179,7 +179,14 @@ void showChange(HWND window, const Control& control, Aspect aspect)
     case Aspect::Position:
         SendMessageW(window, TBM_SETPOS, TRUE, static_cast<const SliderControl&>(control).position());
         break;
-    case Aspect::Text: SetWindowTextW(window, wide(static_cast<const EditControl&>(control).text()).c_str()); break;
+    case Aspect::Text: {
+        // The text the user just typed is already there: setting it again
+        // would move the caret to the start and drop the undo step.
+        const std::string& text = static_cast<const EditControl&>(control).text();
+        if (windowText(window) != text)
+            SetWindowTextW(window, wide(text).c_str());
+        break;
+    }
     case Aspect::Panels: {
         const auto& bar = static_cast<const StatusBarControl&>(control);
         for (size_t i = 0; i < control.row().panelWidths.size(); ++i) {

@@ -1,0 +1,94 @@
+// Typing into the real orvane.exe as a person does: clicks and key presses
+// through the system's input queue, read back from the edits and from
+// Wine's registry.
+#include "app/MainFormLayout.h"
+#include "dialogs/addbnet.h"
+#include "settings/Schema.h"
+#include "tests/support/TestGame.h"
+#include "tests/win32/WindowUnderWine.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+class TypingIntoOrvaneExe : public ::testing::Test {
+protected:
+    // Replaces the edit's whole text by typing, as a player selecting it first does.
+    static void retype(HWND edit, const std::wstring& text)
+    {
+        test::clickOn(edit);
+        test::pressKey(VK_HOME);
+        test::pressKey(VK_END, true);
+        test::typeText(text);
+    }
+
+    static std::pair<DWORD, DWORD> selection(HWND edit)
+    {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+
+    test::TestGame game;
+};
+
+TEST_F(TypingIntoOrvaneExe, TypedTextKeepsItsOrderCaretAndUndoAndReachesTheRegistry)
+{
+    test::RunningOrvane orvane;
+    HWND port = orvane.control("NetGP");
+    retype(port, L"7000");
+    ASSERT_TRUE(test::waitFor([port] { return test::windowText(port) == "7000"; }, 3000))
+        << "typed 7000, shown: " << test::windowText(port);
+    EXPECT_EQ(selection(port), std::make_pair(DWORD{4}, DWORD{4})) << "the caret stays after the typed text";
+    EXPECT_TRUE(SendMessageW(port, EM_CANUNDO, 0, 0)) << "typing can be undone";
+
+    // Deleting and typing in the middle keep the caret where the player put it.
+    test::pressKey(VK_LEFT);
+    test::pressKey(VK_LEFT);
+    test::pressKey(VK_BACK);
+    test::typeText(L"5");
+    ASSERT_TRUE(test::waitFor([port] { return test::windowText(port) == "7500"; }, 3000))
+        << "shown: " << test::windowText(port);
+    EXPECT_EQ(selection(port), std::make_pair(DWORD{2}, DWORD{2}));
+
+    HWND lanName = orvane.control("LANName");
+    retype(lanName, L"Thrall");
+    ASSERT_TRUE(test::waitFor([lanName] { return test::windowText(lanName) == "Thrall"; }, 3000))
+        << "shown: " << test::windowText(lanName);
+    HWND savePath = orvane.control("PS");
+    retype(savePath, L"C:\\Saves");
+    ASSERT_TRUE(test::waitFor([savePath] { return test::windowText(savePath) == "C:\\Saves"; }, 3000))
+        << "shown: " << test::windowText(savePath);
+
+    test::clickOn(orvane.control("GAS"));
+    test::clickOn(orvane.control("MAS"));
+    EXPECT_TRUE(test::waitFor([] {
+        return test::regQuery(std::string(schema::GameplayKey), "netgameport").find("0x1d4c") != std::string::npos;
+    }, 5000)) << test::regQuery(std::string(schema::GameplayKey), "netgameport");
+    EXPECT_NE(test::regQuery(std::string(schema::StringKey), "userlocal").find("Thrall"), std::string::npos);
+    EXPECT_NE(test::regQuery(std::string(schema::GameKey) + "\\DelOpt0", "Path0").find("C:\\Saves"),
+              std::string::npos);
+}
+
+TEST_F(TypingIntoOrvaneExe, ANameTypedIntoTheAddDialogIsStoredAsTyped)
+{
+    test::RunningOrvane orvane;
+    test::clickOn(orvane.control("AddBnet"));
+    HWND dialog = test::shownWindow(L"OrvaneWindow", L"Add a Battle.net account name to the list");
+    ASSERT_TRUE(dialog);
+    HWND edit = GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetEdit"));
+    test::clickOn(edit);
+    test::typeText(L"Arthas");
+    ASSERT_TRUE(test::waitFor([edit] { return test::windowText(edit) == "Arthas"; }, 3000))
+        << "shown: " << test::windowText(edit);
+    test::clickOn(GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetOK")));
+    EXPECT_TRUE(test::waitFor([&] {
+        HWND names = orvane.control("BnetName");
+        return SendMessageW(names, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Arthas")) >= 0;
+    }, 5000));
+}
+
+} // namespace
+} // namespace orvane
