@@ -3,7 +3,7 @@
 // record and taking the controls back both use these, so the two ways
 // cannot drift apart. nullopt: the control cannot show the value, or shows
 // nothing valid, and the field keeps its value.
-#include "settings/comfunc.h"
+#include "settings/DisplayModes.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,11 +1,12 @@
 #include "app/PrefixChoice.h"
 
-#include "dialogs/chooseprefix.h"
+#include "dialogs/PrefixChooser.h"
 
 namespace orvane {
 
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
-                                        const HomeFolders& folders, const char* winePrefixVariable)
+                                        EventDispatcher& dispatcher, const HomeFolders& folders,
+                                        const char* winePrefixVariable)
 {
     if (winePrefixVariable && *winePrefixVariable)
         return PrefixInUse{.folder = winePrefixVariable};
@@ -17,7 +18,7 @@ std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<vo
         return PrefixInUse{.folder = wine};
     if (found.size() == 1)
         return PrefixInUse{.folder = found[0].folder, .wine = found[0].wine};
-    TPrefixForm chooser(found);
+    TPrefixForm chooser(found, dispatcher);
     const std::optional<GamePrefix> chosen = chooser.choose(toolkit, eventLoop);
     if (!chosen)
         return std::nullopt;

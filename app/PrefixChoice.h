@@ -1,8 +1,9 @@
 #pragma once
 // Which Wine prefix Orvane edits on Linux, and the Wine that starts the
 // game in it.
+#include "controls/Dispatch.h"
 #include "controls/Toolkit.h"
-#include "platform/GamePrefixes.h"
+#include "wine/GamePrefixes.h"
 
 #include <functional>
 #include <optional>
@@ -18,8 +19,10 @@ struct PrefixInUse {
 // holds the game; else the one prefix found among the launchers', or the
 // player's pick when there are several (empty when the player cancels).
 // With none found, ~/.wine, whose installation check then fails.
+// The chooser's events run through dispatcher.
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
-                                        const HomeFolders& folders, const char* winePrefixVariable);
+                                        EventDispatcher& dispatcher, const HomeFolders& folders,
+                                        const char* winePrefixVariable);
 
 // The tool tip of status bar panel 0: where the settings are kept.
 std::string prefixDescription(const std::filesystem::path& prefix);

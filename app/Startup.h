@@ -1,13 +1,12 @@
 #pragma once
 // The program entry: the installation check, the six windows, the event loop.
 #include "app/TMainForm.h"
-#include "controls/Toolkit.h"
 #include "dialogs/Dialog.h"
-#include "dialogs/addbnet.h"
-#include "dialogs/choosedir.h"
-#include "dialogs/info.h"
-#include "dialogs/opt.h"
-#include "dialogs/rencp.h"
+#include "dialogs/AccountNameDialog.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/ProfileRenameDialog.h"
 
 #include <functional>
 #include <memory>
@@ -32,14 +31,13 @@ enum class StartOutcome {
     Failed,       // an error before any window was reported
 };
 
-// Program start up to the creation of the windows, with the program-wide
-// variables as they are (arguments set by the caller). The toolkit builds
-// the windows and stays the program's until it ends.
-StartOutcome startProgram(Windows& windows, Toolkit& toolkit);
+// Program start up to the creation of the windows, which the context's
+// toolkit builds.
+StartOutcome startProgram(Windows& windows, Context& context);
 
 // The whole run: the start, the main window shown, the toolkit's event
 // loop until it is asked to end. Returns the process's exit status.
-int runProgram(Toolkit& toolkit, const std::function<void()>& eventLoop);
+int runProgram(Context& context, const std::function<void()>& eventLoop);
 
 // The process's exit status for an outcome of the start.
 int exitStatus(StartOutcome outcome);

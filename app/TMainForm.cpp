@@ -1,12 +1,11 @@
 #include "app/TMainForm.h"
 
 #include "app/MainFormLayout.h"
-#include "app/ProgramState.h"
-#include "dialogs/addbnet.h"
-#include "dialogs/choosedir.h"
-#include "dialogs/info.h"
-#include "dialogs/opt.h"
-#include "dialogs/rencp.h"
+#include "dialogs/AccountNameDialog.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/ProfileRenameDialog.h"
 #include "platform/Folders.h"
 #include "settings/Schema.h"
 
@@ -26,61 +25,37 @@ FileDialogRequest configurationDialog(FileDialogRequest::Purpose purpose, const 
 
 } // namespace
 
-TMainForm::TMainForm()
-    : window_(mainFormLayout()),
-      SaveConfigDlg(configurationDialog(FileDialogRequest::Purpose::Save, "SaveConfigDlg",
+TMainForm::TMainForm(Context& context)
+    : context_(context),
+      window_(mainFormLayout(), context.commands),
+      SaveConfigDlg(context.services.fileDialogs,
+                    configurationDialog(FileDialogRequest::Purpose::Save, "SaveConfigDlg",
                                         "Choose a name or a file for the new Configuration")),
-      LoadConfigDlg(configurationDialog(FileDialogRequest::Purpose::Open, "LoadConfigDlg",
+      LoadConfigDlg(context.services.fileDialogs,
+                    configurationDialog(FileDialogRequest::Purpose::Open, "LoadConfigDlg",
                                         "Select a Configuration to load")),
       StatusBar(window_.statusBar("StatusBar")),
       CMRegCleanUp(window_.button("CMRegCleanUp")),
       MSCB(window_.check("MSCB")),
       MSTrackBar(window_.slider("MSTrackBar")),
-      MSCount(window_.label("MSCount")),
-      KSTrackBar(window_.slider("KSTrackBar")),
-      KSCount(window_.label("KSCount")),
-      TTCB(window_.check("TTCB")),
       NetGP(window_.edit("NetGP")),
-      ResCB(window_.list("ResCB")),
-      CDCombo(window_.list("CDCombo")),
       RRCombo(window_.list("RRCombo")),
-      MDCombo(window_.list("MDCombo")),
-      AQCombo(window_.list("AQCombo")),
-      TQCombo(window_.list("TQCombo")),
-      PCombo(window_.list("PCombo")),
-      LCombo(window_.list("LCombo")),
-      USCB(window_.check("USCB")),
-      OCB(window_.check("OCB")),
-      GammaTrackBar(window_.slider("GammaTrackBar")),
-      GammaCount(window_.label("GammaCount")),
-      MipCombo(window_.list("MipCombo")),
-      TCDCombo(window_.list("TCDCombo")),
-      OGLCB(window_.check("OGLCB")),
       SFXCB(window_.check("SFXCB")),
       SFXTrackBar(window_.slider("SFXTrackBar")),
-      SFXCount(window_.label("SFXCount")),
-      MCB(window_.check("MCB")),
-      MusicTrackBar(window_.slider("MusicTrackBar")),
-      MusicCount(window_.label("MusicCount")),
       EnvCB(window_.check("EnvCB")),
       MovCB(window_.check("MovCB")),
       URCB(window_.check("URCB")),
-      STCB(window_.check("STCB")),
-      PosCB(window_.check("PosCB")),
-      AmbCB(window_.check("AmbCB")),
-      SndSysCombo(window_.list("SndSysCombo")),
-      MidiCB(window_.check("MidiCB")),
-      SoftMidiCB(window_.check("SoftMidiCB")),
+      MCB(window_.check("MCB")),
+      MusicTrackBar(window_.slider("MusicTrackBar")),
       CPCombo(window_.list("CPCombo")),
       BnetName(window_.list("BnetName")),
-      LANName(window_.edit("LANName")),
-      IMCB(window_.check("IMCB")),
       PS(window_.edit("PS")),
       PR(window_.edit("PR")),
       PL(window_.edit("PL")),
-      PE(window_.edit("PE")),
-      ALFCB(window_.check("ALFCB"))
+      PE(window_.edit("PE"))
 {
+    for (const SettingBinding& row : settingBindings())
+        boundControls_.push_back(row.control.empty() ? nullptr : &window_.control(row.control));
     window_.bind("UpdButinvClick", [this] { UpdButinvClick(); });
     window_.bind("GASClick", [this] { GASClick(); });
     window_.bind("VASClick", [this] { VASClick(); });
@@ -112,7 +87,7 @@ TMainForm::TMainForm()
 
 void TMainForm::FormCreate()
 {
-    ProgramState& state = programState();
+    Context& state = context_;
     state.PendingAdd.pending = false;
     state.PendingDelete.pending = false;
     state.accountListsCreated = false;
@@ -122,7 +97,7 @@ void TMainForm::FormCreate()
     if (!state.arguments.empty() && state.arguments.front() == "/scrshtemu")
         state.InstallDir = "C:\\Program Files\\Warcraft III";
     setPanelText(0, "Installed in " + state.InstallDir);
-    StatusBar.setPanelHint(0, state.registryPlace);
+    StatusBar.setPanelHint(0, state.place.description);
     state.registry->OpenKey(schema::GameKey, false);
     state.GameExePath = state.registry->ReadString(schema::Program);
     state.registry->CloseKey();
@@ -132,7 +107,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::LoadRegData()
 {
-    ProgramState& state = programState();
+    Context& state = context_;
     orvane::LoadRegData(*state.registry, state.settings, state.StartParams, *this);
 }
 
@@ -201,18 +176,18 @@ void TMainForm::CPEClick()
 
 void TMainForm::chooseFolder(int target)
 {
-    ProgramState& state = programState();
+    Context& state = context_;
     state.FolderTarget = target;
-    enterFolder(state.InstallDir); // where it cannot, the current directory stays
+    enterFolder(state.place.paths, state.InstallDir); // where it cannot, the current directory stays
     window_.setEnabled(false);
     cdForm_->open(window_);
 }
 
 void TMainForm::folderChosen(const std::string& folder)
 {
-    SettingsSnapshot& record = programState().settings;
+    SettingsSnapshot& record = context_.settings;
     std::string* const fields[] = {&record.savpath, &record.reppath, &record.logpath, &record.errpath};
-    if (const int target = programState().FolderTarget; target >= 0 && target < 4)
+    if (const int target = context_.FolderTarget; target >= 0 && target < 4)
         *fields[target] = folder;
     // Each text set is a change, as if typed.
     PS.setText(record.savpath);
@@ -223,7 +198,7 @@ void TMainForm::folderChosen(const std::string& folder)
 
 void TMainForm::DelBnetClick()
 {
-    programState().PendingDelete = {BnetName.text(), true};
+    context_.PendingDelete = {BnetName.text(), true};
     ReadBnetUsers();
 }
 
@@ -234,8 +209,7 @@ void TMainForm::CMFileReloadCFGClick()
 
 void TMainForm::CMFileCloseClick()
 {
-    if (Toolkit* toolkit = programState().toolkit)
-        toolkit->quit();
+    context_.services.toolkit.quit();
 }
 
 void TMainForm::ShtdwnClick()
@@ -248,7 +222,7 @@ void TMainForm::Shutdown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    ProgramState& state = programState();
+    Context& state = context_;
     state.registry.reset();
     if (state.accountListsCreated) {
         state.AccountList.clear();

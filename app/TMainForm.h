@@ -1,11 +1,13 @@
 #pragma once
 // The main window's logic: what every control, button and menu item does.
 // It holds the controls under their layout names and knows no toolkit.
+#include "app/SettingBindings.h"
+#include "context/Context.h"
 #include "controls/Window.h"
-#include "platform/FileDialogs.h"
 #include "settings/LoadSettings.h"
 
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -17,7 +19,7 @@ class TRenCPForm;
 
 class TMainForm : private LoadSteps {
 public:
-    TMainForm();
+    explicit TMainForm(Context& context);
     // Destroying the main window shuts the program down.
     ~TMainForm() override { ShtdwnClick(); }
 
@@ -80,14 +82,22 @@ private:
     void readAccounts() override;
     void present() override;
 
+    void presentSetting(const SettingBinding& row, Control& control);
+    void takeSetting(const SettingBinding& row, Control& control);
+    void takePort();
     int32_t fillRefreshRates();
     void presentRefreshRates();
     void rebuildRefreshRates();
     void deleteAccountName();
     void storeAccountNames(bool& found);
     void chooseFolder(int target);
+    void writeLoadedConfiguration();
+    void startAndEnd(const std::string& program);
 
+    Context& context_;
     Window window_;
+    // Each row's control, in the order of settingBindings(); none where it is NotShown.
+    std::vector<Control*> boundControls_;
     TAddBnetForm* addBnetForm_ = nullptr;
     TRenCPForm* renCPForm_ = nullptr;
     TOptForm* optForm_ = nullptr;
@@ -100,56 +110,25 @@ private:
 
     StatusBarControl& StatusBar;
     ButtonControl& CMRegCleanUp;
-    // Gameplay
+    // The controls that other controls enable, and the lists and edit that
+    // commands of their own fill or read.
     CheckControl& MSCB;
     SliderControl& MSTrackBar;
-    LabelControl& MSCount;
-    SliderControl& KSTrackBar;
-    LabelControl& KSCount;
-    CheckControl& TTCB;
     EditControl& NetGP;
-    // Video
-    ListControl& ResCB;
-    ListControl& CDCombo;
     ListControl& RRCombo;
-    ListControl& MDCombo;
-    ListControl& AQCombo;
-    ListControl& TQCombo;
-    ListControl& PCombo;
-    ListControl& LCombo;
-    CheckControl& USCB;
-    CheckControl& OCB;
-    SliderControl& GammaTrackBar;
-    LabelControl& GammaCount;
-    ListControl& MipCombo;
-    ListControl& TCDCombo;
-    CheckControl& OGLCB;
-    // Sound
     CheckControl& SFXCB;
     SliderControl& SFXTrackBar;
-    LabelControl& SFXCount;
-    CheckControl& MCB;
-    SliderControl& MusicTrackBar;
-    LabelControl& MusicCount;
     CheckControl& EnvCB;
     CheckControl& MovCB;
     CheckControl& URCB;
-    CheckControl& STCB;
-    CheckControl& PosCB;
-    CheckControl& AmbCB;
-    ListControl& SndSysCombo;
-    CheckControl& MidiCB;
-    CheckControl& SoftMidiCB;
-    // Miscellaneous
+    CheckControl& MCB;
+    SliderControl& MusicTrackBar;
     ListControl& CPCombo;
     ListControl& BnetName;
-    EditControl& LANName;
-    CheckControl& IMCB;
     EditControl& PS;
     EditControl& PR;
     EditControl& PL;
     EditControl& PE;
-    CheckControl& ALFCB;
 };
 
 } // namespace orvane

@@ -1,19 +1,18 @@
 // Removing from the registry what Orvane itself created.
-#include "app/ProgramState.h"
 #include "app/TMainForm.h"
-#include "platform/MessageBoxes.h"
 #include "settings/Schema.h"
 
 namespace orvane {
 
 void TMainForm::CMRegCleanUpClick()
 {
-    if (messageBoxes().show({"Delete values and keys from the Registry?",
-                             "Do you really want to delete all values and keys from the Registry created by Orvane?",
-                             MessageIcon::Question, MessageButtons::YesNo}) != MessageAnswer::Yes)
+    if (context_.services.boxes.show(
+            {"Delete values and keys from the Registry?",
+             "Do you really want to delete all values and keys from the Registry created by Orvane?",
+             MessageIcon::Question, MessageButtons::YesNo}) != MessageAnswer::Yes)
         return;
     CMRegCleanUp.setEnabled(false);
-    RegistryAccess& registry = *programState().registry;
+    RegistryAccess& registry = *context_.registry;
     registry.OpenKey("Software\\", false);
     registry.DeleteKey("Orvane");
     registry.CloseKey();
@@ -24,7 +23,7 @@ void TMainForm::CMRegCleanUpClick()
 
 void TMainForm::RemLoFiKeyClick()
 {
-    RegistryAccess& registry = *programState().registry;
+    RegistryAccess& registry = *context_.registry;
     registry.OpenKey(schema::GameKey, false);
     if (registry.ValueExists(schema::AllowLocalFiles))
         registry.DeleteValue(schema::AllowLocalFiles);

@@ -1,15 +1,14 @@
 // The files behind the main window: configuration files saved and loaded,
 // and the game's campaign profiles listed and renamed.
-#include "app/ProgramState.h"
 #include "app/TMainForm.h"
 #include "config/ConfigFile.h"
 #include "config/TextFiles.h"
-#include "dialogs/rencp.h"
-#include "platform/HostPaths.h"
-#include "platform/MessageBoxes.h"
+#include "dialogs/ProfileRenameDialog.h"
 #include "platform/TextCompare.h"
+#include "settings/ApplySettings.h"
 #include "settings/Errors.h"
 #include "settings/Schema.h"
+#include "settings/Utf8Paths.h"
 
 #include <algorithm>
 
@@ -62,21 +61,21 @@ void TMainForm::CMFileSaveConfigClick()
         return;
     const std::filesystem::path file = pathOf(*chosen);
     IniDocument document = readIniText(file, NotAConfiguration);
-    const ProgramState& state = programState();
+    const Context& state = context_;
     storeConfiguration(document, state.settings, state.StartParams, state.AccountList);
     document.save(file);
 }
 
 void TMainForm::CMFileLoadConfigClick()
 {
-    ProgramState& state = programState();
+    Context& state = context_;
     state.ControlsFilled = false;
     LoadRegData();
     const std::string fileName = LoadConfigDlg.execute().value_or("");
     IniDocument document = fileName.empty() ? IniDocument{} : readIniText(pathOf(fileName), NotAConfiguration);
     if (!fileName.empty())
         setPanelText(2, fileName);
-    loadConfiguration(document, state.settings, state.StartParams);
+    loadConfiguration(document, state.settings, state.StartParams, state.services.displayModes);
     for (const std::string& name : accountNamesOf(document)) {
         if (holdsName(state.AccountList, name))
             continue;
@@ -85,21 +84,33 @@ void TMainForm::CMFileLoadConfigClick()
     }
     document = {};
     if (!fileName.empty() &&
-        messageBoxes().show({"Save to Registry?", "Do you want to save the loaded configuration to Registry?",
-                             MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes)
-        writeConfigurationToRegistry(*state.registry, state.settings, state.StartParams);
+        state.services.boxes.show({"Save to Registry?", "Do you want to save the loaded configuration to Registry?",
+                                   MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes)
+        writeLoadedConfiguration();
     CPCombo.clear();
     UseRegData();
 }
 
+// Every setting, as an Apply of all groups writes them, and the start
+// parameters; the port is one the game accepts once the load has checked it.
+void TMainForm::writeLoadedConfiguration()
+{
+    RegistryAccess& registry = *context_.registry;
+    applySettings(registry, context_.settings, [](const schema::Field&) { return true; },
+                  std::to_string(context_.settings.netgameport));
+    registry.OpenKey(schema::OrvaneKey, false);
+    registry.WriteString(schema::StartParams, context_.StartParams);
+    registry.CloseKey();
+}
+
 void TMainForm::ReadProfiles()
 {
-    const SettingsSnapshot& record = programState().settings;
+    const SettingsSnapshot& record = context_.settings;
     for (int number = 1;; ++number) {
         std::error_code error;
-        if (!std::filesystem::is_directory(hostPath(profileFolder(record.savpath, number)), error))
+        if (!std::filesystem::is_directory(context_.place.paths.hostPath(profileFolder(record.savpath, number)), error))
             return;
-        const IniDocument profile = IniDocument::load(hostPath(profileFile(record.savpath, number)));
+        const IniDocument profile = IniDocument::load(context_.place.paths.hostPath(profileFile(record.savpath, number)));
         const std::string name = profile.readString("Campaign", "PlayerName", "noprofile");
         CPCombo.addItems({name});
         if (name == record.campaignprofile)
@@ -115,8 +126,8 @@ void TMainForm::RenameClick()
 
 void TMainForm::renameProfile(const std::string& newName)
 {
-    ProgramState& state = programState();
-    const std::filesystem::path file = hostPath(profileFile(state.settings.savpath, CPCombo.selected() + 1));
+    Context& state = context_;
+    const std::filesystem::path file = state.place.paths.hostPath(profileFile(state.settings.savpath, CPCombo.selected() + 1));
     // The game may keep a profile in a form of its own: never replace it with a few lines of text.
     IniDocument profile = readIniText(file, NotAProfile);
     profile.writeString("Campaign", "PlayerName", newName);

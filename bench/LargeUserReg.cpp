@@ -3,8 +3,8 @@
 #include "settings/RegistryStore.h"
 #include "settings/Schema.h"
 #include "settings/TextEncoding.h"
-#include "settings/WineRegFile.h"
-#include "settings/WineValueCodec.h"
+#include "wine/WineRegFile.h"
+#include "wine/WineValueCodec.h"
 
 #include <cstdio>
 #include <random>

@@ -1,7 +1,7 @@
 // Looking for the game in twenty Wine prefixes of 10 MB each, none of which
 // holds it: every user.reg is scanned to its end.
 #include "bench/LargeUserReg.h"
-#include "platform/GamePrefixes.h"
+#include "wine/GamePrefixes.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 #include "settings/AtomicFile.h"
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
-#include "settings/WinePrefixStore.h"
-#include "settings/WineRegFile.h"
+#include "wine/WinePrefixStore.h"
+#include "wine/WineRegFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,12 @@
 // The window on the demo prefix and on one whose user.reg has grown to
 // 10 MB: from creating the windows to the window shown and filled, and one
 // keystroke with auto-apply on.
-#include "app/ProgramState.h"
 #include "app/Startup.h"
 #include "bench/LargeUserReg.h"
-#include "platform/MessageBoxes.h"
+#include "context/Context.h"
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
-#include "settings/WinePrefixStore.h"
+#include "wine/WinePrefixStore.h"
 #include "tools/DemoPrefix.h"
 #include "ui/qt/QtToolkit.h"
 
@@ -24,6 +23,40 @@ namespace {
 class NoBoxes : public MessageBoxes {
 public:
     MessageAnswer show(const MessageBoxRequest&) override { return MessageAnswer::Ok; }
+};
+
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> choose(const FileDialogRequest&) override { return std::nullopt; }
+};
+
+class NoStarts : public ProgramStarter {
+public:
+    bool startProgram(const std::string&, const std::string&, std::string&) override { return true; }
+    bool openTextFile(const std::string&, std::string&) override { return true; }
+    bool openLink(const std::string&, std::string&) override { return true; }
+};
+
+class NoDisplay : public DisplayModeSource {
+public:
+    std::vector<DisplayMode> modes() override { return {}; }
+};
+
+// Orvane's services but the window, which each start makes anew.
+struct Doubles {
+    NoBoxes boxes;
+    NoFileDialogs files;
+    NoStarts starter;
+    NoDisplay display;
+
+    std::unique_ptr<Context> context(Toolkit& toolkit, const std::filesystem::path& prefix)
+    {
+        SettingsPlace place{.openStore = [prefix] { return std::make_unique<WinePrefixStore>(prefix); },
+                            .paths = PathMapping(prefix),
+                            .description = {}};
+        return std::make_unique<Context>(Services{toolkit, boxes, files, starter, display}, std::move(place),
+                                         std::vector<std::string>{});
+    }
 };
 
 std::filesystem::path makePrefix(size_t extraBytes)
@@ -43,15 +76,13 @@ std::filesystem::path makePrefix(size_t extraBytes)
 void StartToWindowShown(benchmark::State& state)
 {
     const std::filesystem::path prefix = makePrefix(static_cast<size_t>(state.range(0)) << 20);
-    ::setenv("WINEPREFIX", prefix.c_str(), 1);
     const auto startedIn = std::filesystem::current_path();
-    NoBoxes boxes;
-    installMessageBoxes(&boxes);
+    Doubles doubles;
     for (auto _ : state) {
-        resetProgramState();
         QtToolkit toolkit;
+        const auto context = doubles.context(toolkit, prefix);
         Windows windows;
-        if (startProgram(windows, toolkit) != StartOutcome::Running)
+        if (startProgram(windows, *context) != StartOutcome::Running)
             state.SkipWithError("Orvane did not start");
         windows.MainForm->window().show();
         QApplication::processEvents();
@@ -73,15 +104,13 @@ void AutoApplyKeystroke(benchmark::State& state)
         registry.OpenKey(schema::OrvaneKey, true);
         registry.WriteBool(schema::AutoApply, true);
     }
-    ::setenv("WINEPREFIX", prefix.c_str(), 1);
     const auto startedIn = std::filesystem::current_path();
-    NoBoxes boxes;
-    installMessageBoxes(&boxes);
-    resetProgramState();
+    Doubles doubles;
     {
         QtToolkit toolkit;
+        const auto context = doubles.context(toolkit, prefix);
         Windows windows;
-        if (startProgram(windows, toolkit) != StartOutcome::Running)
+        if (startProgram(windows, *context) != StartOutcome::Running)
             state.SkipWithError("Orvane did not start");
         EditControl& name = windows.MainForm->window().edit("LANName");
         const std::string shorter = name.text();

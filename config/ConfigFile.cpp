@@ -1,9 +1,8 @@
 #include "config/ConfigFile.h"
 
 #include "settings/Schema.h"
-#include "settings/SaveSettings.h"
-#include "settings/SettingsRegistry.h"
-#include "settings/comfunc.h"
+#include "settings/ApplySettings.h"
+#include "settings/DisplayModes.h"
 
 namespace orvane {
 namespace {
@@ -70,14 +69,15 @@ void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const 
         doc.writeString(AccountsSection, std::string(schema::BnetValuePrefix) + std::to_string(i), accounts[i]);
 }
 
-void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, std::string& startParams)
+void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, std::string& startParams,
+                       DisplayModeSource& display)
 {
     loadIntegers(doc, "Gameplay", schema::GameplaySettings, record);
     if (record.netgameport < LowestPort || record.netgameport > HighestPort)
         record.netgameport = DefaultPort;
     loadIntegers(doc, "Video", schema::VideoSettings, record);
     record.opengl = doc.readBool("Video", "opengl", record.opengl);
-    if (MaxRefreshRate(record.reswidth, record.resheight, record.colordepth) < record.refreshrate)
+    if (MaxRefreshRate(display, record.reswidth, record.resheight, record.colordepth) < record.refreshrate)
         record.refreshrate = SafeRefreshRate;
     loadIntegers(doc, "Sound", schema::SoundSettings, record);
     for (const TextKey& folder : FolderKeys)
@@ -97,37 +97,6 @@ std::vector<std::string> accountNamesOf(const IniDocument& doc)
         for (const std::string& line : accounts->lines)
             names.push_back(doc.readString(AccountsSection, lineKey(line).value_or(""), ""));
     return names;
-}
-
-void writeConfigurationToRegistry(RegistryAccess& registry, const SettingsSnapshot& record,
-                                  const std::string& startParams)
-{
-    const auto writeKey = [&](const schema::SettingsKey& key) {
-        registry.OpenKey(key.path, false);
-        for (const schema::SettingValue& value : key.values)
-            writeSetting(registry, value, record);
-        registry.CloseKey();
-    };
-    writeKey(schema::GameplaySettings);
-    writeKey(schema::VideoSettings);
-    registry.OpenKey(schema::OrvaneKey, false);
-    registry.WriteBool(schema::OpenGL, record.opengl);
-    registry.CloseKey();
-    writeKey(schema::SoundSettings);
-    for (const schema::FolderKey& folder : schema::FolderKeys) {
-        registry.OpenKey(folder.path, false);
-        for (int i = 0; i < folder.copies; ++i)
-            registry.WriteString(schema::folderValueName(i), record.*folder.field);
-        registry.CloseKey();
-    }
-    writeKey(schema::MiscSettings);
-    writeKey(schema::StringSettings);
-    registry.OpenKey(std::string(schema::GameKey) + "\\", false);
-    registry.WriteInteger(schema::AllowLocalFiles, record.AllowLocalFiles);
-    registry.CloseKey();
-    registry.OpenKey(schema::OrvaneKey, false);
-    registry.WriteString(schema::StartParams, startParams);
-    registry.CloseKey();
 }
 
 } // namespace orvane

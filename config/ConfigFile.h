@@ -1,9 +1,8 @@
 #pragma once
 // The configuration file: which sections and keys hold the record, the
-// launch options and the account names, and the registry write of a
-// loaded configuration.
+// launch options and the account names.
 #include "config/IniDocument.h"
-#include "settings/RegistryAccess.h"
+#include "settings/DisplayModes.h"
 #include "settings/SettingsSnapshot.h"
 
 #include <string>
@@ -20,15 +19,12 @@ void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const 
 // Reads the file's values over the record, each missing key keeping its
 // field: a port outside the game's range becomes 6112, a refresh rate the
 // display cannot reach for the loaded mode becomes 60.
-void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, std::string& startParams);
+void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, std::string& startParams,
+                       DisplayModeSource& display);
 
 // The values of the accounts section, line by line in file order, each as
 // its key reads (the later line of a key twice).
 std::vector<std::string> accountNamesOf(const IniDocument& doc);
 
-// Writes a loaded configuration to the registry, key by key; the first
-// failing write ends it.
-void writeConfigurationToRegistry(RegistryAccess& registry, const SettingsSnapshot& record,
-                                  const std::string& startParams);
 
 } // namespace orvane

@@ -1,6 +1,6 @@
 #include "config/TextFiles.h"
 
-#include "platform/HostPaths.h"
+#include "settings/Utf8Paths.h"
 #include "settings/AtomicFile.h"
 #include "settings/Errors.h"
 #include "settings/TextEncoding.h"

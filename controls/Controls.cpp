@@ -1,7 +1,5 @@
 #include "controls/Controls.h"
 
-#include "controls/Dispatch.h"
-
 #include <algorithm>
 
 namespace orvane {
@@ -53,7 +51,7 @@ void Control::raise()
 void Control::raiseFromUser()
 {
     if (handler_)
-        dispatchEvent(handler_);
+        dispatcher_.dispatch(handler_);
 }
 
 void LabelControl::setCaption(const std::string& caption)
@@ -99,7 +97,7 @@ void SliderControl::setPosition(int position)
 void SliderControl::userMove(int position)
 {
     if (acceptsUser())
-        dispatchEvent([this, position] { setPosition(position); });
+        dispatchFromUser([this, position] { setPosition(position); });
 }
 
 void EditControl::setText(const std::string& text)
@@ -114,7 +112,7 @@ void EditControl::setText(const std::string& text)
 void EditControl::userEdit(const std::string& text)
 {
     if (acceptsUser())
-        dispatchEvent([this, text] { setText(text); });
+        dispatchFromUser([this, text] { setText(text); });
 }
 
 std::string ListControl::text() const

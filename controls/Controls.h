@@ -8,6 +8,7 @@
 // - an edit raises whenever its text changes, also by the program;
 // - the program's changes of items, selections, checks, captions and enabled
 //   states raise nothing.
+#include "controls/Dispatch.h"
 #include "controls/Layout.h"
 
 #include <functional>
@@ -29,7 +30,7 @@ public:
 
 class Control {
 public:
-    explicit Control(const LayoutRow& row) : row_(row), hint_(row.hint) {}
+    Control(const LayoutRow& row, EventDispatcher& dispatcher) : row_(row), hint_(row.hint), dispatcher_(dispatcher) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -57,11 +58,14 @@ protected:
     void raise();
     // The user's: one event, dispatched as a command of its own.
     void raiseFromUser();
+    // Runs the user's change of the control's state as a command of its own.
+    void dispatchFromUser(const std::function<void()>& change) { dispatcher_.dispatch(change); }
     bool acceptsUser() const { return enabled(); }
 
 private:
     const LayoutRow& row_;
     std::string hint_;
+    EventDispatcher& dispatcher_;
     bool enabled_ = true;
     ControlView* view_ = nullptr;
     std::function<void()> handler_;
@@ -70,7 +74,7 @@ private:
 // Group boxes, labels: a caption and nothing the user can do.
 class LabelControl : public Control {
 public:
-    explicit LabelControl(const LayoutRow& row) : Control(row), caption_(row.caption) {}
+    LabelControl(const LayoutRow& row, EventDispatcher& dispatcher) : Control(row, dispatcher), caption_(row.caption) {}
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);
 
@@ -98,7 +102,7 @@ private:
 
 class SliderControl : public Control {
 public:
-    explicit SliderControl(const LayoutRow& row) : Control(row), position_(row.minimum) {}
+    SliderControl(const LayoutRow& row, EventDispatcher& dispatcher) : Control(row, dispatcher), position_(row.minimum) {}
     int position() const { return position_; }
     // Clamped to the slider's range.
     void setPosition(int position);
@@ -124,7 +128,7 @@ private:
 class ListControl : public Control {
 public:
     static constexpr int None = -1;
-    explicit ListControl(const LayoutRow& row) : Control(row), items_(row.items) {}
+    ListControl(const LayoutRow& row, EventDispatcher& dispatcher) : Control(row, dispatcher), items_(row.items) {}
     const std::vector<std::string>& items() const { return items_; }
     int count() const { return static_cast<int>(items_.size()); }
     int selected() const { return selected_; }
@@ -146,8 +150,8 @@ private:
 
 class StatusBarControl : public Control {
 public:
-    explicit StatusBarControl(const LayoutRow& row)
-        : Control(row), texts_(row.panelWidths.size()), hints_(row.panelWidths.size()) {}
+    StatusBarControl(const LayoutRow& row, EventDispatcher& dispatcher)
+        : Control(row, dispatcher), texts_(row.panelWidths.size()), hints_(row.panelWidths.size()) {}
     const std::string& panelText(int panel) const { return texts_.at(static_cast<size_t>(panel)); }
     void setPanelText(int panel, const std::string& text);
     // A panel's tool tip; empty for none.

@@ -4,8 +4,11 @@
 namespace orvane {
 
 // Runs a user's event as one command: the one place that catches the
-// layers' errors and shows the default error box, before control returns
-// into the toolkit.
-void dispatchEvent(const std::function<void()>& handler);
+// layers' errors and reports them, before control returns into the toolkit.
+class EventDispatcher {
+public:
+    virtual ~EventDispatcher() = default;
+    virtual void dispatch(const std::function<void()>& handler) = 0;
+};
 
 } // namespace orvane

@@ -1,29 +1,27 @@
 #include "controls/Window.h"
 
-#include "controls/Dispatch.h"
-
 #include <stdexcept>
 
 namespace orvane {
 namespace {
 
-std::unique_ptr<Control> makeControl(const LayoutRow& row)
+std::unique_ptr<Control> makeControl(const LayoutRow& row, EventDispatcher& dispatcher)
 {
     switch (row.kind) {
     case ControlKind::GroupBox:
     case ControlKind::Label:
     case ControlKind::Menu:
-    case ControlKind::Separator: return std::make_unique<LabelControl>(row);
-    case ControlKind::CheckBox: return std::make_unique<CheckControl>(row);
-    case ControlKind::Slider: return std::make_unique<SliderControl>(row);
+    case ControlKind::Separator: return std::make_unique<LabelControl>(row, dispatcher);
+    case ControlKind::CheckBox: return std::make_unique<CheckControl>(row, dispatcher);
+    case ControlKind::Slider: return std::make_unique<SliderControl>(row, dispatcher);
     case ControlKind::DropDownList:
-    case ControlKind::ListBox: return std::make_unique<ListControl>(row);
-    case ControlKind::Edit: return std::make_unique<EditControl>(row);
+    case ControlKind::ListBox: return std::make_unique<ListControl>(row, dispatcher);
+    case ControlKind::Edit: return std::make_unique<EditControl>(row, dispatcher);
     case ControlKind::Button:
     case ControlKind::Image:
     case ControlKind::Link:
-    case ControlKind::MenuItem: return std::make_unique<ButtonControl>(row);
-    case ControlKind::StatusBar: return std::make_unique<StatusBarControl>(row);
+    case ControlKind::MenuItem: return std::make_unique<ButtonControl>(row, dispatcher);
+    case ControlKind::StatusBar: return std::make_unique<StatusBarControl>(row, dispatcher);
     }
     throw std::logic_error("unknown control kind of " + row.name);
 }
@@ -38,10 +36,10 @@ int controlId(const WindowLayout& window, const std::string& name)
     throw std::logic_error("no control " + name + " in " + window.name);
 }
 
-Window::Window(const WindowLayout& layout) : layout_(layout)
+Window::Window(const WindowLayout& layout, EventDispatcher& dispatcher) : layout_(layout), dispatcher_(dispatcher)
 {
     for (const LayoutRow& row : layout.controls) {
-        controls_.push_back(makeControl(row));
+        controls_.push_back(makeControl(row, dispatcher));
         if (!byName_.emplace(row.name, controls_.back().get()).second)
             throw std::logic_error("control " + row.name + " twice in " + layout.name);
     }
@@ -92,7 +90,7 @@ void Window::setEnabled(bool enabled)
 void Window::userClose()
 {
     if (onClose_)
-        dispatchEvent(onClose_);
+        dispatcher_.dispatch(onClose_);
 }
 
 } // namespace orvane

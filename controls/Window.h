@@ -27,7 +27,7 @@ public:
 
 class Window {
 public:
-    explicit Window(const WindowLayout& layout);
+    Window(const WindowLayout& layout, EventDispatcher& dispatcher);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
@@ -63,6 +63,7 @@ public:
 
 private:
     const WindowLayout& layout_;
+    EventDispatcher& dispatcher_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, Control*, std::less<>> byName_;
     bool visible_ = false;

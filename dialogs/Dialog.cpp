@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-Dialog::Dialog(const WindowLayout& layout) : window_(layout)
+Dialog::Dialog(const WindowLayout& layout, Context& context) : context_(context), window_(layout, context.commands)
 {
     window_.setOnClose([this] { close(); });
 }

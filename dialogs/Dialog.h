@@ -2,13 +2,14 @@
 // A dialog: shown over the disabled main window without being modal, and
 // left through its buttons. However it leaves the screen (also by Escape or
 // the window manager), the main window is enabled again.
+#include "context/Context.h"
 #include "controls/Window.h"
 
 namespace orvane {
 
 class Dialog {
 public:
-    explicit Dialog(const WindowLayout& layout);
+    Dialog(const WindowLayout& layout, Context& context);
     virtual ~Dialog() = default;
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -21,6 +22,7 @@ protected:
     // Enables the main window and hides the dialog.
     void close();
 
+    Context& context_;
     Window window_;
 
 private:

@@ -4,8 +4,8 @@
 #include "settings/Errors.h"
 #include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
-#include "settings/WineRegFile.h"
-#include "settings/WineRegLexer.h"
+#include "wine/WineRegFile.h"
+#include "wine/WineRegLexer.h"
 
 #include <cstdlib>
 #include <string>

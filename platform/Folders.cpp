@@ -1,13 +1,12 @@
 #include "platform/Folders.h"
 
-#include "platform/HostPaths.h"
 #include "platform/TextCompare.h"
+#include "settings/Utf8Paths.h"
+#include "wine/WinePaths.h"
 
 #ifdef _WIN32
 #include "settings/WideText.h"
 #include <windows.h>
-#else
-#include "settings/WinePrefixStore.h"
 #endif
 
 #include <algorithm>
@@ -18,47 +17,41 @@ namespace orvane {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> folderDrives()
+std::vector<std::string> folderDrives(const PathMapping& paths)
 {
+    if (!paths.winePrefix().empty())
+        return wineDrives(paths.winePrefix());
     std::vector<std::string> drives;
 #ifdef _WIN32
     const DWORD mask = GetLogicalDrives();
     for (int i = 0; i < 26; ++i)
         if (mask & (1u << i))
             drives.push_back(std::string{static_cast<char>('a' + i), ':'});
-#else
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(WinePrefixStore::defaultPrefix() / "dosdevices", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0])))
-            drives.push_back({static_cast<char>(std::tolower(static_cast<unsigned char>(name[0]))), ':'});
-    }
-    std::sort(drives.begin(), drives.end());
 #endif
     return drives;
 }
 
-std::string currentFolder()
+std::string currentFolder(const PathMapping& paths)
 {
     std::error_code error;
-    return windowsPath(fs::current_path(error));
+    return paths.windowsPath(fs::current_path(error));
 }
 
-bool enterFolder(const std::string& windowsPath)
+bool enterFolder(const PathMapping& paths, const std::string& windowsPath)
 {
     std::error_code error;
-    const fs::path host = hostPath(windowsPath);
+    const fs::path host = paths.hostPath(windowsPath);
     if (!fs::is_directory(host, error))
         return false;
     fs::current_path(host, error);
     return !error;
 }
 
-std::vector<std::string> subfoldersOf(const std::string& windowsPath)
+std::vector<std::string> subfoldersOf(const PathMapping& paths, const std::string& windowsPath)
 {
     std::vector<std::string> folders;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(hostPath(windowsPath), error)) {
+    for (const auto& entry : fs::directory_iterator(paths.hostPath(windowsPath), error)) {
         std::error_code kind;
         if (entry.is_directory(kind))
             folders.push_back(displayPath(entry.path().filename()));
@@ -68,7 +61,7 @@ std::vector<std::string> subfoldersOf(const std::string& windowsPath)
     return folders;
 }
 
-std::optional<std::string> driveFolder(char letter)
+std::optional<std::string> driveFolder(const PathMapping& paths, char letter)
 {
     const std::string root{static_cast<char>(std::toupper(static_cast<unsigned char>(letter))), ':', '\\'};
 #ifdef _WIN32
@@ -81,7 +74,7 @@ std::optional<std::string> driveFolder(char letter)
     const std::string folder = root;
 #endif
     std::error_code error;
-    if (!fs::is_directory(hostPath(folder), error))
+    if (!fs::is_directory(paths.hostPath(folder), error))
         return std::nullopt;
     return folder;
 }

@@ -1,5 +1,7 @@
 #include "platform/PosixProgramStarter.h"
 
+#include "platform/WindowsArguments.h"
+
 #include <cstdlib>
 #include <spawn.h>
 #include <sys/wait.h>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ProgramStarter.h"
+#include "context/ProgramStarter.h"
 
 namespace orvane {
 

@@ -35,6 +35,9 @@ inline constexpr std::string_view BnetValuePrefix = "BnetName";
 
 using IntegerField = int32_t SettingsSnapshot::*;
 using TextField = std::string SettingsSnapshot::*;
+using BoolField = bool SettingsSnapshot::*;
+// Any field of the record, to name it.
+using Field = std::variant<IntegerField, TextField, BoolField>;
 
 // A value of the game's settings keys: REG_DWORD for an integer field,
 // REG_SZ for a text field.
@@ -46,9 +49,13 @@ struct SettingValue {
 
 struct SettingsKey {
     std::string_view path;
-    std::string_view applyGroup; // the group of "Apply Settings" that writes it
     std::span<const SettingValue> values;
 };
+
+inline Field fieldOf(const SettingValue& value)
+{
+    return std::visit([](auto field) { return Field{field}; }, value.field);
+}
 
 inline constexpr std::array<SettingValue, 5> GameplayValues{{
     {"keyscroll", &SettingsSnapshot::keyscroll},
@@ -104,11 +111,11 @@ inline constexpr std::array<SettingValue, 2> StringValues{{
 }};
 
 inline constexpr std::array<SettingsKey, 5> SettingsKeys{{
-    {GameplayKey, "gas", GameplayValues},
-    {VideoKey, "vas", VideoValues},
-    {SoundKey, "sas", SoundValues},
-    {MiscKey, "mas", MiscValues},
-    {StringKey, "mas", StringValues},
+    {GameplayKey, GameplayValues},
+    {VideoKey, VideoValues},
+    {SoundKey, SoundValues},
+    {MiscKey, MiscValues},
+    {StringKey, StringValues},
 }};
 
 inline constexpr const SettingsKey& GameplaySettings = SettingsKeys[0];

@@ -1,7 +1,7 @@
 #include "tools/DemoPrefix.h"
 
 #include "settings/RegistryAccess.h"
-#include "settings/WinePrefixStore.h"
+#include "wine/WinePrefixStore.h"
 #include "tools/GameDefaults.h"
 
 #include <filesystem>

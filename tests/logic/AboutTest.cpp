@@ -1,7 +1,7 @@
 // The About box: shown over the disabled main window, its links opened,
 // left with OK.
-#include "app/ProgramInfo.h"
-#include "dialogs/info.h"
+#include "context/ProgramInfo.h"
+#include "dialogs/AboutBox.h"
 #include "tests/logic/OrvaneFixture.h"
 
 namespace orvane {

@@ -1,6 +1,6 @@
 // The stored Battle.net account names: read, sorted, renumbered, added
 // through the dialog and deleted, as the key and the list show them.
-#include "dialogs/addbnet.h"
+#include "dialogs/AccountNameDialog.h"
 #include "tests/logic/OrvaneFixture.h"
 
 
@@ -51,7 +51,7 @@ TEST_F(Accounts, StoredNamesAreSortedAndRenumberedWithoutGaps)
     EXPECT_EQ(storedKey(), (std::vector<std::string>{"BnetName0=Alpha", "BnetName1=mike", "BnetName2=zed"}));
     EXPECT_EQ(items(), (std::vector<std::string>{"Alpha", "mike", "zed"}));
     EXPECT_EQ(accounts().text(), "mike");
-    EXPECT_EQ(programState().BnetValueNames, (std::vector<std::string>{"BnetName0", "BnetName1", "BnetName2"}));
+    EXPECT_EQ(state().BnetValueNames, (std::vector<std::string>{"BnetName0", "BnetName1", "BnetName2"}));
 }
 
 TEST_F(Accounts, TheCurrentNameJoinsTheListWhenMissing)
@@ -83,7 +83,7 @@ TEST_F(Accounts, AddingThroughTheDialogStoresTheNameWithoutSelectingIt)
     EXPECT_TRUE(mainWindow().enabled());
     EXPECT_EQ(storedKey(), (std::vector<std::string>{"BnetName0=Alpha", "BnetName1=Grunt", "BnetName2=Zulu"}));
     EXPECT_EQ(accounts().text(), "Alpha");
-    EXPECT_FALSE(programState().PendingAdd.pending);
+    EXPECT_FALSE(state().PendingAdd.pending);
     EXPECT_EQ(dialogEdit().text(), "");
 }
 
@@ -138,7 +138,7 @@ TEST_F(Accounts, DeletingMovesTheCurrentNameToTheNextEntryOrBeforeTheLast)
     deleteSelected();
     EXPECT_EQ(items(), (std::vector<std::string>{"Alpha", "Beta"}));
     EXPECT_EQ(accounts().text(), "Beta");
-    EXPECT_EQ(programState().settings.userbnet, "Beta");
+    EXPECT_EQ(state().settings.userbnet, "Beta");
     accounts().select(0);
     deleteSelected();
     EXPECT_EQ(items(), std::vector<std::string>{"Beta"});
@@ -151,7 +151,7 @@ TEST_F(Accounts, DeletingTheOnlyEntryLeavesOneEmptyEntrySelected)
     store({{"BnetName0", "Alpha"}}, "Alpha");
     ASSERT_EQ(start(), StartOutcome::Running);
     deleteSelected();
-    EXPECT_EQ(programState().settings.userbnet, "");
+    EXPECT_EQ(state().settings.userbnet, "");
     EXPECT_EQ(items(), std::vector<std::string>{""});
     EXPECT_EQ(accounts().selected(), 0);
     EXPECT_EQ(storedKey(), std::vector<std::string>{"BnetName0="});
@@ -163,7 +163,7 @@ TEST_F(Accounts, DeletingWithNothingSelectedRemovesEmptyNamesAndTakesTheFirst)
     ASSERT_EQ(start(), StartOutcome::Running);
     ASSERT_EQ(accounts().selected(), -1);
     deleteSelected();
-    EXPECT_EQ(programState().settings.userbnet, "Alpha");
+    EXPECT_EQ(state().settings.userbnet, "Alpha");
     EXPECT_EQ(items(), (std::vector<std::string>{"Alpha", "Beta"}));
     EXPECT_EQ(accounts().text(), "Alpha");
 }

@@ -1,6 +1,6 @@
 // Changing controls as a player does and applying them: what the registry
 // holds afterwards, read back as a second start of Orvane would.
-#include "app/ErrorHandler.h"
+#include "context/Commands.h"
 #include "tests/logic/OrvaneFixture.h"
 
 
@@ -145,7 +145,7 @@ TEST_F(Apply, WithAutoApplyEveryKeystrokeWritesEverythingButABadPort)
     retype("NetGP", "80");
     EXPECT_EQ(portMessages(), 2); // "8", then "80"
     EXPECT_EQ(integerIn(schema::GameplayKey, "netgameport"), 6112);
-    EXPECT_EQ(programState().settings.netgameport, 6112);
+    EXPECT_EQ(state().settings.netgameport, 6112);
     EXPECT_EQ(panel(1), "Changes have been made!");
     type("LANName", "X");
     EXPECT_EQ(textIn(schema::StringKey, "userlocal"), "PlayerX");
@@ -157,13 +157,13 @@ TEST_F(Apply, ALetterInThePortStopsTheChangeWithTheConversionError)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
     // Text in a later row's field that no change has taken yet.
-    programState().ControlsFilled = false;
+    state().ControlsFilled = false;
     edit("LANName").setText("Later");
-    programState().ControlsFilled = true;
+    state().ControlsFilled = true;
     retype("NetGP", "a");
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"'a' ist kein gültiger Integerwert."});
     EXPECT_EQ(panel(1), "No changes have been made!");
-    EXPECT_EQ(programState().settings.userlocal, "Player"); // the rows after the port did not run
+    EXPECT_EQ(state().settings.userlocal, "Player"); // the rows after the port did not run
     click("GAS");
     EXPECT_EQ(errorTexts().size(), 2u);
     EXPECT_EQ(integerIn(schema::GameplayKey, "netgameport"), 6112);
@@ -177,7 +177,7 @@ TEST_F(Apply, AnEmptyPortSkipsItsRowAndStopsTheGameplayApply)
     EXPECT_EQ(panel(1), "Changes have been made!");
     emptyKey(schema::VideoKey);
     moveSlider("KSTrackBar", 70);
-    runGuarded([this] { form().SaveSettings("all"); }); // as auto-apply runs it
+    state().commands.run([this] { form().SaveSettings("all"); }); // as auto-apply runs it
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"'' ist kein gültiger Integerwert."});
     EXPECT_EQ(integerIn(schema::GameplayKey, "keyscroll"), 70);
     EXPECT_TRUE(namesIn(schema::VideoKey).empty()); // later blocks did not run
@@ -204,8 +204,8 @@ TEST_F(RefreshRates, ANewModeKeepsTheSelectedRateWhenItOffersIt)
     EXPECT_EQ(list("ResCB").text(), "1024x768");
     EXPECT_EQ(rates().count(), 3);
     EXPECT_EQ(rates().text(), "85 Hz");
-    EXPECT_EQ(programState().settings.refreshrate, 85);
-    EXPECT_EQ(programState().settings.reswidth, 1024);
+    EXPECT_EQ(state().settings.refreshrate, 85);
+    EXPECT_EQ(state().settings.reswidth, 1024);
 }
 
 TEST_F(RefreshRates, AModeWithALowerTopRateShowsItsFirstRateButKeepsTheStoredOneUntilTheNextChange)
@@ -214,11 +214,11 @@ TEST_F(RefreshRates, AModeWithALowerTopRateShowsItsFirstRateButKeepsTheStoredOne
     EXPECT_EQ(list("ResCB").text(), "1152x864");
     EXPECT_EQ(rates().count(), 1);
     EXPECT_EQ(rates().selected(), 0);
-    EXPECT_EQ(programState().settings.refreshrate, 85);
+    EXPECT_EQ(state().settings.refreshrate, 85);
     click("VAS");
     EXPECT_EQ(integerIn(schema::VideoKey, "refreshrate"), 85);
     click("USCB");
-    EXPECT_EQ(programState().settings.refreshrate, 60);
+    EXPECT_EQ(state().settings.refreshrate, 60);
 }
 
 TEST_F(Apply, AMissingKeyFailsAtItsFirstWriteAfterWhatCameBefore)
@@ -275,7 +275,7 @@ TEST_F(Apply, ReloadDiscardsWhatWasNotApplied)
     EXPECT_EQ(panel(1), "Changes have been made!");
     click("CMFileReloadCFG");
     EXPECT_EQ(slider("SFXTrackBar").position(), 100);
-    EXPECT_EQ(programState().settings.sfxvolume, 100);
+    EXPECT_EQ(state().settings.sfxvolume, 100);
     EXPECT_EQ(integerIn(schema::SoundKey, "sfxvolume"), 100);
     EXPECT_EQ(panel(1), "No changes have been made!");
 }
@@ -290,7 +290,7 @@ TEST_F(Apply, AStoredPortLongerThanTheFieldIsShownWholeAndNeverCutToAnotherPort)
     click("GAS");
     EXPECT_EQ(portMessages(), 2);
     EXPECT_EQ(integerIn(schema::GameplayKey, "netgameport"), 100000);
-    EXPECT_EQ(programState().settings.netgameport, 100000);
+    EXPECT_EQ(state().settings.netgameport, 100000);
 }
 
 } // namespace

@@ -34,16 +34,16 @@ TEST_F(Cleanup, YesRemovesOrvanesKeyAndTheValueAndNothingElse)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
     click("ALFCB");
-    const SettingsSnapshot before = programState().settings;
-    const std::vector<std::string> accounts = programState().AccountList;
+    const SettingsSnapshot before = state().settings;
+    const std::vector<std::string> accounts = state().AccountList;
     boxes.setNextAnswer(MessageAnswer::Yes);
     pressShortcut("F6");
     EXPECT_FALSE(game.registry()->KeyExists(schema::OrvaneKey));
     EXPECT_FALSE(allowLocalFilesStored());
     EXPECT_TRUE(game.registry()->KeyExists(schema::VideoKey));
     EXPECT_FALSE(control("CMRegCleanUp").enabled());
-    EXPECT_EQ(programState().settings, before);
-    EXPECT_EQ(programState().AccountList, accounts);
+    EXPECT_EQ(state().settings, before);
+    EXPECT_EQ(state().AccountList, accounts);
     EXPECT_TRUE(check("ALFCB").checked());
     EXPECT_EQ(panel(1), "Changes have been made!");
 

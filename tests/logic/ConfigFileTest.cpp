@@ -1,6 +1,6 @@
 // Saving and loading configuration files as a player does, with the files
 // and the registry read back.
-#include "platform/HostPaths.h"
+#include "settings/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 
@@ -107,7 +107,7 @@ TEST_F(ConfigFile, SavingOverAFileKeepsWhatItDoesNotSetAndLoadingBringsOldAccoun
                         "BnetName4=Emil\r\n\r\n[Extra]\r\nmine=kept\r\n"),
               std::string::npos);
     load(file);
-    EXPECT_EQ(programState().AccountList, (std::vector<std::string>{"", "Alpha", "Beta", "Dora", "Emil"}));
+    EXPECT_EQ(state().AccountList, (std::vector<std::string>{"", "Alpha", "Beta", "Dora", "Emil"}));
 }
 
 TEST_F(ConfigFile, CancellingTheSaveWritesNothing)
@@ -132,7 +132,7 @@ TEST_F(ConfigFile, AFileThatIsNoTextIsNeitherOverwrittenNorLoaded)
     load(file);
     EXPECT_EQ(errorTexts().size(), 2u);
     EXPECT_EQ(questions(), 0);
-    EXPECT_EQ(programState().settings.gamma, 25);
+    EXPECT_EQ(state().settings.gamma, 25);
     EXPECT_EQ(panel(2), "No configuration loaded!");
 }
 
@@ -157,9 +157,9 @@ TEST_F(ConfigFile, LoadingTakesTheFilesValuesOverAFreshReloadAndAsksBeforeWritin
                                                      MessageIcon::Question, MessageButtons::YesNo}));
     EXPECT_EQ(files.shown.back().title, "Select a Configuration to load");
     EXPECT_EQ(files.shown.back().purpose, FileDialogRequest::Purpose::Open);
-    EXPECT_EQ(programState().settings.gamma, 70);
+    EXPECT_EQ(state().settings.gamma, 70);
     EXPECT_EQ(slider("GammaTrackBar").position(), 70);
-    EXPECT_EQ(programState().settings.sfxvolume, 100);
+    EXPECT_EQ(state().settings.sfxvolume, 100);
     EXPECT_EQ(panel(2), displayPath(file));
     EXPECT_EQ(panel(1), "No changes have been made!");
     EXPECT_EQ(integerIn(game, schema::VideoKey, "gamma"), 25); // No keeps the registry
@@ -173,7 +173,7 @@ TEST_F(ConfigFile, PortsOutsideTheGamesRangeLoadAsTheDefault)
     for (const auto& [stored, loaded] : std::vector<std::pair<int, int>>{{1023, 6112}, {1024, 1024}, {49151, 49151}, {49152, 6112}}) {
         writeFile(file, "[Gameplay]\nnetgameport=" + std::to_string(stored) + "\n");
         load(file);
-        EXPECT_EQ(programState().settings.netgameport, loaded) << stored;
+        EXPECT_EQ(state().settings.netgameport, loaded) << stored;
         EXPECT_EQ(edit("NetGP").text(), std::to_string(loaded));
     }
 }
@@ -184,10 +184,10 @@ TEST_F(ConfigFile, ARefreshRateTheDisplayCannotReachLoadsAsSixty)
     ASSERT_EQ(start(), StartOutcome::Running);
     writeFile(file, "[Video]\nreswidth=1024\nresheight=768\ncolordepth=32\nrefreshrate=100\n");
     load(file);
-    EXPECT_EQ(programState().settings.refreshrate, 60);
+    EXPECT_EQ(state().settings.refreshrate, 60);
     writeFile(file, "[Video]\nreswidth=1024\nresheight=768\ncolordepth=32\nrefreshrate=85\n");
     load(file);
-    EXPECT_EQ(programState().settings.refreshrate, 85);
+    EXPECT_EQ(state().settings.refreshrate, 85);
 }
 
 TEST_F(ConfigFile, KeysAndValuesAsTheFileSpellsThem)
@@ -195,7 +195,7 @@ TEST_F(ConfigFile, KeysAndValuesAsTheFileSpellsThem)
     ASSERT_EQ(start(), StartOutcome::Running);
     writeFile(file, "[sound]\nUnits=0\nunit=1\n[Video]\nopengl=2\n[DelOpt0]\nsavpath=\n[String]\nuserlocal=a=b\n");
     load(file);
-    const SettingsSnapshot& record = programState().settings;
+    const SettingsSnapshot& record = state().settings;
     EXPECT_EQ(record.unit, 0);
     EXPECT_TRUE(record.opengl);
     EXPECT_EQ(record.savpath, "");
@@ -215,7 +215,7 @@ TEST_F(ConfigFile, NewAccountNamesAreStoredAtOnceWhateverTheAnswer)
     ASSERT_EQ(start(), StartOutcome::Running);
     writeFile(file, "[Bnet Accounts]\nBnetName0=ALPHA\nBnetName1=Zed\nno equals sign\n");
     load(file, MessageAnswer::No);
-    EXPECT_EQ(programState().AccountList, (std::vector<std::string>{"", "Alpha", "Zed"}));
+    EXPECT_EQ(state().AccountList, (std::vector<std::string>{"", "Alpha", "Zed"}));
     EXPECT_EQ(namesIn(game, schema::BnetUsersKey).size(), 3u);
     EXPECT_EQ(textIn(game, schema::BnetUsersKey, "BnetName2"), "Zed");
 }
@@ -232,7 +232,7 @@ TEST_F(ConfigFile, YesWritesEveryValueWithoutThePortCheckAndWithTheLaunchOptions
         EXPECT_EQ(textIn(game, std::string(schema::GameKey) + "\\DelOpt2", name), "D:\\Logs") << name;
     EXPECT_EQ(textIn(game, schema::OrvaneKey, "startparams"), "-window");
     EXPECT_EQ(integerIn(game, schema::GameplayKey, "keyscroll"), 77);
-    EXPECT_EQ(programState().StartParams, "-window");
+    EXPECT_EQ(state().StartParams, "-window");
 }
 
 TEST_F(ConfigFile, ASaveLoadsBackAsTheSameRecord)
@@ -242,11 +242,11 @@ TEST_F(ConfigFile, ASaveLoadsBackAsTheSameRecord)
     moveSlider("MusicTrackBar", 42);
     pick("ResCB", "1280x1024");
     save(file);
-    const SettingsSnapshot saved = programState().settings;
+    const SettingsSnapshot saved = state().settings;
     click("CMFileReloadCFG");
-    ASSERT_NE(programState().settings, saved);
+    ASSERT_NE(state().settings, saved);
     load(file);
-    EXPECT_EQ(programState().settings, saved);
+    EXPECT_EQ(state().settings, saved);
 }
 
 TEST_F(ConfigFile, CancellingTheLoadLeavesTheReloadAndAsksNothing)
@@ -256,7 +256,7 @@ TEST_F(ConfigFile, CancellingTheLoadLeavesTheReloadAndAsksNothing)
     files.setNextCancel();
     pressShortcut("Ctrl+L");
     EXPECT_EQ(questions(), 0);
-    EXPECT_EQ(programState().settings.netgameport, 6112); // the check ran on the reload
+    EXPECT_EQ(state().settings.netgameport, 6112); // the check ran on the reload
     EXPECT_EQ(integerIn(game, schema::GameplayKey, "netgameport"), 80);
 }
 
@@ -267,7 +267,7 @@ TEST_F(ConfigFile, AReloadThatFailsEndsTheLoadBeforeTheDialog)
     pressShortcut("Ctrl+L");
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'ambient'"});
     EXPECT_TRUE(files.shown.empty());
-    EXPECT_FALSE(programState().ControlsFilled);
+    EXPECT_FALSE(state().ControlsFilled);
 }
 
 TEST_F(ConfigFile, AWriteBackStoppingAtAMissingKeyKeepsWhatWasWrittenAndPresentsNothing)
@@ -280,7 +280,7 @@ TEST_F(ConfigFile, AWriteBackStoppingAtAMissingKeyKeepsWhatWasWrittenAndPresents
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Setzen der Daten für 'Path0'"});
     EXPECT_EQ(integerIn(game, schema::VideoKey, "gamma"), 70); // written before the failure
     EXPECT_EQ(textIn(game, std::string(schema::GameKey) + "\\DelOpt0", "Path2"), "D:\\Saves");
-    EXPECT_EQ(programState().settings.gamma, 70);
+    EXPECT_EQ(state().settings.gamma, 70);
     EXPECT_EQ(slider("GammaTrackBar").position(), 25); // the presentation did not run
 }
 
@@ -293,8 +293,8 @@ TEST_F(ConfigFile, LongLinesDuplicatesAndALargeFileLoad)
     writeFile(file, text);
     ASSERT_EQ(start(), StartOutcome::Running);
     load(file);
-    EXPECT_EQ(programState().settings.gamma, 30);
-    EXPECT_EQ(programState().settings.campaignprofile.size(), 0u); // no profile of that name to select
+    EXPECT_EQ(state().settings.gamma, 30);
+    EXPECT_EQ(state().settings.campaignprofile.size(), 0u); // no profile of that name to select
     EXPECT_TRUE(errorTexts().empty());
 }
 
@@ -317,7 +317,7 @@ TEST_F(ConfigFile, AFileSavedOnOneSystemLoadsTheSameOnTheOther)
     EXPECT_EQ(readFile(again), readFile(shared));
     click("CMFileReloadCFG");
     load(shared);
-    const SettingsSnapshot& record = programState().settings;
+    const SettingsSnapshot& record = state().settings;
     EXPECT_EQ(record.userlocal, "Zo\xC3\xAB & \"Co\"");
     EXPECT_EQ(record.userbnet, "J\xC3\xBCrgen");
     EXPECT_EQ(record.logpath, "D:\\Spiele\\PL \xE6\xBC\xA2");

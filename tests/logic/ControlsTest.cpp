@@ -1,8 +1,7 @@
 // The event rules every toolkit shares, on controls of a small window.
-#include "controls/Dispatch.h"
+#include "context/Commands.h"
 #include "controls/TabOrder.h"
 #include "controls/Window.h"
-#include "platform/MessageBoxes.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -28,15 +27,12 @@ const WindowLayout Sample{
 
 class Events : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        installMessageBoxes(&boxes);
-        window.bind("Changed", [this] { ++raised; });
-    }
-    void TearDown() override { installMessageBoxes(nullptr); }
+    void SetUp() override { window.bind("Changed", [this] { ++raised; }); }
 
     test::RecordingMessageBoxes boxes;
-    Window window{Sample};
+    std::unique_ptr<RegistryAccess> noRegistry;
+    Commands commands{boxes, noRegistry};
+    Window window{Sample, commands};
     int raised = 0;
 };
 
@@ -134,7 +130,10 @@ TEST_F(Events, ClosingAWindowRunsItsCloseHandlerAsOneEvent)
 
 TEST(Layout, UnknownNamesAndKindsAreRefused)
 {
-    Window window{Sample};
+    struct RunAtOnce : EventDispatcher {
+        void dispatch(const std::function<void()>& handler) override { handler(); }
+    } dispatcher;
+    Window window{Sample, dispatcher};
     EXPECT_THROW(window.control("Nothing"), std::logic_error);
     EXPECT_THROW(window.list("Check"), std::logic_error);
     EXPECT_THROW(window.bind("NoSuchHandler", [] {}), std::logic_error);

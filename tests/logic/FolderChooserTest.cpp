@@ -1,7 +1,7 @@
 // The folder chooser: the tree from the drive root down, opening folders,
 // the drive list, OK into the target folder and all four edits, Cancel.
-#include "dialogs/choosedir.h"
-#include "platform/HostPaths.h"
+#include "dialogs/FolderChooser.h"
+#include "settings/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 
 #include <cctype>
@@ -37,10 +37,10 @@ TEST_F(FolderChooser, ChooseShowsTheGameFolderFromTheRootDownAndItsSubfolders)
     click("CPL");
     EXPECT_TRUE(dialog().visible());
     EXPECT_FALSE(mainWindow().enabled());
-    EXPECT_EQ(programState().FolderTarget, 2);
+    EXPECT_EQ(state().FolderTarget, 2);
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder()));
     const std::string folder = windows->CDForm->openFolder();
-    EXPECT_TRUE(std::filesystem::equivalent(hostPath(folder), game.gameFolder()));
+    EXPECT_TRUE(std::filesystem::equivalent(state().place.paths.hostPath(folder), game.gameFolder()));
     const auto& items = tree().items();
     ASSERT_GE(items.size(), 2u);
     EXPECT_EQ(items.front(), folder.substr(0, 3)); // the drive root, "C:\"
@@ -57,7 +57,7 @@ TEST_F(FolderChooser, OKWithoutOpeningTakesTheFolderShownIntoTheFieldAndAllEdits
     EXPECT_FALSE(dialog().visible());
     EXPECT_TRUE(mainWindow().enabled());
     const std::string folder = windows->CDForm->openFolder();
-    EXPECT_EQ(programState().settings.reppath, folder);
+    EXPECT_EQ(state().settings.reppath, folder);
     EXPECT_EQ(edit("PR").text(), folder);
     EXPECT_EQ(edit("PS").text(), "D:\\Typed"); // taken into savpath when it was typed
     EXPECT_EQ(panel(1), "Changes have been made!");
@@ -73,7 +73,7 @@ TEST_F(FolderChooser, OpeningAFolderMakesItCurrentAndOKTakesTheOpenOneNotTheHigh
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder() / "Maps" / pathOf(Umlauts)));
     tree().userHighlight(0); // only highlighted
     click("OKButton", &dialog());
-    EXPECT_EQ(programState().settings.savpath, game.installPath() + "\\Maps\\" + Umlauts);
+    EXPECT_EQ(state().settings.savpath, game.installPath() + "\\Maps\\" + Umlauts);
     // The tree keeps its folder for the next use, though Choose goes back to the game folder.
     click("CPE");
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder()));
@@ -84,12 +84,12 @@ TEST_F(FolderChooser, OpeningAFolderMakesItCurrentAndOKTakesTheOpenOneNotTheHigh
 
 TEST_F(FolderChooser, CancelChangesNothing)
 {
-    const SettingsSnapshot before = programState().settings;
+    const SettingsSnapshot before = state().settings;
     click("CPS");
     openEntry("Logs");
     click("CancelButton", &dialog());
     EXPECT_TRUE(mainWindow().enabled());
-    EXPECT_EQ(programState().settings, before);
+    EXPECT_EQ(state().settings, before);
     EXPECT_EQ(edit("PS").text(), before.savpath);
     EXPECT_EQ(panel(1), "No changes have been made!");
 }
@@ -126,7 +126,6 @@ TEST_F(FolderChooser, ADriveLinkPointingNowhereIsNotReadyAndTheTreeStays)
 {
     std::filesystem::create_directory_symlink("/nowhere/at/all", game.prefix() / "dosdevices" / "q:");
     windows.reset();
-    resetProgramState();
     ASSERT_EQ(start(), StartOutcome::Running); // the drive list is made with the dialog
     click("CPS");
     const std::string shown = windows->CDForm->openFolder();

@@ -1,5 +1,5 @@
 // Starting the game and the editor, which ends Orvane, and the readme.
-#include "platform/HostPaths.h"
+#include "settings/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 

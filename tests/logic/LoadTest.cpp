@@ -26,7 +26,7 @@ protected:
         EXPECT_FALSE(check("TTCB").checked());
         EXPECT_EQ(panel(1), "No configuration loaded!");
         EXPECT_EQ(panel(2), "No configuration loaded!");
-        EXPECT_FALSE(programState().ControlsFilled);
+        EXPECT_FALSE(state().ControlsFilled);
     }
 };
 
@@ -71,7 +71,7 @@ TEST_F(Load, FirstRunCreatesOrvanesOwnValuesAndFillsTheWindow)
     EXPECT_EQ(list("BnetName").selected(), 0);
     EXPECT_EQ(panel(1), "No changes have been made!");
     EXPECT_EQ(panel(2), "No configuration loaded!");
-    EXPECT_TRUE(programState().ControlsFilled);
+    EXPECT_TRUE(state().ControlsFilled);
 }
 
 TEST_F(Load, ASecondLoadCreatesNothingAndDiscardsUnappliedChanges)
@@ -98,7 +98,7 @@ TEST_F(Load, AMissingIntegerStopsTheLoadWhereItFailed)
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'seenintromovie'"});
-    const SettingsSnapshot& record = programState().settings;
+    const SettingsSnapshot& record = state().settings;
     EXPECT_EQ(record.savpath, game.installPath() + "\\save");
     EXPECT_EQ(record.errpath, game.installPath() + "\\Errors");
     EXPECT_EQ(record.keyscroll, 50);
@@ -106,7 +106,7 @@ TEST_F(Load, AMissingIntegerStopsTheLoadWhereItFailed)
     EXPECT_EQ(record.campaignprofile, "Player");
     EXPECT_EQ(record.sfxvolume, 0); // Sound comes after Misc
     EXPECT_EQ(record.gamma, 0);
-    EXPECT_TRUE(programState().AccountList.empty());
+    EXPECT_TRUE(state().AccountList.empty());
     expectDesignTimeControls();
     // What the load had created stays created.
     EXPECT_TRUE(game.registry()->KeyExists("Software\\Orvane\\BnetUsers"));
@@ -131,9 +131,9 @@ TEST_F(Load, AValueOfTheWrongTypeIsNamed)
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Ungültiger Datentyp für 'gamma'"});
-    EXPECT_EQ(programState().settings.sfxvolume, 100);
-    EXPECT_EQ(programState().settings.colordepth, 16);
-    EXPECT_EQ(programState().settings.reswidth, 0);
+    EXPECT_EQ(state().settings.sfxvolume, 100);
+    EXPECT_EQ(state().settings.colordepth, 16);
+    EXPECT_EQ(state().settings.reswidth, 0);
     expectDesignTimeControls();
 }
 
@@ -145,8 +145,8 @@ TEST_F(Load, AutoapplyStoredAsTextEndsTheLoadBeforeAnyGameValue)
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Ungültiger Datentyp für 'autoapply'"});
-    EXPECT_EQ(programState().settings.keyscroll, 0);
-    EXPECT_EQ(programState().settings.AllowLocalFiles, 0);
+    EXPECT_EQ(state().settings.keyscroll, 0);
+    EXPECT_EQ(state().settings.AllowLocalFiles, 0);
     expectDesignTimeControls();
 }
 
@@ -155,7 +155,7 @@ TEST_F(Load, AMissingFolderKeyGivesAnEmptyFolder)
     game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::GameKey) + "\\DelOpt2"); });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(programState().settings.logpath, "");
+    EXPECT_EQ(state().settings.logpath, "");
     EXPECT_EQ(edit("PL").text(), "");
 }
 
@@ -163,7 +163,7 @@ TEST_F(Load, NosoundwarnIsNeverRead)
 {
     game.setInteger(schema::SoundKey, "nosoundwarn", 1);
     ASSERT_EQ(start(), StartOutcome::Running);
-    EXPECT_EQ(programState().settings.nosoundwarn, 0);
+    EXPECT_EQ(state().settings.nosoundwarn, 0);
 }
 
 TEST_F(Load, AReloadReadsWhatWineWroteMeanwhile)
@@ -179,7 +179,6 @@ TEST_F(Load, ASecondStartOnASetUpPrefixWritesNothing)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
     windows.reset();
-    resetProgramState();
     struct stat before {};
     ::stat((game.prefix() / "user.reg").c_str(), &before);
     ASSERT_EQ(start(), StartOutcome::Running);
@@ -196,14 +195,13 @@ TEST_F(Load, WhileTheGameRunsOrvaneStartsAndShowsAndOnlyApplyingIsRefused)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
     windows.reset();
-    resetProgramState();
     const std::string before = test::readFile(game.prefix() / "user.reg");
     test::FakeWineserver server(game.prefix());
 
     ASSERT_EQ(start(), StartOutcome::Running);
     pressShortcut("F5");
     EXPECT_TRUE(errorTexts().empty());
-    EXPECT_TRUE(programState().ControlsFilled);
+    EXPECT_TRUE(state().ControlsFilled);
 
     moveSlider("KSTrackBar", 10);
     click("GAS");

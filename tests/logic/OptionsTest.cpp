@@ -1,7 +1,7 @@
 // Orvane's own options: filled afresh, the executables' hints, Browse,
 // saving into Orvane's key and leaving without saving.
-#include "dialogs/opt.h"
-#include "platform/HostPaths.h"
+#include "dialogs/OptionsDialog.h"
+#include "settings/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 
@@ -55,8 +55,8 @@ TEST_F(Options, SavingStoresAutoApplyAndParametersAndTakesOnlyExistingExecutable
     EXPECT_TRUE(mainWindow().enabled());
     EXPECT_EQ(test::integerIn(game, schema::OrvaneKey, "autoapply"), 1);
     EXPECT_EQ(test::textIn(game, schema::OrvaneKey, "startparams"), " -window "); // untrimmed
-    EXPECT_EQ(programState().GameExePath, existingGame());
-    EXPECT_EQ(programState().EditorExePath, game.installPath() + "\\World Editor.exe");
+    EXPECT_EQ(state().GameExePath, existingGame());
+    EXPECT_EQ(state().EditorExePath, game.installPath() + "\\World Editor.exe");
     click("W3Icon");
     EXPECT_EQ(starter.starts.back().file, existingGame());
     EXPECT_EQ(starter.starts.back().parameters, " -window ");

@@ -5,29 +5,24 @@ namespace orvane::test {
 void OrvaneFixture::SetUp()
 {
     startedIn = std::filesystem::current_path();
-    installMessageBoxes(&boxes);
-    installFileDialogs(&files);
-    installProgramStarter(&starter);
-    installDisplayModeSource(&display);
-    resetProgramState();
 }
 
 void OrvaneFixture::TearDown()
 {
     windows.reset();
+    context.reset();
     std::filesystem::current_path(startedIn);
-    resetProgramState();
-    installMessageBoxes(nullptr);
-    installFileDialogs(nullptr);
-    installProgramStarter(nullptr);
-    installDisplayModeSource(nullptr);
 }
 
 StartOutcome OrvaneFixture::start(std::vector<std::string> arguments)
 {
-    programState().arguments = std::move(arguments);
+    windows.reset();
+    SettingsPlace place = game.place();
+    place.description = placeDescription;
+    context = std::make_unique<Context>(Services{toolkitInUse(), boxes, files, starter, display}, std::move(place),
+                                        std::move(arguments));
     windows = std::make_unique<Windows>();
-    return startProgram(*windows, toolkitInUse());
+    return startProgram(*windows, *context);
 }
 
 void OrvaneFixture::click(std::string_view name, Window* window) const

@@ -1,8 +1,7 @@
 #pragma once
 // Orvane started with the in-memory toolkit on a game of its own, with the
-// message-box and display doubles installed. The helpers act as a player
+// message-box, file-dialog, starter and display doubles in a fresh context. The helpers act as a player
 // does: through the controls' user events, one dispatched event each.
-#include "app/ProgramState.h"
 #include "app/Startup.h"
 #include "settings/Schema.h"
 #include "tests/support/FixedDisplayModes.h"
@@ -21,6 +20,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     StartOutcome start(std::vector<std::string> arguments = {});
+    // The context of the last start.
+    Context& state() const { return *context; }
     // The toolkit the windows are built with: the in-memory one here.
     virtual Toolkit& toolkitInUse() { return toolkit; }
 
@@ -57,6 +58,9 @@ protected:
     FixedDisplayModes display;
     MemoryToolkit toolkit;
     std::filesystem::path startedIn;
+    // Panel 0's tool tip for the next start.
+    std::string placeDescription;
+    std::unique_ptr<Context> context;
     std::unique_ptr<Windows> windows;
 };
 

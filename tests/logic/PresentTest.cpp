@@ -37,7 +37,7 @@ TEST_F(Present, ValuesNoItemStandsForLeaveTheControlAndTheRecordAlone)
     EXPECT_EQ(list("SndSysCombo").selected(), -1);
     EXPECT_EQ(list("MipCombo").selected(), -1);
     EXPECT_FALSE(check("TTCB").checked());
-    const SettingsSnapshot& record = programState().settings;
+    const SettingsSnapshot& record = state().settings;
     EXPECT_EQ(record.reswidth, 1024);
     EXPECT_EQ(record.resheight, 600);
     EXPECT_EQ(record.colordepth, 24);
@@ -52,7 +52,7 @@ TEST_F(Present, SlidersShowValuesOutsideTheirRangeAtTheNearestEnd)
     EXPECT_EQ(slider("GammaTrackBar").position(), 1);
     EXPECT_EQ(slider("MusicTrackBar").position(), 100);
     // The change handling that ends the presentation takes the positions shown.
-    EXPECT_EQ(programState().settings.gamma, 1);
+    EXPECT_EQ(state().settings.gamma, 1);
     EXPECT_EQ(control<LabelControl>("GammaCount").caption(), "1");
     EXPECT_EQ(control<LabelControl>("MusicCount").caption(), "100");
 }
@@ -64,7 +64,7 @@ TEST_F(Present, TheRefreshRatesAreThoseOfTheStoredModeInTheDisplaysOrder)
     game.setInteger(schema::VideoKey, "refreshrate", 85);
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(rateItems(), (std::vector<std::string>{"60 Hz", "72 Hz", "85 Hz", "75 Hz"}));
-    EXPECT_EQ(programState().RefreshRateList, (integerarray{60, 72, 85, 75}));
+    EXPECT_EQ(state().RefreshRateList, (integerarray{60, 72, 85, 75}));
     EXPECT_EQ(list("RRCombo").selected(), 2);
 }
 
@@ -83,7 +83,7 @@ TEST_F(Present, ARateAboveTheModesRangeShowsTheFirstButKeepsTheStoredRate)
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(rateItems().size(), 3u);
     EXPECT_EQ(list("RRCombo").selected(), 0);
-    EXPECT_EQ(programState().settings.refreshrate, 100);
+    EXPECT_EQ(state().settings.refreshrate, 100);
 }
 
 TEST_F(Present, ARateBetweenTheOfferedOnesSelectsNothingAndIsKept)
@@ -92,7 +92,7 @@ TEST_F(Present, ARateBetweenTheOfferedOnesSelectsNothingAndIsKept)
     game.setInteger(schema::VideoKey, "refreshrate", 72);
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(list("RRCombo").selected(), -1);
-    EXPECT_EQ(programState().settings.refreshrate, 72);
+    EXPECT_EQ(state().settings.refreshrate, 72);
 }
 
 TEST_F(Present, WithoutModesTheListStaysEmpty)

@@ -1,8 +1,8 @@
 // The campaign profiles of the savegame folder: listed, selected, renamed
 // in their files and in the registry, and left alone when Orvane cannot
 // read them as text.
-#include "dialogs/rencp.h"
-#include "platform/HostPaths.h"
+#include "dialogs/ProfileRenameDialog.h"
+#include "wine/WinePaths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 
@@ -37,7 +37,7 @@ TEST_F(Profiles, TheNumberedFoldersUpToTheFirstGapAreListedAndTheCurrentOneSelec
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(list("CPCombo").items(), (std::vector<std::string>{"Player", "Grunt"}));
     EXPECT_EQ(list("CPCombo").selected(), 0);
-    EXPECT_EQ(programState().settings.campaignprofile, "Player");
+    EXPECT_EQ(state().settings.campaignprofile, "Player");
     pick("CPCombo", "Grunt");
     click("MAS");
     EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Grunt");

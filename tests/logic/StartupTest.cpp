@@ -1,6 +1,6 @@
 // Program start as a player meets it: the installation check, the windows,
 // the start-up variables, the error box and the way out.
-#include "app/ProgramInfo.h"
+#include "context/ProgramInfo.h"
 #include "settings/Errors.h"
 #include "tests/logic/OrvaneFixture.h"
 
@@ -36,7 +36,7 @@ TEST_F(Startup, WithoutTheGameKeyOnlyTheFatalMessageAppears)
     EXPECT_EQ(boxes.shown[0], FatalMessage);
     EXPECT_FALSE(windows->MainForm);
     EXPECT_TRUE(toolkit.realised.empty());
-    EXPECT_FALSE(programState().registry);
+    EXPECT_FALSE(state().registry);
     EXPECT_EQ(exitStatus(StartOutcome::NotInstalled), 0);
 }
 
@@ -54,7 +54,7 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
     renameArchive("War3.MPQ"); // the game sees it whatever its case
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_TRUE(boxes.shown.empty());
-    const ProgramState& state = programState();
+    const Context& state = this->state();
     EXPECT_EQ(state.StartDir, startedIn.string());
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder()));
     EXPECT_EQ(state.InstallDir, game.installPath());
@@ -86,7 +86,7 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
 
 TEST_F(Startup, PanelZerosToolTipNamesWhereTheSettingsAreKept)
 {
-    programState().registryPlace = "Settings of the Wine prefix /home/player/Games/warcraft-iii";
+    placeDescription = "Settings of the Wine prefix /home/player/Games/warcraft-iii";
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(form().panelHint(0), "Settings of the Wine prefix /home/player/Games/warcraft-iii");
     EXPECT_EQ(form().panelHint(1), "");
@@ -106,8 +106,8 @@ TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(panel(0), "Installed in ");
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), elsewhere));
-    EXPECT_EQ(programState().GameExePath, "");
-    EXPECT_EQ(programState().EditorExePath, "\\World Editor.exe");
+    EXPECT_EQ(state().GameExePath, "");
+    EXPECT_EQ(state().EditorExePath, "\\World Editor.exe");
 }
 
 TEST_F(Startup, AnInstallPathThatIsNotTextEndsTheProgramWithAnErrorReport)
@@ -148,17 +148,16 @@ TEST_F(Startup, ScreenshotSwitchReplacesTheFolderShownButNotTheCurrentDirectory)
     ASSERT_EQ(start({"/scrshtemu"}), StartOutcome::Running);
     const std::string shown = "C:\\Program Files\\Warcraft III";
     EXPECT_EQ(panel(0), "Installed in " + shown);
-    EXPECT_EQ(programState().EditorExePath, shown + "\\World Editor.exe");
+    EXPECT_EQ(state().EditorExePath, shown + "\\World Editor.exe");
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), moved));
 }
 
 TEST_F(Startup, ScreenshotSwitchCountsOnlyAsTheFirstArgumentAndExactly)
 {
     for (const auto& arguments : {std::vector<std::string>{"-x", "/scrshtemu"}, std::vector<std::string>{"/SCRSHTEMU"}}) {
-        resetProgramState();
         toolkit.realised.clear();
         ASSERT_EQ(start(arguments), StartOutcome::Running);
-        EXPECT_EQ(programState().InstallDir, game.installPath());
+        EXPECT_EQ(state().InstallDir, game.installPath());
         EXPECT_EQ(panel(0), "Installed in " + game.installPath());
         windows.reset();
     }
@@ -172,9 +171,9 @@ TEST_F(Startup, QuitAsksTheLoopToEndAndDestroyingTheWindowShutsDown)
     pressShortcut("Ctrl+Q");
     EXPECT_EQ(toolkit.quitRequests, 1);
     EXPECT_TRUE(boxes.shown.empty()); // nothing asked
-    EXPECT_TRUE(programState().registry);
+    EXPECT_TRUE(state().registry);
     windows.reset();
-    EXPECT_FALSE(programState().registry);
+    EXPECT_FALSE(state().registry);
     EXPECT_EQ(game.contents(), before); // nothing saved
 }
 

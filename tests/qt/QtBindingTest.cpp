@@ -178,10 +178,10 @@ TEST_F(QtWindow, TheUsersActsReachTheLogicAndTheProgramsDoNot)
     resolution->setFocus();
     QTest::keyClick(resolution, Qt::Key_Down);
     EXPECT_EQ(list("ResCB").text(), "1024x768");
-    EXPECT_EQ(programState().settings.reswidth, 1024);
+    EXPECT_EQ(state().settings.reswidth, 1024);
 
     widget<QSlider>("GammaTrackBar")->setValue(40); // as a drag does
-    EXPECT_EQ(programState().settings.gamma, 40);
+    EXPECT_EQ(state().settings.gamma, 40);
     EXPECT_EQ(widget<QLabel>("GammaCount")->text(), "40");
 
     QTest::keyClicks(widget<QLineEdit>("LANName"), "X");
@@ -264,7 +264,7 @@ TEST_F(QtWindow, TheConfigurationDialogsHaveTheirTitleFilterAndOptions)
 {
     showActive();
     QtFileDialogs real;
-    installFileDialogs(&real);
+    files.passTo = &real;
     const std::filesystem::path chosen = game.scratch() / "saved.ini";
     QString title, filter, suffix, name;
     bool confirmsOverwrite = false;
@@ -282,7 +282,7 @@ TEST_F(QtWindow, TheConfigurationDialogsHaveTheirTitleFilterAndOptions)
         QMetaObject::invokeMethod(dialog, "accept");
     });
     QTest::keyClick(widget("ResCB"), Qt::Key_S, Qt::ControlModifier);
-    installFileDialogs(&files);
+    files.passTo = nullptr;
     EXPECT_EQ(title, "Choose a name or a file for the new Configuration");
     EXPECT_EQ(filter, "Orvane Configuration (*.ini)");
     EXPECT_EQ(suffix, "ini");

@@ -1,6 +1,8 @@
 // The prefix chooser in the Qt window: the list the player sees, and the
 // keys and buttons that answer it.
-#include "dialogs/chooseprefix.h"
+#include "context/Commands.h"
+#include "dialogs/PrefixChooser.h"
+#include "tests/support/RecordingMessageBoxes.h"
 #include "ui/qt/QtToolkit.h"
 
 #include <QListWidget>
@@ -16,10 +18,17 @@ const std::vector<GamePrefix> Prefixes{
     {.folder = "/home/p/.steam/steam/steamapps/compatdata/7/pfx", .launcher = "Steam", .gameName = "Warcraft III"},
 };
 
-TEST(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
+class QtPrefixChooser : public ::testing::Test {
+protected:
+    test::RecordingMessageBoxes boxes;
+    std::unique_ptr<RegistryAccess> noRegistry;
+    Commands commands{boxes, noRegistry};
+};
+
+TEST_F(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
 {
     QtToolkit toolkit;
-    TPrefixForm chooser(Prefixes);
+    TPrefixForm chooser(Prefixes, commands);
     const auto chosen = chooser.choose(toolkit, [&] {
         QWidget* window = toolkit.widget(chooser.window());
         ASSERT_TRUE(window && window->isVisible());
@@ -37,14 +46,14 @@ TEST(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
     EXPECT_FALSE(toolkit.widget(chooser.window())->isVisible());
 }
 
-TEST(QtPrefixChooser, CancelAndEscapeChooseNothing)
+TEST_F(QtPrefixChooser, CancelAndEscapeChooseNothing)
 {
     QtToolkit toolkit;
-    TPrefixForm byButton(Prefixes);
+    TPrefixForm byButton(Prefixes, commands);
     EXPECT_FALSE(byButton.choose(toolkit, [&] {
         QTest::mouseClick(toolkit.widget(byButton.window())->findChild<QPushButton*>("PrefixCancel"), Qt::LeftButton);
     }));
-    TPrefixForm byEscape(Prefixes);
+    TPrefixForm byEscape(Prefixes, commands);
     EXPECT_FALSE(byEscape.choose(toolkit, [&] { QTest::keyClick(toolkit.widget(byEscape.window()), Qt::Key_Escape); }));
 }
 

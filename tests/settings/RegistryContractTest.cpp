@@ -6,7 +6,7 @@
 #ifdef _WIN32
 #include "settings/WindowsRegistryStore.h"
 #else
-#include "settings/WinePrefixStore.h"
+#include "wine/WinePrefixStore.h"
 #include "tests/support/TempPrefix.h"
 #endif
 

@@ -1,6 +1,6 @@
 #pragma once
 // The display double: the modes a test says the display offers.
-#include "settings/comfunc.h"
+#include "settings/DisplayModes.h"
 
 namespace orvane::test {
 

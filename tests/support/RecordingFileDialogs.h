@@ -1,7 +1,7 @@
 #pragma once
 // The file-dialog double: records every dialog and gives the next answer,
 // a full path or a cancel.
-#include "platform/FileDialogs.h"
+#include "context/FileDialogs.h"
 
 #include <deque>
 #include <vector>
@@ -13,6 +13,8 @@ public:
     std::optional<std::string> choose(const FileDialogRequest& request) override
     {
         shown.push_back(request);
+        if (passTo)
+            return passTo->choose(request);
         if (answers_.empty())
             return std::nullopt;
         std::optional<std::string> answer = answers_.front();
@@ -23,6 +25,8 @@ public:
     void setNextCancel() { answers_.push_back(std::nullopt); }
 
     std::vector<FileDialogRequest> shown;
+    // Set: the dialogs it shows instead of answering itself.
+    FileDialogs* passTo = nullptr;
 
 private:
     std::deque<std::optional<std::string>> answers_;

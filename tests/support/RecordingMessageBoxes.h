@@ -1,6 +1,6 @@
 #pragma once
 // The message-box double: records every box and gives the next answer.
-#include "platform/MessageBoxes.h"
+#include "context/MessageBoxes.h"
 
 #include <deque>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // The program-starter double: records each start, with the directory it
 // would run in, and says whether it could begin.
-#include "platform/ProgramStarter.h"
+#include "context/ProgramStarter.h"
 
 #include <filesystem>
 #include <vector>

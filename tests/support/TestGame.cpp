@@ -8,7 +8,7 @@
 #include "settings/WindowsRegistryStore.h"
 #include <windows.h>
 #else
-#include "settings/WinePrefixStore.h"
+#include "wine/WinePrefixStore.h"
 #include "tools/DemoPrefix.h"
 #include <stdlib.h>
 #endif
@@ -70,6 +70,11 @@ std::unique_ptr<RegistryAccess> TestGame::registry() const
     return std::make_unique<RegistryAccess>(std::make_unique<WindowsRegistryStore>());
 }
 
+SettingsPlace TestGame::place() const
+{
+    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }};
+}
+
 std::string TestGame::siblingInstallPath(const std::string& folderName) const
 {
     return (root_ / folderName).string();
@@ -82,7 +87,6 @@ TestGame::TestGame()
       installPath_("C:\\Program Files\\Warcraft III")
 {
     createDemoPrefix(root_);
-    ::setenv("WINEPREFIX", root_.c_str(), 1);
 }
 
 TestGame::~TestGame()
@@ -95,6 +99,13 @@ TestGame::~TestGame()
 std::unique_ptr<RegistryAccess> TestGame::registry() const
 {
     return std::make_unique<RegistryAccess>(std::make_unique<WinePrefixStore>(root_));
+}
+
+SettingsPlace TestGame::place() const
+{
+    return {.openStore = [root = root_] { return std::make_unique<WinePrefixStore>(root); },
+            .paths = PathMapping(root_),
+            .description = {}};
 }
 
 std::string TestGame::siblingInstallPath(const std::string& folderName) const

@@ -1,7 +1,8 @@
 #pragma once
 // The game installed for one test, on the registry this build edits: a Wine
-// prefix of its own on Linux (WINEPREFIX points at it), the registry of
-// the test's Windows session on Windows. Every setting at its default.
+// prefix of its own on Linux, the registry of the test's Windows session on
+// Windows. Every setting at its default.
+#include "context/Context.h"
 #include "settings/RegistryAccess.h"
 
 #include <filesystem>
@@ -19,6 +20,8 @@ public:
 
     // The registry as a second start of Orvane would see it.
     std::unique_ptr<RegistryAccess> registry() const;
+    // Where Orvane finds this game's settings.
+    SettingsPlace place() const;
     // Changes values as the game would, in one write.
     template <class Change>
     void edit(Change change) const;

@@ -44,7 +44,11 @@ int runProgram(const std::vector<std::string>& arguments, std::string* output)
 
 std::filesystem::path WinePrefixTest::prefix()
 {
-    return WinePrefixStore::defaultPrefix();
+    // The prefix that the test's environment names for Wine.
+    const char* named = std::getenv("WINEPREFIX");
+    if (named && *named)
+        return named;
+    return std::filesystem::path(std::getenv("HOME")) / ".wine";
 }
 
 void WinePrefixTest::SetUpTestSuite()

@@ -2,7 +2,7 @@
 // A real Wine prefix shared by the round-trip tests ($WINEPREFIX, created
 // when missing), and Wine's own programs run in it.
 #include "settings/RegistryAccess.h"
-#include "settings/WinePrefixStore.h"
+#include "wine/WinePrefixStore.h"
 
 #include <gtest/gtest.h>
 

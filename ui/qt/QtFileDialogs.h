@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/FileDialogs.h"
+#include "context/FileDialogs.h"
 
 namespace orvane {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/MessageBoxes.h"
+#include "context/MessageBoxes.h"
 
 namespace orvane {
 

@@ -1,12 +1,13 @@
 // Orvane on Linux: the Qt window over the player's Wine prefix.
 #include "app/PrefixChoice.h"
-#include "app/ProgramState.h"
 #include "app/Startup.h"
+#include "platform/PlatformDisplayModes.h"
 #include "platform/PosixProgramStarter.h"
 #include "ui/qt/Icons.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtToolkit.h"
+#include "wine/WinePrefixStore.h"
 
 #include <cstdlib>
 
@@ -17,21 +18,20 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Orvane");
     QApplication::setWindowIcon(applicationIcon());
     QtMessageBoxes boxes;
-    installMessageBoxes(&boxes);
     QtFileDialogs files;
-    installFileDialogs(&files);
     QtToolkit toolkit;
     const auto eventLoop = [] { QApplication::exec(); };
-    const std::optional<PrefixInUse> prefix =
-        choosePrefix(toolkit, eventLoop, HomeFolders::fromEnvironment(), std::getenv("WINEPREFIX"));
+    const std::unique_ptr<RegistryAccess> noRegistryYet;
+    Commands chooserCommands(boxes, noRegistryYet);
+    const std::optional<PrefixInUse> prefix = choosePrefix(toolkit, eventLoop, chooserCommands,
+                                                           HomeFolders::fromEnvironment(), std::getenv("WINEPREFIX"));
     if (!prefix)
         return 0; // the player cancelled the choice
-    // Every part of Orvane, and the Wine it starts, uses this prefix.
-    ::setenv("WINEPREFIX", prefix->folder.c_str(), 1);
     PosixProgramStarter starter(prefix->folder, prefix->wine);
-    installProgramStarter(&starter);
-    programState().registryPlace = prefixDescription(prefix->folder);
-    for (int i = 1; i < argc; ++i)
-        programState().arguments.emplace_back(argv[i]);
-    return runProgram(toolkit, eventLoop);
+    const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
+    SettingsPlace place{.openStore = [folder = prefix->folder] { return std::make_unique<WinePrefixStore>(folder); },
+                        .paths = PathMapping(prefix->folder),
+                        .description = prefixDescription(prefix->folder)};
+    Context context({toolkit, boxes, files, starter, *display}, std::move(place), {argv + 1, argv + argc});
+    return runProgram(context, eventLoop);
 }

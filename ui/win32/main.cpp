@@ -1,7 +1,8 @@
 // Orvane on Windows: the native window over the registry of the user.
-#include "app/ProgramState.h"
 #include "app/Startup.h"
+#include "platform/PlatformDisplayModes.h"
 #include "platform/WindowsProgramStarter.h"
+#include "settings/WindowsRegistryStore.h"
 #include "ui/win32/Win32FileDialogs.h"
 #include "ui/win32/Win32MessageBoxes.h"
 #include "ui/win32/Win32Text.h"
@@ -13,17 +14,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace orvane;
     Win32MessageBoxes boxes;
-    installMessageBoxes(&boxes);
     Win32FileDialogs files;
-    installFileDialogs(&files);
     WindowsProgramStarter starter;
-    installProgramStarter(&starter);
+    const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
+    std::vector<std::string> arguments;
     int count = 0;
-    if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    if (LPWSTR* given = CommandLineToArgvW(GetCommandLineW(), &count)) {
         for (int i = 1; i < count; ++i)
-            programState().arguments.push_back(utf8(arguments[i]));
-        LocalFree(arguments);
+            arguments.push_back(utf8(given[i]));
+        LocalFree(given);
     }
     Win32Toolkit toolkit;
-    return runProgram(toolkit, [&toolkit] { toolkit.run(); });
+    SettingsPlace place{.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }};
+    Context context({toolkit, boxes, files, starter, *display}, std::move(place), std::move(arguments));
+    return runProgram(context, [&toolkit] { toolkit.run(); });
 }

@@ -1,0 +1,31 @@
+#include "context/Commands.h"
+
+#include "context/ProgramInfo.h"
+#include "settings/Errors.h"
+
+namespace orvane {
+
+void Commands::showErrorBox(const std::exception& error)
+{
+    boxes_.show({ApplicationTitle, withFullStop(error.what()), MessageIcon::Error, MessageButtons::Ok});
+}
+
+void Commands::begin()
+{
+    if (depth_++ == 0)
+        commandRegistry_ = registry_.get();
+    if (commandRegistry_ && commandRegistry_ == registry_.get())
+        commandRegistry_->beginCommand();
+}
+
+void Commands::end()
+{
+    --depth_;
+    RegistryAccess* registry = commandRegistry_;
+    if (depth_ == 0)
+        commandRegistry_ = nullptr;
+    if (registry && registry == registry_.get())
+        registry->endCommand();
+}
+
+} // namespace orvane

@@ -1,0 +1,27 @@
+#pragma once
+// The program's message boxes: no owner window, an icon, OK or Yes/No.
+// The real boxes are the toolkit's; tests hand the program a double that
+// gives the next answer.
+#include <string>
+
+namespace orvane {
+
+enum class MessageIcon { Information, Question, Error };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageBoxRequest {
+    std::string caption;
+    std::string text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    bool operator==(const MessageBoxRequest&) const = default;
+};
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer show(const MessageBoxRequest& request) = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,134 @@
+#include "dialogs/FolderChooser.h"
+
+#include "platform/Folders.h"
+#include "settings/Errors.h"
+
+#include <cctype>
+
+namespace orvane {
+namespace {
+
+// "C:\Games\Warcraft III" as "C:\", "C:\Games", "C:\Games\Warcraft III".
+std::vector<std::string> pathFromRoot(const std::string& folder)
+{
+    std::vector<std::string> path;
+    if (folder.size() < 2)
+        return path;
+    path.push_back(folder.substr(0, 2) + "\\");
+    for (size_t at = folder.find('\\', 3); ; at = folder.find('\\', at + 1)) {
+        const std::string prefix = folder.substr(0, at);
+        if (prefix.size() > 3)
+            path.push_back(prefix);
+        if (at == std::string::npos)
+            break;
+    }
+    return path;
+}
+
+std::string lastComponent(const std::string& folder)
+{
+    return folder.size() <= 3 ? folder : folder.substr(folder.rfind('\\') + 1);
+}
+
+std::string childOf(const std::string& folder, const std::string& name)
+{
+    return folder.ends_with('\\') ? folder + name : folder + "\\" + name;
+}
+
+} // namespace
+
+const WindowLayout& cdFormLayout()
+{
+    using enum ControlKind;
+    static const WindowLayout layout{
+        .name = "CDForm",
+        .caption = "Choose Directory",
+        .clientWidth = 241,
+        .clientHeight = 305,
+        .controls = {
+            {.kind = ListBox, .name = "DirListBox", .left = 32, .top = 8, .width = 177, .height = 209, .tab = 0, .handler = "DirListBoxOpen"},
+            {.kind = DropDownList, .name = "DriveCombo", .left = 36, .top = 228, .width = 169, .height = 21, .tab = 1, .handler = "DriveComboChange"},
+            {.kind = Button, .name = "OKButton", .caption = "OK", .left = 32, .top = 268, .width = 75, .height = 25, .tab = 2, .handler = "OKButtonClick"},
+            {.kind = Button, .name = "CancelButton", .caption = "Cancel", .left = 134, .top = 268, .width = 75, .height = 25, .tab = 3, .handler = "CancelButtonClick"},
+        },
+    };
+    return layout;
+}
+
+TCDForm::TCDForm(Context& context, std::function<void(const std::string&)> chosen)
+    : Dialog(cdFormLayout(), context), chosen_(std::move(chosen)), DirListBox(window_.list("DirListBox")),
+      DriveCombo(window_.list("DriveCombo"))
+{
+    window_.bind("DirListBoxOpen", [this] { DirListBoxOpen(); });
+    window_.bind("DriveComboChange", [this] { DriveComboChange(); });
+    window_.bind("OKButtonClick", [this] { OKButtonClick(); });
+    window_.bind("CancelButtonClick", [this] { CancelButtonClick(); });
+    DriveCombo.addItems(folderDrives(context_.place.paths));
+    openFolder_ = currentFolder(context_.place.paths);
+    showTree();
+}
+
+void TCDForm::showTree()
+{
+    pathEntries_ = pathFromRoot(openFolder_);
+    std::vector<std::string> items;
+    for (const std::string& entry : pathEntries_)
+        items.push_back(lastComponent(entry));
+    for (const std::string& name : subfoldersOf(context_.place.paths, openFolder_))
+        items.push_back(name);
+    DirListBox.clear();
+    DirListBox.addItems(items);
+    DirListBox.select(static_cast<int>(pathEntries_.size()) - 1);
+    const std::string drive{static_cast<char>(std::tolower(static_cast<unsigned char>(openFolder_.empty() ? ' ' : openFolder_[0]))), ':'};
+    for (int i = 0; i < DriveCombo.count(); ++i)
+        if (DriveCombo.items()[static_cast<size_t>(i)] == drive)
+            DriveCombo.select(i);
+}
+
+void TCDForm::openAt(const std::string& folder)
+{
+    if (!enterFolder(context_.place.paths, folder)) {
+        showTree(); // what is there now
+        throw OrvaneError("The folder " + folder + " cannot be opened; it may have been removed. Choose another one");
+    }
+    openFolder_ = currentFolder(context_.place.paths);
+    showTree();
+}
+
+void TCDForm::DirListBoxOpen()
+{
+    const int entry = DirListBox.selected();
+    if (entry < 0)
+        return;
+    if (entry < static_cast<int>(pathEntries_.size()))
+        openAt(pathEntries_[static_cast<size_t>(entry)]);
+    else
+        openAt(childOf(openFolder_, DirListBox.text()));
+}
+
+void TCDForm::DriveComboChange()
+{
+    const std::string drive = DriveCombo.text();
+    if (drive.empty() || openFolder_.empty() ||
+        std::tolower(static_cast<unsigned char>(drive[0])) == std::tolower(static_cast<unsigned char>(openFolder_[0])))
+        return;
+    const std::optional<std::string> folder = driveFolder(context_.place.paths, drive[0]);
+    if (!folder) {
+        showTree();
+        throw OrvaneError("The drive " + drive + " is not ready. Insert its disk or choose another drive");
+    }
+    openAt(*folder);
+}
+
+void TCDForm::OKButtonClick()
+{
+    close();
+    chosen_(openFolder_);
+}
+
+void TCDForm::CancelButtonClick()
+{
+    close();
+}
+
+} // namespace orvane

@@ -1,0 +1,40 @@
+#pragma once
+#include "dialogs/Dialog.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// Picks a folder from a drive list and a folder tree. Opening a folder
+// makes it the process's current directory; the tree keeps its folder
+// between uses.
+class TCDForm : public Dialog {
+public:
+    // chosen takes the open folder when the player confirms it.
+    TCDForm(Context& context, std::function<void(const std::string&)> chosen);
+
+    void open(Window& mainWindow) { Dialog::open(mainWindow); }
+    const std::string& openFolder() const { return openFolder_; }
+
+    void DirListBoxOpen();
+    void DriveComboChange();
+    void OKButtonClick();
+    void CancelButtonClick();
+
+private:
+    void openAt(const std::string& folder);
+    void showTree();
+
+    std::function<void(const std::string&)> chosen_;
+    ListControl& DirListBox;
+    ListControl& DriveCombo;
+    std::string openFolder_;
+    // The open folder's path from the drive root down, as the tree's first entries.
+    std::vector<std::string> pathEntries_;
+};
+
+const WindowLayout& cdFormLayout();
+
+} // namespace orvane

@@ -1,0 +1,93 @@
+#include "dialogs/PrefixChooser.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace orvane {
+
+const WindowLayout& prefixFormLayout()
+{
+    using enum ControlKind;
+    static const WindowLayout layout{
+        .name = "PrefixForm",
+        .caption = "Choose the Wine prefix of Warcraft III",
+        .clientWidth = 640,
+        .clientHeight = 193,
+        .controls = {
+            {.kind = Label, .name = "PrefixLabel", .caption = "Warcraft III is in more than one Wine prefix. Choose the one whose settings Orvane edits:", .left = 8, .top = 8, .width = 624, .height = 13},
+            {.kind = ListBox, .name = "PrefixList", .left = 8, .top = 28, .width = 624, .height = 121, .tab = 0, .handler = "PrefixListOpen"},
+            {.kind = Button, .name = "PrefixOK", .caption = "OK", .left = 476, .top = 160, .width = 75, .height = 25, .tab = 1, .handler = "PrefixOKClick"},
+            {.kind = Button, .name = "PrefixCancel", .caption = "Cancel", .left = 557, .top = 160, .width = 75, .height = 25, .tab = 2, .handler = "PrefixCancelClick"},
+        },
+    };
+    return layout;
+}
+
+std::string describePrefix(const GamePrefix& prefix)
+{
+    std::string line = prefix.launcher;
+    if (!prefix.gameName.empty())
+        line += ": " + prefix.gameName;
+    line += " \u2014 " + prefix.folder.string();
+    if (!prefix.installPath.empty())
+        line += " \u2014 " + prefix.installPath;
+    const auto written = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(prefix.lastUsed));
+    std::tm local{};
+    char when[32] = "";
+    if (written > 0 && ::localtime_r(&written, &local))
+        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
+    if (*when)
+        line += std::string(" \u2014 last used ") + when;
+    return line;
+}
+
+TPrefixForm::TPrefixForm(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher)
+    : prefixes_(prefixes), window_(prefixFormLayout(), dispatcher), PrefixList(window_.list("PrefixList"))
+{
+    std::vector<std::string> lines;
+    for (const GamePrefix& prefix : prefixes_)
+        lines.push_back(describePrefix(prefix));
+    PrefixList.addItems(lines);
+    PrefixList.select(0);
+    window_.bind("PrefixListOpen", [this] { PrefixOKClick(); });
+    window_.bind("PrefixOKClick", [this] { PrefixOKClick(); });
+    window_.bind("PrefixCancelClick", [this] { PrefixCancelClick(); });
+    window_.setOnClose([this] { PrefixCancelClick(); });
+}
+
+std::optional<GamePrefix> TPrefixForm::choose(Toolkit& toolkit, const std::function<void()>& eventLoop)
+{
+    toolkit_ = &toolkit;
+    toolkit.realise(window_);
+    window_.show();
+    PrefixList.setFocus();
+    eventLoop();
+    if (!chosen_)
+        return std::nullopt;
+    return prefixes_[*chosen_];
+}
+
+void TPrefixForm::PrefixOKClick()
+{
+    if (PrefixList.selected() != ListControl::None)
+        finish(static_cast<size_t>(PrefixList.selected()));
+}
+
+void TPrefixForm::PrefixCancelClick()
+{
+    finish(std::nullopt);
+}
+
+// Hidden first: a toolkit may ask the windows still shown whether the
+// program may end, and the choice is made by then.
+void TPrefixForm::finish(std::optional<size_t> chosen)
+{
+    if (!window_.visible())
+        return;
+    chosen_ = chosen;
+    window_.hide();
+    if (toolkit_)
+        toolkit_->quit();
+}
+
+} // namespace orvane

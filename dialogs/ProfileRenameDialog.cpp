@@ -1,0 +1,58 @@
+#include "dialogs/ProfileRenameDialog.h"
+
+
+namespace orvane {
+
+const WindowLayout& renCPLayout()
+{
+    using enum ControlKind;
+    static const WindowLayout layout{
+        .name = "RenCPForm",
+        .caption = "Rename Campaign Profile",
+        .clientWidth = 355,
+        .clientHeight = 104,
+        .controls = {
+            {.kind = Label, .name = "Label1", .caption = "Old Name:", .left = 8, .top = 12, .height = 13},
+            {.kind = Edit, .name = "OldCPName", .left = 72, .top = 8, .width = 121, .height = 21, .maxLength = 15},
+            {.kind = Label, .name = "Label2", .caption = "New Name:", .left = 8, .top = 44, .height = 13},
+            {.kind = Edit, .name = "NewCPName", .left = 72, .top = 40, .width = 121, .height = 21, .tab = 2, .maxLength = 15},
+            {.kind = Label, .name = "Label3", .caption = "(max. 15 characters)", .left = 200, .top = 44, .height = 13},
+            {.kind = Button, .name = "RenCPOK", .caption = "OK", .left = 96, .top = 72, .width = 75, .height = 25, .tab = 0, .handler = "RenCPOKClick"},
+            {.kind = Button, .name = "RenCPCancel", .caption = "Cancel", .left = 184, .top = 72, .width = 75, .height = 25, .tab = 1, .handler = "RenCPCancelClick"},
+        },
+    };
+    return layout;
+}
+
+TRenCPForm::TRenCPForm(Context& context, std::function<void(const std::string&)> rename)
+    : Dialog(renCPLayout(), context), rename_(std::move(rename)), OldCPName(window_.edit("OldCPName")),
+      NewCPName(window_.edit("NewCPName"))
+{
+    OldCPName.setEnabled(false);
+    window_.bind("RenCPOKClick", [this] { RenCPOKClick(); });
+    window_.bind("RenCPCancelClick", [this] { RenCPCancelClick(); });
+}
+
+void TRenCPForm::open(Window& mainWindow, const std::string& oldName)
+{
+    Dialog::open(mainWindow);
+    OldCPName.setText(oldName);
+    NewCPName.setFocus();
+}
+
+void TRenCPForm::RenCPOKClick()
+{
+    if (OldCPName.text() == NewCPName.text()) {
+        context_.services.boxes.show({"Fatal Error", "Choose a different name!", MessageIcon::Information, MessageButtons::Ok});
+        return;
+    }
+    rename_(NewCPName.text());
+    close();
+}
+
+void TRenCPForm::RenCPCancelClick()
+{
+    close();
+}
+
+} // namespace orvane

@@ -1,0 +1,327 @@
+// The promises of the Wine prefix store: one atomic write per command,
+// nobody's change lost, nothing written while Wine runs, nothing broken.
+#include "settings/Errors.h"
+#include "settings/RegistryAccess.h"
+#include "wine/WinePrefixStore.h"
+#include "tests/support/FakeWineserver.h"
+#include "tests/support/TempPrefix.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+using test::FakeWineserver;
+using test::TempPrefix;
+using test::WineHeader;
+
+const std::string Game = "Software\\Blizzard Entertainment\\Warcraft III";
+
+std::string gameFile()
+{
+    return std::string(WineHeader) + "\n"
+           "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1796739014\n"
+           "#time=1dd871dd88b947e\n"
+           "\"keyscroll\"=dword:00000032\n"
+           "\"netgameport\"=dword:000017e0\n"
+           "\n"
+           "[Software\\\\Wine] 1796739014\n"
+           "\"Other\"=hex(b):01,02,03,04,05,06,07,08\n"
+           "\n";
+}
+
+class WineStore : public ::testing::Test {
+protected:
+    void SetUp() override { prefix.writeUserReg(gameFile()); }
+    std::unique_ptr<RegistryAccess> open() const
+    {
+        return std::make_unique<RegistryAccess>(std::make_unique<WinePrefixStore>(prefix.path()));
+    }
+    int32_t readGameplay(const char* name) const
+    {
+        auto fresh = open();
+        fresh->OpenKey(Game + "\\Gameplay", false);
+        return fresh->ReadInteger(name);
+    }
+    template <class Operation>
+    std::string errorOf(Operation operation)
+    {
+        try {
+            operation();
+        } catch (const ERegistryException& error) {
+            return error.what();
+        }
+        return "";
+    }
+
+    TempPrefix prefix;
+};
+
+TEST_F(WineStore, AWriteOutsideACommandReachesTheFileAtOnce)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 77);
+    EXPECT_EQ(readGameplay("keyscroll"), 77);
+}
+
+TEST_F(WineStore, ACommandWritesTheFileOnceAtItsEnd)
+{
+    auto registry = open();
+    RegistryCommand command(*registry);
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 10);
+    registry->OpenKey("Software\\Orvane", true);
+    registry->WriteBool("autoapply", true);
+    registry->CloseKey();
+    EXPECT_EQ(prefix.readUserReg(), gameFile());
+    struct stat before {};
+    ::stat(prefix.userReg().c_str(), &before);
+    command.finish();
+    struct stat after {};
+    ::stat(prefix.userReg().c_str(), &after);
+    EXPECT_NE(before.st_ino, after.st_ino); // replaced by rename, not rewritten in place
+    EXPECT_EQ(readGameplay("keyscroll"), 10);
+    EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+TEST_F(WineStore, WhatACommandWroteBeforeAnErrorStaysWritten)
+{
+    auto registry = open();
+    RegistryCommand command(*registry);
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 12);
+    registry->OpenKey(Game + "\\Video", false);
+    EXPECT_THROW(registry->WriteInteger("gamma", 30), ERegistryException);
+    command.finish();
+    EXPECT_EQ(readGameplay("keyscroll"), 12);
+}
+
+TEST_F(WineStore, KeepsEveryByteItDidNotChange)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("netgameport", 6113);
+    std::string expected = gameFile();
+    expected.replace(expected.find("000017e0"), 8, "000017e1");
+    EXPECT_EQ(prefix.readUserReg(), expected);
+}
+
+TEST_F(WineStore, KeepsTheFilesPermissions)
+{
+    ::chmod(prefix.userReg().c_str(), 0600);
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 1);
+    struct stat info {};
+    ::stat(prefix.userReg().c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(WineStore, ReadsTheFileAgainWhenWineChangedIt)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+    std::string changed = gameFile();
+    changed.replace(changed.find("00000032"), 8, "00000063");
+    prefix.writeUserReg(changed + "[Software\\\\New] 1\n\n");
+    EXPECT_EQ(registry->ReadInteger("keyscroll"), 99);
+    EXPECT_TRUE(registry->KeyExists("Software\\New"));
+}
+
+TEST_F(WineStore, AppliesACommandOnTopOfAFileChangedMeanwhile)
+{
+    auto registry = open();
+    RegistryCommand command(*registry);
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 20);
+    // Wine saves its own change while the command runs.
+    std::string theirs = gameFile();
+    theirs.replace(theirs.find("000017e0"), 8, "00001b58");
+    prefix.writeUserReg(theirs + "[Software\\\\Theirs] 1\n\"kept\"=dword:00000001\n\n");
+    command.finish();
+    EXPECT_EQ(readGameplay("keyscroll"), 20);
+    EXPECT_EQ(readGameplay("netgameport"), 7000);
+    auto fresh = open();
+    fresh->OpenKey("Software\\Theirs", false);
+    EXPECT_EQ(fresh->ReadInteger("kept"), 1);
+}
+
+TEST_F(WineStore, RefusesToWriteWhileWineRunsForThePrefix)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    {
+        FakeWineserver server(prefix.path());
+        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 5); });
+        EXPECT_NE(message.find(prefix.path().string()), std::string::npos) << message;
+        EXPECT_NE(message.find("wineserver -k"), std::string::npos) << message;
+        EXPECT_EQ(prefix.readUserReg(), gameFile());
+        // The registry in memory is what is on disk again.
+        EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+    }
+    registry->WriteInteger("keyscroll", 6);
+    EXPECT_EQ(readGameplay("keyscroll"), 6);
+}
+
+TEST_F(WineStore, ACommandThatChangesNothingWritesNothingAndIsNotRefusedWhileWineRuns)
+{
+    struct stat before {};
+    ::stat(prefix.userReg().c_str(), &before);
+    auto registry = open();
+    {
+        FakeWineserver server(prefix.path());
+        RegistryCommand command(*registry);
+        registry->OpenKey(Game + "\\Gameplay", false);
+        registry->WriteInteger("keyscroll", 50); // as they were
+        registry->WriteInteger("netgameport", 6112);
+        EXPECT_NO_THROW(command.finish());
+        struct stat after {};
+        ::stat(prefix.userReg().c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+        EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        EXPECT_EQ(prefix.readUserReg(), gameFile());
+        // A real change is still refused.
+        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 51); });
+        EXPECT_NE(message.find("wineserver -k"), std::string::npos) << message;
+    }
+}
+
+TEST_F(WineStore, TheNextWriteClearsAwayTemporariesThatAKilledWriteLeftButNotWines)
+{
+    for (const char* name : {"user.reg.orvane-a1B2c3", "user.reg.orvane-zzzzzz"})
+        test::writeFile(prefix.path() / name, "half a registry");
+    test::writeFile(prefix.path() / "user.reg.wine-tmp", "Wine's own");
+    test::writeFile(prefix.path() / "user.reg.orvane-notes.txt", "not a temporary of ours");
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    registry->WriteInteger("keyscroll", 7);
+    EXPECT_FALSE(std::filesystem::exists(prefix.path() / "user.reg.orvane-a1B2c3"));
+    EXPECT_FALSE(std::filesystem::exists(prefix.path() / "user.reg.orvane-zzzzzz"));
+    EXPECT_TRUE(std::filesystem::exists(prefix.path() / "user.reg.wine-tmp"));
+    EXPECT_TRUE(std::filesystem::exists(prefix.path() / "user.reg.orvane-notes.txt"));
+    EXPECT_EQ(readGameplay("keyscroll"), 7);
+}
+
+TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
+{
+    auto registry = open();
+    registry->OpenKey(Game + "\\Gameplay", false);
+    // The disk is "full" after 100 bytes: the real write system call fails.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &tight);
+    const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 9); });
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_NE(message.find("The file is unchanged"), std::string::npos) << message;
+    // The system's reason, once.
+    const size_t reason = message.find("File too large");
+    ASSERT_NE(reason, std::string::npos) << message;
+    EXPECT_EQ(message.find("File too large", reason + 1), std::string::npos) << message;
+    EXPECT_NE(message.find(prefix.userReg().string()), std::string::npos) << message;
+    EXPECT_EQ(prefix.readUserReg(), gameFile());
+    EXPECT_EQ(prefix.strayFiles(), 0);
+    EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+}
+
+// Runs check as an unprivileged user when the tests run as root, for whom
+// permissions would not apply.
+void asOrdinaryUser(const std::function<void()>& check)
+{
+    if (::geteuid() != 0) {
+        check();
+        return;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+            ::_exit(3);
+        check();
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the check failed as the user nobody";
+}
+
+TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
+{
+    ::chmod(prefix.userReg().c_str(), 0644);
+    ::chmod(prefix.path().c_str(), 0555);
+    asOrdinaryUser([&] {
+        auto registry = open();
+        registry->OpenKey(Game + "\\Gameplay", false);
+        EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 9); });
+        EXPECT_NE(message.find("cannot create a temporary file in " + prefix.path().string()), std::string::npos)
+            << message;
+        EXPECT_NE(message.find("permissions"), std::string::npos) << message;
+    });
+    EXPECT_EQ(prefix.readUserReg(), gameFile());
+    EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+TEST_F(WineStore, AMissingPrefixFolderIsNamed)
+{
+    RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path() / "nowhere"));
+    const std::string message = errorOf([&] { registry.KeyExists(Game); });
+    EXPECT_NE(message.find((prefix.path() / "nowhere").string() + " does not exist"), std::string::npos) << message;
+    EXPECT_NE(message.find("WINEPREFIX"), std::string::npos);
+}
+
+TEST_F(WineStore, APrefixWithoutUserRegStartsEmptyAndGetsOne)
+{
+    std::filesystem::remove(prefix.userReg());
+    auto registry = open();
+    EXPECT_FALSE(registry->KeyExists(Game));
+    registry->OpenKey("Software\\Orvane", true);
+    registry->WriteString("startparams", "");
+    EXPECT_TRUE(prefix.readUserReg().starts_with("WINE REGISTRY Version 2\n"));
+    struct stat info {};
+    ::stat(prefix.userReg().c_str(), &info);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask); // not the temporary file's 0600
+    EXPECT_TRUE(open()->KeyExists("Software\\Orvane"));
+}
+
+class BrokenFile : public WineStore, public ::testing::WithParamInterface<std::pair<const char*, std::string>> {};
+
+TEST_P(BrokenFile, IsNamedWithItsLineAndNeverOverwritten)
+{
+    const std::string broken = GetParam().second;
+    prefix.writeUserReg(broken);
+    auto registry = open();
+    const std::string message = errorOf([&] { registry->KeyExists(Game); });
+    EXPECT_NE(message.find(prefix.userReg().string() + ", line "), std::string::npos) << message;
+    EXPECT_THROW(registry->OpenKey("Software\\Orvane", true), ERegistryStoreError);
+    EXPECT_EQ(prefix.readUserReg(), broken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenFile,
+    ::testing::Values(std::pair{"Empty", std::string()},
+                      std::pair{"Truncated", gameFile().substr(0, gameFile().find("keyscroll") + 4)},
+                      std::pair{"TruncatedText", std::string(WineHeader) + "[A] 1\n\"x\"=\"half"},
+                      std::pair{"Binary", std::string("WINE REGISTRY Version 2\n\x7f\x45\x4c\x46\x02\x01", 30)},
+                      std::pair{"UnknownHeader", std::string("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER]\n")}),
+    [](const auto& info) { return std::string(info.param.first); });
+
+} // namespace
+} // namespace orvane

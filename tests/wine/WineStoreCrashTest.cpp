@@ -1,0 +1,74 @@
+// A save killed at any moment leaves user.reg whole: the old content or
+// the new, and no temporary file survives the next command.
+#include "settings/RegistryAccess.h"
+#include "wine/WinePrefixStore.h"
+#include "wine/WineRegFile.h"
+#include "tests/support/TempPrefix.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+using test::TempPrefix;
+
+const std::string Gameplay = "Software\\Blizzard Entertainment\\Warcraft III\\Gameplay";
+
+std::string fileWithKeyscroll(const std::string& filler, int keyscroll)
+{
+    char line[64];
+    std::snprintf(line, sizeof line, "\"keyscroll\"=dword:%08x\n", keyscroll);
+    return std::string(test::WineHeader) + "\n[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1\n" +
+           line + "\n" + filler;
+}
+
+void setKeyscroll(const TempPrefix& prefix, int value)
+{
+    RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path()));
+    registry.OpenKey(Gameplay, false);
+    registry.WriteInteger("keyscroll", value);
+}
+
+TEST(WineStoreCrash, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
+{
+    std::string filler;
+    for (int n = 0; filler.size() < (5u << 20); ++n)
+        filler += "[Software\\\\Filler\\\\" + std::to_string(n) + "] 1\n\"Data\"=\"" + std::string(200, 'x') + "\"\n\n";
+    TempPrefix prefix;
+    prefix.writeUserReg(fileWithKeyscroll(filler, 0));
+
+    std::mt19937 random(7);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(25);
+    int kills = 0;
+    for (; kills < 200 && std::chrono::steady_clock::now() < deadline; ++kills) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (int value = 1;; ++value)
+                setKeyscroll(prefix, value);
+        }
+        ::usleep(static_cast<useconds_t>(random() % 20000));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+
+        const std::string content = prefix.readUserReg();
+        ASSERT_NO_THROW(WineRegFile::parse(content, "user.reg")) << "after kill " << kills;
+        const size_t at = content.find("\"keyscroll\"=dword:");
+        ASSERT_NE(at, std::string::npos);
+        const int value = std::stoi(content.substr(at + 18, 8), nullptr, 16);
+        ASSERT_EQ(content, fileWithKeyscroll(filler, value)) << "after kill " << kills;
+    }
+    EXPECT_GE(kills, 50);
+    setKeyscroll(prefix, 12345);
+    EXPECT_EQ(prefix.strayFiles(), 0);
+    EXPECT_EQ(prefix.readUserReg(), fileWithKeyscroll(filler, 12345));
+}
+
+} // namespace
+} // namespace orvane

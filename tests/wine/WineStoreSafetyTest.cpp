@@ -1,0 +1,201 @@
+// The Wine store under faults a player's disk can give it: reads that fail
+// part-way, links, an interrupted in-place save, and changes made by others
+// at the worst moment.
+#include "settings/AtomicFile.h"
+#include "settings/Errors.h"
+#include "settings/RegistryAccess.h"
+#include "wine/WinePrefixStore.h"
+#include "tests/support/SystemCallHooks.h"
+#include "tests/support/TempPrefix.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <fcntl.h>
+
+namespace orvane {
+namespace {
+
+using test::TempPrefix;
+using test::WineHeader;
+namespace fs = std::filesystem;
+
+const std::string Gameplay = "Software\\Blizzard Entertainment\\Warcraft III\\Gameplay";
+
+std::string gameFile(const std::string& filler = "")
+{
+    return std::string(WineHeader) + "\n"
+           "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1796739014\n"
+           "\"keyscroll\"=dword:00000032\n"
+           "\n" + filler;
+}
+
+// About 5 MB of other keys, as a long-used prefix has.
+std::string largeGameFile()
+{
+    std::string filler;
+    for (int n = 0; filler.size() < (5u << 20); ++n)
+        filler += "[Software\\\\Filler\\\\" + std::to_string(n) + "] 1796739014\n\"Data\"=\"" + std::string(200, 'x') +
+                  "\"\n\n";
+    return gameFile(filler);
+}
+
+std::string messageOf(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const ERegistryException& error) {
+        return error.what();
+    }
+    return "";
+}
+
+class WineStoreSafety : public ::testing::Test {
+protected:
+    RegistryAccess open(const fs::path& folder) const { return RegistryAccess(std::make_unique<WinePrefixStore>(folder)); }
+    void setKeyscroll(const fs::path& folder, int value) const
+    {
+        RegistryAccess registry = open(folder);
+        ASSERT_TRUE(registry.OpenKey(Gameplay, false));
+        registry.WriteInteger("keyscroll", value);
+    }
+    int keyscroll(const fs::path& folder) const
+    {
+        RegistryAccess registry = open(folder);
+        registry.OpenKey(Gameplay, false);
+        return registry.ReadInteger("keyscroll");
+    }
+    TempPrefix prefix;
+};
+
+TEST_F(WineStoreSafety, AReadFailingPartWayIsAnErrorNamingTheFileAndNothingIsWritten)
+{
+    const std::string original = largeGameFile();
+    prefix.writeUserReg(original);
+    std::string message;
+    {
+        test::ReadFault fault(1u << 20);
+        message = messageOf([&] { setKeyscroll(prefix.path(), 7); });
+    }
+    EXPECT_NE(message.find(prefix.userReg().string()), std::string::npos) << message;
+    EXPECT_EQ(prefix.readUserReg(), original);
+    EXPECT_EQ(keyscroll(prefix.path()), 0x32);
+}
+
+TEST_F(WineStoreSafety, AFolderNamedUserRegIsCalledWhatItIs)
+{
+    fs::create_directory(prefix.userReg());
+    const std::string message = messageOf([&] { keyscroll(prefix.path()); });
+    EXPECT_NE(message.find("not a regular file"), std::string::npos) << message;
+    EXPECT_EQ(message.find("empty"), std::string::npos) << message;
+}
+
+TEST_F(WineStoreSafety, ASymbolicLinkKeepsPointingAtTheFileItNamesWhichGetsTheChange)
+{
+    TempPrefix elsewhere;
+    const fs::path real = elsewhere.path() / "real.reg";
+    test::writeFile(real, gameFile());
+    fs::create_symlink(real, prefix.userReg());
+
+    setKeyscroll(prefix.path(), 7);
+
+    EXPECT_TRUE(fs::is_symlink(prefix.userReg()));
+    EXPECT_EQ(fs::read_symlink(prefix.userReg()), real);
+    EXPECT_NE(test::readFile(real).find("\"keyscroll\"=dword:00000007"), std::string::npos);
+    EXPECT_EQ(keyscroll(prefix.path()), 7);
+    EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(WineStoreSafety, AHardLinkStaysOneFileForEveryName)
+{
+    prefix.writeUserReg(gameFile());
+    const fs::path other = prefix.path() / "backup-link.reg";
+    fs::create_hard_link(prefix.userReg(), other);
+    struct stat before {};
+    ::stat(prefix.userReg().c_str(), &before);
+
+    setKeyscroll(prefix.path(), 7);
+
+    struct stat after {};
+    ::stat(prefix.userReg().c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_nlink, 2u);
+    EXPECT_EQ(test::readFile(other), prefix.readUserReg());
+    EXPECT_EQ(keyscroll(prefix.path()), 7);
+    EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+TEST_F(WineStoreSafety, AnInPlaceSaveThatWasInterruptedIsCompletedBeforeReading)
+{
+    // As a crash leaves it: the journal whole, the linked file half rewritten.
+    std::string complete = gameFile();
+    complete.replace(complete.find("00000032"), 8, "00000009");
+    const std::string half = complete.substr(0, complete.size() / 2) + gameFile().substr(complete.size() / 2);
+    prefix.writeUserReg(half);
+    test::writeFile(prefix.path() / "user.reg.orvane-journal", complete);
+
+    EXPECT_EQ(keyscroll(prefix.path()), 9);
+    EXPECT_EQ(prefix.readUserReg(), complete);
+    EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
+}
+
+TEST_F(WineStoreSafety, AChangeMadeJustBeforeTheReplaceIsMergedNotLost)
+{
+    prefix.writeUserReg(gameFile());
+    const std::string wines = "[Software\\\\Wine\\\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n";
+    test::onNextDataSync([&] { prefix.writeUserReg(gameFile(wines)); });
+
+    setKeyscroll(prefix.path(), 7);
+
+    const std::string saved = prefix.readUserReg();
+    EXPECT_NE(saved.find("\"ByWine\"=dword:00000001"), std::string::npos) << saved;
+    EXPECT_EQ(keyscroll(prefix.path()), 7);
+    EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
+{
+    prefix.writeUserReg(gameFile());
+    RegistryAccess registry = open(prefix.path());
+    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
+    ASSERT_EQ(registry.ReadInteger("keyscroll"), 0x32);
+
+    // Same size, same inode, same modification time: only the ctime tells.
+    struct stat before {};
+    ::stat(prefix.userReg().c_str(), &before);
+    std::string edited = gameFile();
+    edited.replace(edited.find("1796739014"), 10, "1796739099");
+    {
+        std::FILE* file = std::fopen(prefix.userReg().c_str(), "r+");
+        std::fwrite(edited.data(), 1, edited.size(), file);
+        std::fclose(file);
+    }
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ::utimensat(AT_FDCWD, prefix.userReg().c_str(), times, 0);
+
+    registry.WriteInteger("keyscroll", 7);
+    EXPECT_NE(prefix.readUserReg().find("1796739099"), std::string::npos);
+}
+
+TEST_F(WineStoreSafety, AFolderThatCannotBeFlushedIsReportedWithoutClaimingTheFileIsUnchanged)
+{
+    prefix.writeUserReg(gameFile());
+    test::failNextFsync();
+    const std::string message = messageOf([&] { setKeyscroll(prefix.path(), 7); });
+    EXPECT_NE(message.find("were saved to"), std::string::npos) << message;
+    EXPECT_NE(message.find("Input/output error"), std::string::npos) << message;
+    EXPECT_EQ(message.find("unchanged"), std::string::npos) << message;
+    EXPECT_EQ(keyscroll(prefix.path()), 7);
+}
+
+TEST(AtomicReplace, StopsWithTheFileUntouchedWhenTheLastCheckSaysItChanged)
+{
+    TempPrefix folder;
+    folder.writeUserReg("old\n");
+    EXPECT_THROW(replaceFileAtomically(folder.userReg(), "new\n", [] { return false; }), FileChangedMeanwhile);
+    EXPECT_EQ(folder.readUserReg(), "old\n");
+    EXPECT_EQ(folder.strayFiles(), 0);
+}
+
+} // namespace
+} // namespace orvane

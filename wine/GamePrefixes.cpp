@@ -1,0 +1,113 @@
+#include "wine/GamePrefixes.h"
+
+#include "settings/RegistryAccess.h"
+#include "settings/Schema.h"
+#include "settings/TextEncoding.h"
+#include "wine/WinePrefixStore.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace fs = std::filesystem;
+namespace {
+
+// The key line as Wine writes it, in lower case; a key block of the game's
+// key or of one below it follows it with "]" or "\\".
+constexpr std::string_view GameKeyLine = "[software\\\\blizzard entertainment\\\\warcraft iii";
+
+bool isGameKeyAt(std::string_view text, size_t at)
+{
+    if (text.size() - at <= GameKeyLine.size())
+        return false;
+    for (size_t i = 0; i < GameKeyLine.size(); ++i)
+        if (asciiLower(text[at + i]) != GameKeyLine[i])
+            return false;
+    const char next = text[at + GameKeyLine.size()];
+    return next == ']' || next == '\\';
+}
+
+fs::path fromEnvironment(const char* name, const fs::path& fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value == '/' ? fs::path(value) : fallback;
+}
+
+std::string readInstallPath(const fs::path& folder)
+{
+    try {
+        RegistryAccess registry(std::make_unique<WinePrefixStore>(folder));
+        if (!registry.OpenKey(schema::GameKey, false))
+            return {};
+        return registry.ValueExists("InstallPath") ? registry.ReadString("InstallPath") : std::string();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+} // namespace
+
+HomeFolders HomeFolders::fromEnvironment()
+{
+    const char* home = std::getenv("HOME");
+    const fs::path homeFolder = home ? home : "";
+    return {.home = homeFolder,
+            .dataHome = orvane::fromEnvironment("XDG_DATA_HOME", homeFolder / ".local/share"),
+            .configHome = orvane::fromEnvironment("XDG_CONFIG_HOME", homeFolder / ".config")};
+}
+
+bool isWinePrefix(const fs::path& folder)
+{
+    std::error_code error;
+    return fs::is_regular_file(folder / "user.reg", error) && fs::is_regular_file(folder / "system.reg", error) &&
+           fs::is_directory(folder / "drive_c", error);
+}
+
+bool holdsGameKey(const fs::path& userReg)
+{
+    const int fd = ::open(userReg.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // Read in pieces; the end of one piece is kept, so that a key line
+    // split between two pieces is still seen.
+    constexpr size_t Piece = 1u << 20;
+    const size_t keep = GameKeyLine.size() + 1;
+    std::string buffer(Piece + keep, '\0');
+    size_t held = 0;
+    bool lineStart = true; // whether buffer[0] begins a line
+    bool found = false;
+    while (!found) {
+        const ssize_t n = ::read(fd, buffer.data() + held, Piece);
+        if (n <= 0)
+            break;
+        const std::string_view text(buffer.data(), held + static_cast<size_t>(n));
+        for (size_t at = text.find('['); at != std::string_view::npos && !found; at = text.find('[', at + 1))
+            found = (at == 0 ? lineStart : text[at - 1] == '\n') && isGameKeyAt(text, at);
+        const size_t kept = std::min(keep, text.size());
+        lineStart = text.size() > kept ? text[text.size() - kept - 1] == '\n' : lineStart;
+        std::copy(text.end() - static_cast<ptrdiff_t>(kept), text.end(), buffer.begin());
+        held = kept;
+    }
+    ::close(fd);
+    return found;
+}
+
+std::vector<GamePrefix> findGamePrefixes(const HomeFolders& folders)
+{
+    std::vector<GamePrefix> found;
+    for (GamePrefix& prefix : launcherPrefixes(folders)) {
+        if (!isWinePrefix(prefix.folder) || !holdsGameKey(prefix.folder / "user.reg"))
+            continue;
+        std::error_code error;
+        prefix.lastUsed = fs::last_write_time(prefix.folder / "user.reg", error);
+        prefix.installPath = readInstallPath(prefix.folder);
+        found.push_back(std::move(prefix));
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const GamePrefix& a, const GamePrefix& b) { return a.lastUsed > b.lastUsed; });
+    return found;
+}
+
+} // namespace orvane

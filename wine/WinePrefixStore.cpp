@@ -1,0 +1,279 @@
+#include "wine/WinePrefixStore.h"
+
+#include "settings/AtomicFile.h"
+#include "settings/PosixFile.h"
+#include "settings/Errors.h"
+#include "wine/WineServer.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace orvane {
+
+bool WinePrefixStore::FileStamp::operator==(const FileStamp& other) const
+{
+    const auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+           same(modified, other.modified) && same(changed, other.changed);
+}
+
+WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
+
+WinePrefixStore::~WinePrefixStore() = default;
+
+namespace {
+
+WinePrefixStore::FileStamp stampOf(const struct stat& info)
+{
+    return {.exists = true, .device = info.st_dev, .inode = info.st_ino, .size = info.st_size,
+            .modified = info.st_mtim, .changed = info.st_ctim};
+}
+
+[[noreturn]] void cannotRead(const std::string& file, const std::string& reason)
+{
+    throw ERegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
+                              ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
+                              "then start Orvane again.");
+}
+
+} // namespace
+
+WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
+{
+    struct stat info {};
+    const std::string file = registryFile().string();
+    if (::stat(file.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return {};
+        cannotRead(file, std::strerror(errno));
+    }
+    return stampOf(info);
+}
+
+// Reads the whole file and the stamp of exactly what was read; a read
+// that ends early is an error, never a shorter registry.
+void WinePrefixStore::readFromDisk()
+{
+    std::error_code error;
+    if (!std::filesystem::is_directory(prefix_, error))
+        throw ERegistryStoreError("The Wine prefix " + prefix_.string() +
+                                  " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
+    const std::string file = registryFile().string();
+    try {
+        finishInterruptedReplace(registryFile());
+    } catch (const std::system_error& failure) {
+        cannotRead(file, std::string("an earlier save could not be completed: ") + failure.what());
+    }
+    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        if (errno != ENOENT)
+            cannotRead(file, std::strerror(errno));
+        file_ = WineRegFile();
+        stamp_ = {};
+        return;
+    }
+    struct stat info {};
+    if (::fstat(in.get(), &info) != 0)
+        cannotRead(file, std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        cannotRead(file, "it is not a regular file (a folder, perhaps)");
+    FileText content = FileText::ofSize(static_cast<size_t>(info.st_size));
+    size_t done = 0;
+    try {
+        done = readFully(in.get(), content.data(), content.size(), file);
+    } catch (const std::system_error& failure) {
+        cannotRead(file, std::strerror(failure.code().value()));
+    }
+    if (done < content.size())
+        cannotRead(file, "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) + " bytes");
+    file_.reset();
+    file_ = WineRegFile::parse(std::move(content), file);
+    stamp_ = stampOf(info);
+}
+
+WineRegFile& WinePrefixStore::current()
+{
+    if (!checkedThisCommand_ || !file_) {
+        if (!file_ || !(stampOnDisk() == stamp_))
+            readFromDisk();
+        checkedThisCommand_ = depth_ > 0;
+    }
+    return *file_;
+}
+
+void WinePrefixStore::beginCommand()
+{
+    if (depth_++ == 0)
+        checkedThisCommand_ = false;
+}
+
+void WinePrefixStore::endCommand()
+{
+    if (depth_ > 0 && --depth_ == 0) {
+        checkedThisCommand_ = false;
+        writeChanges();
+    }
+}
+
+void WinePrefixStore::finishOperation()
+{
+    if (depth_ == 0)
+        writeChanges();
+}
+
+void WinePrefixStore::record(Change change)
+{
+    apply(current(), change);
+    pending_.push_back(std::move(change));
+    finishOperation();
+}
+
+void WinePrefixStore::apply(WineRegFile& file, const Change& change) const
+{
+    switch (change.kind) {
+    case Change::CreateKey: file.createKey(change.path); break;
+    case Change::SetValue: file.setValue(change.path, change.name, change.value); break;
+    case Change::DeleteValue: file.deleteValue(change.path, change.name); break;
+    case Change::DeleteTree: file.deleteTree(change.path); break;
+    }
+}
+
+// Someone else wrote the file since it was read: this command's changes
+// go on top of what is there now.
+void WinePrefixStore::mergeWithDisk()
+{
+    readFromDisk();
+    for (const Change& change : pending_)
+        apply(*file_, change);
+}
+
+void WinePrefixStore::abandonChanges(const std::string& message)
+{
+    // The registry in memory goes back to what is on disk.
+    pending_.clear();
+    file_.reset();
+    throw ERegistryStoreError(message);
+}
+
+void WinePrefixStore::writeChanges()
+{
+    if (pending_.empty())
+        return;
+    const std::string file = registryFile().string();
+    constexpr int Attempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            if (!(stampOnDisk() == stamp_))
+                mergeWithDisk();
+            // The file's text in memory is what is on disk while the stamp holds.
+            if (stamp_.exists && file_->matchesText()) {
+                // Nothing to save, so nothing to refuse either while Wine runs.
+                pending_.clear();
+                return;
+            }
+            if (wineserverRunning(prefix_))
+                abandonChanges("Cannot save the settings: Wine is running for the prefix " + prefix_.string() +
+                               " and would overwrite the change. Close Warcraft III and every other Wine program of "
+                               "this prefix (or run \"wineserver -k\" with WINEPREFIX=" + prefix_.string() +
+                               "), then make the change again.");
+            removeStaleTemporaries();
+            FileText content = file_->serializedText();
+            replaceFileAtomically(registryFile(), content.view(), [this] { return stampOnDisk() == stamp_; });
+            file_->rebase(std::move(content));
+            pending_.clear();
+            stamp_ = stampOnDisk();
+            return;
+        } catch (const FileChangedMeanwhile&) {
+            if (attempt == Attempts)
+                abandonChanges("Cannot save the settings: " + file + " kept changing while Orvane saved it. Close "
+                               "the programs that write it, then make the change again.");
+        } catch (const FolderNotFlushed& error) {
+            abandonChanges("The settings were saved to " + file + ", but " + error.what() +
+                           ", so a crash could still undo the change. Check the disk, then make the change again.");
+        } catch (const std::system_error& error) {
+            // The error's text already ends in the system's reason.
+            abandonChanges("Cannot save the settings to " + file + ": " + error.what() +
+                           ". The file is unchanged. Free some disk space or check the folder's permissions, then "
+                           "make the change again.");
+        } catch (const ERegistryStoreError& error) {
+            abandonChanges(error.what());
+        }
+    }
+}
+
+// A write that was killed leaves its temporary file behind; the next one
+// clears them away. Only Orvane's own names are touched, never Wine's.
+void WinePrefixStore::removeStaleTemporaries() const
+{
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(registryFile(), error);
+    if (error)
+        return;
+    const std::string ours = target.filename().string() + ".orvane-";
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == ours.size() + 6 && name.starts_with(ours)) {
+            std::error_code ignored;
+            std::filesystem::remove(entry.path(), ignored);
+        }
+    }
+}
+
+bool WinePrefixStore::keyExists(std::string_view path)
+{
+    const bool exists = current().keyExists(path);
+    finishOperation();
+    return exists;
+}
+
+bool WinePrefixStore::createKey(std::string_view path)
+{
+    if (!current().keyExists(path))
+        record(Change{Change::CreateKey, std::string(path), {}, {}});
+    return true;
+}
+
+std::optional<RegValue> WinePrefixStore::queryValue(std::string_view path, std::string_view name)
+{
+    auto value = current().queryValue(path, name);
+    finishOperation();
+    return value;
+}
+
+bool WinePrefixStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
+{
+    // user.reg has no block for the root itself.
+    if (path.empty() || !current().keyExists(path))
+        return false;
+    record(Change{Change::SetValue, std::string(path), std::string(name), value});
+    return true;
+}
+
+bool WinePrefixStore::deleteValue(std::string_view path, std::string_view name)
+{
+    if (!current().hasValue(path, name))
+        return false;
+    record(Change{Change::DeleteValue, std::string(path), std::string(name), {}});
+    return true;
+}
+
+bool WinePrefixStore::deleteTree(std::string_view path)
+{
+    if (path.empty() || !current().keyExists(path))
+        return false;
+    record(Change{Change::DeleteTree, std::string(path), {}, {}});
+    return true;
+}
+
+std::vector<std::string> WinePrefixStore::valueNames(std::string_view path)
+{
+    auto names = current().valueNames(path);
+    finishOperation();
+    return names;
+}
+
+} // namespace orvane

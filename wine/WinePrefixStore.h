@@ -1,0 +1,70 @@
+#pragma once
+// The registry of a Wine prefix: its user.reg, read when it changed on
+// disk and written back atomically once at the end of every command.
+#include "settings/RegistryStore.h"
+#include "wine/WineRegFile.h"
+
+#include <filesystem>
+#include <optional>
+#include <sys/types.h>
+
+namespace orvane {
+
+class WinePrefixStore : public RegistryStore {
+public:
+    explicit WinePrefixStore(std::filesystem::path prefix);
+    ~WinePrefixStore() override;
+
+    const std::filesystem::path& prefix() const { return prefix_; }
+    std::filesystem::path registryFile() const { return prefix_ / "user.reg"; }
+
+    bool keyExists(std::string_view path) override;
+    bool createKey(std::string_view path) override;
+    std::optional<RegValue> queryValue(std::string_view path, std::string_view name) override;
+    bool setValue(std::string_view path, std::string_view name, const RegValue& value) override;
+    bool deleteValue(std::string_view path, std::string_view name) override;
+    bool deleteTree(std::string_view path) override;
+    std::vector<std::string> valueNames(std::string_view path) override;
+
+    void beginCommand() override;
+    void endCommand() override;
+
+    // What identifies one state of the file on disk.
+    struct FileStamp {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        struct timespec modified {};
+        struct timespec changed {};
+        bool operator==(const FileStamp& other) const;
+    };
+
+private:
+    struct Change {
+        enum Kind { CreateKey, SetValue, DeleteValue, DeleteTree } kind;
+        std::string path;
+        std::string name;
+        RegValue value;
+    };
+    // The file as it is now, read again when it changed since the last read.
+    WineRegFile& current();
+    FileStamp stampOnDisk() const;
+    void readFromDisk();
+    void mergeWithDisk();
+    void record(Change change);
+    void apply(WineRegFile& file, const Change& change) const;
+    void finishOperation();
+    void writeChanges();
+    void removeStaleTemporaries() const;
+    [[noreturn]] void abandonChanges(const std::string& message);
+
+    std::filesystem::path prefix_;
+    std::optional<WineRegFile> file_;
+    FileStamp stamp_;
+    std::vector<Change> pending_;
+    int depth_ = 0;
+    bool checkedThisCommand_ = false;
+};
+
+} // namespace orvane
