@@ -2,6 +2,8 @@
 // from the top-left corner of the box that holds the control.
 #include "app/MainFormLayout.h"
 
+#include "app/Mappings.h"
+
 namespace orvane {
 namespace {
 
@@ -47,7 +49,7 @@ WindowLayout makeMainForm()
             // Video
             {.kind = Label, .name = "Resolution", .parent = "VideoGroupBox", .caption = "Resolution", .left = 8, .top = 24, .height = 13},
             {.kind = DropDownList, .name = "ResCB", .parent = "VideoGroupBox",
-             .items = {"640x480", "720x576", "800x600", "1024x768", "1152x864", "1280x960", "1280x1024", "1600x1200"},
+             .items = resolutionTexts(),
              .left = 64, .top = 24, .width = 81, .height = 21, .tab = 0,
              .hint = "Here you can set the resolution. Higher resolution means smoother graphics at cost of performance (graphics card). Default is 800x600.",
              .handler = Change},

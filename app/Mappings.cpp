@@ -62,6 +62,14 @@ std::optional<int32_t> depthFor(int index)
     return std::nullopt;
 }
 
+std::vector<std::string> resolutionTexts()
+{
+    std::vector<std::string> texts;
+    for (const auto& [width, height] : Resolutions)
+        texts.push_back(std::to_string(width) + "x" + std::to_string(height));
+    return texts;
+}
+
 std::optional<int> resolutionIndexFor(int32_t width, int32_t height)
 {
     const auto found = std::find(Resolutions.begin(), Resolutions.end(), std::pair{width, height});

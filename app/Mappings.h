@@ -25,7 +25,8 @@ std::optional<int32_t> levelFor(int index);
 std::optional<int> depthIndexFor(int32_t depth);
 std::optional<int32_t> depthFor(int index);
 
-// The eight screen sizes of ResCB, item for item.
+// The eight screen sizes of ResCB, item for item: "800x600".
+std::vector<std::string> resolutionTexts();
 std::optional<int> resolutionIndexFor(int32_t width, int32_t height);
 std::optional<std::pair<int32_t, int32_t>> resolutionFor(int index);
 

@@ -7,6 +7,20 @@
 #include <system_error>
 
 namespace orvane {
+namespace {
+
+// "C:" at the start of a path or as a dosdevices entry.
+bool startsWithDrive(std::string_view text)
+{
+    return text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]));
+}
+
+bool isDriveLink(const std::string& name)
+{
+    return name.size() == 2 && startsWithDrive(name);
+}
+
+} // namespace
 
 std::filesystem::path entryIgnoringCase(const std::filesystem::path& folder, std::string_view component)
 {
@@ -22,7 +36,7 @@ std::filesystem::path entryIgnoringCase(const std::filesystem::path& folder, std
 
 std::filesystem::path winePathToHost(const std::filesystem::path& prefix, std::string_view windowsPath)
 {
-    if (windowsPath.size() < 2 || windowsPath[1] != ':' || !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
+    if (!startsWithDrive(windowsPath))
         return std::filesystem::path(windowsPath);
     const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
     std::filesystem::path host = prefix / "dosdevices" / std::string{drive, ':'};
@@ -47,7 +61,7 @@ std::string hostToWinePath(const std::filesystem::path& prefix, const std::files
     size_t bestLength = 0;
     for (const auto& entry : std::filesystem::directory_iterator(prefix / "dosdevices", error)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() != 2 || name[1] != ':' || !std::isalpha(static_cast<unsigned char>(name[0])))
+        if (!isDriveLink(name))
             continue;
         std::error_code unresolved;
         const std::filesystem::path drive = std::filesystem::canonical(entry.path(), unresolved);
@@ -73,7 +87,7 @@ std::vector<std::string> wineDrives(const std::filesystem::path& prefix)
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(prefix / "dosdevices", error)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() == 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0])))
+        if (isDriveLink(name))
             drives.push_back({static_cast<char>(std::tolower(static_cast<unsigned char>(name[0]))), ':'});
     }
     std::sort(drives.begin(), drives.end());

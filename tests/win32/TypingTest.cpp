@@ -2,7 +2,7 @@
 // through the system's input queue, read back from the edits and from
 // Wine's registry.
 #include "app/MainFormLayout.h"
-#include "dialogs/addbnet.h"
+#include "dialogs/AccountNameDialog.h"
 #include "settings/Schema.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"

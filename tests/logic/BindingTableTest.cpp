@@ -1,0 +1,105 @@
+// The names that tie the windows' logic to their layout tables, checked in
+// one place: a misspelt control or handler fails here, not on a player's click.
+#include "app/MainFormLayout.h"
+#include "app/SettingBindings.h"
+#include "settings/Schema.h"
+#include "tests/logic/OrvaneFixture.h"
+
+#include <map>
+#include <set>
+
+namespace orvane {
+namespace {
+
+class Names : public test::OrvaneFixture {};
+
+// Starting builds every window, and with it every lookup of a control and
+// every binding of a handler by name; each row's handler must then exist.
+TEST_F(Names, EveryHandlerThatALayoutRowNamesIsBound)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    ASSERT_EQ(toolkit.realised.size(), 6u);
+    for (const Window* window : toolkit.realised)
+        for (const auto& control : window->controls())
+            EXPECT_TRUE(control->available())
+                << window->name() << "." << control->name() << " raises " << control->row().handler << ", which no form binds";
+}
+
+// Whether a control of that kind can show a setting the way the row says.
+bool fits(Shown shown, ControlKind kind)
+{
+    switch (shown) {
+    case Shown::Check:
+    case Shown::InvertedCheck:
+    case Shown::Flag: return kind == ControlKind::CheckBox;
+    case Shown::Slider: return kind == ControlKind::Slider;
+    case Shown::Level:
+    case Shown::Depth:
+    case Shown::Resolution:
+    case Shown::RefreshRate:
+    case Shown::Profile:
+    case Shown::Account: return kind == ControlKind::DropDownList;
+    case Shown::Port:
+    case Shown::Text: return kind == ControlKind::Edit;
+    case Shown::NotShown: return false;
+    }
+    return false;
+}
+
+TEST(BindingTable, EveryRowNamesAControlThatCanShowItAndRaisesTheChangeHandler)
+{
+    std::map<std::string, const LayoutRow*> layout;
+    for (const LayoutRow& row : mainFormLayout().controls)
+        layout[row.name] = &row;
+    const std::set<std::string_view> groups{"gas", "vas", "sas", "mas"};
+    std::set<std::string_view> controls;
+    for (const SettingBinding& row : settingBindings()) {
+        EXPECT_TRUE(groups.contains(row.group)) << row.control << " is applied by " << row.group;
+        if (row.shown == Shown::NotShown) {
+            EXPECT_TRUE(row.control.empty());
+            continue;
+        }
+        EXPECT_TRUE(controls.insert(row.control).second) << row.control << " bound twice";
+        const auto found = layout.find(std::string(row.control));
+        ASSERT_NE(found, layout.end()) << "no control " << row.control << " in the main window";
+        EXPECT_TRUE(fits(row.shown, found->second->kind)) << row.control << " cannot show its setting";
+        EXPECT_EQ(found->second->handler, "UpdButinvClick") << row.control;
+        if (row.shown == Shown::Slider) {
+            const auto count = layout.find(std::string(row.count));
+            ASSERT_NE(count, layout.end()) << row.control << " has no count label";
+            EXPECT_EQ(count->second->kind, ControlKind::Label);
+        }
+    }
+}
+
+// A setting without a row would never be presented, taken back or applied.
+TEST(BindingTable, EveryStoredSettingHasExactlyOneRow)
+{
+    std::vector<schema::Field> stored{&SettingsSnapshot::opengl, &SettingsSnapshot::AllowLocalFiles};
+    for (const schema::SettingsKey& key : schema::SettingsKeys)
+        for (const schema::SettingValue& value : key.values)
+            stored.push_back(schema::fieldOf(value));
+    for (const schema::FolderKey& folder : schema::FolderKeys)
+        stored.push_back(folder.field);
+    for (const schema::Field& field : stored) {
+        const auto rows = std::count_if(settingBindings().begin(), settingBindings().end(),
+                                        [&](const SettingBinding& row) { return row.field == field; });
+        EXPECT_EQ(rows, 1) << "field " << field.index() << " of the record";
+    }
+    EXPECT_EQ(settingBindings().size(), stored.size());
+}
+
+TEST(BindingTable, EachApplyWritesItsOwnGroupAllWritesEveryGroupAndAnyOtherTextNone)
+{
+    const schema::Field gamma = &SettingsSnapshot::gamma;
+    EXPECT_TRUE(appliedBy("vas", gamma));
+    EXPECT_TRUE(appliedBy("all", gamma));
+    EXPECT_FALSE(appliedBy("gas", gamma));
+    EXPECT_FALSE(appliedBy("VAS", gamma));
+    EXPECT_FALSE(appliedBy("", gamma));
+    EXPECT_TRUE(appliedBy("mas", schema::Field{&SettingsSnapshot::savpath}));
+    EXPECT_TRUE(appliedBy("sas", schema::Field{&SettingsSnapshot::nosoundwarn}));
+}
+
+} // namespace
+} // namespace orvane
