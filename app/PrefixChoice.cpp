@@ -1,24 +1,34 @@
 #include "app/PrefixChoice.h"
 
 #include "dialogs/PrefixChooser.h"
+#include "wine/WinePrefixStore.h"
 
 namespace orvane {
 
-std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
-                                        EventDispatcher& dispatcher, const HomeFolders& folders,
-                                        const char* winePrefixVariable)
+std::variant<PrefixInUse, std::vector<GamePrefix>> prefixWithoutAsking(const HomeFolders& folders,
+                                                                         const char* winePrefixVariable)
 {
     if (winePrefixVariable && *winePrefixVariable)
         return PrefixInUse{.folder = winePrefixVariable};
     const std::filesystem::path wine = folders.home / ".wine";
     if (holdsGameKey(wine / "user.reg"))
         return PrefixInUse{.folder = wine};
-    const std::vector<GamePrefix> found = findGamePrefixes(folders);
+    std::vector<GamePrefix> found = findGamePrefixes(folders);
     if (found.empty())
         return PrefixInUse{.folder = wine};
     if (found.size() == 1)
         return PrefixInUse{.folder = found[0].folder, .wine = found[0].wine};
-    TPrefixForm chooser(found, dispatcher);
+    return found;
+}
+
+std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
+                                        EventDispatcher& dispatcher, const HomeFolders& folders,
+                                        const char* winePrefixVariable)
+{
+    auto settled = prefixWithoutAsking(folders, winePrefixVariable);
+    if (auto* prefix = std::get_if<PrefixInUse>(&settled))
+        return *prefix;
+    TPrefixForm chooser(std::get<std::vector<GamePrefix>>(settled), dispatcher);
     const std::optional<GamePrefix> chosen = chooser.choose(toolkit, eventLoop);
     if (!chosen)
         return std::nullopt;
@@ -28,6 +38,41 @@ std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<vo
 std::string prefixDescription(const std::filesystem::path& prefix)
 {
     return "Settings of the Wine prefix " + prefix.string();
+}
+
+SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix)
+{
+    return {.openStore = [prefix] { return std::make_unique<WinePrefixStore>(prefix); },
+            .paths = PathMapping(prefix),
+            .description = prefixDescription(prefix)};
+}
+
+std::optional<PrefixInUse> prefixForCommand(const std::optional<std::string>& named, const HomeFolders& folders,
+                                            const char* winePrefixVariable, std::ostream& err)
+{
+    if (named)
+        return PrefixInUse{.folder = *named};
+    auto settled = prefixWithoutAsking(folders, winePrefixVariable);
+    if (auto* prefix = std::get_if<PrefixInUse>(&settled))
+        return *prefix;
+    err << "Warcraft III is installed in several Wine prefixes. Name the one to edit with --prefix:\n";
+    for (const GamePrefix& prefix : std::get<std::vector<GamePrefix>>(settled))
+        err << "  " << prefix.folder.string() << '\n';
+    return std::nullopt;
+}
+
+int listGamePrefixes(const HomeFolders& folders, std::ostream& out, std::ostream& err)
+{
+    const std::vector<GamePrefix> found = everyGamePrefix(folders);
+    if (found.empty()) {
+        err << "No Wine prefix with Warcraft III was found: not in ~/.wine, nor among the prefixes of Lutris, "
+               "Bottles, PlayOnLinux or Steam.\n";
+        return 1;
+    }
+    for (const GamePrefix& prefix : found)
+        out << prefix.launcher << '\t' << prefix.folder.string() << '\t' << prefix.installPath << '\t'
+            << lastUsedText(prefix) << '\n';
+    return 0;
 }
 
 } // namespace orvane

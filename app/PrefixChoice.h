@@ -2,11 +2,16 @@
 // Which Wine prefix Orvane edits on Linux, and the Wine that starts the
 // game in it.
 #include "controls/Dispatch.h"
+#include "context/Context.h"
 #include "controls/Toolkit.h"
 #include "wine/GamePrefixes.h"
 
 #include <functional>
 #include <optional>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
 
 namespace orvane {
 
@@ -16,9 +21,14 @@ struct PrefixInUse {
 };
 
 // The prefix that $WINEPREFIX names, when it is set; else ~/.wine when it
-// holds the game; else the one prefix found among the launchers', or the
-// player's pick when there are several (empty when the player cancels).
-// With none found, ~/.wine, whose installation check then fails.
+// holds the game; else the one prefix found among the launchers'. With
+// none found, ~/.wine, whose installation check then fails. When the game
+// is in several, those prefixes, most recently used first.
+std::variant<PrefixInUse, std::vector<GamePrefix>> prefixWithoutAsking(const HomeFolders& folders,
+                                                                         const char* winePrefixVariable);
+
+// The same, with the player's pick when there are several (empty when the
+// player cancels).
 // The chooser's events run through dispatcher.
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
                                         EventDispatcher& dispatcher, const HomeFolders& folders,
@@ -26,5 +36,18 @@ std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<vo
 
 // The tool tip of status bar panel 0: where the settings are kept.
 std::string prefixDescription(const std::filesystem::path& prefix);
+
+// The prefix's settings, its registry and paths.
+SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix);
+
+// For a command without a window: --prefix, else the prefix found without
+// asking; nullopt, with the prefixes named on err, when there are several.
+std::optional<PrefixInUse> prefixForCommand(const std::optional<std::string>& named, const HomeFolders& folders,
+                                            const char* winePrefixVariable, std::ostream& err);
+
+// --list-prefixes: one line per prefix that holds the game, tab-separated
+// launcher, folder, InstallPath and last use, most recently used first.
+// Exit status 1, with a message on err, when there is none.
+int listGamePrefixes(const HomeFolders& folders, std::ostream& out, std::ostream& err);
 
 } // namespace orvane

@@ -2,7 +2,6 @@
 // and the game's campaign profiles listed and renamed.
 #include "app/TMainForm.h"
 #include "config/ConfigFile.h"
-#include "config/TextFiles.h"
 #include "dialogs/ProfileRenameDialog.h"
 #include "platform/TextCompare.h"
 #include "settings/ApplySettings.h"
@@ -14,27 +13,6 @@
 
 namespace orvane {
 namespace {
-
-// Files that hold binary data: Orvane neither reads nor rewrites them.
-constexpr std::string_view NotAConfiguration =
-    "The file %s is not an Orvane configuration: it holds binary data. Orvane leaves it as it is; choose "
-    "another file";
-
-constexpr std::string_view NotAProfile =
-    "The campaign profile %s is not in a form Orvane understands (it holds binary data), so Orvane leaves it "
-    "unchanged: the profile was not renamed";
-
-// The file as INI text: empty when it does not exist; a file of binary
-// data is refused with the message given, and stays as it is.
-IniDocument readIniText(const std::filesystem::path& file, std::string_view refusal)
-{
-    const std::optional<std::string> bytes = readTextFile(file);
-    if (!bytes)
-        return {};
-    if (!looksLikeText(*bytes))
-        throw EFileError(formatMessage(refusal, displayPath(file)));
-    return IniDocument::parse(*bytes);
-}
 
 bool holdsName(const std::vector<std::string>& names, const std::string& name)
 {
@@ -60,7 +38,7 @@ void TMainForm::CMFileSaveConfigClick()
     if (!chosen || chosen->empty())
         return;
     const std::filesystem::path file = pathOf(*chosen);
-    IniDocument document = readIniText(file, NotAConfiguration);
+    IniDocument document = readConfigurationFile(file);
     const Context& state = context_;
     storeConfiguration(document, state.settings, state.StartParams, state.AccountList);
     document.save(file);
@@ -72,7 +50,7 @@ void TMainForm::CMFileLoadConfigClick()
     state.ControlsFilled = false;
     LoadRegData();
     const std::string fileName = LoadConfigDlg.execute().value_or("");
-    IniDocument document = fileName.empty() ? IniDocument{} : readIniText(pathOf(fileName), NotAConfiguration);
+    IniDocument document = fileName.empty() ? IniDocument{} : readConfigurationFile(pathOf(fileName));
     if (!fileName.empty())
         setPanelText(2, fileName);
     loadConfiguration(document, state.settings, state.StartParams, state.services.displayModes);
@@ -92,12 +70,11 @@ void TMainForm::CMFileLoadConfigClick()
 }
 
 // Every setting, as an Apply of all groups writes them, and the start
-// parameters; the port is one the game accepts once the load has checked it.
+// parameters; the load has already brought the port into range.
 void TMainForm::writeLoadedConfiguration()
 {
     RegistryAccess& registry = *context_.registry;
-    applySettings(registry, context_.settings, [](const schema::Field&) { return true; },
-                  std::to_string(context_.settings.netgameport));
+    applySettings(registry, context_.settings, [](const schema::Field&) { return true; }, std::nullopt);
     registry.OpenKey(schema::OrvaneKey, false);
     registry.WriteString(schema::StartParams, context_.StartParams);
     registry.CloseKey();
@@ -129,7 +106,7 @@ void TMainForm::renameProfile(const std::string& newName)
     Context& state = context_;
     const std::filesystem::path file = state.place.paths.hostPath(profileFile(state.settings.savpath, CPCombo.selected() + 1));
     // The game may keep a profile in a form of its own: never replace it with a few lines of text.
-    IniDocument profile = readIniText(file, NotAProfile);
+    IniDocument profile = readProfileFile(file);
     profile.writeString("Campaign", "PlayerName", newName);
     profile.save(file);
     state.registry->OpenKey(std::string(schema::MiscKey) + "\\", false);

@@ -1,5 +1,9 @@
 #include "config/ConfigFile.h"
 
+#include "config/TextFiles.h"
+#include "settings/Errors.h"
+#include "settings/Utf8Paths.h"
+
 #include "settings/Schema.h"
 #include "settings/ApplySettings.h"
 #include "settings/DisplayModes.h"
@@ -48,7 +52,36 @@ void loadIntegers(const IniDocument& doc, std::string_view section, const schema
     }
 }
 
+// Files that hold binary data: Orvane neither reads nor rewrites them.
+constexpr std::string_view NotAConfiguration =
+    "The file %s is not an Orvane configuration: it holds binary data. Orvane leaves it as it is; choose "
+    "another file";
+
+constexpr std::string_view NotAProfile =
+    "The campaign profile %s is not in a form Orvane understands (it holds binary data), so Orvane leaves it "
+    "unchanged: the profile was not renamed";
+
+IniDocument readIniText(const std::filesystem::path& file, std::string_view refusal)
+{
+    const std::optional<std::string> bytes = readTextFile(file);
+    if (!bytes)
+        return {};
+    if (!looksLikeText(*bytes))
+        throw EFileError(formatMessage(refusal, displayPath(file)));
+    return IniDocument::parse(*bytes);
+}
+
 } // namespace
+
+IniDocument readConfigurationFile(const std::filesystem::path& file)
+{
+    return readIniText(file, NotAConfiguration);
+}
+
+IniDocument readProfileFile(const std::filesystem::path& file)
+{
+    return readIniText(file, NotAProfile);
+}
 
 void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::string& startParams,
                         const std::vector<std::string>& accounts)

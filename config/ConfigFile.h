@@ -12,6 +12,12 @@ namespace orvane {
 
 inline constexpr std::string_view AccountsSection = "Bnet Accounts";
 
+// A player's file as INI text: empty when it does not exist. A file of
+// binary data is refused with an EFileError naming it, and stays as it is.
+IniDocument readConfigurationFile(const std::filesystem::path& file);
+// The same for a campaign profile of the game.
+IniDocument readProfileFile(const std::filesystem::path& file);
+
 // Sets every key of the record and the accounts, over what doc holds.
 void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::string& startParams,
                         const std::vector<std::string>& accounts);

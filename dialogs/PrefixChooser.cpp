@@ -1,8 +1,5 @@
 #include "dialogs/PrefixChooser.h"
 
-#include <chrono>
-#include <ctime>
-
 namespace orvane {
 
 const WindowLayout& prefixFormLayout()
@@ -31,13 +28,8 @@ std::string describePrefix(const GamePrefix& prefix)
     line += " \u2014 " + prefix.folder.string();
     if (!prefix.installPath.empty())
         line += " \u2014 " + prefix.installPath;
-    const auto written = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(prefix.lastUsed));
-    std::tm local{};
-    char when[32] = "";
-    if (written > 0 && ::localtime_r(&written, &local))
-        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
-    if (*when)
-        line += std::string(" \u2014 last used ") + when;
+    if (const std::string when = lastUsedText(prefix); !when.empty())
+        line += " \u2014 last used " + when;
     return line;
 }
 

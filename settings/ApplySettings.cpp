@@ -28,12 +28,16 @@ void writeKey(RegistryAccess& registry, const schema::SettingsKey& key, const Se
 
 // Gameplay without the port, then the port when the game accepts it.
 bool writeGameplay(RegistryAccess& registry, const SettingsSnapshot& record, const FieldSelection& selected,
-                   std::string_view portText)
+                   std::optional<std::string_view> portText)
 {
+    if (!portText) {
+        writeKey(registry, schema::GameplaySettings, record, selected);
+        return true;
+    }
     writeKey(registry, schema::GameplaySettings, record, selected, PortValue);
     if (!selected(&SettingsSnapshot::netgameport))
         return true;
-    const int32_t port = StrToInt(portText);
+    const int32_t port = StrToInt(*portText);
     if (port < LowestPort || port > HighestPort)
         return false;
     registry.OpenKey(schema::GameplayKey, false);
@@ -57,7 +61,7 @@ void writeFolders(RegistryAccess& registry, const SettingsSnapshot& record, cons
 } // namespace
 
 ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& record, const FieldSelection& selected,
-                           std::string_view portText)
+                           std::optional<std::string_view> portText)
 {
     ApplyOutcome outcome;
     outcome.portRefused = !writeGameplay(registry, record, selected, portText);

@@ -6,6 +6,7 @@
 #include "settings/SettingsSnapshot.h"
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace orvane {
@@ -26,8 +27,10 @@ struct ApplyOutcome {
 // Writes the selected values: the game's keys, the folders (every copy),
 // "opengl" into Orvane's key and "Allow Local Files" into the game's key.
 // A key none of whose values is selected is not opened. portText is the
-// port as the user typed it.
+// port as the user typed it, written after the other Gameplay values once
+// it is one the game accepts; without it, the record's port is known good
+// and written in its place among them.
 ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& record, const FieldSelection& selected,
-                           std::string_view portText);
+                           std::optional<std::string_view> portText);
 
 } // namespace orvane

@@ -6,6 +6,8 @@
 #include "wine/WinePrefixStore.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
@@ -94,10 +96,12 @@ bool holdsGameKey(const fs::path& userReg)
     return found;
 }
 
-std::vector<GamePrefix> findGamePrefixes(const HomeFolders& folders)
+namespace {
+
+std::vector<GamePrefix> holdingTheGame(std::vector<GamePrefix> candidates)
 {
     std::vector<GamePrefix> found;
-    for (GamePrefix& prefix : launcherPrefixes(folders)) {
+    for (GamePrefix& prefix : candidates) {
         if (!isWinePrefix(prefix.folder) || !holdsGameKey(prefix.folder / "user.reg"))
             continue;
         std::error_code error;
@@ -108,6 +112,31 @@ std::vector<GamePrefix> findGamePrefixes(const HomeFolders& folders)
     std::stable_sort(found.begin(), found.end(),
                      [](const GamePrefix& a, const GamePrefix& b) { return a.lastUsed > b.lastUsed; });
     return found;
+}
+
+} // namespace
+
+std::vector<GamePrefix> findGamePrefixes(const HomeFolders& folders)
+{
+    return holdingTheGame(launcherPrefixes(folders));
+}
+
+std::string lastUsedText(const GamePrefix& prefix)
+{
+    const auto written = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(prefix.lastUsed));
+    std::tm local{};
+    char when[32] = "";
+    if (written > 0 && ::localtime_r(&written, &local))
+        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
+    return when;
+}
+
+std::vector<GamePrefix> everyGamePrefix(const HomeFolders& folders)
+{
+    std::vector<GamePrefix> candidates{{.folder = folders.home / ".wine", .launcher = "Wine"}};
+    for (GamePrefix& prefix : launcherPrefixes(folders))
+        candidates.push_back(std::move(prefix));
+    return holdingTheGame(std::move(candidates));
 }
 
 } // namespace orvane

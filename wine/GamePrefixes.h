@@ -38,5 +38,11 @@ std::vector<GamePrefix> launcherPrefixes(const HomeFolders& folders);
 // The prefixes among them that hold the game, most recently used first.
 // Unreadable folders and broken links are passed over.
 std::vector<GamePrefix> findGamePrefixes(const HomeFolders& folders);
+// The same with ~/.wine among them (launcher "Wine").
+std::vector<GamePrefix> everyGamePrefix(const HomeFolders& folders);
+
+// When its registry was last written, "2026-12-08 21:05" in local time;
+// empty when not known.
+std::string lastUsedText(const GamePrefix& prefix);
 
 } // namespace orvane

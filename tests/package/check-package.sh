@@ -26,6 +26,9 @@ for size in 16 32 48; do
     file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size"
 done
 test -s "$root/usr/share/doc/orvane/readme.txt"
+test -s "$root/usr/share/bash-completion/completions/orvane"
+# The installed program answers a script without a display.
+env -u DISPLAY "$root/usr/bin/orvane" --version | grep -qx "Orvane 1.5b"
 if command -v lintian >/dev/null; then
     lintian --fail-on error,warning "$deb"
 fi

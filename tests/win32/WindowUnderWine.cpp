@@ -64,6 +64,61 @@ RunningOrvane::~RunningOrvane()
     CloseHandle(process_.hProcess);
 }
 
+namespace {
+
+HANDLE inheritableFile(const std::filesystem::path& file)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    return CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+}
+
+std::string contentOf(const std::filesystem::path& file)
+{
+    std::string text;
+    if (FILE* opened = _wfopen(file.c_str(), L"rb")) {
+        char buffer[4096];
+        for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, opened)) > 0;)
+            text.append(buffer, read);
+        std::fclose(opened);
+    }
+    return text;
+}
+
+} // namespace
+
+CommandRun runOrvaneCommand(const std::wstring& arguments)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::filesystem::path outFile = folder / "orvane-command-out.txt";
+    const std::filesystem::path errFile = folder / "orvane-command-err.txt";
+    HANDLE out = inheritableFile(outFile);
+    HANDLE err = inheritableFile(errFile);
+    const std::wstring program = orvaneProgram().wstring();
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    CommandRun run;
+    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, 60000);
+        DWORD status = 0;
+        GetExitCodeProcess(process.hProcess, &status);
+        run.status = static_cast<int>(status);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(out);
+    CloseHandle(err);
+    run.out = contentOf(outFile);
+    run.err = contentOf(errFile);
+    return run;
+}
+
 HWND RunningOrvane::control(const std::string& name) const
 {
     return GetDlgItem(window_, controlId(mainFormLayout(), name));

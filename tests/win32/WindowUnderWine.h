@@ -26,6 +26,14 @@ private:
     HWND window_ = nullptr;
 };
 
+// orvane.exe run to its end with a command line, its output caught.
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+CommandRun runOrvaneCommand(const std::wstring& arguments);
+
 // Waits until condition holds, up to milliseconds; whether it did.
 template <class Condition>
 bool waitFor(Condition condition, DWORD milliseconds = 10000)

@@ -1,19 +1,50 @@
-// Orvane on Linux: the Qt window over the player's Wine prefix.
+// Orvane on Linux: the Qt window over the player's Wine prefix, or, with
+// options, its commands without a window.
+#include "app/CommandLine.h"
 #include "app/PrefixChoice.h"
 #include "app/Startup.h"
+#include "app/Windowless.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/PosixProgramStarter.h"
 #include "ui/qt/Icons.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtToolkit.h"
-#include "wine/WinePrefixStore.h"
 
 #include <cstdlib>
+#include <iostream>
+
+namespace {
+
+using namespace orvane;
+
+int withoutWindow(const CommandLine& line)
+{
+    const HomeFolders folders = HomeFolders::fromEnvironment();
+    if (line.listPrefixes && !line.help && !line.version)
+        return listGamePrefixes(folders, std::cout, std::cerr);
+    const auto findPlace = [&](std::ostream& err) -> std::optional<SettingsPlace> {
+        const auto prefix = prefixForCommand(line.prefix, folders, std::getenv("WINEPREFIX"), err);
+        if (!prefix)
+            return std::nullopt;
+        return settingsOfPrefix(prefix->folder);
+    };
+    return answerWithoutWindow(line, true, findPlace, std::cout, std::cerr);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace orvane;
+    const auto parsed = parseCommandLine({argv + 1, argv + argc}, true);
+    if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
+        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(true);
+        return 2;
+    }
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    if (line.withoutWindow())
+        return withoutWindow(line);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvane");
     QApplication::setWindowIcon(applicationIcon());
@@ -23,15 +54,14 @@ int main(int argc, char** argv)
     const auto eventLoop = [] { QApplication::exec(); };
     const std::unique_ptr<RegistryAccess> noRegistryYet;
     Commands chooserCommands(boxes, noRegistryYet);
-    const std::optional<PrefixInUse> prefix = choosePrefix(toolkit, eventLoop, chooserCommands,
-                                                           HomeFolders::fromEnvironment(), std::getenv("WINEPREFIX"));
+    const std::optional<PrefixInUse> prefix =
+        line.prefix ? PrefixInUse{.folder = *line.prefix}
+                    : choosePrefix(toolkit, eventLoop, chooserCommands, HomeFolders::fromEnvironment(),
+                                   std::getenv("WINEPREFIX"));
     if (!prefix)
         return 0; // the player cancelled the choice
     PosixProgramStarter starter(prefix->folder, prefix->wine);
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
-    SettingsPlace place{.openStore = [folder = prefix->folder] { return std::make_unique<WinePrefixStore>(folder); },
-                        .paths = PathMapping(prefix->folder),
-                        .description = prefixDescription(prefix->folder)};
-    Context context({toolkit, boxes, files, starter, *display}, std::move(place), {argv + 1, argv + argc});
+    Context context({toolkit, boxes, files, starter, *display}, settingsOfPrefix(prefix->folder), line.passedOn);
     return runProgram(context, eventLoop);
 }

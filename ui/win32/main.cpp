@@ -1,8 +1,13 @@
-// Orvane on Windows: the native window over the registry of the user.
+// Orvane on Windows: the native window over the registry of the user, or,
+// with options, its commands without a window, answered on the console it
+// was started from.
+#include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "app/Windowless.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/WindowsProgramStarter.h"
 #include "settings/WindowsRegistryStore.h"
+#include "ui/win32/Console.h"
 #include "ui/win32/Win32FileDialogs.h"
 #include "ui/win32/Win32MessageBoxes.h"
 #include "ui/win32/Win32Text.h"
@@ -10,13 +15,19 @@
 
 #include <shellapi.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+#include <iostream>
+
+namespace {
+
+using namespace orvane;
+
+SettingsPlace usersRegistry()
 {
-    using namespace orvane;
-    Win32MessageBoxes boxes;
-    Win32FileDialogs files;
-    WindowsProgramStarter starter;
-    const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
+    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }};
+}
+
+std::vector<std::string> commandLineArguments()
+{
     std::vector<std::string> arguments;
     int count = 0;
     if (LPWSTR* given = CommandLineToArgvW(GetCommandLineW(), &count)) {
@@ -24,8 +35,30 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             arguments.push_back(utf8(given[i]));
         LocalFree(given);
     }
+    return arguments;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    const auto parsed = parseCommandLine(commandLineArguments(), false);
+    if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
+        const ParentConsole console;
+        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(false);
+        return 2;
+    }
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    if (line.withoutWindow()) {
+        const ParentConsole console;
+        return answerWithoutWindow(line, false, [](std::ostream&) { return std::optional(usersRegistry()); },
+                                   std::cout, std::cerr);
+    }
+    Win32MessageBoxes boxes;
+    Win32FileDialogs files;
+    WindowsProgramStarter starter;
+    const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
     Win32Toolkit toolkit;
-    SettingsPlace place{.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }};
-    Context context({toolkit, boxes, files, starter, *display}, std::move(place), std::move(arguments));
+    Context context({toolkit, boxes, files, starter, *display}, usersRegistry(), line.passedOn);
     return runProgram(context, [&toolkit] { toolkit.run(); });
 }

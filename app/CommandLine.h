@@ -1,0 +1,34 @@
+#pragma once
+// Orvane's command line, for terminals and launchers' scripts: the options
+// that answer without a window, and the arguments the window keeps.
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace orvane {
+
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    bool listPrefixes = false;
+    std::optional<std::string> prefix; // Wine prefixes only
+    std::optional<std::string> load;
+    std::optional<std::string> save; // "-": standard output
+    // What is not an option, for the window ("/scrshtemu").
+    std::vector<std::string> passedOn;
+
+    bool withoutWindow() const { return help || version || listPrefixes || load || save; }
+};
+
+struct UsageError {
+    std::string message;
+};
+
+// withWinePrefixes: --prefix and --list-prefixes exist (not on Windows).
+std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::string>& arguments,
+                                                       bool withWinePrefixes);
+
+std::string usage(bool withWinePrefixes);
+
+} // namespace orvane

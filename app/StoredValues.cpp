@@ -1,0 +1,76 @@
+#include "app/StoredValues.h"
+
+#include "settings/Errors.h"
+#include "settings/Schema.h"
+
+#include <set>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+constexpr std::string_view Software = "Software\\";
+
+// Where a key's values are listed: below the game's key, or below Software.
+std::string placeOf(std::string_view key)
+{
+    if (key == schema::GameKey)
+        return {};
+    if (key.starts_with(schema::GameKey))
+        return std::string(key.substr(schema::GameKey.size() + 1)) + "\\";
+    return std::string(key.substr(Software.size())) + "\\";
+}
+
+// An integer's decimal digits or a text as it is.
+std::string valueText(RegistryAccess& registry, const std::string& name)
+{
+    try {
+        return std::to_string(registry.ReadInteger(name));
+    } catch (const ERegistryException&) {
+        return registry.ReadString(name);
+    }
+}
+
+} // namespace
+
+StoredValues storedValues(RegistryAccess& registry)
+{
+    std::vector<std::string_view> keys{schema::GameKey, schema::OrvaneKey, schema::BnetUsersKey};
+    for (const schema::SettingsKey& key : schema::SettingsKeys)
+        keys.push_back(key.path);
+    for (const schema::FolderKey& key : schema::FolderKeys)
+        keys.push_back(key.path);
+    StoredValues values;
+    for (std::string_view key : keys) {
+        if (!registry.OpenKey(key, false))
+            continue;
+        std::vector<std::string> names;
+        registry.GetValueNames(names);
+        for (const std::string& name : names)
+            values[placeOf(key) + name] = valueText(registry, name);
+        registry.CloseKey();
+    }
+    return values;
+}
+
+std::string changesBetween(const StoredValues& before, const StoredValues& after)
+{
+    std::set<std::string> places;
+    for (const StoredValues* values : {&before, &after})
+        for (const auto& entry : *values)
+            places.insert(entry.first);
+    const auto valueAt = [](const StoredValues& values, const std::string& place) {
+        const auto found = values.find(place);
+        return found == values.end() ? std::string("(none)") : found->second;
+    };
+    std::string lines;
+    for (const std::string& place : places) {
+        const std::string was = valueAt(before, place);
+        const std::string is = valueAt(after, place);
+        if (was != is || before.contains(place) != after.contains(place))
+            lines += place + ": " + was + " -> " + is + "\n";
+    }
+    return lines.empty() ? "No changes.\n" : lines;
+}
+
+} // namespace orvane

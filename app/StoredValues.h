@@ -1,0 +1,21 @@
+#pragma once
+// The stored values that loading a configuration may change, as text, by
+// where they are kept, to tell a player's script what a load did.
+#include "settings/RegistryAccess.h"
+
+#include <map>
+#include <string>
+
+namespace orvane {
+
+// "Video\gamma" -> "40": the game's keys below its own, Orvane's below
+// "Software" ("Orvane\startparams").
+using StoredValues = std::map<std::string, std::string>;
+
+StoredValues storedValues(RegistryAccess& registry);
+
+// One line "Video\gamma: 25 -> 40" per value that differs, "(none)" for a
+// value that is missing on one side; "No changes." when none does.
+std::string changesBetween(const StoredValues& before, const StoredValues& after);
+
+} // namespace orvane
