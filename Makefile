@@ -29,6 +29,7 @@ bench: build windows
 	$(BUILD)/bench/orvane_bench
 	$(BUILD)/bench/orvane_window_bench
 	$(BUILD)/bench/orvane_start_bench
+	$(BUILD)/bench/orvane_load_bench
 	tests/windows/run-under-wine.sh $(abspath $(BUILD))/wine-prefix $(abspath $(WINDOWS))/bench/win32/orvane_start_bench.exe
 
 # The user.reg reader fuzzed for ten minutes instead of the test's minute.
