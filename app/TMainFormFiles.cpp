@@ -108,10 +108,26 @@ void TMainForm::renameProfile(const std::string& newName)
     // The game may keep a profile in a form of its own: never replace it with a few lines of text.
     IniDocument profile = readProfileFile(file);
     profile.writeString("Campaign", "PlayerName", newName);
-    profile.save(file);
-    state.registry->OpenKey(std::string(schema::MiscKey) + "\\", false);
-    state.registry->WriteString("campaignprofile", newName);
-    state.registry->CloseKey();
+    // The registry first, written through: when it refuses (Wine running),
+    // the profile file has not been touched.
+    RegistryAccess& registry = *state.registry;
+    registry.OpenKey(std::string(schema::MiscKey) + "\\", false);
+    const std::optional<std::string> stored =
+        registry.ValueExists("campaignprofile") ? std::optional(registry.ReadString("campaignprofile")) : std::nullopt;
+    registry.WriteString("campaignprofile", newName);
+    registry.CloseKey();
+    registry.flush();
+    try {
+        profile.save(file);
+    } catch (const std::exception&) {
+        registry.OpenKey(std::string(schema::MiscKey) + "\\", false);
+        if (stored)
+            registry.WriteString("campaignprofile", *stored);
+        else
+            registry.DeleteValue("campaignprofile");
+        registry.CloseKey();
+        throw;
+    }
     state.settings.campaignprofile = newName;
     CPCombo.clear();
     ReadProfiles();

@@ -9,7 +9,6 @@
 #include <utility>
 
 namespace orvane {
-namespace {
 
 std::string_view trimmed(std::string_view text)
 {
@@ -19,6 +18,8 @@ std::string_view trimmed(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
+
+namespace {
 
 bool sameName(std::string_view a, std::string_view b)
 {
@@ -82,8 +83,10 @@ std::optional<std::string_view> lineKey(std::string_view line)
 
 IniDocument IniDocument::parse(std::string_view bytes)
 {
-    const std::string text = textOfFile(bytes);
+    const DecodedText decoded = decodeText(bytes);
+    const std::string& text = decoded.text;
     IniDocument document;
+    document.encoding_ = decoded.encoding;
     std::string_view rest(text);
     rest = rest.substr(0, rest.find('\0'));
     while (!rest.empty()) {
@@ -150,6 +153,10 @@ bool IniDocument::readBool(std::string_view section, std::string_view key, bool 
 
 void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
+    if (value.find_first_of("\r\n") != std::string_view::npos)
+        throw OrvaneError("The value \"" + std::string(key) + "\" of [" + std::string(section) +
+                          "] holds a line break, which a configuration file cannot keep: it would load back as other "
+                          "settings. Nothing was saved; remove the line break from that setting, then save again");
     Section* found = findSection(section);
     if (!found) {
         sections_.push_back({std::string(section), {}});
@@ -186,7 +193,7 @@ std::string IniDocument::serialize() const
 
 void IniDocument::save(const std::filesystem::path& file) const
 {
-    writeTextFile(file, serialize());
+    writeTextFile(file, encodeText(serialize(), encoding_));
 }
 
 } // namespace orvane

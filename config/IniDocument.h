@@ -2,6 +2,8 @@
 // INI text held in memory, read and written by fixed rules: sections in
 // their order, each with its lines; lookups without regard to case, the
 // later section or key found; comments and blank lines not kept.
+#include "config/TextFiles.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -22,6 +24,8 @@ public:
     // Reads text (UTF-8, or Windows-1252 where it is not UTF-8, or UTF-16
     // with its byte order mark); a NUL ends it.
     static IniDocument parse(std::string_view bytes);
+    // The encoding the text was read in, and is saved in.
+    const FileEncoding& encoding() const { return encoding_; }
     // A missing file, or an empty name, gives an empty document. A file that
     // cannot be read throws EFileError "Datei %s kann nicht geöffnet werden".
     static IniDocument load(const std::filesystem::path& file);
@@ -37,6 +41,8 @@ public:
     const Section* findSection(std::string_view name) const;
     const std::vector<Section>& sections() const { return sections_; }
 
+    // A value with a line break would become lines of its own when read
+    // back: it is refused with an OrvaneError naming it.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int32_t value);
     void writeBool(std::string_view section, std::string_view key, bool value);
@@ -47,14 +53,19 @@ public:
     // erstellt werden" when it cannot, and the file is then as it was.
     void save(const std::filesystem::path& file) const;
 
-    bool operator==(const IniDocument&) const = default;
+    // The same sections and lines, in whatever encoding.
+    bool operator==(const IniDocument& other) const { return sections_ == other.sections_; }
 
 private:
     Section* findSection(std::string_view name);
     std::vector<Section> sections_;
+    FileEncoding encoding_;
 };
 
 bool operator==(const IniDocument::Section& a, const IniDocument::Section& b);
+
+// The text without the blanks and control characters around it.
+std::string_view trimmed(std::string_view text);
 
 // The key of an INI line: its text before the first "="; none without "=".
 std::optional<std::string_view> lineKey(std::string_view line);

@@ -5,6 +5,7 @@
 #include "settings/Errors.h"
 #include "settings/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <system_error>
@@ -49,17 +50,66 @@ bool isUtf16(std::string_view bytes)
     return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
 }
 
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+// nullopt when a character has no Windows-1252 byte.
+std::optional<std::string> toWindows1252(std::string_view text)
+{
+    std::string bytes;
+    for (char16_t unit : utf8ToUtf16(text)) {
+        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+            bytes.push_back(static_cast<char>(unit));
+            continue;
+        }
+        const auto high = std::find(Windows1252High.begin(), Windows1252High.end(), unit);
+        if (high == Windows1252High.end())
+            return std::nullopt;
+        bytes.push_back(static_cast<char>(0x80 + (high - Windows1252High.begin())));
+    }
+    return bytes;
+}
+
+std::string toUtf16(std::string_view text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : utf8ToUtf16(text)) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 } // namespace
 
-std::string textOfFile(std::string_view bytes)
+DecodedText decodeText(std::string_view bytes)
 {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        return std::string(bytes.substr(3));
-    if (isUtf16(bytes))
-        return fromUtf16(bytes.substr(2), bytes.starts_with("\xFE\xFF"));
+    if (isUtf16(bytes)) {
+        const bool bigEndian = bytes.starts_with("\xFE\xFF");
+        return {fromUtf16(bytes.substr(2), bigEndian),
+                {bigEndian ? Charset::Utf16BigEndian : Charset::Utf16LittleEndian, true}};
+    }
+    const bool mark = bytes.starts_with(Utf8Mark);
+    if (mark)
+        bytes.remove_prefix(Utf8Mark.size());
     if (isUtf8(bytes))
-        return std::string(bytes);
-    return fromWindows1252(bytes);
+        return {std::string(bytes), {Charset::Utf8, mark}};
+    return {fromWindows1252(bytes), {Charset::Windows1252, mark}};
+}
+
+std::string encodeText(std::string_view text, const FileEncoding& encoding)
+{
+    const std::string mark = encoding.byteOrderMark ? std::string(Utf8Mark) : std::string();
+    switch (encoding.charset) {
+    case Charset::Utf8: return mark + std::string(text);
+    case Charset::Windows1252:
+        if (const auto bytes = toWindows1252(text))
+            return mark + *bytes;
+        return std::string(Utf8Mark) + std::string(text);
+    case Charset::Utf16LittleEndian:
+    case Charset::Utf16BigEndian: return toUtf16(text, encoding.charset == Charset::Utf16BigEndian);
+    }
+    return std::string(text);
 }
 
 bool looksLikeText(std::string_view bytes)

@@ -8,9 +8,27 @@
 
 namespace orvane {
 
-// UTF-8 text from a file's bytes: UTF-8 (a byte order mark dropped), UTF-16
-// with its byte order mark, or else Windows-1252, as older files are.
-std::string textOfFile(std::string_view bytes);
+// How a file's bytes stand for its text.
+enum class Charset { Utf8, Windows1252, Utf16LittleEndian, Utf16BigEndian };
+struct FileEncoding {
+    Charset charset = Charset::Utf8;
+    bool byteOrderMark = false; // UTF-16's own, or UTF-8's before any other charset
+    bool operator==(const FileEncoding&) const = default;
+};
+
+struct DecodedText {
+    std::string text; // UTF-8
+    FileEncoding encoding;
+};
+
+// One encoding for the whole file, chosen from all of its bytes: UTF-16
+// with its byte order mark; UTF-8 where every byte after a UTF-8 byte order
+// mark is valid UTF-8; else Windows-1252, as older files are, the mark kept.
+DecodedText decodeText(std::string_view bytes);
+// The text as the file held it, in the encoding it was read in. A text that
+// Windows-1252 cannot hold is written as UTF-8 with a byte order mark, so
+// that nothing is lost and the next read knows it.
+std::string encodeText(std::string_view text, const FileEncoding& encoding);
 
 // Whether the bytes can be text at all: no NUL and no control characters
 // but tabs and line ends (UTF-16 with its byte order mark counts as text).

@@ -1,5 +1,7 @@
 #include "dialogs/ProfileRenameDialog.h"
 
+#include "config/IniDocument.h"
+
 
 namespace orvane {
 
@@ -42,11 +44,13 @@ void TRenCPForm::open(Window& mainWindow, const std::string& oldName)
 
 void TRenCPForm::RenCPOKClick()
 {
-    if (OldCPName.text() == NewCPName.text()) {
+    // The profile file keeps no blanks at a name's ends: "Bob " reads back "Bob".
+    const std::string name(trimmed(NewCPName.text()));
+    if (OldCPName.text() == name) {
         context_.services.boxes.show({"Fatal Error", "Choose a different name!", MessageIcon::Information, MessageButtons::Ok});
         return;
     }
-    rename_(NewCPName.text());
+    rename_(name);
     close();
 }
 

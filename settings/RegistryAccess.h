@@ -40,6 +40,9 @@ public:
 
     void beginCommand() { store_->beginCommand(); }
     void endCommand() { store_->endCommand(); }
+    // The changes made so far reach the registry now: a refusal (Wine
+    // running) throws here, before a command goes on to touch other files.
+    void flush() { store_->flush(); }
 
 private:
     void write(std::string_view name, const RegValue& value);

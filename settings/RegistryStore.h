@@ -47,6 +47,9 @@ public:
     // a file write it once at the end of the outermost command.
     virtual void beginCommand() {}
     virtual void endCommand() {}
+    // Writes what the running command changed so far now, not at its end;
+    // a store that writes at once has nothing to do.
+    virtual void flush() {}
 };
 
 } // namespace orvane

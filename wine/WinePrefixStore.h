@@ -28,6 +28,7 @@ public:
 
     void beginCommand() override;
     void endCommand() override;
+    void flush() override { writeChanges(); }
 
     // What identifies one state of the file on disk.
     struct FileStamp {

@@ -96,6 +96,48 @@ TEST(IniEncodings, Utf8Windows1252AndUtf16AllReadAsTheSameText)
     EXPECT_FALSE(looksLikeText(std::string("W3\0\x01\x02", 5)));
 }
 
+TEST(IniEncodings, AFileIsDecodedAsOneEncodingAndWrittenBackInIt)
+{
+    // A byte order mark and one byte that is not UTF-8: the whole file is
+    // Windows-1252, and the bytes it was read from come back as they were.
+    const std::string marked = "\xEF\xBB\xBF[String]\r\nwho=J\xC3\xB6rg\r\nbad=\xFF\r\n\r\n";
+    const IniDocument document = IniDocument::parse(marked);
+    EXPECT_EQ(document.encoding(), (FileEncoding{Charset::Windows1252, true}));
+    EXPECT_EQ(encodeText(document.serialize(), document.encoding()), marked);
+    // Read, written and read again: the same text, whatever it was read as.
+    for (const std::string& bytes : {marked, std::string("[S]\nk=J\xFCrgen\n"), std::string("\xFF\xFE[\0S\0]\0")}) {
+        const DecodedText first = decodeText(bytes);
+        EXPECT_EQ(decodeText(encodeText(first.text, first.encoding)).text, first.text);
+    }
+}
+
+TEST(IniEncodings, ATextWindows1252CannotHoldIsWrittenAsMarkedUtf8)
+{
+    IniDocument document = IniDocument::parse("[Campaign]\r\nPlayerName=J\xF6rg\r\n");
+    EXPECT_EQ(encodeText(document.serialize(), document.encoding()), "[Campaign]\r\nPlayerName=J\xF6rg\r\n\r\n");
+    document.writeString("Campaign", "PlayerName", "\xC5\x81ukasz"); // Łukasz
+    const std::string written = encodeText(document.serialize(), document.encoding());
+    EXPECT_EQ(written, "\xEF\xBB\xBF[Campaign]\r\nPlayerName=\xC5\x81ukasz\r\n\r\n");
+    EXPECT_EQ(IniDocument::parse(written).readString("Campaign", "PlayerName", ""), "\xC5\x81ukasz");
+    // The euro sign has a Windows-1252 byte of its own.
+    document.writeString("Campaign", "PlayerName", "\xE2\x82\xAC");
+    EXPECT_EQ(encodeText(document.serialize(), document.encoding()), "[Campaign]\r\nPlayerName=\x80\r\n\r\n");
+}
+
+TEST(IniWriting, AValueWithALineBreakIsRefusedAndTheDocumentKeepsItsValue)
+{
+    IniDocument document = IniDocument::parse("[Misc]\nstartparams=-window\n");
+    for (const char* broken : {"-window\n[Video]\ngamma=99", "a\rb"}) {
+        try {
+            document.writeString("Misc", "startparams", broken);
+            ADD_FAILURE() << "accepted a line break";
+        } catch (const OrvaneError& error) {
+            EXPECT_NE(std::string(error.what()).find("\"startparams\""), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_EQ(document.readString("Misc", "startparams", ""), "-window");
+}
+
 // Random documents and random bytes: whatever is read writes back to text
 // that reads as the same document.
 TEST(IniFuzz, ReadWriteReadGivesTheSameDocument)

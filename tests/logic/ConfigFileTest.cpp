@@ -54,6 +54,22 @@ protected:
     std::filesystem::path file;
 };
 
+TEST_F(ConfigFile, AValueWithALineBreakIsNamedAndNoFileIsWritten)
+{
+    game.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::OrvaneKey, true);
+        registry.WriteString(schema::StartParams, "-window\r\n[Video]\r\ngamma=99");
+    });
+    ASSERT_EQ(start(), StartOutcome::Running);
+    save(file);
+    ASSERT_EQ(errorTexts().size(), 1u);
+    EXPECT_NE(errorTexts()[0].find("\"startparams\""), std::string::npos) << errorTexts()[0];
+    EXPECT_FALSE(std::filesystem::exists(file));
+    writeFile(file, "[Video]\r\ngamma=30\r\n");
+    save(file);
+    EXPECT_EQ(readFile(file), "[Video]\r\ngamma=30\r\n");
+}
+
 TEST_F(ConfigFile, SavingWritesTheRecordKeyByKeyAndTheAccounts)
 {
     storeAccounts({"Alpha", "Beta"});

@@ -5,6 +5,9 @@
 #include "wine/WinePaths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
+#ifndef _WIN32
+#include "tests/support/FakeWineserver.h"
+#endif
 
 
 namespace orvane {
@@ -91,6 +94,53 @@ TEST_F(Profiles, TheSameNameIsRefusedAndAnEmptyOneAccepted)
     EXPECT_EQ(list("CPCombo").selected(), 0);
     EXPECT_EQ(list("CPCombo").text(), "");
 }
+
+TEST_F(Profiles, ANameIsStoredWithoutTheBlanksAtItsEndsSoTheListStillFindsIt)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    rename(" Bob ");
+    EXPECT_EQ(readProfile(1), "[Campaign]\r\nPlayerName=Bob\r\n\r\n");
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Bob");
+    EXPECT_EQ(list("CPCombo").text(), "Bob");
+    click("MAS");
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Bob");
+}
+
+TEST_F(Profiles, AProfileTheGameWroteInWindows1252StaysWindows1252)
+{
+    writeProfile(2, "[Campaign]\r\nPlayerName=J\xF6rg\r\nNote=caf\xE9\r\n");
+    ASSERT_EQ(start(), StartOutcome::Running);
+    pick("CPCombo", "J\xC3\xB6rg");
+    rename("J\xC3\xB6rgen");
+    EXPECT_EQ(readProfile(2), "[Campaign]\r\nPlayerName=J\xF6rgen\r\nNote=caf\xE9\r\n\r\n");
+}
+
+#ifndef _WIN32
+TEST_F(Profiles, WhileWineRunsARenameChangesNeitherTheFileNorTheRegistryAndTheDialogStays)
+{
+    writeProfile(2, "[Campaign]\r\nPlayerName=Grunt\r\n");
+    ASSERT_EQ(start(), StartOutcome::Running);
+    pick("CPCombo", "Grunt");
+    click("MAS");
+    const std::string file = readProfile(2);
+    const std::string userReg = test::readFile(game.prefix() / "user.reg");
+    {
+        test::FakeWineserver server(game.prefix());
+        rename("Thrall");
+        ASSERT_EQ(errorTexts().size(), 1u);
+        EXPECT_NE(errorTexts()[0].find("Wine is running for the prefix"), std::string::npos);
+        EXPECT_EQ(readProfile(2), file);
+        EXPECT_EQ(test::readFile(game.prefix() / "user.reg"), userReg);
+        EXPECT_TRUE(dialog().visible());
+        EXPECT_EQ(list("CPCombo").text(), "Grunt");
+    }
+    // Once Wine has ended, the same rename goes through.
+    click("RenCPOK", &dialog());
+    EXPECT_FALSE(dialog().visible());
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Thrall");
+    EXPECT_EQ(readProfile(2), "[Campaign]\r\nPlayerName=Thrall\r\n\r\n");
+}
+#endif
 
 TEST_F(Profiles, AProfileFileThatIsNoTextIsNeverRewritten)
 {
