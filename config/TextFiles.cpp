@@ -132,9 +132,12 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
     } catch (const std::system_error&) {
         throw EFileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
     }
+    // Checked before opening: a named pipe would wait forever for a writer.
+    if (!std::filesystem::is_regular_file(file, error))
+        throw EFileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
     std::ifstream in(file, std::ios::binary);
     std::string bytes;
-    if (in && std::filesystem::is_regular_file(file, error)) {
+    if (in) {
         const auto size = std::filesystem::file_size(file, error);
         bytes.resize(error ? 0 : static_cast<size_t>(size));
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -64,8 +64,9 @@ void syncFolder(const std::filesystem::path& file)
         throw FolderNotFlushed(errno, std::generic_category(), "cannot flush the folder " + folder.string() + " to disk");
 }
 
-// The file a chain of symbolic links ends at; the path itself otherwise.
-std::filesystem::path followLinks(std::filesystem::path path)
+} // namespace
+
+std::filesystem::path linkTarget(std::filesystem::path path)
 {
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code error;
@@ -78,6 +79,8 @@ std::filesystem::path followLinks(std::filesystem::path path)
     }
     failWith(ELOOP, "cannot follow the link " + path.string());
 }
+
+namespace {
 
 std::filesystem::path journalOf(const std::filesystem::path& target)
 {
@@ -136,7 +139,7 @@ std::string readWhole(const std::filesystem::path& file)
 void replaceFileAtomically(const std::filesystem::path& link, std::string_view content,
                            const std::function<bool()>& stillCurrent)
 {
-    const std::filesystem::path target = followLinks(link);
+    const std::filesystem::path target = linkTarget(link);
     struct stat info {};
     const bool hardLinked = ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink > 1;
     TempFile temp(target);
@@ -164,7 +167,7 @@ void replaceFileAtomically(const std::filesystem::path& link, std::string_view c
 
 void finishInterruptedReplace(const std::filesystem::path& link)
 {
-    const std::filesystem::path target = followLinks(link);
+    const std::filesystem::path target = linkTarget(link);
     const std::filesystem::path journal = journalOf(target);
     std::error_code error;
     if (!std::filesystem::exists(journal, error))

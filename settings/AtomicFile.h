@@ -30,6 +30,10 @@ struct FolderNotFlushed : std::system_error {
 void replaceFileAtomically(const std::filesystem::path& target, std::string_view content,
                            const std::function<bool()>& stillCurrent = {});
 
+// The file a chain of symbolic links ends at; the path itself otherwise.
+// Links that loop throw std::system_error with ELOOP.
+std::filesystem::path linkTarget(std::filesystem::path path);
+
 // Completes an in-place replacement that a crash interrupted. Call it
 // before reading a file that replaceFileAtomically writes.
 void finishInterruptedReplace(const std::filesystem::path& target);

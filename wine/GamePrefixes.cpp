@@ -69,7 +69,7 @@ bool isWinePrefix(const fs::path& folder)
 
 bool holdsGameKey(const fs::path& userReg)
 {
-    const int fd = ::open(userReg.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(userReg.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); // a named pipe reads as empty
     if (fd < 0)
         return false;
     // Read in pieces; the end of one piece is kept, so that a key line

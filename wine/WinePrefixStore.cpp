@@ -33,6 +33,17 @@ WinePrefixStore::FileStamp stampOf(const struct stat& info)
             .modified = info.st_mtim, .changed = info.st_ctim};
 }
 
+const char* kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "a device";
+}
+
 [[noreturn]] void cannotRead(const std::string& file, const std::string& reason)
 {
     throw ERegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
@@ -64,11 +75,20 @@ void WinePrefixStore::readFromDisk()
                                   " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
     const std::string file = registryFile().string();
     try {
+        linkTarget(registryFile());
+    } catch (const std::system_error& failure) {
+        if (failure.code().value() == ELOOP)
+            cannotRead(file, "it is a symbolic link whose links lead back to each other and never reach a file. Point "
+                             "the link at the prefix's real user.reg");
+        cannotRead(file, failure.what());
+    }
+    try {
         finishInterruptedReplace(registryFile());
     } catch (const std::system_error& failure) {
         cannotRead(file, std::string("an earlier save could not be completed: ") + failure.what());
     }
-    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a named pipe in its place would otherwise wait forever for a writer.
+    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (in.get() < 0) {
         if (errno != ENOENT)
             cannotRead(file, std::strerror(errno));
@@ -80,7 +100,7 @@ void WinePrefixStore::readFromDisk()
     if (::fstat(in.get(), &info) != 0)
         cannotRead(file, std::strerror(errno));
     if (!S_ISREG(info.st_mode))
-        cannotRead(file, "it is not a regular file (a folder, perhaps)");
+        cannotRead(file, std::string("it is ") + kindOf(info.st_mode) + ", not a regular file");
     FileText content = FileText::ofSize(static_cast<size_t>(info.st_size));
     size_t done = 0;
     try {

@@ -90,6 +90,23 @@ TEST_F(WineStoreSafety, AFolderNamedUserRegIsCalledWhatItIs)
     EXPECT_EQ(message.find("empty"), std::string::npos) << message;
 }
 
+TEST_F(WineStoreSafety, ANamedPipeIsRefusedAtOnceInsteadOfWaitedOn)
+{
+    ASSERT_EQ(::mkfifo(prefix.userReg().c_str(), 0600), 0);
+    const std::string message = messageOf([&] { keyscroll(prefix.path()); });
+    EXPECT_NE(message.find("it is a named pipe, not a regular file"), std::string::npos) << message;
+    EXPECT_NE(message.find(prefix.userReg().string()), std::string::npos) << message;
+}
+
+TEST_F(WineStoreSafety, LinksThatLoopAreNamedAsSuchNotAsAnEarlierSave)
+{
+    fs::create_symlink(prefix.path() / "other.reg", prefix.userReg());
+    fs::create_symlink(prefix.userReg(), prefix.path() / "other.reg");
+    const std::string message = messageOf([&] { keyscroll(prefix.path()); });
+    EXPECT_NE(message.find("symbolic link whose links lead back to each other"), std::string::npos) << message;
+    EXPECT_EQ(message.find("earlier save"), std::string::npos) << message;
+}
+
 TEST_F(WineStoreSafety, ASymbolicLinkKeepsPointingAtTheFileItNamesWhichGetsTheChange)
 {
     TempPrefix elsewhere;
