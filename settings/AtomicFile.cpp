@@ -3,9 +3,11 @@
 #include "settings/PosixFile.h"
 
 #include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -33,7 +35,7 @@ public:
     }
     int fd() const { return fd_.get(); }
     const std::string& path() const { return path_; }
-    void closeChecked() { fd_.closeChecked(path_); }
+    std::string name() const { return std::filesystem::path(path_).filename().string(); }
     void markRenamed() { renamed_ = true; }
 
 private:
@@ -42,11 +44,35 @@ private:
     bool renamed_ = false;
 };
 
-void writeAll(int fd, std::string_view content, const std::string& name)
+// The folder that holds the target, open, so that the last check and the
+// rename name the file relative to it without resolving its path again.
+class Folder {
+public:
+    explicit Folder(const std::filesystem::path& file)
+        : path_(file.parent_path().empty() ? "." : file.parent_path()),
+          fd_(::open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_.get() < 0)
+            failWith(errno, "cannot open the folder " + path_.string());
+    }
+    int fd() const { return fd_.get(); }
+    // Makes a rename or unlink in the folder durable.
+    void sync() const
+    {
+        if (::fsync(fd_.get()) != 0)
+            throw FolderNotFlushed(errno, std::generic_category(), "cannot flush the folder " + path_.string() + " to disk");
+    }
+
+private:
+    std::filesystem::path path_;
+    FileDescriptor fd_;
+};
+
+void writeAll(int fd, std::string_view content, const std::string& name, off_t at = 0)
 {
     size_t written = 0;
     while (written < content.size()) {
-        const ssize_t n = ::pwrite(fd, content.data() + written, content.size() - written, static_cast<off_t>(written));
+        const ssize_t n = ::pwrite(fd, content.data() + written, content.size() - written, at + static_cast<off_t>(written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -55,13 +81,118 @@ void writeAll(int fd, std::string_view content, const std::string& name)
     }
 }
 
-// Makes a rename or unlink in the folder durable.
-void syncFolder(const std::filesystem::path& file)
+std::filesystem::path journalOf(const std::filesystem::path& target)
 {
-    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
-    if (dir.get() < 0 || ::fsync(dir.get()) != 0)
-        throw FolderNotFlushed(errno, std::generic_category(), "cannot flush the folder " + folder.string() + " to disk");
+    return target.string() + ".orvane-journal";
+}
+
+// A journal begins with the identity of the file it was made for, as that
+// file stood before the in-place write began.
+constexpr char JournalMark[] = "ORVANE-JOURNAL";
+
+std::string journalHeader(const struct stat& target)
+{
+    char header[160];
+    std::snprintf(header, sizeof header, "%s %" PRIuMAX " %" PRIuMAX " %" PRIdMAX " %" PRIdMAX ".%09ld\n", JournalMark,
+                  static_cast<uintmax_t>(target.st_dev), static_cast<uintmax_t>(target.st_ino),
+                  static_cast<intmax_t>(target.st_size), static_cast<intmax_t>(target.st_mtim.tv_sec),
+                  target.st_mtim.tv_nsec);
+    return header;
+}
+
+// The journal's device and inode and where its content begins; a journal
+// written before identities were kept has none and begins at once.
+struct JournalIdentity {
+    bool known = false;
+    uintmax_t device = 0;
+    uintmax_t inode = 0;
+    size_t contentAt = 0;
+};
+
+JournalIdentity identityOf(const std::string& journal)
+{
+    JournalIdentity identity;
+    if (!journal.starts_with(JournalMark))
+        return identity;
+    const size_t end = journal.find('\n');
+    if (end == std::string::npos ||
+        std::sscanf(journal.c_str(), "ORVANE-JOURNAL %" SCNuMAX " %" SCNuMAX, &identity.device, &identity.inode) != 2)
+        failWith(EINVAL, "cannot read the journal's first line");
+    identity.known = true;
+    identity.contentAt = end + 1;
+    return identity;
+}
+
+// A new file with the old one's permissions (or those any program would
+// give it), flushed to disk under a temporary name, and left open.
+void writeTemporary(TempFile& temp, const struct stat* old, std::string_view header, std::string_view content)
+{
+    writeAll(temp.fd(), header, temp.path());
+    writeAll(temp.fd(), content, temp.path(), static_cast<off_t>(header.size()));
+    mode_t mode = 0;
+    if (old) {
+        mode = old->st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(temp.fd(), mode) != 0)
+        failWith(errno, "cannot set the permissions of " + temp.path());
+    if (old && ::geteuid() == 0)
+        (void)::fchown(temp.fd(), old->st_uid, old->st_gid); // keep the owner when root edits a user's prefix
+    if (::fdatasync(temp.fd()) != 0)
+        failWith(errno, "cannot flush " + temp.path() + " to disk");
+}
+
+// The whole text in one write where the system allows it, so that another
+// program reads a half-written file only if a crash falls inside that call.
+struct stat overwriteInPlace(const std::filesystem::path& target, std::string_view content)
+{
+    FileDescriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        failWith(errno, "cannot open " + target.string() + " for writing");
+    writeAll(file.get(), content, target.string());
+    struct stat written {};
+    if (::ftruncate(file.get(), static_cast<off_t>(content.size())) != 0 || ::fdatasync(file.get()) != 0 ||
+        ::fstat(file.get(), &written) != 0)
+        failWith(errno, "cannot write " + target.string());
+    file.closeChecked(target.string());
+    return written;
+}
+
+std::string readWhole(const std::filesystem::path& file)
+{
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
+        failWith(errno, "cannot read " + file.string());
+    std::string content(static_cast<size_t>(info.st_size), '\0');
+    if (readFully(fd.get(), content.data(), content.size(), file.string()) != content.size())
+        failWith(EIO, "cannot read " + file.string());
+    return content;
+}
+
+// Swaps the new file and the target in one step, then asks whether what it
+// displaced was still the file the content was made from: a save another
+// program renamed into place since the last look is swapped back, never
+// lost. False where the file system cannot exchange, or there is no target.
+bool exchangeInto(const Folder& folder, const std::string& tempName, const std::string& name,
+                  const StillCurrent& stillCurrent)
+{
+    if (::renameat2(folder.fd(), tempName.c_str(), folder.fd(), name.c_str(), RENAME_EXCHANGE) != 0) {
+        if (errno == EINVAL || errno == ENOSYS || errno == ENOENT || errno == ENOTSUP)
+            return false;
+        failWith(errno, "cannot replace " + name);
+    }
+    struct stat displaced {};
+    const bool known = ::fstatat(folder.fd(), tempName.c_str(), &displaced, AT_SYMLINK_NOFOLLOW) == 0;
+    if (stillCurrent && !(known && stillCurrent(&displaced))) {
+        ::renameat2(folder.fd(), tempName.c_str(), folder.fd(), name.c_str(), RENAME_EXCHANGE);
+        throw FileChangedMeanwhile();
+    }
+    ::unlinkat(folder.fd(), tempName.c_str(), 0); // the old file
+    return true;
 }
 
 } // namespace
@@ -80,101 +211,70 @@ std::filesystem::path linkTarget(std::filesystem::path path)
     failWith(ELOOP, "cannot follow the link " + path.string());
 }
 
-namespace {
-
-std::filesystem::path journalOf(const std::filesystem::path& target)
-{
-    return target.string() + ".orvane-journal";
-}
-
-// A new file with the old one's permissions (or those any program would
-// give it), flushed to disk under a temporary name.
-void writeTemporary(TempFile& temp, const std::filesystem::path& target, std::string_view content)
-{
-    writeAll(temp.fd(), content, temp.path());
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    mode_t mode = 0;
-    if (replacing) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(temp.fd(), mode) != 0)
-        failWith(errno, "cannot set the permissions of " + temp.path());
-    if (replacing && ::geteuid() == 0)
-        (void)::fchown(temp.fd(), old.st_uid, old.st_gid); // keep the owner when root edits a user's prefix
-    if (::fdatasync(temp.fd()) != 0)
-        failWith(errno, "cannot flush " + temp.path() + " to disk");
-    temp.closeChecked();
-}
-
-void overwriteInPlace(const std::filesystem::path& target, std::string_view content)
-{
-    FileDescriptor file(::open(target.c_str(), O_WRONLY));
-    if (file.get() < 0)
-        failWith(errno, "cannot open " + target.string() + " for writing");
-    writeAll(file.get(), content, target.string());
-    if (::ftruncate(file.get(), static_cast<off_t>(content.size())) != 0 || ::fdatasync(file.get()) != 0)
-        failWith(errno, "cannot write " + target.string());
-    file.closeChecked(target.string());
-}
-
-std::string readWhole(const std::filesystem::path& file)
-{
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
-        failWith(errno, "cannot read " + file.string());
-    std::string content(static_cast<size_t>(info.st_size), '\0');
-    if (readFully(fd.get(), content.data(), content.size(), file.string()) != content.size())
-        failWith(EIO, "cannot read " + file.string());
-    return content;
-}
-
-} // namespace
-
-void replaceFileAtomically(const std::filesystem::path& link, std::string_view content,
-                           const std::function<bool()>& stillCurrent)
+struct stat replaceFileAtomically(const std::filesystem::path& link, std::string_view content,
+                                  const StillCurrent& stillCurrent)
 {
     const std::filesystem::path target = linkTarget(link);
-    struct stat info {};
-    const bool hardLinked = ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink > 1;
+    const Folder folder(target);
+    const std::string name = target.filename().string();
+    struct stat old {};
+    const bool replacing = ::fstatat(folder.fd(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool hardLinked = replacing && S_ISREG(old.st_mode) && old.st_nlink > 1;
     TempFile temp(target);
-    writeTemporary(temp, target, content);
-    if (stillCurrent && !stillCurrent())
+    const std::string tempName = temp.name();
+    writeTemporary(temp, replacing ? &old : nullptr, hardLinked ? journalHeader(old) : std::string(), content);
+    // A last look, with nothing slow between it and the replacement: a file
+    // saved by another program meanwhile is never displaced, not even for a moment.
+    struct stat now {};
+    const bool exists = ::fstatat(folder.fd(), name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    if (stillCurrent && !stillCurrent(exists ? &now : nullptr))
         throw FileChangedMeanwhile();
     if (!hardLinked) {
-        if (::rename(temp.path().c_str(), target.c_str()) != 0)
+        if (!exchangeInto(folder, tempName, name, stillCurrent) &&
+            ::renameat(folder.fd(), tempName.c_str(), folder.fd(), name.c_str()) != 0)
             failWith(errno, "cannot replace " + target.string());
         temp.markRenamed();
-        syncFolder(target);
-        return;
+        struct stat written {};
+        ::fstat(temp.fd(), &written);
+        folder.sync();
+        return written;
     }
     // Renaming would split the links, so the file is written in place. The
     // complete new content waits on disk as the journal until then.
-    const std::filesystem::path journal = journalOf(target);
-    if (::rename(temp.path().c_str(), journal.c_str()) != 0)
-        failWith(errno, "cannot write " + journal.string());
+    const std::string journal = journalOf(target).filename().string();
+    if (::renameat(folder.fd(), tempName.c_str(), folder.fd(), journal.c_str()) != 0)
+        failWith(errno, "cannot write " + journalOf(target).string());
     temp.markRenamed();
-    syncFolder(target);
-    overwriteInPlace(target, content);
-    ::unlink(journal.c_str());
-    syncFolder(target);
+    folder.sync();
+    const struct stat written = overwriteInPlace(target, content);
+    ::unlinkat(folder.fd(), journal.c_str(), 0);
+    folder.sync();
+    return written;
 }
 
-void finishInterruptedReplace(const std::filesystem::path& link)
+InterruptedReplace finishInterruptedReplace(const std::filesystem::path& link)
 {
     const std::filesystem::path target = linkTarget(link);
     const std::filesystem::path journal = journalOf(target);
     std::error_code error;
     if (!std::filesystem::exists(journal, error))
-        return;
-    overwriteInPlace(target, readWhole(journal));
+        return InterruptedReplace::None;
+    const std::string saved = readWhole(journal);
+    const JournalIdentity identity = identityOf(saved);
+    struct stat now {};
+    const bool sameFile = ::stat(target.c_str(), &now) == 0 && identity.device == static_cast<uintmax_t>(now.st_dev) &&
+                          identity.inode == static_cast<uintmax_t>(now.st_ino);
+    const Folder folder(target);
+    if (identity.known && !sameFile) {
+        // Another program saved its own file in the target's place since.
+        ::unlink(journal.c_str());
+        folder.sync();
+        return InterruptedReplace::Discarded;
+    }
+    overwriteInPlace(target, std::string_view(saved).substr(identity.contentAt));
     ::unlink(journal.c_str());
-    syncFolder(target);
+    folder.sync();
+    return InterruptedReplace::Completed;
 }
 
 } // namespace orvane

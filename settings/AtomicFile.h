@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace orvane {
 
@@ -21,21 +22,36 @@ struct FolderNotFlushed : std::system_error {
     using std::system_error::system_error;
 };
 
+// Given the file that the replacement displaces (nullptr when there is
+// none): whether it is still the file the content was made from. Its
+// change time may have moved with the replacement itself. Called between
+// two system calls, so it must not allocate or block.
+using StillCurrent = std::function<bool(const struct stat* onDisk)>;
+
 // Writes the new content beside target and flushes it to disk, then runs
-// stillCurrent (when given) and replaces target. A symbolic link keeps
-// pointing at the replaced file; a file with several hard links is written
-// in place, from a copy kept on disk until it is complete (see
+// stillCurrent (when given) and at once replaces target. A symbolic link
+// keeps pointing at the replaced file; a file with several hard links is
+// written in place, from a copy kept on disk until it is complete (see
 // finishInterruptedReplace), so that every link sees the new content.
+// Returns what the descriptor that wrote the file says of it, so that a
+// file another program put in its place since is never taken for it.
 // Throws std::system_error naming the step that failed; target is then unchanged.
-void replaceFileAtomically(const std::filesystem::path& target, std::string_view content,
-                           const std::function<bool()>& stillCurrent = {});
+struct stat replaceFileAtomically(const std::filesystem::path& target, std::string_view content,
+                                  const StillCurrent& stillCurrent = {});
 
 // The file a chain of symbolic links ends at; the path itself otherwise.
 // Links that loop throw std::system_error with ELOOP.
 std::filesystem::path linkTarget(std::filesystem::path path);
 
-// Completes an in-place replacement that a crash interrupted. Call it
-// before reading a file that replaceFileAtomically writes.
-void finishInterruptedReplace(const std::filesystem::path& target);
+enum class InterruptedReplace {
+    None,      // nothing was left to finish
+    Completed, // the new content is in place
+    Discarded, // the file was replaced by another since: its content stays, the journal is gone
+};
+
+// Completes an in-place replacement that a crash interrupted, onto the very
+// file it was made for. Call it before reading a file that
+// replaceFileAtomically writes.
+InterruptedReplace finishInterruptedReplace(const std::filesystem::path& target);
 
 } // namespace orvane

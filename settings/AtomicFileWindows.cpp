@@ -17,8 +17,8 @@ namespace {
 
 } // namespace
 
-void replaceFileAtomically(const std::filesystem::path& target, std::string_view content,
-                           const std::function<bool()>& stillCurrent)
+struct stat replaceFileAtomically(const std::filesystem::path& target, std::string_view content,
+                                  const StillCurrent& stillCurrent)
 {
     const std::wstring temp = target.wstring() + L".orvane-" + std::to_wstring(GetCurrentProcessId());
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -35,12 +35,17 @@ void replaceFileAtomically(const std::filesystem::path& target, std::string_view
     ok = ok && FlushFileBuffers(file) != 0;
     const DWORD error = ok ? 0 : GetLastError();
     CloseHandle(file);
-    if (ok && stillCurrent && !stillCurrent()) {
+    struct stat now {};
+    const bool exists = ::stat(target.string().c_str(), &now) == 0;
+    if (ok && stillCurrent && !stillCurrent(exists ? &now : nullptr)) {
         DeleteFileW(temp.c_str());
         throw FileChangedMeanwhile();
     }
-    if (ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return;
+    if (ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        struct stat written {};
+        ::stat(target.string().c_str(), &written);
+        return written;
+    }
     const DWORD failure = ok ? GetLastError() : error;
     DeleteFileW(temp.c_str());
     SetLastError(failure);
@@ -48,6 +53,9 @@ void replaceFileAtomically(const std::filesystem::path& target, std::string_view
 }
 
 // Files are always replaced by a move here, never written in place.
-void finishInterruptedReplace(const std::filesystem::path&) {}
+InterruptedReplace finishInterruptedReplace(const std::filesystem::path&)
+{
+    return InterruptedReplace::None;
+}
 
 } // namespace orvane

@@ -33,6 +33,13 @@ WinePrefixStore::FileStamp stampOf(const struct stat& info)
             .modified = info.st_mtim, .changed = info.st_ctim};
 }
 
+// The file as read, though a rename may have touched its change time since.
+bool sameContentAs(const WinePrefixStore::FileStamp& stamp, const struct stat& info)
+{
+    return stamp.exists && stamp.device == info.st_dev && stamp.inode == info.st_ino && stamp.size == info.st_size &&
+           stamp.modified.tv_sec == info.st_mtim.tv_sec && stamp.modified.tv_nsec == info.st_mtim.tv_nsec;
+}
+
 const char* kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
@@ -83,7 +90,10 @@ void WinePrefixStore::readFromDisk()
         cannotRead(file, failure.what());
     }
     try {
-        finishInterruptedReplace(registryFile());
+        if (finishInterruptedReplace(registryFile()) == InterruptedReplace::Discarded)
+            notice_ = "An earlier save of " + file + " was cut off, and another program (Wine, perhaps) has saved "
+                      "the file since. Orvane kept that newer file and dropped its own unfinished save: check the "
+                      "settings, and make that change again if it is missing.";
     } catch (const std::system_error& failure) {
         cannotRead(file, std::string("an earlier save could not be completed: ") + failure.what());
     }
@@ -136,13 +146,26 @@ void WinePrefixStore::endCommand()
     if (depth_ > 0 && --depth_ == 0) {
         checkedThisCommand_ = false;
         writeChanges();
+        tellNotice();
     }
 }
 
 void WinePrefixStore::finishOperation()
 {
-    if (depth_ == 0)
+    if (depth_ == 0) {
         writeChanges();
+        tellNotice();
+    }
+}
+
+// Said once, after the command's own work is done.
+void WinePrefixStore::tellNotice()
+{
+    if (notice_.empty())
+        return;
+    const std::string notice = std::move(notice_);
+    notice_.clear();
+    throw ERegistryStoreError(notice);
 }
 
 void WinePrefixStore::record(Change change)
@@ -202,10 +225,13 @@ void WinePrefixStore::writeChanges()
                                "), then make the change again.");
             removeStaleTemporaries();
             FileText content = file_->serializedText();
-            replaceFileAtomically(registryFile(), content.view(), [this] { return stampOnDisk() == stamp_; });
+            const struct stat written =
+                replaceFileAtomically(registryFile(), content.view(), [this](const struct stat* onDisk) {
+                    return onDisk ? sameContentAs(stamp_, *onDisk) : !stamp_.exists;
+                });
             file_->rebase(std::move(content));
             pending_.clear();
-            stamp_ = stampOnDisk();
+            stamp_ = stampOf(written);
             return;
         } catch (const FileChangedMeanwhile&) {
             if (attempt == Attempts)

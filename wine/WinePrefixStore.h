@@ -57,6 +57,7 @@ private:
     void apply(WineRegFile& file, const Change& change) const;
     void finishOperation();
     void writeChanges();
+    void tellNotice();
     void removeStaleTemporaries() const;
     [[noreturn]] void abandonChanges(const std::string& message);
 
@@ -66,6 +67,8 @@ private:
     std::vector<Change> pending_;
     int depth_ = 0;
     bool checkedThisCommand_ = false;
+    // What the program should hear once this command is done.
+    std::string notice_;
 };
 
 } // namespace orvane

@@ -10,6 +10,7 @@ namespace {
 bool readFaultArmed = false;
 size_t readBudget = 0;
 std::function<void()> dataSyncAction;
+std::function<void()> fsyncAction;
 bool fsyncFails = false;
 
 } // namespace
@@ -35,6 +36,11 @@ void failNextFsync()
 void onNextDataSync(std::function<void()> action)
 {
     dataSyncAction = std::move(action);
+}
+
+void onNextFsync(std::function<void()> action)
+{
+    fsyncAction = std::move(action);
 }
 
 } // namespace orvane::test
@@ -63,6 +69,8 @@ extern "C" int fdatasync(int fd)
 
 extern "C" int fsync(int fd)
 {
+    if (fsyncAction)
+        std::exchange(fsyncAction, nullptr)();
     if (std::exchange(fsyncFails, false)) {
         errno = EIO;
         return -1;

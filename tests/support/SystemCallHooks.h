@@ -23,4 +23,7 @@ void failNextFsync();
 // and about to replace the old one.
 void onNextDataSync(std::function<void()> action);
 
+// Runs once, inside the next fsync(): a folder being flushed after a rename.
+void onNextFsync(std::function<void()> action);
+
 } // namespace orvane::test

@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orvane {
 namespace {
@@ -170,6 +173,62 @@ TEST_F(WineStoreSafety, AChangeMadeJustBeforeTheReplaceIsMergedNotLost)
     EXPECT_EQ(prefix.strayFiles(), 0);
 }
 
+// Another program's save as Wine makes it: a new file renamed over user.reg.
+void saveAsWine(const fs::path& userReg, const std::string& content)
+{
+    const fs::path temp = userReg.string() + ".wine-temp";
+    test::writeFile(temp, content);
+    fs::rename(temp, userReg);
+}
+
+TEST_F(WineStoreSafety, ASaveThatLandsWhileTheFolderIsFlushedIsNotTakenForOrvanesOwn)
+{
+    prefix.writeUserReg(gameFile());
+    const std::string wines = "[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n";
+    RegistryAccess registry = open(prefix.path()); // one store across commands, as the window keeps it
+    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
+    test::onNextFsync([&] { saveAsWine(prefix.userReg(), gameFile(wines)); });
+    registry.WriteInteger("keyscroll", 7);
+    registry.WriteInteger("keyscroll", 8);
+    const std::string saved = prefix.readUserReg();
+    EXPECT_NE(saved.find("\"ByWine\"=dword:00000001"), std::string::npos) << saved;
+    EXPECT_EQ(keyscroll(prefix.path()), 8);
+}
+
+TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedTheFile)
+{
+    prefix.writeUserReg(gameFile());
+    fs::create_hard_link(prefix.userReg(), prefix.path() / "backup.reg");
+    const pid_t saver = ::fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) {
+        // Killed while the linked file is being written in place, the journal complete.
+        test::onNextDataSync([] { test::onNextDataSync([] { ::raise(SIGKILL); }); });
+        setKeyscroll(prefix.path(), 7);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(saver, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
+
+    const std::string wines = gameFile("[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n");
+    saveAsWine(prefix.userReg(), wines);
+    RegistryAccess registry = open(prefix.path());
+    {
+        RegistryCommand command(registry);
+        ASSERT_TRUE(registry.OpenKey(Gameplay, false));
+        EXPECT_EQ(registry.ReadInteger("keyscroll"), 0x32);
+        registry.CloseKey();
+        const std::string message = messageOf([&] { command.finish(); });
+        EXPECT_NE(message.find("Orvane kept that newer file"), std::string::npos) << message;
+    }
+    EXPECT_EQ(prefix.readUserReg(), wines);
+    EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
+    // Said once.
+    EXPECT_EQ(messageOf([&] { keyscroll(prefix.path()); }), "");
+}
+
 TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
 {
     prefix.writeUserReg(gameFile());
@@ -209,7 +268,7 @@ TEST(AtomicReplace, StopsWithTheFileUntouchedWhenTheLastCheckSaysItChanged)
 {
     TempPrefix folder;
     folder.writeUserReg("old\n");
-    EXPECT_THROW(replaceFileAtomically(folder.userReg(), "new\n", [] { return false; }), FileChangedMeanwhile);
+    EXPECT_THROW(replaceFileAtomically(folder.userReg(), "new\n", [](const struct stat*) { return false; }), FileChangedMeanwhile);
     EXPECT_EQ(folder.readUserReg(), "old\n");
     EXPECT_EQ(folder.strayFiles(), 0);
 }
