@@ -32,10 +32,12 @@ bench: build windows
 	$(BUILD)/bench/orvane_load_bench
 	tests/windows/run-under-wine.sh $(abspath $(BUILD))/wine-prefix $(abspath $(WINDOWS))/bench/win32/orvane_start_bench.exe
 
-# The user.reg reader fuzzed for ten minutes instead of the test's minute.
+# The user.reg reader and the INI reader fuzzed for ten minutes each instead
+# of the test's minute.
 fuzz: PACKAGES := $(TEST_PACKAGES)
 fuzz: sanitize
 	fuzz/run.sh $(SANITIZE)/fuzz/user_reg_fuzz 600
+	fuzz/run.sh $(SANITIZE)/fuzz/ini_fuzz 600 ini-corpus
 
 # The Debian package and the Windows zip, under build/ and build/windows/.
 package: PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS)

@@ -83,7 +83,11 @@ std::optional<std::string_view> lineKey(std::string_view line)
 
 IniDocument IniDocument::parse(std::string_view bytes)
 {
-    const DecodedText decoded = decodeText(bytes);
+    DecodedText decoded = decodeText(bytes);
+    // A NUL ends the text: what follows it neither counts nor chooses the encoding.
+    if (decoded.encoding.charset != Charset::Utf16LittleEndian && decoded.encoding.charset != Charset::Utf16BigEndian &&
+        bytes.find('\0') != std::string_view::npos)
+        decoded = decodeText(bytes.substr(0, bytes.find('\0')));
     const std::string& text = decoded.text;
     IniDocument document;
     document.encoding_ = decoded.encoding;
@@ -189,6 +193,11 @@ std::string IniDocument::serialize() const
         text += "\r\n";
     }
     return text;
+}
+
+bool IniDocument::operator==(const IniDocument& other) const
+{
+    return sections_ == other.sections_;
 }
 
 void IniDocument::save(const std::filesystem::path& file) const

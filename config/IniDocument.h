@@ -54,7 +54,7 @@ public:
     void save(const std::filesystem::path& file) const;
 
     // The same sections and lines, in whatever encoding.
-    bool operator==(const IniDocument& other) const { return sections_ == other.sections_; }
+    bool operator==(const IniDocument& other) const;
 
 private:
     Section* findSection(std::string_view name);

@@ -103,7 +103,8 @@ std::string encodeText(std::string_view text, const FileEncoding& encoding)
     switch (encoding.charset) {
     case Charset::Utf8: return mark + std::string(text);
     case Charset::Windows1252:
-        if (const auto bytes = toWindows1252(text))
+        // Bytes that would read back as UTF-8 would change the text's meaning.
+        if (const auto bytes = toWindows1252(text); bytes && (*bytes == text || !isUtf8(*bytes)))
             return mark + *bytes;
         return std::string(Utf8Mark) + std::string(text);
     case Charset::Utf16LittleEndian:

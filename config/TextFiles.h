@@ -26,8 +26,9 @@ struct DecodedText {
 // mark is valid UTF-8; else Windows-1252, as older files are, the mark kept.
 DecodedText decodeText(std::string_view bytes);
 // The text as the file held it, in the encoding it was read in. A text that
-// Windows-1252 cannot hold is written as UTF-8 with a byte order mark, so
-// that nothing is lost and the next read knows it.
+// Windows-1252 cannot hold, or whose Windows-1252 bytes would read back as
+// other UTF-8 text, is written as UTF-8 with a byte order mark, so that
+// nothing is lost and the next read knows it.
 std::string encodeText(std::string_view text, const FileEncoding& encoding);
 
 // Whether the bytes can be text at all: no NUL and no control characters
