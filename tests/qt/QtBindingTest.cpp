@@ -3,7 +3,7 @@
 // the dialogs' ways out and the message boxes.
 #include "app/MainFormLayout.h"
 #include "controls/TabOrder.h"
-#include "tests/logic/OrvaneFixture.h"
+#include "tests/qt/QtWindowFixture.h"
 #include "tests/support/QtPrinting.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
@@ -32,41 +32,8 @@
 namespace orvane {
 namespace {
 
-QString qt(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-class QtWindow : public test::OrvaneFixture {
-protected:
-    void SetUp() override
-    {
-        OrvaneFixture::SetUp();
-        beforeStart();
-        ASSERT_EQ(start(), StartOutcome::Running);
-        main = qobject_cast<QMainWindow*>(qtToolkit.widget(mainWindow()));
-        ASSERT_TRUE(main);
-    }
-    Toolkit& toolkitInUse() override { return qtToolkit; }
-    virtual void beforeStart() {}
-    template <class Widget = QWidget>
-    Widget* widget(const char* name) const
-    {
-        auto* found = main->findChild<Widget*>(name);
-        if (!found)
-            ADD_FAILURE() << "no widget " << name;
-        return found;
-    }
-    void showActive()
-    {
-        mainWindow().show();
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    }
-
-    QtToolkit qtToolkit;
-    QMainWindow* main = nullptr;
-};
+using test::qt;
+using test::QtWindow;
 
 TEST_F(QtWindow, EveryControlExistsOnceUnderItsNameAtItsPlace)
 {

@@ -22,4 +22,31 @@ protected:
     }
 };
 
+// A link: its style sheet colours it, and it is underlined while the
+// pointer is over it (style sheets cannot underline a label).
+class LinkLabel : public ClickableImage {
+public:
+    using ClickableImage::ClickableImage;
+
+protected:
+    void enterEvent(QEnterEvent* event) override
+    {
+        underline(true);
+        ClickableImage::enterEvent(event);
+    }
+    void leaveEvent(QEvent* event) override
+    {
+        underline(false);
+        ClickableImage::leaveEvent(event);
+    }
+
+private:
+    void underline(bool on)
+    {
+        QFont shown = font();
+        shown.setUnderline(on);
+        setFont(shown);
+    }
+};
+
 } // namespace orvane

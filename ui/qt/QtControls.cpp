@@ -61,9 +61,10 @@ int checkBoxExtra(const QWidget& box)
 
 constexpr int ButtonExtra = 8;
 
-// Bold and blue; red and underlined under the pointer, which keeps its shape.
+// Bold and blue; red (and, by LinkLabel, underlined) under the pointer,
+// which keeps its shape.
 constexpr const char* LinkStyle = "QLabel { color: blue; font-weight: bold; }"
-                                  "QLabel:hover { color: red; text-decoration: underline; }";
+                                  "QLabel:hover { color: red; }";
 
 QWidget* makeWidget(Control& control, QWidget& parent)
 {
@@ -82,7 +83,7 @@ QWidget* makeWidget(Control& control, QWidget& parent)
         return label;
     }
     case ControlKind::Link: {
-        auto* link = new ClickableImage(text(row.caption), &parent);
+        auto* link = new LinkLabel(text(row.caption), &parent);
         link->setAttribute(Qt::WA_Hover);
         link->setStyleSheet(LinkStyle);
         place(*link, row, 0);
@@ -128,14 +129,18 @@ QWidget* makeWidget(Control& control, QWidget& parent)
         auto* edit = new QLineEdit(&parent);
         limitTyping(*edit, row.maxLength);
         place(*edit, row);
-        QObject::connect(edit, &QLineEdit::textEdited, [&control, edit](const QString& typed) {
+        // Typing, pasting, and texts set by screen readers and input tools:
+        // every change but the program's own, which comes with signals blocked.
+        QObject::connect(edit, &QLineEdit::textChanged, [&control, edit](const QString& changed) {
             limitTyping(*edit, control.row().maxLength);
-            static_cast<EditControl&>(control).userEdit(typed.toStdString());
+            static_cast<EditControl&>(control).userEdit(changed.toStdString());
         });
         return edit;
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(text(row.caption), &parent);
+        // No window has a default button: Enter in a field or a list acts there only.
+        button->setAutoDefault(false);
         place(*button, row, ButtonExtra);
         QObject::connect(button, &QPushButton::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return button;

@@ -5,6 +5,7 @@
 #include "ui/qt/WindowStyle.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QWindow>
 
 namespace orvane {
 namespace {
@@ -44,6 +46,16 @@ class DialogWindow : public ClosedByLogic<QDialog> {
 public:
     explicit DialogWindow(Window& model) : ClosedByLogic(model, DialogFlags) {}
     void reject() override { model_.userClose(); } // Escape
+
+protected:
+    // Hidden by the window manager (minimised, say): left as by Cancel, so
+    // that the window that opened it is not left disabled.
+    void hideEvent(QHideEvent* event) override
+    {
+        QDialog::hideEvent(event);
+        if (event->spontaneous() && model_.visible())
+            model_.userClose();
+    }
 };
 
 class StatusBarView : public ControlView {
@@ -52,8 +64,14 @@ public:
     {
         const auto& bar = static_cast<const StatusBarControl&>(control);
         for (size_t i = 0; i < panels.size(); ++i) {
-            panels[i]->setText(QString::fromStdString(bar.panelText(static_cast<int>(i))));
-            panels[i]->setToolTip(QString::fromStdString(bar.panelHint(static_cast<int>(i))));
+            const QString text = QString::fromStdString(bar.panelText(static_cast<int>(i)));
+            const QString hint = QString::fromStdString(bar.panelHint(static_cast<int>(i)));
+            QLabel& panel = *panels[i];
+            // A long path keeps both ends, its file name among them, and is whole in the tool tip.
+            const int room = panel.contentsRect().width() - 2 * panel.margin() - 4;
+            const QString shown = panel.fontMetrics().elidedText(text, Qt::ElideMiddle, room);
+            panel.setText(shown);
+            panel.setToolTip(hint.isEmpty() ? text : hint);
         }
     }
     std::vector<QLabel*> panels;
@@ -79,7 +97,14 @@ public:
 
     void show(const Window* over) override
     {
-        centreOn(*top_, over ? toolkit_.widget(*over) : nullptr);
+        QWidget* owner = over ? toolkit_.widget(*over) : nullptr;
+        // Owned by the window that opened it: the window manager keeps it above.
+        if (owner && owner != top_) {
+            top_->winId();
+            owner->winId();
+            top_->windowHandle()->setTransientParent(owner->windowHandle());
+        }
+        centreOn(*top_, owner);
         top_->show();
         top_->raise();
         top_->activateWindow();
