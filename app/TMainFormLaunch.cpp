@@ -29,14 +29,25 @@ void TMainForm::WEIconClick()
 
 void TMainForm::CMHelpReadmeClick()
 {
-    // Beside Orvane, wherever the folder chooser has moved the current directory since.
-    const std::filesystem::path readme = pathOf(context_.StartDir) / "readme.txt";
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(readme, error))
-        throw OrvaneError("The readme " + displayPath(readme) + " does not exist. It belongs beside the Orvane program");
-    std::string reason;
-    if (!context_.services.starter.openTextFile(displayPath(readme), reason))
-        throw OrvaneError(reason);
+    // The folder Orvane started in (wherever the folder chooser has moved the
+    // current directory since), then the program's own, then the installed documents.
+    std::vector<std::filesystem::path> places{pathOf(context_.StartDir), context_.folders.program,
+                                              context_.folders.documents};
+    std::erase(places, std::filesystem::path());
+    std::string searched;
+    for (const std::filesystem::path& folder : places) {
+        const std::filesystem::path readme = folder / "readme.txt";
+        std::error_code error;
+        if (std::filesystem::is_regular_file(readme, error)) {
+            std::string reason;
+            if (!context_.services.starter.openTextFile(displayPath(readme), reason))
+                throw OrvaneError(reason);
+            return;
+        }
+        searched += (searched.empty() ? "" : ", ") + displayPath(folder);
+    }
+    throw OrvaneError("The readme readme.txt is in none of the folders Orvane looks in (" + searched +
+                      "). Install Orvane again to bring it back");
 }
 
 } // namespace orvane

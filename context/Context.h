@@ -16,6 +16,7 @@
 #include "wine/PathMapping.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -47,10 +48,18 @@ struct PendingAccountName {
     bool pending = false;
 };
 
+// Where Orvane's own files are: the folder of the program, and the folder
+// an installation keeps its documents in (empty where there is none).
+struct ProgramFolders {
+    std::filesystem::path program;
+    std::filesystem::path documents;
+};
+
 class Context {
 public:
-    Context(Services services, SettingsPlace place, std::vector<std::string> arguments)
-        : services(services), place(std::move(place)), arguments(std::move(arguments)), commands(services.boxes, registry)
+    Context(Services services, SettingsPlace place, std::vector<std::string> arguments, ProgramFolders folders = {})
+        : services(services), place(std::move(place)), arguments(std::move(arguments)), folders(std::move(folders)),
+          commands(services.boxes, registry)
     {
     }
     Context(const Context&) = delete;
@@ -59,6 +68,7 @@ public:
     const Services services;
     const SettingsPlace place;
     const std::vector<std::string> arguments; // without the program name
+    const ProgramFolders folders;
 
     std::unique_ptr<RegistryAccess> registry;
     // Every user event runs through it.

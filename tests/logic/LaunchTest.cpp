@@ -65,11 +65,35 @@ TEST_F(Launch, TheReadmeIsTheOneWhereOrvaneStartedAndOrvaneKeepsRunning)
     ASSERT_EQ(starter.opened.size(), 1u);
     EXPECT_TRUE(std::filesystem::equivalent(pathOf(starter.opened[0]), home / "readme.txt"));
     EXPECT_EQ(toolkit.quitRequests, 0);
-    std::filesystem::remove(home / "readme.txt");
+}
+
+TEST_F(Launch, AnInstalledReadmeIsFoundBesideTheProgramOrInTheDocumentsAndElseThePlacesAreNamed)
+{
+    const std::filesystem::path terminal = game.scratch() / "terminal";
+    const std::filesystem::path program = game.scratch() / "usr" / "bin";
+    const std::filesystem::path documents = game.scratch() / "usr" / "share" / "doc" / "orvane";
+    std::filesystem::create_directories(terminal);
+    std::filesystem::create_directories(program);
+    test::writeFile(documents / "readme.txt", "Orvane\n");
+    std::filesystem::current_path(terminal);
+    folders = {program, documents};
+    ASSERT_EQ(start(), StartOutcome::Running);
+    pressShortcut("F1");
+    ASSERT_EQ(starter.opened.size(), 1u);
+    EXPECT_TRUE(std::filesystem::equivalent(pathOf(starter.opened[0]), documents / "readme.txt"));
+    test::writeFile(program / "readme.txt", "Orvane\n");
+    pressShortcut("F1");
+    ASSERT_EQ(starter.opened.size(), 2u);
+    EXPECT_TRUE(std::filesystem::equivalent(pathOf(starter.opened[1]), program / "readme.txt"));
+
+    std::filesystem::remove(program / "readme.txt");
+    std::filesystem::remove(documents / "readme.txt");
     pressShortcut("F1");
     ASSERT_EQ(errorTexts().size(), 1u);
-    EXPECT_NE(errorTexts()[0].find("readme.txt does not exist"), std::string::npos);
-    EXPECT_EQ(starter.opened.size(), 1u);
+    for (const auto& place : {terminal, program, documents})
+        EXPECT_NE(errorTexts()[0].find(displayPath(place)), std::string::npos) << errorTexts()[0];
+    EXPECT_EQ(errorTexts()[0].find("beside the Orvane program"), std::string::npos);
+    EXPECT_EQ(starter.opened.size(), 2u);
 }
 
 } // namespace

@@ -60,6 +60,8 @@ protected:
     std::filesystem::path startedIn;
     // Panel 0's tool tip for the next start.
     std::string placeDescription;
+    // Orvane's own folders for the next start.
+    ProgramFolders folders;
     std::unique_ptr<Context> context;
     std::unique_ptr<Windows> windows;
 };

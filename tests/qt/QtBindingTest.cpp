@@ -4,6 +4,7 @@
 #include "app/MainFormLayout.h"
 #include "controls/TabOrder.h"
 #include "tests/qt/QtWindowFixture.h"
+#include "tests/support/Files.h"
 #include "tests/support/QtPrinting.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
@@ -234,7 +235,6 @@ TEST_F(QtWindow, TheConfigurationDialogsHaveTheirTitleFilterAndOptions)
     files.passTo = &real;
     const std::filesystem::path chosen = game.scratch() / "saved.ini";
     QString title, filter, suffix, name;
-    bool confirmsOverwrite = false;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -244,7 +244,6 @@ TEST_F(QtWindow, TheConfigurationDialogsHaveTheirTitleFilterAndOptions)
         suffix = dialog->defaultSuffix();
         name = dialog->objectName();
         mode = dialog->acceptMode();
-        confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         dialog->selectFile(QString::fromStdString((game.scratch() / "saved").string()));
         QMetaObject::invokeMethod(dialog, "accept");
     });
@@ -255,8 +254,71 @@ TEST_F(QtWindow, TheConfigurationDialogsHaveTheirTitleFilterAndOptions)
     EXPECT_EQ(suffix, "ini");
     EXPECT_EQ(name, "SaveConfigDlg");
     EXPECT_EQ(mode, QFileDialog::AcceptSave);
-    EXPECT_TRUE(confirmsOverwrite);
     EXPECT_TRUE(std::filesystem::exists(chosen)); // the default extension was added
+}
+
+// The dialog and the boxes it shows, each answered in turn as a player
+// would, once it is the window that waits for an answer.
+struct Answer {
+    bool box; // a message box, else the file dialog
+    std::function<void(QWidget*)> act;
+};
+
+void answerInTurn(std::vector<Answer> answers)
+{
+    if (answers.empty())
+        return;
+    QTimer::singleShot(10, [answers = std::move(answers)]() mutable {
+        QWidget* waiting = QApplication::activeModalWidget();
+        const bool ready = waiting && (answers.front().box ? qobject_cast<QMessageBox*>(waiting) != nullptr
+                                                           : qobject_cast<QFileDialog*>(waiting) != nullptr);
+        if (!ready) {
+            answerInTurn(std::move(answers));
+            return;
+        }
+        const Answer answer = answers.front();
+        answers.erase(answers.begin());
+        answerInTurn(std::move(answers));
+        answer.act(waiting);
+    });
+}
+
+TEST_F(QtWindow, SavingOverAReadOnlyFileSaysSoFirstAndAnyOtherFileIsReplacedOnlyAfterAsking)
+{
+    showActive();
+    QtFileDialogs real;
+    files.passTo = &real;
+    const std::filesystem::path locked = game.scratch() / "locked.ini";
+    const std::filesystem::path other = game.scratch() / "other.ini";
+    test::writeFile(locked, "[Video]\r\ngamma=1\r\n");
+    test::writeFile(other, "[Video]\r\ngamma=2\r\n");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    std::vector<QString> said;
+    const auto choose = [](const std::filesystem::path& file) {
+        return Answer{false, [file](QWidget* dialog) {
+                          // Typed, as the file view of an open dialog keeps its last selection.
+                          qobject_cast<QFileDialog*>(dialog)->setDirectory(QString::fromStdString(file.parent_path().string()));
+                          dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(file.filename().string()));
+                          QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                      }};
+    };
+    const auto answer = [&said](QMessageBox::StandardButton button) {
+        return Answer{true, [&said, button](QWidget* box) {
+                          said.push_back(qobject_cast<QMessageBox*>(box)->text());
+                          qobject_cast<QMessageBox*>(box)->button(button)->click();
+                      }};
+    };
+    answerInTurn({choose(locked), answer(QMessageBox::Ok), choose(other), answer(QMessageBox::No),
+                  {false, [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection); }}});
+    main->findChild<QAction*>("CMFileSaveConfig")->trigger();
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_TRUE(said[0].contains("read-only")) << said[0].toStdString();
+    EXPECT_TRUE(said[1].contains("already exists")) << said[1].toStdString();
+    EXPECT_EQ(test::readFile(other), "[Video]\r\ngamma=2\r\n"); // "No": left as it was
+    answerInTurn({choose(other), answer(QMessageBox::Yes)});
+    main->findChild<QAction*>("CMFileSaveConfig")->trigger();
+    files.passTo = nullptr;
+    EXPECT_NE(test::readFile(other).find("[Gameplay]"), std::string::npos);
 }
 
 TEST_F(QtWindow, TheRenameDialogIsBuiltFromItsLayout)

@@ -16,19 +16,28 @@ std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& reques
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // Asked below, after the read-only check, so that a file that cannot be
+    // replaced is never offered for replacing.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setSizeGripEnabled(true);
     if (!last.isEmpty())
         dialog.selectFile(last);
     while (dialog.exec() == QDialog::Accepted) {
         const QString chosen = dialog.selectedFiles().value(0);
         const QFileInfo file(chosen);
-        if (save && file.exists() && !file.isWritable()) {
+        const bool readOnly = !file.isWritable() ||
+                              !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+        if (save && file.exists() && readOnly) {
             // A read-only file is refused, and the dialog asks again.
             QMessageBox::warning(&dialog, dialog.windowTitle(),
                                  QString("%1 is read-only. Choose another file.").arg(chosen));
             continue;
         }
+        if (save && file.exists() &&
+            QMessageBox::question(&dialog, dialog.windowTitle(),
+                                  QString("%1 already exists.\nDo you want to replace it?").arg(file.fileName())) !=
+                QMessageBox::Yes)
+            continue;
         return chosen.toStdString();
     }
     return std::nullopt;

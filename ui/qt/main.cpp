@@ -62,6 +62,8 @@ int main(int argc, char** argv)
         return 0; // the player cancelled the choice
     PosixProgramStarter starter(prefix->folder, prefix->wine);
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
-    Context context({toolkit, boxes, files, starter, *display}, settingsOfPrefix(prefix->folder), line.passedOn);
+    const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
+    Context context({toolkit, boxes, files, starter, *display}, settingsOfPrefix(prefix->folder), line.passedOn,
+                    {program, program.parent_path() / "share" / "doc" / "orvane"});
     return runProgram(context, eventLoop);
 }

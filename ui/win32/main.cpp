@@ -59,6 +59,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     WindowsProgramStarter starter;
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
     Win32Toolkit toolkit;
-    Context context({toolkit, boxes, files, starter, *display}, usersRegistry(), line.passedOn);
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    Context context({toolkit, boxes, files, starter, *display}, usersRegistry(), line.passedOn,
+                    {std::filesystem::path(program).parent_path(), {}});
     return runProgram(context, [&toolkit] { toolkit.run(); });
 }
