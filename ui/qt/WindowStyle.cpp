@@ -1,5 +1,7 @@
 #include "ui/qt/WindowStyle.h"
 
+#include "controls/FontFit.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -8,11 +10,6 @@
 
 namespace orvane {
 namespace {
-
-// The layout was drawn for "MS Sans Serif" at 11 pixels, in which this
-// caption just fits the room its list leaves it.
-constexpr const char* TightestCaption = "Texture Color Depth";
-constexpr int TightestRoom = 90;
 
 // Group boxes as Windows draws them: the caption sits on the top border,
 // so that controls near the top stay clear of the frame. A style sheet
@@ -43,11 +40,11 @@ QFont layoutFont()
             break;
         }
     }
-    for (int pixels = 11; pixels >= 8; --pixels) {
-        font.setPixelSize(pixels);
-        if (QFontMetrics(font).horizontalAdvance(TightestCaption) <= TightestRoom)
-            break;
-    }
+    font.setPixelSize(fittingPixelSize([&font](int pixels) {
+        QFont sized = font;
+        sized.setPixelSize(pixels);
+        return QFontMetrics(sized).horizontalAdvance(QString::fromUtf8(TightestCaption.data(), TightestCaption.size()));
+    }));
     return font;
 }
 

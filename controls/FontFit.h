@@ -1,0 +1,23 @@
+#pragma once
+// The font size the layouts were drawn for: the largest, from 11 pixels
+// down to 8, at which the tightest caption fits the room it has. Every
+// toolkit measures with its own font and takes the size by this one rule.
+#include <functional>
+#include <string_view>
+
+namespace orvane {
+
+// "Texture Color Depth" beside its list, in "MS Sans Serif" at 11 pixels.
+inline constexpr std::string_view TightestCaption = "Texture Color Depth";
+inline constexpr int TightestRoom = 90;
+
+// widthAt(pixels): how wide the tightest caption is at that size.
+inline int fittingPixelSize(const std::function<int(int pixels)>& widthAt)
+{
+    int pixels = 11;
+    while (pixels > 8 && widthAt(pixels) > TightestRoom)
+        --pixels;
+    return pixels;
+}
+
+} // namespace orvane

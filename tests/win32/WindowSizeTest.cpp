@@ -1,0 +1,116 @@
+// The real orvane.exe's windows measured as they are on the screen: each
+// client area the size its layout gives it, and captions with room to spare.
+#include "app/MainFormLayout.h"
+#include "controls/FontFit.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/AccountNameDialog.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/ProfileRenameDialog.h"
+#include "settings/WideText.h"
+#include "tests/support/TestGame.h"
+#include "tests/win32/WindowUnderWine.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+RECT clientOf(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+// A caption's width in the face and size the windows use.
+int captionWidth(const std::string& caption)
+{
+    const auto create = [](int pixels) {
+        return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+    };
+    const auto measure = [&create](int pixels, const std::string& text) {
+        HFONT font = create(pixels);
+        HDC context = GetDC(nullptr);
+        HGDIOBJ previous = SelectObject(context, font);
+        const std::wstring wideText = wide(text);
+        SIZE size{};
+        GetTextExtentPoint32W(context, wideText.c_str(), static_cast<int>(wideText.size()), &size);
+        SelectObject(context, previous);
+        ReleaseDC(nullptr, context);
+        DeleteObject(font);
+        return static_cast<int>(size.cx);
+    };
+    const int pixels = fittingPixelSize([&](int size) { return measure(size, std::string(TightestCaption)); });
+    return measure(pixels, caption);
+}
+
+RECT placeIn(HWND window, HWND control)
+{
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+class OrvaneExeSizes : public ::testing::Test {
+protected:
+    test::TestGame game;
+};
+
+TEST_F(OrvaneExeSizes, EveryWindowsClientAreaIsItsLayouts)
+{
+    test::RunningOrvane orvane;
+    const RECT main = clientOf(orvane.window());
+    EXPECT_EQ(main.right, mainFormLayout().clientWidth);
+    EXPECT_EQ(main.bottom, mainFormLayout().clientHeight);
+    const struct {
+        const char* opener;
+        const WindowLayout& layout;
+        const char* leave;
+    } dialogs[] = {{"AddBnet", addBnetLayout(), "AddBnetCancel"},
+                   {"Rename", renCPLayout(), "RenCPCancel"},
+                   {"CPS", cdFormLayout(), "CancelButton"}};
+    for (const auto& dialog : dialogs) {
+        PostMessageW(orvane.control(dialog.opener), BM_CLICK, 0, 0);
+        HWND shown = test::shownWindow(L"OrvaneWindow", wide(dialog.layout.caption).c_str());
+        ASSERT_TRUE(shown) << dialog.opener;
+        const RECT client = clientOf(shown);
+        EXPECT_EQ(client.right, dialog.layout.clientWidth) << dialog.layout.name;
+        EXPECT_EQ(client.bottom, dialog.layout.clientHeight) << dialog.layout.name;
+        SendMessageW(GetDlgItem(shown, controlId(dialog.layout, dialog.leave)), BM_CLICK, 0, 0);
+        ASSERT_TRUE(test::waitFor([&] { return IsWindowEnabled(orvane.window()) != FALSE; }));
+    }
+    for (const auto& [command, layout, leave] :
+         {std::tuple{"CMOptions", &optLayout(), "LeaveOptBut"}, std::tuple{"CMHelpInfo", &proginfoLayout(), "butOK"}}) {
+        PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), command), 0), 0);
+        HWND shown = test::shownWindow(L"OrvaneWindow", wide(layout->caption).c_str());
+        ASSERT_TRUE(shown) << command;
+        const RECT client = clientOf(shown);
+        EXPECT_EQ(client.right, layout->clientWidth) << layout->name;
+        EXPECT_EQ(client.bottom, layout->clientHeight) << layout->name;
+        // Every control within the client area.
+        for (const LayoutRow& row : layout->controls) {
+            if (HWND control = GetDlgItem(shown, controlId(*layout, row.name))) {
+                EXPECT_LE(placeIn(shown, control).right, client.right) << layout->name << "." << row.name;
+            }
+        }
+        SendMessageW(GetDlgItem(shown, controlId(*layout, leave)), BM_CLICK, 0, 0);
+        ASSERT_TRUE(test::waitFor([&] { return IsWindowEnabled(orvane.window()) != FALSE; }));
+    }
+}
+
+TEST_F(OrvaneExeSizes, CaptionsKeepClearOfTheirNeighboursAndTheirBorders)
+{
+    test::RunningOrvane orvane;
+    const RECT label = placeIn(orvane.window(), orvane.control("Label28"));
+    const RECT list = placeIn(orvane.window(), orvane.control("TCDCombo"));
+    EXPECT_LT(label.left + captionWidth("Texture Color Depth"), list.left - 1) << "the caption runs into its list";
+    const RECT button = placeIn(orvane.window(), orvane.control("RemLoFiKey"));
+    EXPECT_LE(captionWidth("Remove \"Allow Local Files\" Value") + 8, button.right - button.left)
+        << "the caption fills its button";
+}
+
+} // namespace
+} // namespace orvane
