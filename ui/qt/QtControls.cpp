@@ -139,7 +139,8 @@ QWidget* makeWidget(Control& control, QWidget& parent)
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(text(row.caption), &parent);
-        // No window has a default button: Enter in a field or a list acts there only.
+        // No window has a default button: Enter presses only a button that has
+        // the focus (the dialogs see to it), and in a field or a list acts there only.
         button->setAutoDefault(false);
         place(*button, row, ButtonExtra);
         QObject::connect(button, &QPushButton::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });

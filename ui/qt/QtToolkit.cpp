@@ -6,6 +6,8 @@
 
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
@@ -48,6 +50,17 @@ public:
     void reject() override { model_.userClose(); } // Escape
 
 protected:
+    // Enter presses the button that has the focus, as on Windows, and no
+    // other: in a field or a list it acts there only.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+            QDialog::keyPressEvent(event);
+            return;
+        }
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+    }
     // Hidden by the window manager (minimised, say): left as by Cancel, so
     // that the window that opened it is not left disabled.
     void hideEvent(QHideEvent* event) override

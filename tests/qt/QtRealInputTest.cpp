@@ -1,0 +1,180 @@
+// The Qt window under a window manager, used with real input: key presses
+// and clicks sent through the X server (XTest, by xdotool), read back from
+// what the window shows, from the logic and from the registry.
+#include "app/MainFormLayout.h"
+#include "tests/qt/QtWindowFixture.h"
+#include "tests/support/Files.h"
+#include "tests/support/QtPrinting.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWindow>
+
+#include <cstdio>
+#include <sstream>
+
+namespace orvane {
+namespace {
+
+// Runs xdotool and lets the window take what it sent.
+void xdotool(const std::string& arguments)
+{
+    ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+    QTest::qWait(60);
+}
+
+// The X windows from the bottom of the stack to the top, as the window
+// manager keeps them.
+std::vector<unsigned long> stacking()
+{
+    std::vector<unsigned long> windows;
+    if (FILE* output = ::popen("xprop -root _NET_CLIENT_LIST_STACKING", "r")) {
+        char line[4096] = {};
+        if (std::fgets(line, sizeof line, output)) {
+            std::istringstream ids(std::string(line).substr(std::string(line).find('#') + 1));
+            std::string id;
+            while (std::getline(ids, id, ','))
+                windows.push_back(std::stoul(id, nullptr, 16));
+        }
+        ::pclose(output);
+    }
+    return windows;
+}
+
+class RealInput : public test::QtWindow {
+protected:
+    void SetUp() override
+    {
+        QtWindow::SetUp();
+        mainWindow().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+        QTest::qWait(200); // the window manager has framed and focused it
+    }
+    void clickOn(QWidget* widget)
+    {
+        const QPoint centre = widget->mapToGlobal(widget->rect().center());
+        xdotool("mousemove --sync " + std::to_string(centre.x()) + " " + std::to_string(centre.y()) + " click 1");
+    }
+    // Selects what the field holds and types over it, key by key.
+    void typeInto(QWidget* field, const std::string& text)
+    {
+        clickOn(field);
+        xdotool("key ctrl+a");
+        xdotool("type --delay 15 -- '" + text + "'");
+    }
+    bool above(QWidget* upper, QWidget* lower)
+    {
+        const std::vector<unsigned long> order = stacking();
+        const auto placeOf = [&](QWidget* widget) {
+            const unsigned long client = widget->winId();
+            for (size_t i = 0; i < order.size(); ++i)
+                if (order[i] == client)
+                    return static_cast<int>(i);
+            return -1;
+        };
+        return placeOf(upper) > placeOf(lower) && placeOf(lower) >= 0;
+    }
+    QWidget* dialogOf(Window& window) { return qtToolkit.widget(window); }
+};
+
+TEST_F(RealInput, TypingIntoEveryEditOfTheMainWindowKeepsTheTextAndApplyStoresIt)
+{
+    const std::vector<std::pair<const char*, std::string>> typed{
+        {"NetGP", "7000"}, {"LANName", "Thrall"}, {"PS", "C:\\Saves"}, {"PR", "C:\\Replays"},
+        {"PL", "C:\\Logs"}, {"PE", "C:\\Errors"}};
+    for (const auto& [name, text] : typed) {
+        typeInto(widget(name), text);
+        EXPECT_EQ(widget<QLineEdit>(name)->text(), test::qt(text)) << name;
+        EXPECT_EQ(edit(name).text(), text) << name;
+    }
+    EXPECT_EQ(panel(1), "Changes have been made!");
+    clickOn(widget("GAS"));
+    clickOn(widget("MAS"));
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "netgameport"), 7000);
+    EXPECT_EQ(test::textIn(game, schema::StringKey, "userlocal"), "Thrall");
+    EXPECT_EQ(test::textIn(game, std::string(schema::GameKey) + "\\DelOpt2", "Path3"), "C:\\Logs");
+}
+
+TEST_F(RealInput, ADialogStaysAboveTheDisabledMainWindowWhenThatIsClicked)
+{
+    clickOn(widget("AddBnet"));
+    QWidget* dialog = dialogOf(windows->AddBnetForm->window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    QTest::qWait(200);
+    EXPECT_FALSE(main->isEnabled());
+    clickOn(widget("GammaTrackBar")); // the greyed main window
+    QTest::qWait(200);
+    EXPECT_TRUE(above(dialog, main)) << "the dialog went behind its owner";
+    // Typed into the dialog, Tab to OK, Enter there adds the name.
+    typeInto(dialog->findChild<QLineEdit*>("AddBnetEdit"), "Arthas");
+    xdotool("key Tab");
+    xdotool("key Return");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(main->isEnabled());
+    EXPECT_NE(std::find(list("BnetName").items().begin(), list("BnetName").items().end(), "Arthas"),
+              list("BnetName").items().end());
+}
+
+TEST_F(RealInput, EscapeLeavesEveryDialogAndEnterInAFieldPressesNoButton)
+{
+    const std::pair<const char*, Window*> dialogs[] = {{"AddBnet", &windows->AddBnetForm->window()},
+                                                       {"Rename", &windows->RenCPForm->window()},
+                                                       {"CPS", &windows->CDForm->window()}};
+    for (const auto& [opener, window] : dialogs) {
+        clickOn(widget(opener));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogOf(*window))) << opener;
+        QTest::qWait(150);
+        xdotool("key Escape");
+        EXPECT_FALSE(window->visible()) << opener;
+        EXPECT_TRUE(main->isEnabled()) << opener;
+    }
+    main->findChild<QAction*>("CMOptions")->trigger();
+    QWidget* options = dialogOf(windows->OptForm->window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
+    QTest::qWait(150);
+    typeInto(options->findChild<QLineEdit*>("ParamEdit"), "-window");
+    xdotool("key Return");
+    EXPECT_TRUE(files.shown.empty()) << "Enter in the field opened a file dialog";
+    EXPECT_TRUE(options->isVisible());
+    clickOn(options->findChild<QPushButton*>("SaveOptBut"));
+    EXPECT_EQ(test::textIn(game, schema::OrvaneKey, "startparams"), "-window");
+}
+
+TEST_F(RealInput, EnterInTheFolderTreeGoesDownLevelByLevel)
+{
+    std::filesystem::create_directories(game.gameFolder() / "save" / "Deeper");
+    clickOn(widget("CPL"));
+    QWidget* chooser = dialogOf(windows->CDForm->window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(chooser));
+    auto* tree = chooser->findChild<QListWidget*>("DirListBox");
+    for (const char* folder : {"save", "Deeper"}) {
+        const QList<QListWidgetItem*> found = tree->findItems(folder, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << folder;
+        const QRect item = tree->visualItemRect(found[0]);
+        const QPoint at = tree->viewport()->mapToGlobal(item.center());
+        xdotool("mousemove --sync " + std::to_string(at.x()) + " " + std::to_string(at.y()) + " click 1");
+        xdotool("key Return");
+        ASSERT_TRUE(chooser->isVisible()) << "Enter on " << folder << " closed the chooser";
+    }
+    clickOn(chooser->findChild<QPushButton*>("OKButton"));
+    EXPECT_EQ(edit("PL").text(), game.installPath() + "\\save\\Deeper");
+}
+
+TEST_F(RealInput, ALinkIsUnderlinedUnderThePointer)
+{
+    main->findChild<QAction*>("CMHelpInfo")->trigger();
+    QWidget* box = dialogOf(windows->Proginfo->window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+    auto* link = box->findChild<QLabel*>("lbWeb");
+    const QPoint centre = link->mapToGlobal(link->rect().center());
+    xdotool("mousemove --sync " + std::to_string(centre.x()) + " " + std::to_string(centre.y()));
+    EXPECT_TRUE(link->font().underline());
+    xdotool("mousemove --sync 0 0");
+    EXPECT_FALSE(link->font().underline());
+}
+
+} // namespace
+} // namespace orvane
