@@ -2,6 +2,7 @@
 // one place: a misspelt control or handler fails here, not on a player's click.
 #include "app/MainFormLayout.h"
 #include "app/SettingBindings.h"
+#include "controls/AccessibleNames.h"
 #include "settings/Schema.h"
 #include "tests/logic/OrvaneFixture.h"
 
@@ -99,6 +100,24 @@ TEST(BindingTable, EachApplyWritesItsOwnGroupAllWritesEveryGroupAndAnyOtherTextN
     EXPECT_FALSE(appliedBy("", gamma));
     EXPECT_TRUE(appliedBy("mas", schema::Field{&SettingsSnapshot::savpath}));
     EXPECT_TRUE(appliedBy("sas", schema::Field{&SettingsSnapshot::nosoundwarn}));
+}
+
+TEST(AccessibleNames, AControlIsNamedByItsCaptionItsLabelOrItsBox)
+{
+    const WindowLayout& main = mainFormLayout();
+    const auto nameOf = [&main](const char* control) {
+        const auto row = std::find_if(main.controls.begin(), main.controls.end(),
+                                      [control](const LayoutRow& other) { return other.name == control; });
+        return accessibleName(main, *row);
+    };
+    EXPECT_EQ(nameOf("GAS"), "Apply Settings");
+    EXPECT_EQ(nameOf("KSTrackBar"), "Keyboard Scrolling (1-100)");
+    EXPECT_EQ(nameOf("MSTrackBar"), "Mouse Scrolling (1-100)"); // its check box
+    EXPECT_EQ(nameOf("NetGP"), "Network Gameport (1024 - 49151)");
+    EXPECT_EQ(nameOf("TCDCombo"), "Texture Color Depth");
+    EXPECT_EQ(nameOf("BnetName"), "Battle.net Account Name"); // its box
+    for (const LayoutRow& row : main.controls)
+        EXPECT_FALSE(accessibleName(main, row).empty()) << row.name;
 }
 
 } // namespace

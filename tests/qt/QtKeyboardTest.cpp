@@ -1,6 +1,8 @@
 // The Qt window as keys, the pointer and assistive tools reach it: which
 // window owns a dialog, what Enter does in fields and lists, links under
 // the pointer, texts set without typing, and a long path in the status bar.
+#include "app/MainFormLayout.h"
+#include "controls/AccessibleNames.h"
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/Files.h"
 #include "tests/support/QtPrinting.h"
@@ -112,6 +114,26 @@ TEST_F(QtWindow, ALongConfigurationPathKeepsItsFileNameAndIsWholeInTheToolTip)
     EXPECT_TRUE(shown->text().contains(QChar(0x2026))) << shown->text().toStdString();
     EXPECT_LE(shown->fontMetrics().horizontalAdvance(shown->text()), shown->width());
     EXPECT_EQ(shown->toolTip(), test::qt(deep.string()));
+}
+
+TEST_F(QtWindow, EveryControlTellsAssistiveToolsItsName)
+{
+    for (const LayoutRow& row : mainFormLayout().controls) {
+        QWidget* control = main->findChild<QWidget*>(test::qt(row.name));
+        const bool menu = row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem ||
+                          row.kind == ControlKind::Separator;
+        if (!control || menu || row.kind == ControlKind::StatusBar)
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_TRUE(accessible) << row.name;
+        // Its name, or (lists, whose name is their text) the label it is labelled by.
+        QStringList names{accessible->text(QAccessible::Name)};
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
+            names << label->text(QAccessible::Name);
+        EXPECT_TRUE(names.contains(test::qt(accessibleName(mainFormLayout(), row))))
+            << row.name << ": " << names.join(" | ").toStdString();
+    }
+    EXPECT_EQ(widget("KSTrackBar")->accessibleName(), "Keyboard Scrolling (1-100)");
 }
 
 } // namespace

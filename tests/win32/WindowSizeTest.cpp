@@ -1,6 +1,7 @@
 // The real orvane.exe's windows measured as they are on the screen: each
 // client area the size its layout gives it, and captions with room to spare.
 #include "app/MainFormLayout.h"
+#include "controls/AccessibleNames.h"
 #include "controls/FontFit.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
@@ -110,6 +111,22 @@ TEST_F(OrvaneExeSizes, CaptionsKeepClearOfTheirNeighboursAndTheirBorders)
     const RECT button = placeIn(orvane.window(), orvane.control("RemLoFiKey"));
     EXPECT_LE(captionWidth("Remove \"Allow Local Files\" Value") + 8, button.right - button.left)
         << "the caption fills its button";
+}
+
+// A screen reader (MSAA) names a control without a caption by the label
+// just before it among its siblings.
+TEST_F(OrvaneExeSizes, EachUnlabelledControlFollowsTheLabelThatNamesIt)
+{
+    test::RunningOrvane orvane;
+    int named = 0;
+    for (const LayoutRow& row : mainFormLayout().controls) {
+        const LayoutRow* naming = namingRow(mainFormLayout(), row);
+        if (!naming || naming->kind != ControlKind::Label)
+            continue;
+        EXPECT_EQ(GetWindow(orvane.control(row.name), GW_HWNDPREV), orvane.control(naming->name)) << row.name;
+        ++named;
+    }
+    EXPECT_GE(named, 15);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/qt/QtControls.h"
 
+#include "controls/AccessibleNames.h"
 #include "ui/qt/ClickableImage.h"
 #include "ui/qt/Icons.h"
 
@@ -166,7 +167,7 @@ void showItems(QComboBox& list, const ListControl& control)
 
 } // namespace
 
-QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view)
+QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view, const WindowLayout& window)
 {
     QWidget* widget = makeWidget(control, parent);
     if (!widget)
@@ -175,6 +176,8 @@ QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view)
     widget->setObjectName(text(row.name));
     if (!row.hint.empty())
         widget->setToolTip(text(row.hint));
+    widget->setAccessibleName(text(accessibleName(window, row)));
+    widget->setAccessibleDescription(text(row.hint));
     widget->setVisible(!row.hidden);
     view.object = widget;
     control.attach(&view);

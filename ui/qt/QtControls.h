@@ -22,7 +22,7 @@ public:
 
 // Creates the widget of a control inside parent, bound to the control. The
 // view must outlive the widget's connections.
-QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view);
+QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view, const WindowLayout& window);
 // A menu item's action, added to the main window so that its shortcut works
 // from every control.
 QAction* createAction(Control& control, QMainWindow& window, QtControlView& view);

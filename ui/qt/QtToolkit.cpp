@@ -1,5 +1,6 @@
 #include "ui/qt/QtToolkit.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/TabOrder.h"
 #include "ui/qt/QtControls.h"
 #include "ui/qt/WindowStyle.h"
@@ -176,7 +177,7 @@ void QtWindow::build()
             views_.push_back(std::move(view));
         } else {
             auto view = std::make_unique<QtControlView>();
-            QWidget* widget = createWidget(*control, *containers_.at(row.parent), *view);
+            QWidget* widget = createWidget(*control, *containers_.at(row.parent), *view, layout);
             if (row.kind == ControlKind::GroupBox)
                 containers_[row.name] = widget;
             views_.push_back(std::move(view));
@@ -190,6 +191,12 @@ void QtWindow::build()
         top_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     else
         top_->setFixedSize(layout.clientWidth, layout.clientHeight);
+
+    // A label names the control it stands before, for screen readers too.
+    for (const LayoutRow& row : layout.controls)
+        if (const LayoutRow* naming = namingRow(layout, row); naming && naming->kind == ControlKind::Label)
+            if (auto* label = top_->findChild<QLabel*>(QString::fromStdString(naming->name)))
+                label->setBuddy(top_->findChild<QWidget*>(QString::fromStdString(row.name)));
 
     QWidget* previous = nullptr;
     for (const LayoutRow* row : tabChain(layout)) {

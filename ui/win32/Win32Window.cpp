@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Window.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/TabOrder.h"
 #include "ui/win32/Win32Controls.h"
 #include "ui/win32/Win32Text.h"
@@ -207,8 +208,12 @@ void Win32Window::createControls()
     for (const auto& control : model_.controls())
         if (control->row().kind == ControlKind::GroupBox)
             take(*control);
-    for (const LayoutRow* row : tabChain(model_.layout()))
+    for (const LayoutRow* row : tabChain(model_.layout())) {
+        // A screen reader names a control without a caption by the label made just before it.
+        if (const LayoutRow* naming = namingRow(model_.layout(), *row); naming && naming->kind == ControlKind::Label)
+            take(model_.control(naming->name));
         take(model_.control(row->name));
+    }
     for (const auto& control : model_.controls())
         take(*control);
     for (Control* control : order)
