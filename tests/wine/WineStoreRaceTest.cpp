@@ -82,7 +82,7 @@ TEST(WineStoreRace, NoOutsideSaveIsOverwrittenByCommandsRunningBesideIt)
         lost += final.find(outsideKey(save)) == std::string::npos;
     std::printf("%d outside saves beside %d Orvane commands (%d refused as changing): %d overwritten\n", OutsideSaves,
                 commands, refused, lost);
-    EXPECT_GT(commands, OutsideSaves / 4);
+    EXPECT_GE(commands, 50); // enough to have run beside most outside saves
     EXPECT_EQ(lost, 0);
 }
 
