@@ -1,5 +1,6 @@
 // The event rules every toolkit shares, on controls of a small window.
 #include "context/Commands.h"
+#include "controls/Elide.h"
 #include "controls/TabOrder.h"
 #include "controls/Window.h"
 #include "tests/support/RecordingMessageBoxes.h"
@@ -152,6 +153,19 @@ TEST(Layout, ControlIdsAreFixedByTheTable)
     EXPECT_EQ(controlId(Sample, "Box"), FirstControlId);
     EXPECT_EQ(controlId(Sample, "Caption"), FirstControlId + 6);
     EXPECT_THROW(controlId(Sample, "Nothing"), std::logic_error);
+}
+
+TEST(Elide, ALongPathKeepsItsDriveAndItsFileNameAndFitsItsRoom)
+{
+    const auto length = [](const std::wstring& text) { return static_cast<int>(text.size()); };
+    const std::wstring path = L"C:\\Users\\Player\\Documents\\Warcraft III\\Configurations\\competitive.ini";
+    EXPECT_EQ(elideMiddle(path, 200, length), path);
+    const std::wstring shown = elideMiddle(path, 30, length);
+    EXPECT_EQ(shown.size(), 30u);
+    EXPECT_EQ(shown.substr(0, 3), L"C:\\");
+    EXPECT_TRUE(shown.ends_with(L"competitive.ini")) << std::string(shown.begin(), shown.end());
+    EXPECT_NE(shown.find(L'\u2026'), std::wstring::npos);
+    EXPECT_EQ(elideMiddle(path, 0, length), L"\u2026");
 }
 
 } // namespace

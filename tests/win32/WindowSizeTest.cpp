@@ -12,7 +12,10 @@
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace orvane {
 namespace {
@@ -127,6 +130,45 @@ TEST_F(OrvaneExeSizes, EachUnlabelledControlFollowsTheLabelThatNamesIt)
         ++named;
     }
     EXPECT_GE(named, 15);
+}
+
+TEST_F(OrvaneExeSizes, ALongConfigurationPathIsShortenedInItsPanelAndWholeInATip)
+{
+    const std::filesystem::path deep = game.scratch() / std::string(120, 'd') / "competitive.ini";
+    std::filesystem::create_directories(deep.parent_path());
+    { std::FILE* file = _wfopen(deep.c_str(), L"wb"); std::fputs("[Video]\r\ngamma=30\r\n", file); std::fclose(file); }
+    test::RunningOrvane orvane;
+    HWND bar = orvane.control("StatusBar");
+    HWND tips = nullptr;
+    EnumWindows([](HWND window, LPARAM found) -> BOOL {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == FindWindowW(L"OrvaneWindow", L"Orvane"))
+            *reinterpret_cast<HWND*>(found) = window;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&tips));
+    ASSERT_TRUE(tips);
+    const LRESULT toolsBefore = SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
+    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMFileLoadConfig"), 0), 0);
+    HWND open = test::shownWindow(L"#32770", L"Select a Configuration to load");
+    ASSERT_TRUE(open);
+    HWND name = nullptr;
+    for (int id : {0x47c, 0x480}) // the file name's combo box or edit
+        if (!name)
+            name = GetDlgItem(open, id);
+    ASSERT_TRUE(name);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(deep.wstring().c_str()));
+    PostMessageW(open, WM_COMMAND, IDOK, 0);
+    HWND question = test::shownWindow(L"#32770", L"Save to Registry?");
+    ASSERT_TRUE(question);
+    PostMessageW(question, WM_COMMAND, IDNO, 0);
+    ASSERT_TRUE(test::waitFor([&] { return FindWindowW(L"#32770", L"Save to Registry?") == nullptr; }));
+    // The panel holds fewer characters than the path (its text can only be
+    // measured from outside), and every panel has its tip.
+    ASSERT_TRUE(test::waitFor([&] { return LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 2, 0)) > 1; }));
+    EXPECT_LT(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 2, 0)), deep.wstring().size());
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), toolsBefore);
+    EXPECT_GE(toolsBefore, 3);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Controls.h"
 
+#include "controls/Elide.h"
 #include "controls/Layout.h"
 #include "ui/win32/Win32Text.h"
 
@@ -190,9 +191,11 @@ void showChange(HWND window, const Control& control, Aspect aspect)
     case Aspect::Panels: {
         const auto& bar = static_cast<const StatusBarControl&>(control);
         for (size_t i = 0; i < control.row().panelWidths.size(); ++i) {
-            // A leading tab centres the text in its part.
-            const std::wstring text = L"\t" + wide(bar.panelText(static_cast<int>(i)));
-            // Panel hints name a Wine prefix, which the Windows registry never is.
+            // A long path keeps both ends; a leading tab centres the text in its part.
+            const std::wstring whole = wide(bar.panelText(static_cast<int>(i)));
+            const std::wstring text = L"\t" + elideMiddle(whole, control.row().panelWidths[i] - 8, [window](const std::wstring& candidate) {
+                return captionWidth(window, utf8(candidate));
+            });
             SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
         }
         break;

@@ -94,8 +94,29 @@ public:
             updateToolTip(changed.hint());
         } else if (window) {
             showChange(window, changed, aspect);
+            if (aspect == Aspect::Panels)
+                updatePanelTips(static_cast<const StatusBarControl&>(changed));
         }
         updating = false;
+    }
+
+    // Each status panel's tool tip: its hint, or else its whole text, which
+    // the panel may show shortened.
+    void updatePanelTips(const StatusBarControl& bar)
+    {
+        for (size_t i = 0; i < bar.row().panelWidths.size(); ++i) {
+            const int panel = static_cast<int>(i);
+            std::wstring text = wide(bar.panelHint(panel).empty() ? bar.panelText(panel) : bar.panelHint(panel));
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_SUBCLASS;
+            tool.hwnd = window;
+            tool.uId = i;
+            SendMessageW(window, SB_GETRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
+            tool.lpszText = text.data();
+            SendMessageW(toolTips, panelTips ? TTM_SETTOOLINFOW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        panelTips = true;
     }
 
     // The control's tool tip, made when it first has one.
@@ -119,6 +140,7 @@ public:
     HWND window = nullptr;
     HWND toolTips = nullptr;
     bool hasToolTip = false;
+    bool panelTips = false;
     HMENU menu = nullptr; // the menu holding a menu item
     HWND topLevel = nullptr;
     // Notifications while the program changes the control are no user's acts.
