@@ -11,7 +11,8 @@ PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64
 # Wine runs the Windows build's tests; clang builds the sanitizers and the fuzz
 # target; an X server and the packaging checkers test the installed package.
 TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS) googletest wine wine64 clang libclang-rt-14-dev \
-                 xvfb x11-utils xdotool openbox lintian desktop-file-utils appstream
+                 xvfb x11-utils xdotool openbox at-spi2-core dbus python3-pyatspi \
+                 lintian desktop-file-utils appstream
 
 .PHONY: run test bench fuzz package build windows sanitize
 
