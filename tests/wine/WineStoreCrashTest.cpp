@@ -122,7 +122,13 @@ TEST(WineStoreCrash, ALinkedFileKilledMidSaveIsCompletedByTheNextCommand)
     }
     std::printf("%d of %d kills left the linked file half-written until the next command\n", halfWritten, kills);
     EXPECT_GE(kills, 50);
+    {
+        RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path()));
+        registry.OpenKey(Gameplay, false);
+        registry.WriteString("note", "done"); // a write clears what the kills left
+    }
     EXPECT_EQ(prefix.strayFiles(), 0);
+    EXPECT_EQ(test::readFile(other), prefix.readUserReg());
 }
 
 } // namespace
