@@ -98,8 +98,22 @@ TEST_F(RealInput, TypingIntoEveryEditOfTheMainWindowKeepsTheTextAndApplyStoresIt
     EXPECT_EQ(test::textIn(game, std::string(schema::GameKey) + "\\DelOpt2", "Path3"), "C:\\Logs");
 }
 
-TEST_F(RealInput, ADialogStaysAboveTheDisabledMainWindowWhenThatIsClicked)
+TEST_F(RealInput, EveryDialogStaysAboveTheDisabledMainWindowWhenThatIsClicked)
 {
+    const std::pair<const char*, Window*> dialogs[] = {{"Rename", &windows->RenCPForm->window()},
+                                                       {"CPS", &windows->CDForm->window()}};
+    for (const auto& [opener, window] : dialogs) {
+        clickOn(widget(opener));
+        QWidget* shown = dialogOf(*window);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shown)) << opener;
+        QTest::qWait(200);
+        clickOn(widget("GammaTrackBar"));
+        QTest::qWait(200);
+        EXPECT_TRUE(above(shown, main)) << opener << ": the dialog went behind its owner";
+        clickOn(shown); // the player turns to the dialog
+        xdotool("key Escape");
+        EXPECT_TRUE(main->isEnabled()) << opener;
+    }
     clickOn(widget("AddBnet"));
     QWidget* dialog = dialogOf(windows->AddBnetForm->window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));

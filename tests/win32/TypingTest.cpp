@@ -4,6 +4,7 @@
 #include "app/MainFormLayout.h"
 #include "dialogs/AccountNameDialog.h"
 #include "settings/Schema.h"
+#include "settings/WideText.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
 
@@ -57,10 +58,14 @@ TEST_F(TypingIntoOrvaneExe, TypedTextKeepsItsOrderCaretAndUndoAndReachesTheRegis
     retype(lanName, L"Thrall");
     ASSERT_TRUE(test::waitFor([lanName] { return test::windowText(lanName) == "Thrall"; }, 3000))
         << "shown: " << test::windowText(lanName);
-    HWND savePath = orvane.control("PS");
-    retype(savePath, L"C:\\Saves");
-    ASSERT_TRUE(test::waitFor([savePath] { return test::windowText(savePath) == "C:\\Saves"; }, 3000))
-        << "shown: " << test::windowText(savePath);
+    for (const auto& [name, typed] : {std::pair{"PS", L"C:\\Saves"}, std::pair{"PR", L"C:\\Replays"},
+                                      std::pair{"PL", L"C:\\Logs"}, std::pair{"PE", L"C:\\Errors"}}) {
+        HWND field = orvane.control(name);
+        retype(field, typed);
+        const std::string expected = utf8(typed);
+        ASSERT_TRUE(test::waitFor([field, &expected] { return test::windowText(field) == expected; }, 3000))
+            << name << " shows: " << test::windowText(field);
+    }
 
     test::clickOn(orvane.control("GAS"));
     test::clickOn(orvane.control("MAS"));
@@ -69,6 +74,10 @@ TEST_F(TypingIntoOrvaneExe, TypedTextKeepsItsOrderCaretAndUndoAndReachesTheRegis
     }, 5000)) << test::regQuery(std::string(schema::GameplayKey), "netgameport");
     EXPECT_NE(test::regQuery(std::string(schema::StringKey), "userlocal").find("Thrall"), std::string::npos);
     EXPECT_NE(test::regQuery(std::string(schema::GameKey) + "\\DelOpt0", "Path0").find("C:\\Saves"),
+              std::string::npos);
+    EXPECT_NE(test::regQuery(std::string(schema::GameKey) + "\\DelOpt2", "Path3").find("C:\\Logs"),
+              std::string::npos);
+    EXPECT_NE(test::regQuery(std::string(schema::GameKey) + "\\DelOpt3", "Path0").find("C:\\Errors"),
               std::string::npos);
 }
 

@@ -3,6 +3,8 @@
 #include "app/MainFormLayout.h"
 #include "settings/WideText.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
@@ -175,7 +177,20 @@ void clickOn(HWND control)
 {
     RECT place;
     GetWindowRect(control, &place);
-    SetForegroundWindow(GetAncestor(control, GA_ROOT));
+    HWND root = GetAncestor(control, GA_ROOT);
+    // A tool tip shown for the last control may lie over this one.
+    std::pair<HWND, HWND> tips{root, nullptr};
+    EnumWindows([](HWND window, LPARAM found) -> BOOL {
+        auto& [owner, tip] = *reinterpret_cast<std::pair<HWND, HWND>*>(found);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == owner)
+            tip = window;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&tips));
+    if (tips.second)
+        SendMessageW(tips.second, TTM_POP, 0, 0);
+    SetForegroundWindow(root);
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     INPUT move{};
