@@ -2,7 +2,6 @@
 // client area the size its layout gives it, and captions with room to spare.
 #include "app/MainFormLayout.h"
 #include "controls/AccessibleNames.h"
-#include "controls/FontFit.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
@@ -11,6 +10,7 @@
 #include "settings/WideText.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
+#include "ui/win32/LayoutFont.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -30,24 +30,10 @@ RECT clientOf(HWND window)
 // A caption's width in the face and size the windows use.
 int captionWidth(const std::string& caption)
 {
-    const auto create = [](int pixels) {
-        return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
-    };
-    const auto measure = [&create](int pixels, const std::string& text) {
-        HFONT font = create(pixels);
-        HDC context = GetDC(nullptr);
-        HGDIOBJ previous = SelectObject(context, font);
-        const std::wstring wideText = wide(text);
-        SIZE size{};
-        GetTextExtentPoint32W(context, wideText.c_str(), static_cast<int>(wideText.size()), &size);
-        SelectObject(context, previous);
-        ReleaseDC(nullptr, context);
-        DeleteObject(font);
-        return static_cast<int>(size.cx);
-    };
-    const int pixels = fittingPixelSize([&](int size) { return measure(size, std::string(TightestCaption)); });
-    return measure(pixels, caption);
+    HFONT font = createLayoutFont();
+    const int width = textWidth(font, caption);
+    DeleteObject(font);
+    return width;
 }
 
 RECT placeIn(HWND window, HWND control)

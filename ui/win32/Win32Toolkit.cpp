@@ -1,12 +1,9 @@
 #include "ui/win32/Win32Toolkit.h"
 
-#include "controls/FontFit.h"
-#include "ui/win32/Win32Text.h"
+#include "ui/win32/LayoutFont.h"
 #include "ui/win32/Win32Window.h"
 
 #include <commctrl.h>
-
-#include <string>
 
 namespace orvane {
 
@@ -14,24 +11,7 @@ Win32Toolkit::Win32Toolkit()
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    // The face the layout was drawn for, at the size at which its captions
-    // fit: the face found in its place may be wider.
-    const auto create = [](int pixels) {
-        return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
-    };
-    font_ = create(fittingPixelSize([&create](int pixels) {
-        HFONT font = create(pixels);
-        HDC context = GetDC(nullptr);
-        HGDIOBJ previous = SelectObject(context, font);
-        const std::wstring caption = wide(std::string(TightestCaption));
-        SIZE size{};
-        GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &size);
-        SelectObject(context, previous);
-        ReleaseDC(nullptr, context);
-        DeleteObject(font);
-        return static_cast<int>(size.cx);
-    }));
+    font_ = createLayoutFont();
 }
 
 Win32Toolkit::~Win32Toolkit()
