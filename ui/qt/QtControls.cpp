@@ -181,8 +181,11 @@ QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view, co
     widget->setVisible(!row.hidden);
     view.object = widget;
     control.attach(&view);
-    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text})
+    // What the program changed before the widget was made shows in its first frame.
+    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Hint})
         view.refresh(control, aspect);
+    if (row.kind == ControlKind::Label)
+        view.refresh(control, Aspect::Caption);
     return widget;
 }
 

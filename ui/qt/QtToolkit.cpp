@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -94,23 +95,32 @@ public:
 } // namespace
 
 // One realised window: its widget, the views of its controls.
+// A dialog's widgets are made when it is first shown (or looked at), not
+// at the start: they take a tenth of it, and most runs open no dialog.
 class QtWindow : public WindowView {
 public:
-    QtWindow(Window& model, const QtToolkit& toolkit) : model_(model), toolkit_(toolkit) {}
+    QtWindow(Window& model, const QtToolkit& toolkit) : model_(model), toolkit_(toolkit) { model_.attach(this); }
     // The windows' logic is gone by now: nothing may reach it any more.
     ~QtWindow() override
     {
+        if (!top_)
+            return;
         for (QObject* child : top_->findChildren<QObject*>())
             child->blockSignals(true);
         delete top_;
     }
 
-    void build();
-    QWidget* widget() const { return top_; }
+    QWidget* widget()
+    {
+        if (!top_)
+            build();
+        return top_;
+    }
     const Window& model() const { return model_; }
 
     void show(const Window* over) override
     {
+        widget();
         QWidget* owner = over ? toolkit_.widget(*over) : nullptr;
         // Owned by the window that opened it: the window manager keeps it above.
         if (owner && owner != top_) {
@@ -125,10 +135,15 @@ public:
         top_->raise();
         top_->activateWindow();
     }
-    void hide() override { top_->hide(); }
-    void setEnabled(bool enabled) override { top_->setEnabled(enabled); }
+    void hide() override
+    {
+        if (top_)
+            top_->hide();
+    }
+    void setEnabled(bool enabled) override { widget()->setEnabled(enabled); }
 
 private:
+    void build();
     void buildStatusBar(QMainWindow& window, Control& control);
 
     Window& model_;
@@ -153,7 +168,7 @@ void QtWindow::build()
     }
     top_->setObjectName(QString::fromStdString(layout.name));
     top_->setWindowTitle(QString::fromStdString(layout.caption));
-    applyWindowStyle(*top_);
+    applyWindowStyle(*top_, toolkit_.font());
     client->setObjectName("ClientArea");
     containers_[""] = client;
     std::map<std::string, QMenu*> menus;
@@ -206,7 +221,8 @@ void QtWindow::build()
         if (widget)
             previous = widget;
     }
-    model_.attach(this);
+    for (QGroupBox* box : top_->findChildren<QGroupBox*>())
+        box->setStyle(&toolkit_.groupBoxStyle());
 }
 
 void QtWindow::buildStatusBar(QMainWindow& window, Control& control)
@@ -233,6 +249,13 @@ void QtWindow::buildStatusBar(QMainWindow& window, Control& control)
 
 QtToolkit::QtToolkit() = default;
 
+const QFont& QtToolkit::font() const
+{
+    if (!font_)
+        font_ = layoutFont();
+    return *font_;
+}
+
 QtToolkit::~QtToolkit()
 {
     // Dialogs first, the main window last, as they were made.
@@ -243,7 +266,8 @@ QtToolkit::~QtToolkit()
 void QtToolkit::realise(Window& window)
 {
     auto realised = std::make_unique<QtWindow>(window, *this);
-    realised->build();
+    if (window.layout().mainWindow)
+        realised->widget(); // shown at once
     windows_.push_back(std::move(realised));
 }
 

@@ -9,20 +9,6 @@
 #include <QWidget>
 
 namespace orvane {
-namespace {
-
-// Group boxes as Windows draws them: the caption sits on the top border,
-// so that controls near the top stay clear of the frame. A style sheet
-// decides the font of every widget below it, so it names the font too.
-QString styleSheet(const QFont& font)
-{
-    return QString("QWidget { font-family: \"%1\"; font-size: %2px; }"
-                   "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-                   "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; "
-                   "padding: 0 2px; }")
-        .arg(font.family())
-        .arg(font.pixelSize());
-}
 
 QFont layoutFont()
 {
@@ -45,18 +31,14 @@ QFont layoutFont()
         sized.setPixelSize(pixels);
         return QFontMetrics(sized).horizontalAdvance(QString::fromUtf8(TightestCaption.data(), TightestCaption.size()));
     }));
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
     return font;
 }
 
-} // namespace
-
-void applyWindowStyle(QWidget& window)
+void applyWindowStyle(QWidget& window, const QFont& font)
 {
-    QFont font = layoutFont();
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
     window.setFont(font);
-    window.setStyleSheet(styleSheet(font));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     window.setPalette(palette);
