@@ -57,19 +57,32 @@ std::vector<DisplayMode> queryModes(xcb_connection_t* connection)
     return result;
 }
 
+// The modes are asked afresh each time, over one connection to the X
+// server kept for the program's run: a start asks four times.
 class XrandrDisplayModes : public DisplayModeSource {
 public:
+    ~XrandrDisplayModes() override
+    {
+        if (connection_)
+            xcb_disconnect(connection_);
+    }
     std::vector<DisplayMode> modes() override
     {
         if (!std::getenv("DISPLAY"))
             return {};
-        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-        std::vector<DisplayMode> result;
-        if (!xcb_connection_has_error(connection))
-            result = queryModes(connection);
-        xcb_disconnect(connection);
-        return result;
+        if (connection_ && xcb_connection_has_error(connection_)) {
+            xcb_disconnect(connection_);
+            connection_ = nullptr;
+        }
+        if (!connection_)
+            connection_ = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(connection_))
+            return {};
+        return queryModes(connection_);
     }
+
+private:
+    xcb_connection_t* connection_ = nullptr;
 };
 
 } // namespace
