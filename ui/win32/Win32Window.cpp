@@ -5,6 +5,7 @@
 #include "ui/win32/Win32Controls.h"
 #include "ui/win32/Win32Text.h"
 #include "ui/win32/Win32Toolkit.h"
+#include "ui/win32/Win32ToolTips.h"
 
 #include <commctrl.h>
 
@@ -91,48 +92,13 @@ public:
             EnableMenuItem(menu, id, MF_BYCOMMAND | (changed.enabled() ? MF_ENABLED : MF_GRAYED));
             DrawMenuBar(topLevel);
         } else if (window && aspect == Aspect::Hint) {
-            updateToolTip(changed.hint());
+            showControlTip(toolTips, topLevel, window, changed.hint(), hasToolTip);
         } else if (window) {
             showChange(window, changed, aspect);
             if (aspect == Aspect::Panels)
-                updatePanelTips(static_cast<const StatusBarControl&>(changed));
+                showPanelTips(toolTips, window, static_cast<const StatusBarControl&>(changed), panelTips);
         }
         updating = false;
-    }
-
-    // Each status panel's tool tip: its hint, or else its whole text, which
-    // the panel may show shortened.
-    void updatePanelTips(const StatusBarControl& bar)
-    {
-        for (size_t i = 0; i < bar.row().panelWidths.size(); ++i) {
-            const int panel = static_cast<int>(i);
-            std::wstring text = wide(bar.panelHint(panel).empty() ? bar.panelText(panel) : bar.panelHint(panel));
-            TOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.uFlags = TTF_SUBCLASS;
-            tool.hwnd = window;
-            tool.uId = i;
-            SendMessageW(window, SB_GETRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
-            tool.lpszText = text.data();
-            SendMessageW(toolTips, panelTips ? TTM_SETTOOLINFOW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
-        panelTips = true;
-    }
-
-    // The control's tool tip, made when it first has one.
-    void updateToolTip(const std::string& hint)
-    {
-        if (hint.empty() && !hasToolTip)
-            return;
-        std::wstring text = wide(hint);
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = topLevel;
-        tool.uId = reinterpret_cast<UINT_PTR>(window);
-        tool.lpszText = text.data();
-        SendMessageW(toolTips, hasToolTip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        hasToolTip = true;
     }
 
     Control& control;
