@@ -41,9 +41,9 @@ std::string topLevelWindows()
 
 } // namespace
 
-RunningOrvane::RunningOrvane()
+RunningOrvane::RunningOrvane(const std::filesystem::path& other)
 {
-    const std::wstring program = orvaneProgram().wstring();
+    const std::wstring program = (other.empty() ? orvaneProgram() : other).wstring();
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

@@ -3,14 +3,16 @@
 // the user's input and the window system would.
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 namespace orvane::test {
 
 class RunningOrvane {
 public:
-    // Starts the orvane.exe of this build and waits for its window.
-    RunningOrvane();
+    // Starts the orvane.exe of this build (or another program that shows a
+    // window of its class and title) and waits for its window.
+    explicit RunningOrvane(const std::filesystem::path& program = {});
     ~RunningOrvane();
     RunningOrvane(const RunningOrvane&) = delete;
     RunningOrvane& operator=(const RunningOrvane&) = delete;

@@ -22,11 +22,42 @@ Win32Toolkit::~Win32Toolkit()
     DeleteObject(font_);
 }
 
+// A window whose native window is made when it is first shown (or asked
+// for): a dialog's controls cost the start a share of its time, and most
+// runs open no dialog. Once made, the native window takes the model's calls.
+class Win32Toolkit::Realised : public WindowView {
+public:
+    Realised(Window& model, Win32Toolkit& toolkit, HWND owner) : model_(model), toolkit_(toolkit), owner_(owner)
+    {
+        model_.attach(this);
+    }
+    Win32Window& made()
+    {
+        if (!window_)
+            window_ = std::make_unique<Win32Window>(model_, toolkit_, owner_, toolkit_.font_);
+        return *window_;
+    }
+    Win32Window* ifMade() const { return window_.get(); }
+    const Window& model() const { return model_; }
+
+    void show(const Window* over) override { made().show(over); }
+    void hide() override {}
+    void setEnabled(bool enabled) override { made().setEnabled(enabled); }
+
+private:
+    Window& model_;
+    Win32Toolkit& toolkit_;
+    HWND owner_;
+    std::unique_ptr<Win32Window> window_;
+};
+
 void Win32Toolkit::realise(Window& window)
 {
-    // The dialogs belong to the main window, which is made first.
-    HWND owner = windows_.empty() ? nullptr : windows_.front()->handle();
-    windows_.push_back(std::make_unique<Win32Window>(window, *this, owner, font_));
+    // The dialogs belong to the main window, which is made first, at once.
+    HWND owner = windows_.empty() ? nullptr : windows_.front()->made().handle();
+    windows_.push_back(std::make_unique<Realised>(window, *this, owner));
+    if (window.layout().mainWindow)
+        windows_.back()->made();
 }
 
 void Win32Toolkit::quit()
@@ -38,7 +69,7 @@ HWND Win32Toolkit::handle(const Window& window) const
 {
     for (const auto& realised : windows_)
         if (&realised->model() == &window)
-            return realised->handle();
+            return realised->made().handle();
     return nullptr;
 }
 
@@ -49,11 +80,12 @@ void Win32Toolkit::run()
         HWND topLevel = GetAncestor(message.hwnd, GA_ROOT);
         bool handled = false;
         for (const auto& realised : windows_) {
-            if (realised->handle() != topLevel)
+            const Win32Window* made = realised->ifMade();
+            if (!made || made->handle() != topLevel)
                 continue;
             // Shortcuts work from every control of an enabled window.
-            handled = realised->accelerators() && IsWindowEnabled(topLevel) &&
-                      TranslateAcceleratorW(topLevel, realised->accelerators(), &message);
+            handled = made->accelerators() && IsWindowEnabled(topLevel) &&
+                      TranslateAcceleratorW(topLevel, made->accelerators(), &message);
             // Tab, the arrow keys and Escape move as in a dialog.
             handled = handled || IsDialogMessageW(topLevel, &message);
         }

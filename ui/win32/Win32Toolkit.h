@@ -12,6 +12,7 @@
 namespace orvane {
 
 class Win32Window;
+class Window;
 
 class Win32Toolkit : public Toolkit {
 public:
@@ -27,7 +28,8 @@ public:
     bool running() const { return !closing_; }
 
 private:
-    std::vector<std::unique_ptr<Win32Window>> windows_;
+    class Realised;
+    std::vector<std::unique_ptr<Realised>> windows_;
     HFONT font_ = nullptr;
     bool closing_ = false;
 };

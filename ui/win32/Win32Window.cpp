@@ -237,8 +237,9 @@ void Win32Window::createControl(Control& control)
     handle->topLevel = window_;
     handle->toolTips = toolTips_;
     control.attach(handle.get());
+    // What the program changed before the window was made shows in its first frame.
     for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Panels,
-                          Aspect::Hint})
+                          Aspect::Hint, Aspect::Caption})
         handle->refresh(control, aspect);
     controls_[id] = std::move(handle);
 }
