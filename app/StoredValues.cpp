@@ -21,13 +21,18 @@ std::string placeOf(std::string_view key)
     return std::string(key.substr(Software.size())) + "\\";
 }
 
-// An integer's decimal digits or a text as it is.
+// An integer's decimal digits or a text as it is; the game keeps values of
+// other kinds beside them (its gateways as a list of texts, say).
 std::string valueText(RegistryAccess& registry, const std::string& name)
 {
     try {
         return std::to_string(registry.ReadInteger(name));
     } catch (const ERegistryException&) {
+    }
+    try {
         return registry.ReadString(name);
+    } catch (const ERegistryException&) {
+        return "(data of another kind)";
     }
 }
 

@@ -141,6 +141,22 @@ TEST_F(OrvaneCommand, LoadWritesTheFileAndReportsEachChangeAndSaveGivesItBack)
     EXPECT_EQ(test::readFile(saved), save.out);
 }
 
+TEST_F(OrvaneCommand, ValuesOfOtherKindsBesideTheSettingsAreLeftAsTheyAre)
+{
+    // The game keeps its gateways as a list of texts in its own key.
+    std::string text = userReg();
+    const std::string header = "[Software\\\\Blizzard Entertainment\\\\Warcraft III]";
+    size_t at = text.find('\n', text.find(header)) + 1;
+    if (text.compare(at, 1, "#") == 0)
+        at = text.find('\n', at) + 1;
+    text.insert(at, "\"Battle.net Gateways\"=str(7):\"1001\\0uswest.battle.net\\0\\0\"\n");
+    test::writeFile(game.prefix() / "user.reg", text);
+    const Outcome load = onPrefix({"--load", configuration("g.ini", "[Video]\r\ngamma=40\r\n").string()});
+    EXPECT_EQ(load.status, 0) << load.err;
+    EXPECT_EQ(load.out, "Video\\gamma: 25 -> 40\n");
+    EXPECT_NE(userReg().find("\"Battle.net Gateways\"=str(7):\"1001\\0uswest.battle.net\\0\\0\""), std::string::npos);
+}
+
 TEST_F(OrvaneCommand, ARefusedLoadWritesNothingAndExitsWithOne)
 {
     const std::string before = userReg();
