@@ -18,7 +18,7 @@ public:
     ParentConsole()
     {
         // "--save -" writes the configuration file's own bytes, CR LF included.
-        _setmode(_fileno(stdout), _O_BINARY);
+        binary();
         if (redirected(STD_OUTPUT_HANDLE) && redirected(STD_ERROR_HANDLE))
             return;
         if (!AttachConsole(ATTACH_PARENT_PROCESS))
@@ -27,7 +27,7 @@ public:
         SetConsoleOutputCP(CP_UTF8);
         if (!redirected(STD_OUTPUT_HANDLE)) {
             std::freopen("CONOUT$", "w", stdout);
-            _setmode(_fileno(stdout), _O_BINARY);
+            binary();
         }
         if (!redirected(STD_ERROR_HANDLE))
             std::freopen("CONOUT$", "w", stderr);
@@ -45,6 +45,13 @@ public:
     ParentConsole& operator=(const ParentConsole&) = delete;
 
 private:
+    // Started from Explorer, standard output has no descriptor to change.
+    static void binary()
+    {
+        if (const int fd = _fileno(stdout); fd >= 0)
+            _setmode(fd, _O_BINARY);
+    }
+
     static bool redirected(DWORD which)
     {
         HANDLE handle = GetStdHandle(which);
