@@ -10,7 +10,6 @@
 #include "settings/Schema.h"
 #include "settings/Utf8Paths.h"
 
-#include <algorithm>
 
 namespace orvane {
 namespace {
@@ -98,10 +97,7 @@ std::optional<IniDocument> checkedConfiguration(const std::string& name, Setting
         if (!std::filesystem::is_regular_file(pathOf(name), missing))
             throw EFileError(formatMessage(messages::FileOpenFailed, name));
         const IniDocument file = readConfigurationFile(pathOf(name));
-        if (std::none_of(file.sections().begin(), file.sections().end(), [](const IniDocument::Section& section) {
-                return section.name == "Gameplay" || section.name == "Video" || section.name == "Sound" ||
-                       section.name == "Misc" || section.name == "String" || section.name == AccountsSection;
-            })) {
+        if (!holdsConfiguration(file)) {
             err << "The file " << name << " is not an Orvane configuration: it has none of its sections.\n";
             return std::nullopt;
         }

@@ -83,6 +83,15 @@ IniDocument readProfileFile(const std::filesystem::path& file)
     return readIniText(file, NotAProfile);
 }
 
+bool holdsConfiguration(const IniDocument& doc)
+{
+    for (std::string_view section : {"Gameplay", "Video", "Sound", "DelOpt0", "DelOpt1", "DelOpt2", "DelOpt3", "Misc",
+                                     "String"})
+        if (doc.findSection(section))
+            return true;
+    return doc.findSection(AccountsSection) != nullptr;
+}
+
 void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::string& startParams,
                         const std::vector<std::string>& accounts)
 {

@@ -18,6 +18,10 @@ IniDocument readConfigurationFile(const std::filesystem::path& file);
 // The same for a campaign profile of the game.
 IniDocument readProfileFile(const std::filesystem::path& file);
 
+// Whether doc has any section a configuration file is made of (found as
+// the reading finds them, without regard to case).
+bool holdsConfiguration(const IniDocument& doc);
+
 // Sets every key of the record and the accounts, over what doc holds.
 void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::string& startParams,
                         const std::vector<std::string>& accounts);

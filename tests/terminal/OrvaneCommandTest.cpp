@@ -169,10 +169,15 @@ TEST_F(OrvaneCommand, ARefusedLoadWritesNothingAndExitsWithOne)
     const Outcome binary = onPrefix({"--load", configuration("binary.ini", std::string("\x01\x02\0x", 4)).string()});
     EXPECT_EQ(binary.status, 1);
     EXPECT_NE(binary.err.find("is not an Orvane configuration"), std::string::npos) << binary.err;
+    // Sections are found as the reading finds them: a folder alone, in any case, is a configuration.
+    const Outcome folders = onPrefix({"--load", configuration("folders.ini", "[delopt1]\nreppath=C:\\Replays\n").string()});
+    EXPECT_EQ(folders.status, 0) << folders.err;
+    EXPECT_NE(folders.out.find("DelOpt1\\Path0: "), std::string::npos) << folders.out;
+    const std::string afterFolders = userReg();
     const Outcome missing = onPrefix({"--load", (game.scratch() / "none.ini").string()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("kann nicht ge"), std::string::npos) << missing.err;
-    EXPECT_EQ(userReg(), before);
+    EXPECT_EQ(userReg(), afterFolders);
 }
 
 TEST_F(OrvaneCommand, WhileWineRunsForThePrefixALoadIsRefusedAndUserRegStaysByteForByte)

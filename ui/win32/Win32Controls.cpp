@@ -2,6 +2,7 @@
 
 #include "controls/Elide.h"
 #include "controls/Layout.h"
+#include "ui/win32/LayoutFont.h"
 #include "ui/win32/Win32Text.h"
 
 #include <commctrl.h>
@@ -92,15 +93,8 @@ void growToCaption(HWND window, const LayoutRow& row, const std::string& caption
 
 int captionWidth(HWND window, const std::string& caption)
 {
-    HDC context = GetDC(window);
     auto* font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    HGDIOBJ previous = SelectObject(context, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    const std::wstring text = wide(caption);
-    SIZE size{};
-    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(context, previous);
-    ReleaseDC(window, context);
-    return size.cx;
+    return textWidth(font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), caption);
 }
 
 HWND createChildWindow(const Control& control, HWND parent, POINT origin, HFONT font, UINT id)
