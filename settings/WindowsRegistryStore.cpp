@@ -33,11 +33,80 @@ private:
     HKEY handle_ = nullptr;
 };
 
+std::string folded(std::string_view path)
+{
+    std::string key(path);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
+// A value's data; most fit the first guess, so one round trip reads them.
+LSTATUS readValue(HKEY key, const std::wstring& name, RegValue& value)
+{
+    value.data.resize(256);
+    LSTATUS status = ERROR_MORE_DATA;
+    for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
+        auto size = static_cast<DWORD>(value.data.size());
+        DWORD type = 0;
+        status = RegQueryValueExW(key, name.c_str(), nullptr, &type, value.data.data(), &size);
+        value.type = type;
+        if (status == ERROR_SUCCESS || status == ERROR_MORE_DATA)
+            value.data.resize(size); // the whole size when it did not fit
+    }
+    return status;
+}
+
 } // namespace
+
+WindowsRegistryStore::~WindowsRegistryStore()
+{
+    for (const auto& [path, key] : readable_)
+        RegCloseKey(key);
+}
+
+LSTATUS WindowsRegistryStore::withReadable(std::string_view path, const std::function<LSTATUS(HKEY)>& use)
+{
+    const std::string name = folded(path);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        auto found = readable_.find(name);
+        if (found == readable_.end()) {
+            HKEY key = nullptr;
+            const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, wide(path).c_str(), 0, KEY_READ, &key);
+            if (opened != ERROR_SUCCESS)
+                return opened;
+            found = readable_.emplace(name, key).first;
+        }
+        const LSTATUS status = use(found->second);
+        if (status != ERROR_KEY_DELETED)
+            return status;
+        RegCloseKey(found->second);
+        readable_.erase(found);
+    }
+    return ERROR_KEY_DELETED;
+}
+
+void WindowsRegistryStore::forget(std::string_view path)
+{
+    const std::string name = folded(path);
+    for (auto it = readable_.begin(); it != readable_.end();) {
+        const bool below = it->first.size() > name.size() && it->first[name.size()] == '\\';
+        if (it->first.compare(0, name.size(), name) == 0 && (it->first.size() == name.size() || below)) {
+            RegCloseKey(it->second);
+            it = readable_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
 
 bool WindowsRegistryStore::keyExists(std::string_view path)
 {
-    return static_cast<bool>(Key(path, KEY_READ));
+    return withReadable(path, [](HKEY key) {
+               return RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       nullptr, nullptr, nullptr);
+           }) == ERROR_SUCCESS;
 }
 
 bool WindowsRegistryStore::createKey(std::string_view path)
@@ -52,19 +121,10 @@ bool WindowsRegistryStore::createKey(std::string_view path)
 
 std::optional<RegValue> WindowsRegistryStore::queryValue(std::string_view path, std::string_view name)
 {
-    Key key(path, KEY_READ);
-    if (!key)
-        return std::nullopt;
     const std::wstring valueName = wide(name);
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    RegValue value;
+    if (withReadable(path, [&](HKEY key) { return readValue(key, valueName, value); }) != ERROR_SUCCESS)
         return std::nullopt;
-    RegValue value{type, std::vector<uint8_t>(size)};
-    if (size > 0 &&
-        RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, value.data.data(), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    value.data.resize(size);
     return value;
 }
 
@@ -84,6 +144,7 @@ bool WindowsRegistryStore::deleteValue(std::string_view path, std::string_view n
 bool WindowsRegistryStore::deleteTree(std::string_view path)
 {
     // Whether RegDeleteTreeW removes the named key too differs between versions: remove it in any case.
+    forget(path);
     const std::wstring widePath = wide(path);
     if (RegDeleteTreeW(HKEY_CURRENT_USER, widePath.c_str()) != ERROR_SUCCESS)
         return false;
@@ -94,20 +155,20 @@ bool WindowsRegistryStore::deleteTree(std::string_view path)
 std::vector<std::string> WindowsRegistryStore::valueNames(std::string_view path)
 {
     std::vector<std::string> names;
-    Key key(path, KEY_READ);
-    if (!key)
-        return names;
-    DWORD count = 0;
-    DWORD longest = 0;
-    if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest, nullptr,
-                         nullptr, nullptr) != ERROR_SUCCESS)
-        return names;
-    std::wstring buffer(longest + 1, L'\0');
-    for (DWORD i = 0; i < count; ++i) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        if (RegEnumValueW(key.get(), i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
-            names.push_back(narrow(buffer.data(), length));
-    }
+    withReadable(path, [&names](HKEY key) {
+        names.clear();
+        DWORD count = 0;
+        DWORD longest = 0;
+        const LSTATUS status = RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                                                &longest, nullptr, nullptr, nullptr);
+        std::wstring buffer(longest + 1, L'\0');
+        for (DWORD i = 0; status == ERROR_SUCCESS && i < count; ++i) {
+            DWORD length = static_cast<DWORD>(buffer.size());
+            if (RegEnumValueW(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+                names.push_back(narrow(buffer.data(), length));
+        }
+        return status;
+    });
     return names;
 }
 

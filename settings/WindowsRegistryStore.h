@@ -1,11 +1,24 @@
 #pragma once
-// The Windows registry through advapi32, below HKEY_CURRENT_USER.
+// The Windows registry through advapi32, below HKEY_CURRENT_USER. A key
+// read from stays open for the store's life, as each open and close is a
+// round trip to the registry's server that a start pays for every value.
 #include "settings/RegistryStore.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
 
 namespace orvane {
 
 class WindowsRegistryStore : public RegistryStore {
 public:
+    WindowsRegistryStore() = default;
+    ~WindowsRegistryStore() override;
+    WindowsRegistryStore(const WindowsRegistryStore&) = delete;
+    WindowsRegistryStore& operator=(const WindowsRegistryStore&) = delete;
+
     bool keyExists(std::string_view path) override;
     bool createKey(std::string_view path) override;
     std::optional<RegValue> queryValue(std::string_view path, std::string_view name) override;
@@ -13,6 +26,15 @@ public:
     bool deleteValue(std::string_view path, std::string_view name) override;
     bool deleteTree(std::string_view path) override;
     std::vector<std::string> valueNames(std::string_view path) override;
+
+private:
+    // use's answer on the key opened for reading; a key another program
+    // removed (and perhaps made again) since it was opened is opened afresh.
+    LSTATUS withReadable(std::string_view path, const std::function<LSTATUS(HKEY)>& use);
+    // Closes the keys kept open at path and below it.
+    void forget(std::string_view path);
+
+    std::map<std::string, HKEY> readable_; // by path in lower case
 };
 
 } // namespace orvane

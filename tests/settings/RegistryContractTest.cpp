@@ -239,6 +239,53 @@ TEST_P(RegistryContract, ReadsValuesOfEveryShapeAsStored)
     EXPECT_EQ(registry->ReadInteger("short"), 0x2a);
 }
 
+TEST_P(RegistryContract, AKeyAnotherWriterRemovesAndMakesAgainIsReadAsItNowIs)
+{
+    const std::string shared = path("Shared");
+    const auto dword = [](uint8_t n) { return RegValue{REG_DWORD_TYPE, {n, 0, 0, 0}}; };
+    auto reader = GetParam().make();
+    auto writer = GetParam().make();
+    const auto inCommand = [](RegistryStore& store, const std::function<void()>& work) {
+        store.beginCommand();
+        work();
+        store.endCommand();
+    };
+    inCommand(*writer, [&] { ASSERT_TRUE(writer->createKey(shared) && writer->setValue(shared, "v", dword(1))); });
+    inCommand(*reader, [&] {
+        ASSERT_TRUE(reader->keyExists(shared));
+        EXPECT_EQ(reader->queryValue(shared, "v"), dword(1));
+    });
+    inCommand(*writer, [&] { ASSERT_TRUE(writer->deleteTree(shared)); });
+    inCommand(*reader, [&] {
+        EXPECT_FALSE(reader->keyExists(shared));
+        EXPECT_EQ(reader->queryValue(shared, "v"), std::nullopt);
+        EXPECT_TRUE(reader->valueNames(shared).empty());
+    });
+    inCommand(*writer, [&] {
+        ASSERT_TRUE(writer->createKey(shared) && writer->setValue(shared, "w", dword(2)));
+    });
+    inCommand(*reader, [&] {
+        EXPECT_TRUE(reader->keyExists(shared));
+        EXPECT_EQ(reader->queryValue(shared, "v"), std::nullopt);
+        EXPECT_EQ(reader->queryValue(shared, "w"), dword(2));
+        EXPECT_EQ(reader->valueNames(shared), std::vector<std::string>{"w"});
+    });
+}
+
+TEST_P(RegistryContract, AValueOfAnySizeIsReadWhole)
+{
+    const std::string raw = path("Sizes");
+    auto store = GetParam().make();
+    ASSERT_TRUE(store->createKey(raw));
+    for (size_t size : {0u, 255u, 256u, 257u, 5000u}) {
+        RegValue value{REG_BINARY_TYPE, std::vector<uint8_t>(size)};
+        for (size_t i = 0; i < size; ++i)
+            value.data[i] = static_cast<uint8_t>(i * 7);
+        ASSERT_TRUE(store->setValue(raw, "blob", value));
+        EXPECT_EQ(store->queryValue(raw, "blob"), value) << size << " bytes";
+    }
+}
+
 std::vector<StoreKind> storeKinds()
 {
 #ifdef _WIN32

@@ -30,8 +30,9 @@ RECT clientOf(HWND window)
 // A caption's width in the face and size the windows use.
 int captionWidth(const std::string& caption)
 {
-    HFONT font = createLayoutFont();
-    const int width = textWidth(font, caption);
+    TextMeasure measure;
+    HFONT font = createLayoutFont(measure);
+    const int width = measure.width(font, caption);
     DeleteObject(font);
     return width;
 }

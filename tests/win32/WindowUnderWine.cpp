@@ -138,10 +138,11 @@ int RunningOrvane::waitForExit(DWORD milliseconds)
 HWND shownWindow(const wchar_t* windowClass, const wchar_t* title, DWORD milliseconds)
 {
     HWND window = nullptr;
+    // Looked for often, as the start benchmark times the first moment it is shown.
     waitFor([&] {
         window = FindWindowW(windowClass, title);
         return window && IsWindowVisible(window);
-    }, milliseconds);
+    }, milliseconds, 2);
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
@@ -171,7 +172,23 @@ INPUT keyInput(WORD key, WORD character, DWORD flags)
     return input;
 }
 
+INPUT pointerTo(POINT point)
+{
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = point.x * 65536 / GetSystemMetrics(SM_CXSCREEN);
+    move.mi.dy = point.y * 65536 / GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return move;
+}
+
 } // namespace
+
+void pointAt(HWND window, POINT inside)
+{
+    ClientToScreen(window, &inside);
+    send({pointerTo(inside)});
+}
 
 void clickOn(HWND control)
 {
@@ -191,13 +208,7 @@ void clickOn(HWND control)
     if (tips.second)
         SendMessageW(tips.second, TTM_POP, 0, 0);
     SetForegroundWindow(root);
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = ((place.left + place.right) / 2) * 65536 / width;
-    move.mi.dy = ((place.top + place.bottom) / 2) * 65536 / height;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    const INPUT move = pointerTo({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
     INPUT down = move;
     down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     INPUT up = move;

@@ -38,13 +38,13 @@ CommandRun runOrvaneCommand(const std::wstring& arguments);
 
 // Waits until condition holds, up to milliseconds; whether it did.
 template <class Condition>
-bool waitFor(Condition condition, DWORD milliseconds = 10000)
+bool waitFor(Condition condition, DWORD milliseconds = 10000, DWORD pollEvery = 20)
 {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     while (!condition()) {
         if (GetTickCount64() > end)
             return false;
-        Sleep(20);
+        Sleep(pollEvery);
     }
     return true;
 }
@@ -58,6 +58,8 @@ std::string windowText(HWND window);
 // A person's input, through the system's input queue: the window under the
 // pointer or with the keyboard focus gets it, as from a real mouse and keyboard.
 void clickOn(HWND control);
+// Moves the pointer to a point of a window's client area, pressing nothing.
+void pointAt(HWND window, POINT inside);
 void typeText(const std::wstring& text);
 // A key, with Shift or Ctrl held down when asked.
 void pressKey(WORD key, bool shift = false, bool control = false);

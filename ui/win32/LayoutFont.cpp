@@ -1,7 +1,6 @@
 #include "ui/win32/LayoutFont.h"
 
 #include "controls/FontFit.h"
-#include "ui/win32/Win32Text.h"
 
 namespace orvane {
 namespace {
@@ -14,23 +13,11 @@ HFONT sansSerif(int pixels)
 
 } // namespace
 
-int textWidth(HFONT font, const std::string& text)
+HFONT createLayoutFont(TextMeasure& measure)
 {
-    HDC context = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(context, font);
-    const std::wstring shown = wide(text);
-    SIZE size{};
-    GetTextExtentPoint32W(context, shown.c_str(), static_cast<int>(shown.size()), &size);
-    SelectObject(context, previous);
-    ReleaseDC(nullptr, context);
-    return static_cast<int>(size.cx);
-}
-
-HFONT createLayoutFont()
-{
-    return sansSerif(fittingPixelSize([](int pixels) {
+    return sansSerif(fittingPixelSize([&measure](int pixels) {
         HFONT font = sansSerif(pixels);
-        const int width = textWidth(font, std::string(TightestCaption));
+        const int width = measure.width(font, std::string(TightestCaption));
         DeleteObject(font);
         return width;
     }));

@@ -1,14 +1,12 @@
 #pragma once
 // The face the layouts were drawn for, at the size at which their captions
 // fit: the face found in its place may be wider.
-#include <windows.h>
+#include "ui/win32/TextMeasure.h"
 
-#include <string>
+#include <windows.h>
 
 namespace orvane {
 
-HFONT createLayoutFont();
-// How wide text is in font, in pixels.
-int textWidth(HFONT font, const std::string& text);
+HFONT createLayoutFont(TextMeasure& measure);
 
 } // namespace orvane

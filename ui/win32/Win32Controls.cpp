@@ -2,7 +2,6 @@
 
 #include "controls/Elide.h"
 #include "controls/Layout.h"
-#include "ui/win32/LayoutFont.h"
 #include "ui/win32/Win32Text.h"
 
 #include <commctrl.h>
@@ -43,10 +42,10 @@ Creation creationOf(const LayoutRow& row)
 }
 
 // Room beside a caption: a check box's box, a button's edges.
-int extraRoom(ControlKind kind)
+int extraRoom(ControlKind kind, const TextMeasure& measure)
 {
     switch (kind) {
-    case ControlKind::CheckBox: return GetSystemMetrics(SM_CXMENUCHECK) + 6;
+    case ControlKind::CheckBox: return measure.checkBoxRoom();
     case ControlKind::Button: return ButtonPadding;
     case ControlKind::Label:
     case ControlKind::Link: return 0;
@@ -69,35 +68,41 @@ ListMessages listMessages(const ListControl& control)
 void showItems(HWND list, const ListControl& control)
 {
     const ListMessages messages = listMessages(control);
+    // One repaint for the whole list, not one per item.
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, messages.reset, 0, 0);
     for (const std::string& item : control.items())
         SendMessageW(list, messages.add, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     SendMessageW(list, messages.select, static_cast<WPARAM>(control.selected()), 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
 }
 
-void growToCaption(HWND window, const LayoutRow& row, const std::string& caption)
+// The width a control needs to show caption whole: its layout's, or more.
+int widthFor(const LayoutRow& row, const std::wstring& caption, const ChildFont& font)
 {
-    const int extra = extraRoom(row.kind);
+    const int extra = extraRoom(row.kind, font.measure);
     if (extra < 0 || caption.empty())
+        return row.width;
+    return std::max(row.width, font.width(caption) + extra);
+}
+
+void showCaption(HWND window, const LayoutRow& row, const std::string& caption, const ChildFont& font)
+{
+    if (windowText(window) == caption)
         return;
+    const std::wstring shown = wide(caption);
+    SetWindowTextW(window, shown.c_str());
     RECT place;
     GetWindowRect(window, &place);
-    const int width = place.right - place.left;
-    const int needed = captionWidth(window, caption) + extra;
-    if (needed > width)
+    const int needed = widthFor(row, shown, font);
+    if (needed > place.right - place.left)
         SetWindowPos(window, nullptr, 0, 0, needed, place.bottom - place.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
 
-int captionWidth(HWND window, const std::string& caption)
-{
-    auto* font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    return textWidth(font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), caption);
-}
-
-HWND createChildWindow(const Control& control, HWND parent, POINT origin, HFONT font, UINT id)
+HWND createChildWindow(const Control& control, HWND parent, POINT origin, const ChildFont& font, UINT id)
 {
     const LayoutRow& row = control.row();
     const Creation creation = creationOf(row);
@@ -105,12 +110,12 @@ HWND createChildWindow(const Control& control, HWND parent, POINT origin, HFONT 
         return nullptr;
     const int height = row.kind == ControlKind::DropDownList ? DropDownHeight : row.height;
     const DWORD visible = row.hidden ? 0 : WS_VISIBLE;
-    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, wide(row.caption).c_str(),
+    const std::wstring caption = wide(row.caption);
+    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, caption.c_str(),
                                   WS_CHILD | visible | creation.style, origin.x + row.left, origin.y + row.top,
-                                  row.width, height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr),
-                                  nullptr);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    growToCaption(window, row, row.caption);
+                                  widthFor(row, caption, font), height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
     switch (row.kind) {
     case ControlKind::Slider:
         SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(row.minimum, row.maximum));
@@ -148,19 +153,16 @@ bool hasAspect(ControlKind kind, Aspect aspect)
     }
 }
 
-void showChange(HWND window, const Control& control, Aspect aspect)
+void showChange(HWND window, const Control& control, Aspect aspect, const ChildFont& font)
 {
     if (!hasAspect(control.row().kind, aspect))
         return;
     switch (aspect) {
     case Aspect::Enabled: EnableWindow(window, control.enabled()); break;
     case Aspect::Focus: SetFocus(window); break;
-    case Aspect::Caption: {
-        const std::string& caption = static_cast<const LabelControl&>(control).caption();
-        SetWindowTextW(window, wide(caption).c_str());
-        growToCaption(window, control.row(), caption);
+    case Aspect::Caption:
+        showCaption(window, control.row(), static_cast<const LabelControl&>(control).caption(), font);
         break;
-    }
     case Aspect::Items: showItems(window, static_cast<const ListControl&>(control)); break;
     case Aspect::Selection: {
         const auto& list = static_cast<const ListControl&>(control);
@@ -187,8 +189,8 @@ void showChange(HWND window, const Control& control, Aspect aspect)
         for (size_t i = 0; i < control.row().panelWidths.size(); ++i) {
             // A long path keeps both ends; a leading tab centres the text in its part.
             const std::wstring whole = wide(bar.panelText(static_cast<int>(i)));
-            const std::wstring text = L"\t" + elideMiddle(whole, control.row().panelWidths[i] - 8, [window](const std::wstring& candidate) {
-                return captionWidth(window, utf8(candidate));
+            const std::wstring text = L"\t" + elideMiddle(whole, control.row().panelWidths[i] - 8, [&font](const std::wstring& candidate) {
+                return font.width(candidate);
             });
             SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
         }

@@ -13,7 +13,7 @@ void showControlTip(HWND tips, HWND topLevel, HWND control, const std::string& h
     std::wstring text = wide(hint);
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = topLevel;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = text.data();
@@ -28,7 +28,7 @@ void showPanelTips(HWND tips, HWND bar, const StatusBarControl& model, bool& add
         std::wstring text = wide(model.panelHint(panel).empty() ? model.panelText(panel) : model.panelHint(panel));
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS;
+        tool.uFlags = 0;
         tool.hwnd = bar;
         tool.uId = i;
         SendMessageW(bar, SB_GETRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
@@ -36,6 +36,12 @@ void showPanelTips(HWND tips, HWND bar, const StatusBarControl& model, bool& add
         SendMessageW(tips, added ? TTM_SETTOOLINFOW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     added = true;
+}
+
+void relayToTips(HWND tips, const MSG& message)
+{
+    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+        SendMessageW(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 } // namespace orvane

@@ -11,7 +11,7 @@ Win32Toolkit::Win32Toolkit()
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    font_ = createLayoutFont();
+    font_ = createLayoutFont(measure_);
 }
 
 Win32Toolkit::~Win32Toolkit()
@@ -34,7 +34,7 @@ public:
     Win32Window& made()
     {
         if (!window_)
-            window_ = std::make_unique<Win32Window>(model_, toolkit_, owner_, toolkit_.font_);
+            window_ = std::make_unique<Win32Window>(model_, toolkit_, owner_, toolkit_.font_, toolkit_.measure_);
         return *window_;
     }
     Win32Window* ifMade() const { return window_.get(); }
@@ -83,6 +83,7 @@ void Win32Toolkit::run()
             const Win32Window* made = realised->ifMade();
             if (!made || made->handle() != topLevel)
                 continue;
+            made->beforeDispatch(message);
             // Shortcuts work from every control of an enabled window.
             handled = made->accelerators() && IsWindowEnabled(topLevel) &&
                       TranslateAcceleratorW(topLevel, made->accelerators(), &message);

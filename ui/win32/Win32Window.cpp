@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <set>
 
 namespace orvane {
@@ -94,7 +95,7 @@ public:
         } else if (window && aspect == Aspect::Hint) {
             showControlTip(toolTips, topLevel, window, changed.hint(), hasToolTip);
         } else if (window) {
-            showChange(window, changed, aspect);
+            showChange(window, changed, aspect, *text);
             if (aspect == Aspect::Panels)
                 showPanelTips(toolTips, window, static_cast<const StatusBarControl&>(changed), panelTips);
         }
@@ -104,6 +105,7 @@ public:
     Control& control;
     const UINT id;
     HWND window = nullptr;
+    std::optional<ChildFont> text;
     HWND toolTips = nullptr;
     bool hasToolTip = false;
     bool panelTips = false;
@@ -113,8 +115,8 @@ public:
     bool updating = false;
 };
 
-Win32Window::Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font)
-    : model_(model), toolkit_(toolkit), font_(font)
+Win32Window::Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font, TextMeasure& measure)
+    : model_(model), toolkit_(toolkit), font_(font), measure_(measure)
 {
     registerWindowClass();
     LOGFONTW face{};
@@ -212,6 +214,7 @@ void Win32Window::createControl(Control& control)
 {
     const LayoutRow& row = control.row();
     const UINT id = static_cast<UINT>(controlId(model_.layout(), row.name));
+    const ChildFont text{row.kind == ControlKind::Link ? linkFont_ : font_, measure_};
     HWND child = nullptr;
     if (row.kind == ControlKind::StatusBar) {
         child = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
@@ -225,15 +228,15 @@ void Win32Window::createControl(Control& control)
         SendMessageW(child, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
         SendMessageW(child, WM_SIZE, 0, 0);
     } else {
-        const bool link = row.kind == ControlKind::Link;
-        child = createChildWindow(control, window_, originOf(model_.layout(), row), link ? linkFont_ : font_, id);
-        if (link)
+        child = createChildWindow(control, window_, originOf(model_.layout(), row), text, id);
+        if (row.kind == ControlKind::Link)
             SetWindowSubclass(child, linkProcedure, id, reinterpret_cast<DWORD_PTR>(this));
     }
     if (!child)
         return;
     auto handle = std::make_unique<ControlHandle>(control, id);
     handle->window = child;
+    handle->text.emplace(text);
     handle->topLevel = window_;
     handle->toolTips = toolTips_;
     control.attach(handle.get());
@@ -259,6 +262,11 @@ void Win32Window::show(const Window* over)
                  SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
+}
+
+void Win32Window::beforeDispatch(const MSG& message) const
+{
+    relayToTips(toolTips_, message);
 }
 
 void Win32Window::hide()

@@ -2,6 +2,7 @@
 // One realised window: a top-level window with its controls as direct
 // children, placed in client coordinates, in keyboard order.
 #include "controls/Window.h"
+#include "ui/win32/TextMeasure.h"
 
 #include <windows.h>
 
@@ -15,12 +16,14 @@ class Win32Toolkit;
 
 class Win32Window : public WindowView {
 public:
-    Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font);
+    Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font, TextMeasure& measure);
     ~Win32Window() override;
 
     HWND handle() const { return window_; }
     const Window& model() const { return model_; }
     HACCEL accelerators() const { return accelerators_; }
+    // A message from the queue for this window or one of its controls, before it is dispatched.
+    void beforeDispatch(const MSG& message) const;
 
     void show(const Window* over) override;
     void hide() override;
@@ -42,6 +45,7 @@ private:
     Window& model_;
     Win32Toolkit& toolkit_;
     HFONT font_;
+    TextMeasure& measure_;
     // Links: bold, and bold underlined under the pointer.
     HFONT linkFont_ = nullptr;
     HFONT hotLinkFont_ = nullptr;
