@@ -5,8 +5,7 @@
 
 namespace orvane {
 
-std::variant<PrefixInUse, std::vector<GamePrefix>> prefixWithoutAsking(const HomeFolders& folders,
-                                                                         const char* winePrefixVariable)
+PrefixSettlement prefixWithoutAsking(const HomeFolders& folders, const char* winePrefixVariable)
 {
     if (winePrefixVariable && *winePrefixVariable)
         return PrefixInUse{.folder = winePrefixVariable};
@@ -22,10 +21,8 @@ std::variant<PrefixInUse, std::vector<GamePrefix>> prefixWithoutAsking(const Hom
 }
 
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
-                                        EventDispatcher& dispatcher, const HomeFolders& folders,
-                                        const char* winePrefixVariable)
+                                        EventDispatcher& dispatcher, PrefixSettlement settled)
 {
-    auto settled = prefixWithoutAsking(folders, winePrefixVariable);
     if (auto* prefix = std::get_if<PrefixInUse>(&settled))
         return *prefix;
     TPrefixForm chooser(std::get<std::vector<GamePrefix>>(settled), dispatcher);
@@ -40,9 +37,14 @@ std::string prefixDescription(const std::filesystem::path& prefix)
     return "Settings of the Wine prefix " + prefix.string();
 }
 
-SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix)
+SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_ptr<RegistryStore> readAhead)
 {
-    return {.openStore = [prefix] { return std::make_unique<WinePrefixStore>(prefix); },
+    auto first = std::make_shared<std::unique_ptr<RegistryStore>>(std::move(readAhead));
+    return {.openStore = [prefix, first]() -> std::unique_ptr<RegistryStore> {
+                if (*first)
+                    return std::move(*first);
+                return std::make_unique<WinePrefixStore>(prefix);
+            },
             .paths = PathMapping(prefix),
             .description = prefixDescription(prefix)};
 }

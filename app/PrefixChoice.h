@@ -24,21 +24,20 @@ struct PrefixInUse {
 // holds the game; else the one prefix found among the launchers'. With
 // none found, ~/.wine, whose installation check then fails. When the game
 // is in several, those prefixes, most recently used first.
-std::variant<PrefixInUse, std::vector<GamePrefix>> prefixWithoutAsking(const HomeFolders& folders,
-                                                                         const char* winePrefixVariable);
+using PrefixSettlement = std::variant<PrefixInUse, std::vector<GamePrefix>>;
+PrefixSettlement prefixWithoutAsking(const HomeFolders& folders, const char* winePrefixVariable);
 
-// The same, with the player's pick when there are several (empty when the
-// player cancels).
-// The chooser's events run through dispatcher.
+// The prefix settled, or the player's pick when there are several (empty
+// when the player cancels). The chooser's events run through dispatcher.
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
-                                        EventDispatcher& dispatcher, const HomeFolders& folders,
-                                        const char* winePrefixVariable);
+                                        EventDispatcher& dispatcher, PrefixSettlement settled);
 
 // The tool tip of status bar panel 0: where the settings are kept.
 std::string prefixDescription(const std::filesystem::path& prefix);
 
-// The prefix's settings, its registry and paths.
-SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix);
+// The prefix's settings, its registry and paths. A store already read
+// (readAhead) is the one opened first.
+SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_ptr<RegistryStore> readAhead = nullptr);
 
 // For a command without a window: --prefix, else the prefix found without
 // asking; nullopt, with the prefixes named on err, when there are several.

@@ -135,6 +135,16 @@ WineRegFile& WinePrefixStore::current()
     return *file_;
 }
 
+void WinePrefixStore::readAhead()
+{
+    try {
+        current();
+    } catch (const std::exception&) {
+        file_.reset(); // read again, and fail again, where the program expects it
+        notice_.clear();
+    }
+}
+
 void WinePrefixStore::beginCommand()
 {
     if (depth_++ == 0)

@@ -26,6 +26,10 @@ public:
     bool deleteTree(std::string_view path) override;
     std::vector<std::string> valueNames(std::string_view path) override;
 
+    // Reads the file now, so that the first command finds it read. What
+    // that reading would report (an error, a notice) waits for that command.
+    void readAhead();
+
     void beginCommand() override;
     void endCommand() override;
     void flush() override { writeChanges(); }

@@ -192,7 +192,7 @@ protected:
     Commands commands{boxes, noRegistry};
     std::optional<PrefixInUse> choose(const std::function<void()>& player, const char* variable = nullptr)
     {
-        return choosePrefix(toolkit, player, commands, folders(), variable);
+        return choosePrefix(toolkit, player, commands, prefixWithoutAsking(folders(), variable));
     }
 };
 

@@ -2,10 +2,12 @@
 // options, its commands without a window.
 #include "app/CommandLine.h"
 #include "app/PrefixChoice.h"
+#include "app/PrefixReadAhead.h"
 #include "app/Startup.h"
 #include "app/Windowless.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/PosixProgramStarter.h"
+#include "ui/qt/FontconfigWarmUp.h"
 #include "ui/qt/Icons.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
@@ -45,25 +47,26 @@ int main(int argc, char** argv)
     if (line.withoutWindow())
         return withoutWindow(line);
 
+    // Both run while the toolkit connects to the display.
+    FontconfigWarmUp fonts;
+    PrefixReadAhead early(line.prefix, HomeFolders::fromEnvironment(), std::getenv("WINEPREFIX"));
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvane");
     QApplication::setWindowIcon(applicationIcon());
     QtMessageBoxes boxes;
     QtFileDialogs files;
     QtToolkit toolkit;
+    fonts.wait();
     const auto eventLoop = [] { QApplication::exec(); };
     const std::unique_ptr<RegistryAccess> noRegistryYet;
     Commands chooserCommands(boxes, noRegistryYet);
-    const std::optional<PrefixInUse> prefix =
-        line.prefix ? PrefixInUse{.folder = *line.prefix}
-                    : choosePrefix(toolkit, eventLoop, chooserCommands, HomeFolders::fromEnvironment(),
-                                   std::getenv("WINEPREFIX"));
+    const std::optional<PrefixInUse> prefix = choosePrefix(toolkit, eventLoop, chooserCommands, early.settled());
     if (!prefix)
         return 0; // the player cancelled the choice
     PosixProgramStarter starter(prefix->folder, prefix->wine);
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
-    Context context({toolkit, boxes, files, starter, *display}, settingsOfPrefix(prefix->folder), line.passedOn,
+    Context context({toolkit, boxes, files, starter, *display}, early.settingsOf(prefix->folder), line.passedOn,
                     {program, program.parent_path() / "share" / "doc" / "orvane"});
     return runProgram(context, eventLoop);
 }
