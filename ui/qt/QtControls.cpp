@@ -78,7 +78,7 @@ QWidget* makeWidget(Control& control, QWidget& parent)
     }
     case ControlKind::Label: {
         auto* label = new QLabel(text(row.caption), &parent);
-        place(*label, row, 0);
+        place(*label, row); // grown to its text when its caption is shown
         if (row.centred)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return label;
