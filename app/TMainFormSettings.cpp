@@ -154,7 +154,7 @@ void TMainForm::takePort()
 int32_t TMainForm::fillRefreshRates()
 {
     const SettingsSnapshot& record = context_.settings;
-    DisplayModeSource& display = context_.services.displayModes;
+    AskedDisplayModes display(context_.services.displayModes.modes()); // once for the list and its top
     context_.RefreshRateList = ListRefreshRates(display, record.reswidth, record.resheight, record.colordepth);
     RRCombo.clear();
     RRCombo.addItems(rateTexts(context_.RefreshRateList));

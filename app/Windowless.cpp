@@ -70,7 +70,8 @@ std::optional<std::string> refusal(const IniDocument& file, const std::string& n
     if (givesPort && (port < LowestPort || port > HighestPort))
         return "Gameport must be a value between 1024 and 49151! " + name + " sets it to " + std::to_string(port) +
                ": change \"netgameport\" there and load it again!";
-    if (display.modes().empty() || !registry.OpenKey(schema::VideoKey, false))
+    AskedDisplayModes offered(display.modes());
+    if (offered.modes().empty() || !registry.OpenKey(schema::VideoKey, false))
         return std::nullopt;
     const auto video = [&](const char* key) {
         return file.readInteger("Video", key, registry.ValueExists(key) ? registry.ReadInteger(key) : 0);
@@ -80,7 +81,7 @@ std::optional<std::string> refusal(const IniDocument& file, const std::string& n
     const int32_t depth = video("colordepth");
     const int32_t rate = video("refreshrate");
     registry.CloseKey();
-    if (MaxRefreshRate(display, width, height, depth) >= rate)
+    if (MaxRefreshRate(offered, width, height, depth) >= rate)
         return std::nullopt;
     return "The display offers no refresh rate of " + std::to_string(rate) + " Hz for " + std::to_string(width) + "x" +
            std::to_string(height) + " at " + std::to_string(depth) + " Bit! Change \"refreshrate\" in " + name +

@@ -25,6 +25,17 @@ public:
     virtual std::vector<DisplayMode> modes() = 0;
 };
 
+// The modes as one asking found them: for answers that belong together,
+// without asking the display (a round trip per mode on Windows) again.
+class AskedDisplayModes : public DisplayModeSource {
+public:
+    explicit AskedDisplayModes(std::vector<DisplayMode> modes) : modes_(std::move(modes)) {}
+    std::vector<DisplayMode> modes() override { return modes_; }
+
+private:
+    std::vector<DisplayMode> modes_;
+};
+
 // One entry per matching mode, in the display's order: no sorting, and
 // duplicates stay. A negative argument matches nothing.
 integerarray ListRefreshRates(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel);

@@ -99,7 +99,22 @@ TEST_F(Present, WithoutModesTheListStaysEmpty)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(list("RRCombo").count(), 0);
-    EXPECT_GE(display.enumerations, 2); // asked afresh for the list and for the maximum
+}
+
+TEST_F(Present, EachRateListAsksTheDisplayOnceAndAfresh)
+{
+    offer({{800, 600, 16, 60}, {1024, 768, 16, 75}});
+    ASSERT_EQ(start(), StartOutcome::Running);
+    // The list shown, then the one the start's change check rebuilds: one asking each.
+    const int atStart = display.enumerations;
+    EXPECT_LE(atStart, 2);
+    EXPECT_EQ(rateItems(), std::vector<std::string>{"60 Hz"});
+    // A display plugged in since: the next mode's list is the new display's.
+    offer({{800, 600, 16, 60}, {1024, 768, 16, 75}, {1024, 768, 16, 120}});
+    pick("ResCB", 3); // 1024x768
+    ASSERT_EQ(state().settings.reswidth, 1024);
+    EXPECT_EQ(display.enumerations, atStart + 1);
+    EXPECT_EQ(rateItems(), (std::vector<std::string>{"75 Hz", "120 Hz"}));
 }
 
 } // namespace
