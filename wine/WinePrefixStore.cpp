@@ -140,8 +140,9 @@ void WinePrefixStore::readAhead()
     try {
         current();
     } catch (const std::exception&) {
-        file_.reset(); // read again, and fail again, where the program expects it
-        notice_.clear();
+        // Read again, and fail again, where the program expects it; a notice
+        // the reading gave before it failed still waits to be told.
+        file_.reset();
     }
 }
 

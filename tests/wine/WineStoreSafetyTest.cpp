@@ -56,6 +56,7 @@ std::string messageOf(const std::function<void()>& operation)
 class WineStoreSafety : public ::testing::Test {
 protected:
     RegistryAccess open(const fs::path& folder) const { return RegistryAccess(std::make_unique<WinePrefixStore>(folder)); }
+    std::string journalThenWinesSave() const;
     void setKeyscroll(const fs::path& folder, int value) const
     {
         RegistryAccess registry = open(folder);
@@ -195,12 +196,17 @@ TEST_F(WineStoreSafety, ASaveThatLandsWhileTheFolderIsFlushedIsNotTakenForOrvane
     EXPECT_EQ(keyscroll(prefix.path()), 8);
 }
 
-TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedTheFile)
+// A save of a hard-linked user.reg killed with its journal complete, and
+// the file then saved by Wine: the journal no longer belongs to the file.
+std::string WineStoreSafety::journalThenWinesSave() const
 {
     prefix.writeUserReg(gameFile());
     fs::create_hard_link(prefix.userReg(), prefix.path() / "backup.reg");
     const pid_t saver = ::fork();
-    ASSERT_GE(saver, 0);
+    if (saver < 0) {
+        ADD_FAILURE() << "cannot fork the saver";
+        return {};
+    }
     if (saver == 0) {
         // Killed while the linked file is being written in place, the journal complete.
         test::onNextDataSync([] { test::onNextDataSync([] { ::raise(SIGKILL); }); });
@@ -209,11 +215,16 @@ TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedThe
     }
     int status = 0;
     ::waitpid(saver, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    ASSERT_TRUE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
-
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_TRUE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
     const std::string wines = gameFile("[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n");
     saveAsWine(prefix.userReg(), wines);
+    return wines;
+}
+
+TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedTheFile)
+{
+    const std::string wines = journalThenWinesSave();
     RegistryAccess registry = open(prefix.path());
     {
         RegistryCommand command(registry);
@@ -227,6 +238,22 @@ TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedThe
     EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
     // Said once.
     EXPECT_EQ(messageOf([&] { keyscroll(prefix.path()); }), "");
+}
+
+TEST_F(WineStoreSafety, AJournalDroppedWhileReadingAheadIsToldByTheFirstCommand)
+{
+    const std::string wines = journalThenWinesSave();
+    auto store = std::make_unique<WinePrefixStore>(prefix.path());
+    store->readAhead(); // the journal is dropped here, on the start's own thread
+    EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
+    RegistryAccess registry(std::move(store));
+    RegistryCommand command(registry);
+    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
+    EXPECT_EQ(registry.ReadInteger("keyscroll"), 0x32);
+    registry.CloseKey();
+    const std::string message = messageOf([&] { command.finish(); });
+    EXPECT_NE(message.find("Orvane kept that newer file"), std::string::npos) << message;
+    EXPECT_EQ(prefix.readUserReg(), wines);
 }
 
 TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
