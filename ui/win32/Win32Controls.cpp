@@ -68,13 +68,15 @@ ListMessages listMessages(const ListControl& control)
 void showItems(HWND list, const ListControl& control)
 {
     const ListMessages messages = listMessages(control);
-    // One repaint for the whole list, not one per item.
+    // One repaint for the whole list, not one per item; turning drawing back
+    // on repaints nothing by itself.
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, messages.reset, 0, 0);
     for (const std::string& item : control.items())
         SendMessageW(list, messages.add, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     SendMessageW(list, messages.select, static_cast<WPARAM>(control.selected()), 0);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 // The width a control needs to show caption whole: its layout's, or more.
