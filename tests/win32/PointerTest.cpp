@@ -11,23 +11,6 @@
 namespace orvane {
 namespace {
 
-// The tip window of the main window's controls.
-HWND toolTipsOf(HWND owner)
-{
-    std::pair<HWND, HWND> found{owner, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM pair) -> BOOL {
-            auto& [owner, tips] = *reinterpret_cast<std::pair<HWND, HWND>*>(pair);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == owner)
-                tips = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.second;
-}
-
 POINT middleOf(HWND owner, HWND control)
 {
     RECT place;
@@ -41,7 +24,7 @@ TEST(PointerOverOrvaneExe, AControlsHintAndAStatusPanelsWholeTextShowUnderThePoi
 {
     test::TestGame game;
     test::RunningOrvane orvane;
-    HWND tips = toolTipsOf(orvane.window());
+    HWND tips = test::toolTipsOf(orvane.window());
     ASSERT_TRUE(tips);
     SetForegroundWindow(orvane.window());
     const auto shownAfterHover = [&](HWND control) {

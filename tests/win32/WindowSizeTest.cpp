@@ -126,14 +126,7 @@ TEST_F(OrvaneExeSizes, ALongConfigurationPathIsShortenedInItsPanelAndWholeInATip
     { std::FILE* file = _wfopen(deep.c_str(), L"wb"); std::fputs("[Video]\r\ngamma=30\r\n", file); std::fclose(file); }
     test::RunningOrvane orvane;
     HWND bar = orvane.control("StatusBar");
-    HWND tips = nullptr;
-    EnumWindows([](HWND window, LPARAM found) -> BOOL {
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == FindWindowW(L"OrvaneWindow", L"Orvane"))
-            *reinterpret_cast<HWND*>(found) = window;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&tips));
+    HWND tips = test::toolTipsOf(orvane.window());
     ASSERT_TRUE(tips);
     const LRESULT toolsBefore = SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
     PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMFileLoadConfig"), 0), 0);

@@ -107,16 +107,7 @@ TEST_F(OrvaneExe, ListsCheckBoxesToolTipsAndTheDialogBind)
     int hints = 0;
     for (const LayoutRow& row : mainFormLayout().controls)
         hints += !row.hint.empty();
-    HWND toolTips = nullptr;
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == FindWindowW(L"OrvaneWindow", L"Orvane"))
-                *reinterpret_cast<HWND*>(found) = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&toolTips));
+    HWND toolTips = test::toolTipsOf(orvane.window());
     ASSERT_TRUE(toolTips);
     // and one per status panel, whose text it shows whole.
     EXPECT_EQ(SendMessageW(toolTips, TTM_GETTOOLCOUNT, 0, 0), hints + 3);

@@ -184,6 +184,22 @@ INPUT pointerTo(POINT point)
 
 } // namespace
 
+HWND toolTipsOf(HWND owner)
+{
+    std::pair<HWND, HWND> found{owner, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM pair) -> BOOL {
+            auto& [owner, tips] = *reinterpret_cast<std::pair<HWND, HWND>*>(pair);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == owner)
+                tips = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
+
 void pointAt(HWND window, POINT inside)
 {
     ClientToScreen(window, &inside);
@@ -196,17 +212,8 @@ void clickOn(HWND control)
     GetWindowRect(control, &place);
     HWND root = GetAncestor(control, GA_ROOT);
     // A tool tip shown for the last control may lie over this one.
-    std::pair<HWND, HWND> tips{root, nullptr};
-    EnumWindows([](HWND window, LPARAM found) -> BOOL {
-        auto& [owner, tip] = *reinterpret_cast<std::pair<HWND, HWND>*>(found);
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == owner)
-            tip = window;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&tips));
-    if (tips.second)
-        SendMessageW(tips.second, TTM_POP, 0, 0);
+    if (HWND tips = toolTipsOf(root))
+        SendMessageW(tips, TTM_POP, 0, 0);
     SetForegroundWindow(root);
     const INPUT move = pointerTo({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
     INPUT down = move;

@@ -58,6 +58,8 @@ std::string windowText(HWND window);
 // A person's input, through the system's input queue: the window under the
 // pointer or with the keyboard focus gets it, as from a real mouse and keyboard.
 void clickOn(HWND control);
+// The tool tip window of a top-level window's controls; nullptr when it has none.
+HWND toolTipsOf(HWND owner);
 // Moves the pointer to a point of a window's client area, pressing nothing.
 void pointAt(HWND window, POINT inside);
 void typeText(const std::wstring& text);

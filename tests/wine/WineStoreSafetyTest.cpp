@@ -222,18 +222,22 @@ std::string WineStoreSafety::journalThenWinesSave() const
     return wines;
 }
 
+// The first command reads Wine's file, and at its end the store tells of the save it dropped.
+void expectWinesFileReadAndTheDroppedSaveTold(RegistryAccess& registry)
+{
+    RegistryCommand command(registry);
+    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
+    EXPECT_EQ(registry.ReadInteger("keyscroll"), 0x32);
+    registry.CloseKey();
+    const std::string message = messageOf([&] { command.finish(); });
+    EXPECT_NE(message.find("Orvane kept that newer file"), std::string::npos) << message;
+}
+
 TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedTheFile)
 {
     const std::string wines = journalThenWinesSave();
     RegistryAccess registry = open(prefix.path());
-    {
-        RegistryCommand command(registry);
-        ASSERT_TRUE(registry.OpenKey(Gameplay, false));
-        EXPECT_EQ(registry.ReadInteger("keyscroll"), 0x32);
-        registry.CloseKey();
-        const std::string message = messageOf([&] { command.finish(); });
-        EXPECT_NE(message.find("Orvane kept that newer file"), std::string::npos) << message;
-    }
+    expectWinesFileReadAndTheDroppedSaveTold(registry);
     EXPECT_EQ(prefix.readUserReg(), wines);
     EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
     // Said once.
@@ -247,12 +251,7 @@ TEST_F(WineStoreSafety, AJournalDroppedWhileReadingAheadIsToldByTheFirstCommand)
     store->readAhead(); // the journal is dropped here, on the start's own thread
     EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
     RegistryAccess registry(std::move(store));
-    RegistryCommand command(registry);
-    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
-    EXPECT_EQ(registry.ReadInteger("keyscroll"), 0x32);
-    registry.CloseKey();
-    const std::string message = messageOf([&] { command.finish(); });
-    EXPECT_NE(message.find("Orvane kept that newer file"), std::string::npos) << message;
+    expectWinesFileReadAndTheDroppedSaveTold(registry);
     EXPECT_EQ(prefix.readUserReg(), wines);
 }
 
