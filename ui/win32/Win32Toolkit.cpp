@@ -34,7 +34,9 @@ public:
     Win32Window& made()
     {
         if (!window_)
-            window_ = std::make_unique<Win32Window>(model_, toolkit_, owner_, toolkit_.font_, toolkit_.measure_);
+            window_ = std::make_unique<Win32Window>(
+                model_, ToolkitLinks{[this](const Window& other) { return toolkit_.handle(other); }, toolkit_.closing_},
+                owner_, toolkit_.font_, toolkit_.measure_);
         return *window_;
     }
     Win32Window* ifMade() const { return window_.get(); }

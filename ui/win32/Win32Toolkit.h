@@ -24,11 +24,9 @@ public:
     // Runs the event loop until quit is asked for.
     void run();
 
-    HWND handle(const Window& window) const;
-    // Whether the windows' logic is still there to be told of events.
-    bool running() const { return !closing_; }
-
 private:
+    HWND handle(const Window& window) const;
+
     class Realised;
     std::vector<std::unique_ptr<Realised>> windows_;
     TextMeasure measure_;

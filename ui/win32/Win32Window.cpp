@@ -4,7 +4,6 @@
 #include "controls/TabOrder.h"
 #include "ui/win32/Win32Controls.h"
 #include "ui/win32/Win32Text.h"
-#include "ui/win32/Win32Toolkit.h"
 #include "ui/win32/Win32ToolTips.h"
 
 #include <commctrl.h>
@@ -115,8 +114,8 @@ public:
     bool updating = false;
 };
 
-Win32Window::Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font, TextMeasure& measure)
-    : model_(model), toolkit_(toolkit), font_(font), measure_(measure)
+Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, HFONT font, TextMeasure& measure)
+    : model_(model), toolkit_(std::move(toolkit)), font_(font), measure_(measure)
 {
     registerWindowClass();
     LOGFONTW face{};
@@ -252,7 +251,7 @@ void Win32Window::show(const Window* over)
     RECT frame;
     GetWindowRect(window_, &frame);
     RECT area;
-    if (HWND target = over ? toolkit_.handle(*over) : nullptr)
+    if (HWND target = over ? toolkit_.handleOf(*over) : nullptr)
         GetWindowRect(target, &area);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
@@ -355,7 +354,7 @@ LRESULT CALLBACK Win32Window::linkProcedure(HWND link, UINT message, WPARAM wPar
 
 LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (toolkit_.running()) {
+    if (!toolkit_.closing) {
         switch (message) {
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));

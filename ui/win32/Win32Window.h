@@ -6,17 +6,24 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
 namespace orvane {
 
-class Win32Toolkit;
+// What a window asks of the toolkit that made it.
+struct ToolkitLinks {
+    // The native window of another window, to centre a dialog on.
+    std::function<HWND(const Window&)> handleOf;
+    // Set while the toolkit takes the windows down: no events reach the logic then.
+    const bool& closing;
+};
 
 class Win32Window : public WindowView {
 public:
-    Win32Window(Window& model, Win32Toolkit& toolkit, HWND owner, HFONT font, TextMeasure& measure);
+    Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, HFONT font, TextMeasure& measure);
     ~Win32Window() override;
 
     HWND handle() const { return window_; }
@@ -43,7 +50,7 @@ private:
                                           DWORD_PTR window);
 
     Window& model_;
-    Win32Toolkit& toolkit_;
+    ToolkitLinks toolkit_;
     HFONT font_;
     TextMeasure& measure_;
     // Links: bold, and bold underlined under the pointer.
