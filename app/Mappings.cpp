@@ -9,7 +9,7 @@ namespace {
 constexpr std::array<std::pair<int32_t, int32_t>, 8> Resolutions{
     {{640, 480}, {720, 576}, {800, 600}, {1024, 768}, {1152, 864}, {1280, 960}, {1280, 1024}, {1600, 1200}}};
 
-int lastIndexOf(const integerarray& rates, int32_t rate)
+int lastIndexOf(const std::vector<int32_t>& rates, int32_t rate)
 {
     int found = -1;
     for (size_t i = 0; i < rates.size(); ++i)
@@ -90,7 +90,7 @@ int sliderPositionFor(int32_t value)
     return std::clamp(value, 1, 100);
 }
 
-std::vector<std::string> rateTexts(const integerarray& rates)
+std::vector<std::string> rateTexts(const std::vector<int32_t>& rates)
 {
     std::vector<std::string> texts;
     for (int32_t rate : rates)
@@ -98,14 +98,14 @@ std::vector<std::string> rateTexts(const integerarray& rates)
     return texts;
 }
 
-std::optional<int32_t> rateAt(const integerarray& rates, int index)
+std::optional<int32_t> rateAt(const std::vector<int32_t>& rates, int index)
 {
     if (index < 0 || index >= static_cast<int>(rates.size()))
         return std::nullopt;
     return rates[static_cast<size_t>(index)];
 }
 
-std::optional<int> presentedRateIndex(const integerarray& rates, int32_t maxRate, int32_t stored)
+std::optional<int> presentedRateIndex(const std::vector<int32_t>& rates, int32_t maxRate, int32_t stored)
 {
     if (maxRate < stored)
         return std::nullopt;
@@ -115,7 +115,7 @@ std::optional<int> presentedRateIndex(const integerarray& rates, int32_t maxRate
     return found;
 }
 
-int rebuiltRateIndex(const integerarray& rates, int32_t maxRate, int32_t stored)
+int rebuiltRateIndex(const std::vector<int32_t>& rates, int32_t maxRate, int32_t stored)
 {
     if (maxRate < stored)
         return rates.empty() ? -1 : 0;

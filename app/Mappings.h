@@ -34,14 +34,14 @@ std::optional<std::pair<int32_t, int32_t>> resolutionFor(int index);
 int sliderPositionFor(int32_t value);
 
 // "75 Hz" for 75.
-std::vector<std::string> rateTexts(const integerarray& rates);
+std::vector<std::string> rateTexts(const std::vector<int32_t>& rates);
 // The rate the list shows at index.
-std::optional<int32_t> rateAt(const integerarray& rates, int index);
+std::optional<int32_t> rateAt(const std::vector<int32_t>& rates, int index);
 // Presenting: the last entry equal to the stored rate, unless the display
 // cannot reach it; nullopt leaves the selection as it was.
-std::optional<int> presentedRateIndex(const integerarray& rates, int32_t maxRate, int32_t stored);
+std::optional<int> presentedRateIndex(const std::vector<int32_t>& rates, int32_t maxRate, int32_t stored);
 // After a change: the first rate when the stored one is above the mode's
 // top rate, else the last equal entry; -1 selects nothing.
-int rebuiltRateIndex(const integerarray& rates, int32_t maxRate, int32_t stored);
+int rebuiltRateIndex(const std::vector<int32_t>& rates, int32_t maxRate, int32_t stored);
 
 } // namespace orvane

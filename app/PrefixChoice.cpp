@@ -25,7 +25,7 @@ std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<vo
 {
     if (auto* prefix = std::get_if<PrefixInUse>(&settled))
         return *prefix;
-    TPrefixForm chooser(std::get<std::vector<GamePrefix>>(settled), dispatcher);
+    PrefixChooser chooser(std::get<std::vector<GamePrefix>>(settled), dispatcher);
     const std::optional<GamePrefix> chosen = chooser.choose(toolkit, eventLoop);
     if (!chosen)
         return std::nullopt;

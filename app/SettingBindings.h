@@ -1,9 +1,8 @@
 #pragma once
 // What each settings control of the main window means, written once: the
-// field of the record it shows, how the stored value and the control stand
-// for each other, and which "Apply Settings" writes it. Presenting, taking
-// the controls back, every Apply, auto-apply and the write of a loaded
-// configuration all read this table.
+// field of the record it shows, and how the stored value and the control
+// stand for each other. Presenting the record and taking the controls back
+// read this table; which "Apply Settings" writes a field is the schema's.
 #include "settings/Schema.h"
 
 #include <span>
@@ -31,15 +30,10 @@ struct SettingBinding {
     std::string_view control; // empty where the row is NotShown
     schema::Field field;
     Shown shown;
-    std::string_view group;      // the "Apply Settings" that writes it: "gas", "vas", "sas" or "mas"
     std::string_view count = {}; // sliders: the label showing the position
 };
 
 // In the order the window presents them.
 std::span<const SettingBinding> settingBindings();
-
-// Whether Apply of the group writes the field: "all" writes every field,
-// a text that names no group writes none.
-bool appliedBy(std::string_view group, const schema::Field& field);
 
 } // namespace orvane

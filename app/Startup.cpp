@@ -4,6 +4,7 @@
 #include "settings/Schema.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace orvane {
@@ -11,32 +12,33 @@ namespace {
 
 void showFatalMessage(MessageBoxes& boxes)
 {
-    boxes.show({"Fatal Error: Warcraft III is not installed correctly!",
-                         std::string("It appears that Warcraft III is not installed correctly. Install or reinstall "
-                                     "Warcraft III and run my program again. If you continue encountering problems, "
-                                     "send an e-amil to ") +
-                             MaintainerAddress + ".",
-                         MessageIcon::Information, MessageButtons::Ok});
+    boxes.show({MessageId::NotInstalled, "Fatal Error: Warcraft III is not installed correctly!",
+                std::string("It appears that Warcraft III is not installed correctly. Install or reinstall "
+                            "Warcraft III and run my program again. If you continue encountering problems, "
+                            "send an e-amil to ") +
+                    MaintainerAddress + ".",
+                MessageIcon::Information, MessageButtons::Ok});
 }
 
-// The installation check: false when the game is not installed for this user.
-bool checkInstallation(Context& state)
+// The installation check: nullopt when the game is not installed for this
+// user. Opens the registry and moves into the game's folder.
+std::optional<Installation> checkInstallation(Context& context)
 {
-    state.StartDir = std::filesystem::current_path().string();
-    state.registry = std::make_unique<RegistryAccess>(state.place.openStore());
-    RegistryAccess& registry = *state.registry;
+    Installation installation{.startFolder = std::filesystem::current_path()};
+    context.registry = std::make_unique<RegistryAccess>(context.place.openStore());
+    RegistryAccess& registry = *context.registry;
     if (!registry.KeyExists(schema::GameKey))
-        return false;
+        return std::nullopt;
     registry.OpenKey(schema::GameKey, false);
-    state.InstallDir = registry.ReadString(schema::InstallPath);
+    installation.gameFolder = registry.ReadString(schema::InstallPath);
     registry.CloseKey();
     std::error_code ignored; // an unusable folder leaves the current directory as it is
-    if (!state.InstallDir.empty())
-        std::filesystem::current_path(state.place.paths.hostPath(state.InstallDir), ignored);
-    return state.place.paths.containsFile(std::filesystem::current_path(), "war3.mpq");
+    if (!installation.gameFolder.empty())
+        std::filesystem::current_path(context.place.paths.hostPath(installation.gameFolder), ignored);
+    if (!context.place.paths.containsFile(std::filesystem::current_path(), "war3.mpq"))
+        return std::nullopt;
+    return installation;
 }
-
-// The dialogs whose controls come with the features that use them.
 
 template <class Form>
 Form& realised(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form, Toolkit& toolkit)
@@ -48,31 +50,42 @@ Form& realised(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form, Toolkit&
 
 } // namespace
 
-StartOutcome startProgram(Windows& windows, Context& state)
+StartOutcome startProgram(Windows& windows, Context& context)
 {
-    Toolkit& toolkit = state.services.toolkit;
+    Toolkit& toolkit = context.services.toolkit;
+    std::optional<Installation> installation;
     try {
-        if (!checkInstallation(state)) {
-            state.registry.reset();
-            showFatalMessage(state.services.boxes);
+        installation = checkInstallation(context);
+        if (!installation) {
+            context.registry.reset();
+            showFatalMessage(context.services.boxes);
             return StartOutcome::NotInstalled;
         }
     } catch (const std::exception& error) {
         // No window exists yet: the report of an unhandled error ends the program.
-        state.registry.reset();
-        state.commands.showErrorBox(error);
+        context.registry.reset();
+        context.commands.showErrorBox(error);
         return StartOutcome::Failed;
     }
-    TMainForm& mainForm = realised(windows.MainForm, std::make_unique<TMainForm>(state), toolkit);
-    state.commands.run([&mainForm] { mainForm.FormCreate(); });
-    mainForm.setProginfo(&realised(windows.Proginfo, std::make_unique<TProginfo>(state), toolkit));
-    auto cdForm = std::make_unique<TCDForm>(state, [&mainForm](const std::string& folder) { mainForm.folderChosen(folder); });
-    mainForm.setCDForm(&realised(windows.CDForm, std::move(cdForm), toolkit));
-    auto renCP = std::make_unique<TRenCPForm>(state, [&mainForm](const std::string& name) { mainForm.renameProfile(name); });
-    mainForm.setRenCPForm(&realised(windows.RenCPForm, std::move(renCP), toolkit));
-    auto addBnet = std::make_unique<TAddBnetForm>(state, [&mainForm] { mainForm.ReadBnetUsers(); });
-    mainForm.setAddBnetForm(&realised(windows.AddBnetForm, std::move(addBnet), toolkit));
-    mainForm.setOptForm(&realised(windows.OptForm, std::make_unique<TOptForm>(state), toolkit));
+    MainWindow& main = realised(windows.main, std::make_unique<MainWindow>(context, std::move(*installation)), toolkit);
+    context.commands.run([&main] { main.start(); });
+    AboutBox& about = realised(windows.about, std::make_unique<AboutBox>(context), toolkit);
+    FolderChooser& folders = realised(
+        windows.folders,
+        std::make_unique<FolderChooser>(context, [&main](const std::string& folder) { main.folderChosen(folder); }),
+        toolkit);
+    ProfileRenameDialog& profileRename = realised(
+        windows.profileRename,
+        std::make_unique<ProfileRenameDialog>(context, [&main](const std::string& name) { main.renameProfile(name); }),
+        toolkit);
+    AccountNameDialog& accountName = realised(
+        windows.accountName,
+        std::make_unique<AccountNameDialog>(context, main.accounts().names(),
+                                            [&main](const std::string& name) { main.addAccountName(name); }),
+        toolkit);
+    OptionsDialog& options =
+        realised(windows.options, std::make_unique<OptionsDialog>(context, main.programs()), toolkit);
+    main.attachDialogs({about, folders, profileRename, accountName, options});
     return StartOutcome::Running;
 }
 
@@ -81,7 +94,7 @@ int runProgram(Context& context, const std::function<void()>& eventLoop)
     Windows windows;
     const StartOutcome outcome = startProgram(windows, context);
     if (outcome == StartOutcome::Running) {
-        windows.MainForm->window().show();
+        windows.main->window().show();
         eventLoop();
     }
     return exitStatus(outcome);

@@ -1,10 +1,9 @@
 #pragma once
 // The program entry: the installation check, the six windows, the event loop.
-#include "app/TMainForm.h"
-#include "dialogs/Dialog.h"
+#include "app/MainWindow.h"
+#include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
-#include "dialogs/AboutBox.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ProfileRenameDialog.h"
 
@@ -15,14 +14,14 @@ namespace orvane {
 
 // Each window once, from start to exit, in the order of creation. Members
 // go in reverse order: the dialogs first, then the main window, whose
-// destruction runs Shutdown.
+// destruction shuts the program down.
 struct Windows {
-    std::unique_ptr<TMainForm> MainForm;
-    std::unique_ptr<TProginfo> Proginfo;
-    std::unique_ptr<TCDForm> CDForm;
-    std::unique_ptr<TRenCPForm> RenCPForm;
-    std::unique_ptr<TAddBnetForm> AddBnetForm;
-    std::unique_ptr<TOptForm> OptForm;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<AboutBox> about;
+    std::unique_ptr<FolderChooser> folders;
+    std::unique_ptr<ProfileRenameDialog> profileRename;
+    std::unique_ptr<AccountNameDialog> accountName;
+    std::unique_ptr<OptionsDialog> options;
 };
 
 enum class StartOutcome {

@@ -1,7 +1,7 @@
 #include "app/Windowless.h"
 
 #include "app/Startup.h"
-#include "app/StoredValues.h"
+#include "app/ValueChanges.h"
 #include "config/ConfigFile.h"
 #include "context/ProgramInfo.h"
 #include "platform/PlatformDisplayModes.h"
@@ -27,7 +27,7 @@ public:
     explicit WrittenBoxes(std::ostream& err) : err_(err) {}
     MessageAnswer show(const MessageBoxRequest& request) override
     {
-        if (request.caption == "Save to Registry?")
+        if (request.id == MessageId::SaveLoadedConfiguration)
             return MessageAnswer::Yes;
         err_ << request.text << '\n';
         failed = true;
@@ -67,8 +67,8 @@ std::optional<std::string> refusal(const IniDocument& file, const std::string& n
 {
     const bool givesPort = file.readString("Gameplay", "netgameport", "\n") != "\n";
     const int32_t port = file.readInteger("Gameplay", "netgameport", 0);
-    if (givesPort && (port < LowestPort || port > HighestPort))
-        return "Gameport must be a value between 1024 and 49151! " + name + " sets it to " + std::to_string(port) +
+    if (givesPort && !schema::GamePorts.contains(port))
+        return portRefusal() + " " + name + " sets it to " + std::to_string(port) +
                ": change \"netgameport\" there and load it again!";
     AskedDisplayModes offered(display.modes());
     if (offered.modes().empty() || !registry.OpenKey(schema::VideoKey, false))
@@ -81,7 +81,7 @@ std::optional<std::string> refusal(const IniDocument& file, const std::string& n
     const int32_t depth = video("colordepth");
     const int32_t rate = video("refreshrate");
     registry.CloseKey();
-    if (MaxRefreshRate(offered, width, height, depth) >= rate)
+    if (topRefreshRate(offered, width, height, depth) >= rate)
         return std::nullopt;
     return "The display offers no refresh rate of " + std::to_string(rate) + " Hz for " + std::to_string(width) + "x" +
            std::to_string(height) + " at " + std::to_string(depth) + " Bit! Change \"refreshrate\" in " + name +
@@ -96,7 +96,7 @@ std::optional<IniDocument> checkedConfiguration(const std::string& name, Setting
     try {
         std::error_code missing;
         if (!std::filesystem::is_regular_file(pathOf(name), missing))
-            throw EFileError(formatMessage(messages::FileOpenFailed, name));
+            throw FileError(formatMessage(messages::FileOpenFailed, name));
         const IniDocument file = readConfigurationFile(pathOf(name));
         if (!holdsConfiguration(file)) {
             err << "The file " << name << " is not an Orvane configuration: it has none of its sections.\n";
@@ -129,22 +129,22 @@ int runWithoutWindow(const CommandLine& line, SettingsPlace place, DisplayModeSo
     Windows windows;
     if (startProgram(windows, context) != StartOutcome::Running || boxes.failed)
         return 1;
-    TMainForm& form = *windows.MainForm;
+    MainWindow& window = *windows.main;
     if (line.load) {
-        const StoredValues before = storedValues(*context.registry);
+        const ValueTexts before = valueTexts(*context.registry);
         files.name = *line.load;
-        context.commands.run([&form] { form.CMFileLoadConfigClick(); });
+        context.commands.run([&window] { window.loadConfigurationFile(); });
         if (boxes.failed)
             return 1;
-        out << changesBetween(before, storedValues(*context.registry));
+        out << changesBetween(before, valueTexts(*context.registry));
     }
     if (line.save == "-") {
         IniDocument document;
-        storeConfiguration(document, context.settings, context.StartParams, context.AccountList);
+        storeConfiguration(document, context.settings, window.accounts().names());
         out << document.serialize();
     } else if (line.save) {
         files.name = *line.save;
-        context.commands.run([&form] { form.CMFileSaveConfigClick(); });
+        context.commands.run([&window] { window.saveConfigurationFile(); });
     }
     return boxes.failed ? 1 : 0;
 }

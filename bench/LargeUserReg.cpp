@@ -18,13 +18,16 @@ std::string largeUserReg(size_t bytes)
     std::string text = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n";
     const auto dword = [](uint32_t n) { return RegValue{REG_DWORD_TYPE, {uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)}}; };
     const auto sz = [](const std::string& s) { return RegValue{REG_SZ_TYPE, utf16leBytes(utf8ToUtf16(s + '\0'))}; };
-    for (const auto& key : schema::SettingsKeys) {
+    for (std::string_view key : schema::settingsKeys()) {
+        if (!key.starts_with(schema::GameKey) || key == schema::GameKey)
+            continue;
         std::string path;
-        for (char c : key.path)
+        for (char c : key)
             path += c == '\\' ? std::string("\\\\") : std::string(1, c);
         text += "[" + path + "] 1796739014\n#time=1dd871dd88b947e\n";
-        for (const auto& value : key.values)
-            text += formatWineValue(value.name, std::holds_alternative<schema::IntegerField>(value.field) ? dword(1) : sz("x"));
+        for (const schema::StoredValue& value : schema::storedValues())
+            if (value.key == key)
+                text += formatWineValue(value.name, std::holds_alternative<schema::IntegerField>(value.field) ? dword(1) : sz("x"));
         text += "\n";
     }
     for (int n = 0; text.size() < bytes; ++n) {

@@ -3,6 +3,7 @@
 #include "settings/AtomicFile.h"
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
+#include "settings/SettingsRegistry.h"
 #include "wine/WinePrefixStore.h"
 #include "wine/WineRegFile.h"
 
@@ -83,19 +84,14 @@ void CommandWritingGameValues(benchmark::State& state)
     for (auto _ : state) {
         RegistryCommand command(registry);
         ++n;
-        for (const auto& key : schema::SettingsKeys) {
-            registry.OpenKey(key.path, false);
-            for (const auto& value : key.values) {
-                if (std::holds_alternative<schema::IntegerField>(value.field))
-                    registry.WriteInteger(value.name, n);
-                else
-                    registry.WriteString(value.name, std::to_string(n));
-            }
-        }
-        for (const auto& key : schema::FolderKeys) {
-            registry.OpenKey(key.path, true);
-            for (int i = 0; i < key.copies; ++i)
-                registry.WriteString(schema::folderValueName(i), "C:\\Games\\" + std::to_string(n));
+        SettingsSnapshot record;
+        record.gamma = n;
+        record.savpath = "C:\\Games\\" + std::to_string(n);
+        for (const schema::StoredValue& value : schema::storedValues()) {
+            if (!value.key.starts_with(schema::GameKey))
+                continue;
+            registry.OpenKey(value.key, true);
+            writeSetting(registry, value, record);
         }
         registry.CloseKey();
         command.finish();

@@ -84,10 +84,10 @@ void StartToWindowShown(benchmark::State& state)
         Windows windows;
         if (startProgram(windows, *context) != StartOutcome::Running)
             state.SkipWithError("Orvane did not start");
-        windows.MainForm->window().show();
+        windows.main->window().show();
         QApplication::processEvents();
         state.PauseTiming();
-        windows.MainForm->window().hide();
+        windows.main->window().hide();
         std::filesystem::current_path(startedIn);
         state.ResumeTiming();
     }
@@ -102,7 +102,7 @@ void AutoApplyKeystroke(benchmark::State& state)
     {
         RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix));
         registry.OpenKey(schema::OrvaneKey, true);
-        registry.WriteBool(schema::AutoApply, true);
+        registry.WriteBool("autoapply", true);
     }
     const auto startedIn = std::filesystem::current_path();
     Doubles doubles;
@@ -112,7 +112,7 @@ void AutoApplyKeystroke(benchmark::State& state)
         Windows windows;
         if (startProgram(windows, *context) != StartOutcome::Running)
             state.SkipWithError("Orvane did not start");
-        EditControl& name = windows.MainForm->window().edit("LANName");
+        EditControl& name = windows.main->window().edit("LANName");
         const std::string shorter = name.text();
         const std::string longer = shorter + "A";
         bool grow = true;

@@ -5,51 +5,45 @@
 #include "settings/Utf8Paths.h"
 
 #include "settings/Schema.h"
-#include "settings/ApplySettings.h"
-#include "settings/DisplayModes.h"
 
 namespace orvane {
 namespace {
 
-using schema::IntegerField;
-using schema::TextField;
-
-constexpr int32_t DefaultPort = 6112;
 constexpr int32_t SafeRefreshRate = 60;
 
-// The file names the sound value "unit" "units".
-std::string_view fileKeyOf(std::string_view valueName)
+void storeValue(IniDocument& doc, const schema::FileKey& place, const schema::Field& field,
+                const SettingsSnapshot& record)
 {
-    return valueName == "unit" ? "units" : valueName;
+    std::visit(schema::Overloaded{[&](schema::IntegerField number) { doc.writeInteger(place.section, place.key, record.*number); },
+                          [&](schema::TextField text) { doc.writeString(place.section, place.key, record.*text); },
+                          [&](schema::BoolField flag) { doc.writeBool(place.section, place.key, record.*flag); }},
+               field);
 }
 
-struct TextKey {
-    std::string_view section;
-    std::string_view key;
-    TextField field;
-};
-
-constexpr TextKey FolderKeys[] = {
-    {"DelOpt0", "savpath", &SettingsSnapshot::savpath},
-    {"DelOpt1", "reppath", &SettingsSnapshot::reppath},
-    {"DelOpt2", "logpath", &SettingsSnapshot::logpath},
-    {"DelOpt3", "errpath", &SettingsSnapshot::errpath},
-};
-
-void storeIntegers(IniDocument& doc, std::string_view section, const schema::SettingsKey& key,
-                   const SettingsSnapshot& record)
+// A missing key keeps the field as it is.
+void loadValue(const IniDocument& doc, const schema::FileKey& place, const schema::Field& field,
+               SettingsSnapshot& record)
 {
-    for (const schema::SettingValue& value : key.values)
-        doc.writeInteger(section, fileKeyOf(value.name), record.*std::get<IntegerField>(value.field));
+    std::visit(schema::Overloaded{[&](schema::IntegerField number) {
+                              record.*number = doc.readInteger(place.section, place.key, record.*number);
+                          },
+                          [&](schema::TextField text) {
+                              record.*text = doc.readString(place.section, place.key, record.*text);
+                          },
+                          [&](schema::BoolField flag) {
+                              record.*flag = doc.readBool(place.section, place.key, record.*flag);
+                          }},
+               field);
 }
 
-void loadIntegers(const IniDocument& doc, std::string_view section, const schema::SettingsKey& key,
-                  SettingsSnapshot& record)
+// What a load corrects once a section is read: values the game cannot use.
+void correctAfter(std::string_view section, SettingsSnapshot& record, DisplayModeSource& display)
 {
-    for (const schema::SettingValue& value : key.values) {
-        int32_t& field = record.*std::get<IntegerField>(value.field);
-        field = doc.readInteger(section, fileKeyOf(value.name), field);
-    }
+    if (section == "Gameplay" && !schema::GamePorts.contains(record.netgameport))
+        record.netgameport = schema::DefaultPort;
+    if (section == "Video" && topRefreshRate(display, record.reswidth, record.resheight, record.colordepth) <
+                                  record.refreshrate)
+        record.refreshrate = SafeRefreshRate;
 }
 
 // Files that hold binary data: Orvane neither reads nor rewrites them.
@@ -67,7 +61,7 @@ IniDocument readIniText(const std::filesystem::path& file, std::string_view refu
     if (!bytes)
         return {};
     if (!looksLikeText(*bytes))
-        throw EFileError(formatMessage(refusal, displayPath(file)));
+        throw FileError(formatMessage(refusal, displayPath(file)));
     return IniDocument::parse(*bytes);
 }
 
@@ -85,51 +79,34 @@ IniDocument readProfileFile(const std::filesystem::path& file)
 
 bool holdsConfiguration(const IniDocument& doc)
 {
-    for (std::string_view section : {"Gameplay", "Video", "Sound", "DelOpt0", "DelOpt1", "DelOpt2", "DelOpt3", "Misc",
-                                     "String"})
-        if (doc.findSection(section))
+    for (const schema::StoredValue& value : schema::storedValues())
+        if (const auto place = schema::fileKeyOf(value); place && doc.findSection(place->section))
             return true;
     return doc.findSection(AccountsSection) != nullptr;
 }
 
-void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::string& startParams,
-                        const std::vector<std::string>& accounts)
+void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::vector<std::string>& accounts)
 {
-    storeIntegers(doc, "Gameplay", schema::GameplaySettings, record);
-    storeIntegers(doc, "Video", schema::VideoSettings, record);
-    doc.writeBool("Video", "opengl", record.opengl);
-    storeIntegers(doc, "Sound", schema::SoundSettings, record);
-    for (const TextKey& folder : FolderKeys)
-        doc.writeString(folder.section, folder.key, record.*folder.field);
-    doc.writeString("Misc", "campaignprofile", record.campaignprofile);
-    doc.writeInteger("Misc", "seenintromovie", record.seenintromovie);
-    doc.writeString("String", "userbnet", record.userbnet);
-    doc.writeString("String", "userlocal", record.userlocal);
-    doc.writeInteger("Misc", schema::AllowLocalFiles, record.AllowLocalFiles);
-    doc.writeString("Misc", schema::StartParams, startParams);
+    for (const schema::StoredValue& value : schema::storedValues())
+        if (const auto place = schema::fileKeyOf(value))
+            storeValue(doc, *place, value.field, record);
     for (size_t i = 0; i < accounts.size(); ++i)
         doc.writeString(AccountsSection, std::string(schema::BnetValuePrefix) + std::to_string(i), accounts[i]);
 }
 
-void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, std::string& startParams,
-                       DisplayModeSource& display)
+void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, DisplayModeSource& display)
 {
-    loadIntegers(doc, "Gameplay", schema::GameplaySettings, record);
-    if (record.netgameport < LowestPort || record.netgameport > HighestPort)
-        record.netgameport = DefaultPort;
-    loadIntegers(doc, "Video", schema::VideoSettings, record);
-    record.opengl = doc.readBool("Video", "opengl", record.opengl);
-    if (MaxRefreshRate(display, record.reswidth, record.resheight, record.colordepth) < record.refreshrate)
-        record.refreshrate = SafeRefreshRate;
-    loadIntegers(doc, "Sound", schema::SoundSettings, record);
-    for (const TextKey& folder : FolderKeys)
-        record.*folder.field = doc.readString(folder.section, folder.key, record.*folder.field);
-    record.campaignprofile = doc.readString("Misc", "campaignprofile", record.campaignprofile);
-    record.seenintromovie = doc.readInteger("Misc", "seenintromovie", record.seenintromovie);
-    record.userbnet = doc.readString("String", "userbnet", record.userbnet);
-    record.userlocal = doc.readString("String", "userlocal", record.userlocal);
-    record.AllowLocalFiles = doc.readInteger("Misc", schema::AllowLocalFiles, record.AllowLocalFiles);
-    startParams = doc.readString("Misc", schema::StartParams, startParams);
+    std::string_view section;
+    for (const schema::StoredValue& value : schema::storedValues()) {
+        const auto place = schema::fileKeyOf(value);
+        if (!place)
+            continue;
+        if (place->section != section)
+            correctAfter(section, record, display);
+        section = place->section;
+        loadValue(doc, *place, value.field, record);
+    }
+    correctAfter(section, record, display);
 }
 
 std::vector<std::string> accountNamesOf(const IniDocument& doc)

@@ -13,7 +13,7 @@ namespace orvane {
 inline constexpr std::string_view AccountsSection = "Bnet Accounts";
 
 // A player's file as INI text: empty when it does not exist. A file of
-// binary data is refused with an EFileError naming it, and stays as it is.
+// binary data is refused with an FileError naming it, and stays as it is.
 IniDocument readConfigurationFile(const std::filesystem::path& file);
 // The same for a campaign profile of the game.
 IniDocument readProfileFile(const std::filesystem::path& file);
@@ -23,18 +23,15 @@ IniDocument readProfileFile(const std::filesystem::path& file);
 bool holdsConfiguration(const IniDocument& doc);
 
 // Sets every key of the record and the accounts, over what doc holds.
-void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::string& startParams,
-                        const std::vector<std::string>& accounts);
+void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const std::vector<std::string>& accounts);
 
 // Reads the file's values over the record, each missing key keeping its
 // field: a port outside the game's range becomes 6112, a refresh rate the
 // display cannot reach for the loaded mode becomes 60.
-void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, std::string& startParams,
-                       DisplayModeSource& display);
+void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, DisplayModeSource& display);
 
 // The values of the accounts section, line by line in file order, each as
 // its key reads (the later line of a key twice).
 std::vector<std::string> accountNamesOf(const IniDocument& doc);
-
 
 } // namespace orvane

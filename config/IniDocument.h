@@ -27,7 +27,7 @@ public:
     // The encoding the text was read in, and is saved in.
     const FileEncoding& encoding() const { return encoding_; }
     // A missing file, or an empty name, gives an empty document. A file that
-    // cannot be read throws EFileError "Datei %s kann nicht geöffnet werden".
+    // cannot be read throws FileError "Datei %s kann nicht geöffnet werden".
     static IniDocument load(const std::filesystem::path& file);
 
     // The text after the key's first "=", or the default when the section
@@ -49,7 +49,7 @@ public:
 
     // Each section as "[name]", its lines, an empty line; CR LF after every line.
     std::string serialize() const;
-    // Replaces the file atomically. Throws EFileError "Datei %s kann nicht
+    // Replaces the file atomically. Throws FileError "Datei %s kann nicht
     // erstellt werden" when it cannot, and the file is then as it was.
     void save(const std::filesystem::path& file) const;
 

@@ -131,11 +131,11 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
     try {
         finishInterruptedReplace(file);
     } catch (const std::system_error&) {
-        throw EFileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+        throw FileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
     }
     // Checked before opening: a named pipe would wait forever for a writer.
     if (!std::filesystem::is_regular_file(file, error))
-        throw EFileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+        throw FileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
     std::ifstream in(file, std::ios::binary);
     std::string bytes;
     if (in) {
@@ -145,7 +145,7 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
         if (!error && in.gcount() == static_cast<std::streamsize>(bytes.size()))
             return bytes;
     }
-    throw EFileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+    throw FileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
 }
 
 void writeTextFile(const std::filesystem::path& file, std::string_view content)
@@ -153,7 +153,7 @@ void writeTextFile(const std::filesystem::path& file, std::string_view content)
     try {
         replaceFileAtomically(file, content);
     } catch (const std::system_error&) {
-        throw EFileError(formatMessage(messages::FileCreateFailed, displayPath(file)));
+        throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)));
     }
 }
 

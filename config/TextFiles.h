@@ -36,10 +36,10 @@ std::string encodeText(std::string_view text, const FileEncoding& encoding);
 bool looksLikeText(std::string_view bytes);
 
 // The file's bytes; nullopt when it does not exist. A file that cannot be
-// read throws EFileError "Datei %s kann nicht geöffnet werden".
+// read throws FileError "Datei %s kann nicht geöffnet werden".
 std::optional<std::string> readTextFile(const std::filesystem::path& file);
 
-// Replaces the file's content atomically. Throws EFileError "Datei %s kann
+// Replaces the file's content atomically. Throws FileError "Datei %s kann
 // nicht erstellt werden"; the file is then as it was.
 void writeTextFile(const std::filesystem::path& file, std::string_view content);
 

@@ -7,7 +7,7 @@ namespace orvane {
 
 void Commands::showErrorBox(const std::exception& error)
 {
-    boxes_.show({ApplicationTitle, withFullStop(error.what()), MessageIcon::Error, MessageButtons::Ok});
+    boxes_.show({MessageId::Error, ApplicationTitle, withFullStop(error.what()), MessageIcon::Error, MessageButtons::Ok});
 }
 
 void Commands::begin()

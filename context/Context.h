@@ -1,9 +1,9 @@
 #pragma once
-// Everything the windows share, from start to exit: the services the
-// program asks of its toolkit and system, where the settings are kept, the
-// registry object, the settings record and the program-wide values. Each
-// toolkit's main creates one and hands it to every window; a test builds a
-// fresh one. Used on the user-interface thread only.
+// What the windows share, from start to exit: the services the program
+// asks of its toolkit and system, where the settings are kept, the registry
+// object and the settings record. State that one window uses is that
+// window's own. Each toolkit's main creates one and hands it to every
+// window; a test builds a fresh one. Used on the user-interface thread only.
 #include "context/Commands.h"
 #include "context/FileDialogs.h"
 #include "context/MessageBoxes.h"
@@ -15,7 +15,6 @@
 #include "settings/SettingsSnapshot.h"
 #include "wine/PathMapping.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -42,12 +41,6 @@ struct SettingsPlace {
     std::string description;
 };
 
-// An account name waiting to be added to or deleted from the stored list.
-struct PendingAccountName {
-    std::string name;
-    bool pending = false;
-};
-
 // Where Orvane's own files are: the folder of the program, and the folder
 // an installation keeps its documents in (empty where there is none).
 struct ProgramFolders {
@@ -70,26 +63,12 @@ public:
     const std::vector<std::string> arguments; // without the program name
     const ProgramFolders folders;
 
+    // Made by the start, once the installation check opens the registry.
     std::unique_ptr<RegistryAccess> registry;
     // Every user event runs through it.
     Commands commands;
-
-    std::string StartDir;
-    std::string InstallDir;
-    std::string GameExePath;
-    std::string EditorExePath;
-    std::string StartParams;
-    int FolderTarget = 0;
+    // The settings as the windows last read, showed or were given them.
     SettingsSnapshot settings;
-
-    std::vector<std::string> AccountList;
-    std::vector<std::string> BnetValueNames;
-    bool accountListsCreated = false;
-    PendingAccountName PendingAdd;
-    PendingAccountName PendingDelete;
-
-    bool ControlsFilled = false;
-    integerarray RefreshRateList;
 };
 
 } // namespace orvane

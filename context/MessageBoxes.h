@@ -10,7 +10,20 @@ enum class MessageIcon { Information, Question, Error };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// Which of the program's boxes it is: whoever answers without asking the
+// player (the command line) tells them apart by this, not by their words.
+enum class MessageId {
+    Error, // the default error box
+    NotInstalled,
+    PortRefused,
+    AccountNameTaken,
+    SameProfileName,
+    CleanupQuestion,
+    SaveLoadedConfiguration,
+};
+
 struct MessageBoxRequest {
+    MessageId id = MessageId::Error;
     std::string caption;
     std::string text;
     MessageIcon icon = MessageIcon::Information;

@@ -42,7 +42,7 @@ public:
     bool enabled() const { return enabled_ && available(); }
     // What the program last set, whether or not the handler exists yet.
     bool enabledByProgram() const { return enabled_; }
-    bool available() const { return row_.handler.empty() || static_cast<bool>(handler_); }
+    bool available() const { return !row_.handler || static_cast<bool>(handler_); }
     void setEnabled(bool enabled);
     void setFocus();
     // The tool tip; the layout's hint until the program changes it.

@@ -1,6 +1,8 @@
 #pragma once
 // Windows described as data. Every toolkit builds its windows from these
 // tables; no other copy of places, captions or hints exists.
+#include "controls/Handler.h"
+
 #include <string>
 #include <vector>
 
@@ -35,7 +37,7 @@ struct LayoutRow {
     int height = 0;
     int tab = -1; // place in its container's keyboard order; -1: none
     std::string hint;
-    std::string handler; // raised by the user's change or click
+    Handler handler;     // run by the user's change or click
     int maxLength = 0;   // edits: characters the user may type; 0: no limit
     bool hidden = false;
     bool centred = false; // labels: the text centred in its width

@@ -53,19 +53,6 @@ Control& Window::control(std::string_view name) const
     return *found->second;
 }
 
-void Window::bind(std::string_view handler, const std::function<void()>& run)
-{
-    bool bound = false;
-    for (const auto& control : controls_) {
-        if (control->row().handler == handler) {
-            control->setHandler(run);
-            bound = true;
-        }
-    }
-    if (!bound)
-        throw std::logic_error("no control of " + layout_.name + " raises " + std::string(handler));
-}
-
 void Window::show(const Window* over)
 {
     visible_ = true;

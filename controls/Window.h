@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +48,10 @@ public:
     // In the order of the layout table.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
-    // Gives every control whose row names the handler that handler.
-    void bind(std::string_view handler, const std::function<void()>& run);
+    // Gives every control whose row names a handler that member of owner.
+    // A handler of another class is a mistake of the table: logic_error.
+    template <class Owner>
+    void bindHandlers(Owner& owner);
 
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
@@ -79,6 +82,20 @@ Kind& Window::get(std::string_view name) const
     if (!control)
         throw std::logic_error("control " + std::string(name) + " of " + layout_.name + " is of another kind");
     return *control;
+}
+
+template <class Owner>
+void Window::bindHandlers(Owner& owner)
+{
+    for (const auto& control : controls_) {
+        const Handler handler = control->row().handler;
+        if (!handler)
+            continue;
+        if (!handler.belongsTo<Owner>())
+            throw std::logic_error("the handler of " + control->name() + " in " + layout_.name +
+                                   " belongs to another window's logic");
+        control->setHandler([&owner, handler] { handler.run(&owner); });
+    }
 }
 
 } // namespace orvane

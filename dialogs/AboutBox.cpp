@@ -7,7 +7,7 @@
 #include <string>
 
 namespace orvane {
-const WindowLayout& proginfoLayout()
+const WindowLayout& aboutBoxLayout()
 {
     using enum ControlKind;
     static const WindowLayout layout{
@@ -19,39 +19,32 @@ const WindowLayout& proginfoLayout()
             {.kind = Image, .name = "imgWar3", .left = 8, .top = 8, .width = 49, .height = 49, .picture = "game"},
             {.kind = Label, .name = "Label5", .caption = ProductVersion, .left = 72, .top = 10, .height = 13},
             {.kind = Label, .name = "Label6", .caption = CopyrightNotice, .left = 72, .top = 28, .height = 13},
-            {.kind = Link, .name = "lbMail", .caption = std::string("Mail: ") + MaintainerAddress, .left = 72, .top = 46, .height = 13, .handler = "lbMailClick"},
-            {.kind = Link, .name = "lbWeb", .caption = std::string("Web: ") + ProjectPage, .left = 8, .top = 66, .width = 257, .height = 13, .handler = "lbWebClick", .centred = true},
-            {.kind = Button, .name = "butOK", .caption = "OK", .left = 99, .top = 88, .width = 75, .height = 25, .tab = 0, .handler = "butOKClick"},
+            {.kind = Link, .name = "lbMail", .caption = std::string("Mail: ") + MaintainerAddress, .left = 72, .top = 46, .height = 13, .handler = on<&AboutBox::writeMail>},
+            {.kind = Link, .name = "lbWeb", .caption = std::string("Web: ") + ProjectPage, .left = 8, .top = 66, .width = 257, .height = 13, .handler = on<&AboutBox::openWebPage>, .centred = true},
+            {.kind = Button, .name = "butOK", .caption = "OK", .left = 99, .top = 88, .width = 75, .height = 25, .tab = 0, .handler = on<&AboutBox::dismiss>},
         },
     };
     return layout;
 }
 
-TProginfo::TProginfo(Context& context) : Dialog(proginfoLayout(), context)
+AboutBox::AboutBox(Context& context) : Dialog(aboutBoxLayout(), context)
 {
-    window_.bind("butOKClick", [this] { butOKClick(); });
-    window_.bind("lbMailClick", [this] { lbMailClick(); });
-    window_.bind("lbWebClick", [this] { lbWebClick(); });
+    window_.bindHandlers(*this);
 }
 
-void TProginfo::butOKClick()
-{
-    close();
-}
-
-void TProginfo::lbMailClick()
+void AboutBox::writeMail()
 {
     openLink(std::string("mailto:") + MaintainerAddress);
 }
 
-void TProginfo::openLink(const std::string& address)
+void AboutBox::openLink(const std::string& address)
 {
     std::string reason;
     if (!context_.services.starter.openLink(address, reason))
         throw OrvaneError(reason);
 }
 
-void TProginfo::lbWebClick()
+void AboutBox::openWebPage()
 {
     openLink(ProjectPage);
 }

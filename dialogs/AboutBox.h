@@ -6,19 +6,20 @@
 namespace orvane {
 
 // The About box: the product, its maintainers and how to reach them.
-class TProginfo : public Dialog {
+class AboutBox : public Dialog {
 public:
-    explicit TProginfo(Context& context);
+    explicit AboutBox(Context& context);
 
     void open(Window& mainWindow) { Dialog::open(mainWindow); }
-    void butOKClick();
-    void lbMailClick();
-    void lbWebClick();
+    // The user's events, which the layout names.
+    void dismiss() { close(); }
+    void writeMail();
+    void openWebPage();
 
 private:
     void openLink(const std::string& address);
 };
 
-const WindowLayout& proginfoLayout();
+const WindowLayout& aboutBoxLayout();
 
 } // namespace orvane

@@ -37,7 +37,7 @@ std::string childOf(const std::string& folder, const std::string& name)
 
 } // namespace
 
-const WindowLayout& cdFormLayout()
+const WindowLayout& folderChooserLayout()
 {
     using enum ControlKind;
     static const WindowLayout layout{
@@ -46,29 +46,26 @@ const WindowLayout& cdFormLayout()
         .clientWidth = 241,
         .clientHeight = 305,
         .controls = {
-            {.kind = ListBox, .name = "DirListBox", .left = 32, .top = 8, .width = 177, .height = 209, .tab = 0, .handler = "DirListBoxOpen"},
-            {.kind = DropDownList, .name = "DriveCombo", .left = 36, .top = 228, .width = 169, .height = 21, .tab = 1, .handler = "DriveComboChange"},
-            {.kind = Button, .name = "OKButton", .caption = "OK", .left = 32, .top = 268, .width = 75, .height = 25, .tab = 2, .handler = "OKButtonClick"},
-            {.kind = Button, .name = "CancelButton", .caption = "Cancel", .left = 134, .top = 268, .width = 75, .height = 25, .tab = 3, .handler = "CancelButtonClick"},
+            {.kind = ListBox, .name = "DirListBox", .left = 32, .top = 8, .width = 177, .height = 209, .tab = 0, .handler = on<&FolderChooser::openListedFolder>},
+            {.kind = DropDownList, .name = "DriveCombo", .left = 36, .top = 228, .width = 169, .height = 21, .tab = 1, .handler = on<&FolderChooser::driveChosen>},
+            {.kind = Button, .name = "OKButton", .caption = "OK", .left = 32, .top = 268, .width = 75, .height = 25, .tab = 2, .handler = on<&FolderChooser::confirm>},
+            {.kind = Button, .name = "CancelButton", .caption = "Cancel", .left = 134, .top = 268, .width = 75, .height = 25, .tab = 3, .handler = on<&FolderChooser::cancel>},
         },
     };
     return layout;
 }
 
-TCDForm::TCDForm(Context& context, std::function<void(const std::string&)> chosen)
-    : Dialog(cdFormLayout(), context), chosen_(std::move(chosen)), DirListBox(window_.list("DirListBox")),
+FolderChooser::FolderChooser(Context& context, std::function<void(const std::string&)> chosen)
+    : Dialog(folderChooserLayout(), context), chosen_(std::move(chosen)), DirListBox(window_.list("DirListBox")),
       DriveCombo(window_.list("DriveCombo"))
 {
-    window_.bind("DirListBoxOpen", [this] { DirListBoxOpen(); });
-    window_.bind("DriveComboChange", [this] { DriveComboChange(); });
-    window_.bind("OKButtonClick", [this] { OKButtonClick(); });
-    window_.bind("CancelButtonClick", [this] { CancelButtonClick(); });
+    window_.bindHandlers(*this);
     DriveCombo.addItems(folderDrives(context_.place.paths));
     openFolder_ = currentFolder(context_.place.paths);
     showTree();
 }
 
-void TCDForm::showTree()
+void FolderChooser::showTree()
 {
     pathEntries_ = pathFromRoot(openFolder_);
     std::vector<std::string> items;
@@ -85,7 +82,7 @@ void TCDForm::showTree()
             DriveCombo.select(i);
 }
 
-void TCDForm::openAt(const std::string& folder)
+void FolderChooser::openAt(const std::string& folder)
 {
     if (!enterFolder(context_.place.paths, folder)) {
         showTree(); // what is there now
@@ -95,7 +92,7 @@ void TCDForm::openAt(const std::string& folder)
     showTree();
 }
 
-void TCDForm::DirListBoxOpen()
+void FolderChooser::openListedFolder()
 {
     const int entry = DirListBox.selected();
     if (entry < 0)
@@ -106,7 +103,7 @@ void TCDForm::DirListBoxOpen()
         openAt(childOf(openFolder_, DirListBox.text()));
 }
 
-void TCDForm::DriveComboChange()
+void FolderChooser::driveChosen()
 {
     const std::string drive = DriveCombo.text();
     if (drive.empty() || openFolder_.empty() ||
@@ -120,13 +117,13 @@ void TCDForm::DriveComboChange()
     openAt(*folder);
 }
 
-void TCDForm::OKButtonClick()
+void FolderChooser::confirm()
 {
     close();
     chosen_(openFolder_);
 }
 
-void TCDForm::CancelButtonClick()
+void FolderChooser::cancel()
 {
     close();
 }

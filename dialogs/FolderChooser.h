@@ -10,18 +10,19 @@ namespace orvane {
 // Picks a folder from a drive list and a folder tree. Opening a folder
 // makes it the process's current directory; the tree keeps its folder
 // between uses.
-class TCDForm : public Dialog {
+class FolderChooser : public Dialog {
 public:
     // chosen takes the open folder when the player confirms it.
-    TCDForm(Context& context, std::function<void(const std::string&)> chosen);
+    FolderChooser(Context& context, std::function<void(const std::string&)> chosen);
 
     void open(Window& mainWindow) { Dialog::open(mainWindow); }
     const std::string& openFolder() const { return openFolder_; }
 
-    void DirListBoxOpen();
-    void DriveComboChange();
-    void OKButtonClick();
-    void CancelButtonClick();
+    // The user's events, which the layout names.
+    void openListedFolder();
+    void driveChosen();
+    void confirm();
+    void cancel();
 
 private:
     void openAt(const std::string& folder);
@@ -35,6 +36,6 @@ private:
     std::vector<std::string> pathEntries_;
 };
 
-const WindowLayout& cdFormLayout();
+const WindowLayout& folderChooserLayout();
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "dialogs/OptionsDialog.h"
 
 #include "settings/Schema.h"
+#include "settings/SettingsRegistry.h"
 #include "settings/Utf8Paths.h"
 
 namespace orvane {
@@ -14,7 +15,7 @@ bool fileExists(const PathMapping& paths, const std::string& windowsPath)
 
 } // namespace
 
-const WindowLayout& optLayout()
+const WindowLayout& optionsDialogLayout()
 {
     using enum ControlKind;
     static const WindowLayout layout{
@@ -25,93 +26,88 @@ const WindowLayout& optLayout()
         .controls = {
             {.kind = CheckBox, .name = "AASCB", .caption = "Auto - Apply Settings", .left = 8, .top = 8, .width = 137, .height = 17, .tab = 0},
             {.kind = Label, .name = "Label1", .caption = "Path for Warcraft III executeable:", .left = 8, .top = 32, .height = 13},
-            {.kind = Edit, .name = "WC3EXEdit", .left = 8, .top = 46, .width = 345, .height = 21, .tab = 1, .handler = "WC3EXEditChange"},
-            {.kind = Button, .name = "War3Browse", .caption = "Browse", .left = 360, .top = 46, .width = 72, .height = 21, .tab = 2, .handler = "War3BrowseClick"},
+            {.kind = Edit, .name = "WC3EXEdit", .left = 8, .top = 46, .width = 345, .height = 21, .tab = 1, .handler = on<&OptionsDialog::gameProgramTyped>},
+            {.kind = Button, .name = "War3Browse", .caption = "Browse", .left = 360, .top = 46, .width = 72, .height = 21, .tab = 2, .handler = on<&OptionsDialog::browseForGame>},
             {.kind = Label, .name = "Label2", .caption = "Path for World - Editor  executeable:", .left = 8, .top = 74, .height = 13},
-            {.kind = Edit, .name = "WEEXEdit", .left = 8, .top = 88, .width = 345, .height = 21, .tab = 3, .handler = "WEEXEditChange"},
-            {.kind = Button, .name = "WEBrowse", .caption = "Browse", .left = 360, .top = 88, .width = 72, .height = 21, .tab = 4, .handler = "WEBrowseClick"},
+            {.kind = Edit, .name = "WEEXEdit", .left = 8, .top = 88, .width = 345, .height = 21, .tab = 3, .handler = on<&OptionsDialog::editorProgramTyped>},
+            {.kind = Button, .name = "WEBrowse", .caption = "Browse", .left = 360, .top = 88, .width = 72, .height = 21, .tab = 4, .handler = on<&OptionsDialog::browseForEditor>},
             {.kind = Label, .name = "Label3", .caption = "Add startup parameters:", .left = 8, .top = 116, .height = 13},
             {.kind = Edit, .name = "ParamEdit", .left = 136, .top = 112, .width = 296, .height = 21, .tab = 5},
-            {.kind = Button, .name = "SaveOptBut", .caption = "Save Settings", .left = 232, .top = 138, .width = 97, .height = 25, .tab = 6, .handler = "SaveOptButClick"},
-            {.kind = Button, .name = "LeaveOptBut", .caption = "Leave without saving", .left = 335, .top = 138, .width = 97, .height = 25, .tab = 7, .handler = "LeaveOptButClick"},
+            {.kind = Button, .name = "SaveOptBut", .caption = "Save Settings", .left = 232, .top = 138, .width = 97, .height = 25, .tab = 6, .handler = on<&OptionsDialog::save>},
+            {.kind = Button, .name = "LeaveOptBut", .caption = "Leave without saving", .left = 335, .top = 138, .width = 97, .height = 25, .tab = 7, .handler = on<&OptionsDialog::leave>},
         },
     };
     return layout;
 }
 
-TOptForm::TOptForm(Context& context)
-    : Dialog(optLayout(), context), AASCB(window_.check("AASCB")), WC3EXEdit(window_.edit("WC3EXEdit")),
+OptionsDialog::OptionsDialog(Context& context, LaunchPrograms& programs)
+    : Dialog(optionsDialogLayout(), context), programs_(programs), AASCB(window_.check("AASCB")), WC3EXEdit(window_.edit("WC3EXEdit")),
       WEEXEdit(window_.edit("WEEXEdit")), ParamEdit(window_.edit("ParamEdit")),
       OpenDialog(context.services.fileDialogs, {.purpose = FileDialogRequest::Purpose::Open,
                   .name = "OpenDialog",
                   .filterName = "Executeables (*.exe)",
                   .filterPattern = "*.exe"})
 {
-    window_.bind("WC3EXEditChange", [this] { WC3EXEditChange(); });
-    window_.bind("WEEXEditChange", [this] { WEEXEditChange(); });
-    window_.bind("War3BrowseClick", [this] { War3BrowseClick(); });
-    window_.bind("WEBrowseClick", [this] { WEBrowseClick(); });
-    window_.bind("SaveOptButClick", [this] { SaveOptButClick(); });
-    window_.bind("LeaveOptButClick", [this] { LeaveOptButClick(); });
+    window_.bindHandlers(*this);
 }
 
-void TOptForm::open(Window& mainWindow)
+void OptionsDialog::open(Window& mainWindow)
 {
-    const Context& state = context_;
-    WC3EXEdit.setText(state.GameExePath);
-    WEEXEdit.setText(state.EditorExePath);
-    ParamEdit.setText(state.StartParams);
-    AASCB.setChecked(state.settings.autoapply);
+    WC3EXEdit.setText(programs_.game);
+    WEEXEdit.setText(programs_.editor);
+    ParamEdit.setText(context_.settings.startparams);
+    AASCB.setChecked(context_.settings.autoapply);
     // A text already in the field raises no change, but the hint must follow it.
-    WC3EXEditChange();
-    WEEXEditChange();
+    gameProgramTyped();
+    editorProgramTyped();
     Dialog::open(mainWindow);
 }
 
-void TOptForm::WC3EXEditChange()
+void OptionsDialog::gameProgramTyped()
 {
     WC3EXEdit.setHint(WC3EXEdit.text());
 }
 
-void TOptForm::WEEXEditChange()
+void OptionsDialog::editorProgramTyped()
 {
     WEEXEdit.setHint(WEEXEdit.text());
 }
 
-void TOptForm::War3BrowseClick()
+void OptionsDialog::browseForGame()
 {
     browse(WC3EXEdit, "Select Warcraft III executeable");
 }
 
-void TOptForm::WEBrowseClick()
+void OptionsDialog::browseForEditor()
 {
     browse(WEEXEdit, "Select World - Editor executeable");
 }
 
-void TOptForm::browse(EditControl& field, const char* title)
+void OptionsDialog::browse(EditControl& field, const char* title)
 {
     OpenDialog.setTitle(title);
     if (const std::optional<std::string> chosen = OpenDialog.execute(); chosen && !chosen->empty())
         field.setText(context_.place.paths.windowsPath(pathOf(*chosen))); // as the game will see it
 }
 
-void TOptForm::SaveOptButClick()
+void OptionsDialog::save()
 {
-    Context& state = context_;
-    state.settings.autoapply = AASCB.checked();
-    if (fileExists(state.place.paths, WC3EXEdit.text()))
-        state.GameExePath = WC3EXEdit.text();
-    if (fileExists(state.place.paths, WEEXEdit.text()))
-        state.EditorExePath = WEEXEdit.text();
-    state.StartParams = ParamEdit.text();
-    state.registry->OpenKey(schema::OrvaneKey, true);
-    state.registry->WriteBool(schema::AutoApply, state.settings.autoapply);
-    state.registry->WriteString(schema::StartParams, state.StartParams);
-    state.registry->CloseKey();
+    SettingsSnapshot& record = context_.settings;
+    record.autoapply = AASCB.checked();
+    if (fileExists(context_.place.paths, WC3EXEdit.text()))
+        programs_.game = WC3EXEdit.text();
+    if (fileExists(context_.place.paths, WEEXEdit.text()))
+        programs_.editor = WEEXEdit.text();
+    record.startparams = ParamEdit.text();
+    RegistryAccess& registry = *context_.registry;
+    registry.OpenKey(schema::OrvaneKey, true);
+    for (const auto field : {schema::Field{&SettingsSnapshot::autoapply}, schema::Field{&SettingsSnapshot::startparams}})
+        writeSetting(registry, schema::rowOf(field), record);
+    registry.CloseKey();
     close();
 }
 
-void TOptForm::LeaveOptButClick()
+void OptionsDialog::leave()
 {
     close();
 }

@@ -1,26 +1,38 @@
 #pragma once
-#include "dialogs/Dialog.h"
 #include "context/FileDialogs.h"
+#include "dialogs/Dialog.h"
+
+#include <string>
 
 namespace orvane {
 
+// The programs the main window's two pictures start; the Options dialog
+// may change them for this run.
+struct LaunchPrograms {
+    std::string game;
+    std::string editor;
+};
+
 // Orvane's own options: auto-apply, the two executables, start parameters.
-class TOptForm : public Dialog {
+class OptionsDialog : public Dialog {
 public:
-    explicit TOptForm(Context& context);
+    OptionsDialog(Context& context, LaunchPrograms& programs);
 
     // Filled afresh from the current values, then shown.
     void open(Window& mainWindow);
-    void WC3EXEditChange();
-    void WEEXEditChange();
-    void War3BrowseClick();
-    void WEBrowseClick();
-    void SaveOptButClick();
-    void LeaveOptButClick();
+
+    // The user's events, which the layout names.
+    void gameProgramTyped();
+    void editorProgramTyped();
+    void browseForGame();
+    void browseForEditor();
+    void save();
+    void leave();
 
 private:
     void browse(EditControl& field, const char* title);
 
+    LaunchPrograms& programs_;
     CheckControl& AASCB;
     EditControl& WC3EXEdit;
     EditControl& WEEXEdit;
@@ -29,6 +41,6 @@ private:
     FileDialog OpenDialog;
 };
 
-const WindowLayout& optLayout();
+const WindowLayout& optionsDialogLayout();
 
 } // namespace orvane

@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-const WindowLayout& prefixFormLayout()
+const WindowLayout& prefixChooserLayout()
 {
     using enum ControlKind;
     static const WindowLayout layout{
@@ -12,9 +12,9 @@ const WindowLayout& prefixFormLayout()
         .clientHeight = 193,
         .controls = {
             {.kind = Label, .name = "PrefixLabel", .caption = "Warcraft III is in more than one Wine prefix. Choose the one whose settings Orvane edits:", .left = 8, .top = 8, .width = 624, .height = 13},
-            {.kind = ListBox, .name = "PrefixList", .left = 8, .top = 28, .width = 624, .height = 121, .tab = 0, .handler = "PrefixListOpen"},
-            {.kind = Button, .name = "PrefixOK", .caption = "OK", .left = 476, .top = 160, .width = 75, .height = 25, .tab = 1, .handler = "PrefixOKClick"},
-            {.kind = Button, .name = "PrefixCancel", .caption = "Cancel", .left = 557, .top = 160, .width = 75, .height = 25, .tab = 2, .handler = "PrefixCancelClick"},
+            {.kind = ListBox, .name = "PrefixList", .left = 8, .top = 28, .width = 624, .height = 121, .tab = 0, .handler = on<&PrefixChooser::confirm>},
+            {.kind = Button, .name = "PrefixOK", .caption = "OK", .left = 476, .top = 160, .width = 75, .height = 25, .tab = 1, .handler = on<&PrefixChooser::confirm>},
+            {.kind = Button, .name = "PrefixCancel", .caption = "Cancel", .left = 557, .top = 160, .width = 75, .height = 25, .tab = 2, .handler = on<&PrefixChooser::cancel>},
         },
     };
     return layout;
@@ -33,21 +33,19 @@ std::string describePrefix(const GamePrefix& prefix)
     return line;
 }
 
-TPrefixForm::TPrefixForm(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher)
-    : prefixes_(prefixes), window_(prefixFormLayout(), dispatcher), PrefixList(window_.list("PrefixList"))
+PrefixChooser::PrefixChooser(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher)
+    : prefixes_(prefixes), window_(prefixChooserLayout(), dispatcher), PrefixList(window_.list("PrefixList"))
 {
     std::vector<std::string> lines;
     for (const GamePrefix& prefix : prefixes_)
         lines.push_back(describePrefix(prefix));
     PrefixList.addItems(lines);
     PrefixList.select(0);
-    window_.bind("PrefixListOpen", [this] { PrefixOKClick(); });
-    window_.bind("PrefixOKClick", [this] { PrefixOKClick(); });
-    window_.bind("PrefixCancelClick", [this] { PrefixCancelClick(); });
-    window_.setOnClose([this] { PrefixCancelClick(); });
+    window_.bindHandlers(*this);
+    window_.setOnClose([this] { cancel(); });
 }
 
-std::optional<GamePrefix> TPrefixForm::choose(Toolkit& toolkit, const std::function<void()>& eventLoop)
+std::optional<GamePrefix> PrefixChooser::choose(Toolkit& toolkit, const std::function<void()>& eventLoop)
 {
     toolkit_ = &toolkit;
     toolkit.realise(window_);
@@ -59,20 +57,20 @@ std::optional<GamePrefix> TPrefixForm::choose(Toolkit& toolkit, const std::funct
     return prefixes_[*chosen_];
 }
 
-void TPrefixForm::PrefixOKClick()
+void PrefixChooser::confirm()
 {
     if (PrefixList.selected() != ListControl::None)
         finish(static_cast<size_t>(PrefixList.selected()));
 }
 
-void TPrefixForm::PrefixCancelClick()
+void PrefixChooser::cancel()
 {
     finish(std::nullopt);
 }
 
 // Hidden first: a toolkit may ask the windows still shown whether the
 // program may end, and the choice is made by then.
-void TPrefixForm::finish(std::optional<size_t> chosen)
+void PrefixChooser::finish(std::optional<size_t> chosen)
 {
     if (!window_.visible())
         return;

@@ -9,19 +9,20 @@
 
 namespace orvane {
 
-class TPrefixForm {
+class PrefixChooser {
 public:
-    TPrefixForm(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher);
-    TPrefixForm(const TPrefixForm&) = delete;
-    TPrefixForm& operator=(const TPrefixForm&) = delete;
+    PrefixChooser(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher);
+    PrefixChooser(const PrefixChooser&) = delete;
+    PrefixChooser& operator=(const PrefixChooser&) = delete;
 
     Window& window() { return window_; }
     // Shows the list and runs the event loop until the player chooses or
     // cancels; empty when cancelled.
     std::optional<GamePrefix> choose(Toolkit& toolkit, const std::function<void()>& eventLoop);
 
-    void PrefixOKClick();
-    void PrefixCancelClick();
+    // The user's events, which the layout names.
+    void confirm();
+    void cancel();
 
 private:
     void finish(std::optional<size_t> chosen);
@@ -33,7 +34,7 @@ private:
     std::optional<size_t> chosen_;
 };
 
-const WindowLayout& prefixFormLayout();
+const WindowLayout& prefixChooserLayout();
 // One line of the list: launcher and game, folder, game folder, last use.
 std::string describePrefix(const GamePrefix& prefix);
 

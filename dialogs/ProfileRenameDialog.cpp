@@ -2,10 +2,9 @@
 
 #include "config/IniDocument.h"
 
-
 namespace orvane {
 
-const WindowLayout& renCPLayout()
+const WindowLayout& profileRenameDialogLayout()
 {
     using enum ControlKind;
     static const WindowLayout layout{
@@ -19,42 +18,42 @@ const WindowLayout& renCPLayout()
             {.kind = Label, .name = "Label2", .caption = "New Name:", .left = 8, .top = 44, .height = 13},
             {.kind = Edit, .name = "NewCPName", .left = 72, .top = 40, .width = 121, .height = 21, .tab = 2, .maxLength = 15},
             {.kind = Label, .name = "Label3", .caption = "(max. 15 characters)", .left = 200, .top = 44, .height = 13},
-            {.kind = Button, .name = "RenCPOK", .caption = "OK", .left = 96, .top = 72, .width = 75, .height = 25, .tab = 0, .handler = "RenCPOKClick"},
-            {.kind = Button, .name = "RenCPCancel", .caption = "Cancel", .left = 184, .top = 72, .width = 75, .height = 25, .tab = 1, .handler = "RenCPCancelClick"},
+            {.kind = Button, .name = "RenCPOK", .caption = "OK", .left = 96, .top = 72, .width = 75, .height = 25, .tab = 0, .handler = on<&ProfileRenameDialog::confirm>},
+            {.kind = Button, .name = "RenCPCancel", .caption = "Cancel", .left = 184, .top = 72, .width = 75, .height = 25, .tab = 1, .handler = on<&ProfileRenameDialog::cancel>},
         },
     };
     return layout;
 }
 
-TRenCPForm::TRenCPForm(Context& context, std::function<void(const std::string&)> rename)
-    : Dialog(renCPLayout(), context), rename_(std::move(rename)), OldCPName(window_.edit("OldCPName")),
+ProfileRenameDialog::ProfileRenameDialog(Context& context, std::function<void(const std::string&)> rename)
+    : Dialog(profileRenameDialogLayout(), context), rename_(std::move(rename)), OldCPName(window_.edit("OldCPName")),
       NewCPName(window_.edit("NewCPName"))
 {
     OldCPName.setEnabled(false);
-    window_.bind("RenCPOKClick", [this] { RenCPOKClick(); });
-    window_.bind("RenCPCancelClick", [this] { RenCPCancelClick(); });
+    window_.bindHandlers(*this);
 }
 
-void TRenCPForm::open(Window& mainWindow, const std::string& oldName)
+void ProfileRenameDialog::open(Window& mainWindow, const std::string& oldName)
 {
     Dialog::open(mainWindow);
     OldCPName.setText(oldName);
     NewCPName.setFocus();
 }
 
-void TRenCPForm::RenCPOKClick()
+void ProfileRenameDialog::confirm()
 {
     // The profile file keeps no blanks at a name's ends: "Bob " reads back "Bob".
     const std::string name(trimmed(NewCPName.text()));
     if (OldCPName.text() == name) {
-        context_.services.boxes.show({"Fatal Error", "Choose a different name!", MessageIcon::Information, MessageButtons::Ok});
+        context_.services.boxes.show({MessageId::SameProfileName, "Fatal Error", "Choose a different name!",
+                                      MessageIcon::Information, MessageButtons::Ok});
         return;
     }
     rename_(name);
     close();
 }
 
-void TRenCPForm::RenCPCancelClick()
+void ProfileRenameDialog::cancel()
 {
     close();
 }

@@ -7,15 +7,16 @@
 namespace orvane {
 
 // Asks for a new name of the current campaign profile.
-class TRenCPForm : public Dialog {
+class ProfileRenameDialog : public Dialog {
 public:
     // rename does the work once a new name is confirmed; an error it raises
     // leaves the dialog open.
-    TRenCPForm(Context& context, std::function<void(const std::string&)> rename);
+    ProfileRenameDialog(Context& context, std::function<void(const std::string&)> rename);
 
     void open(Window& mainWindow, const std::string& oldName);
-    void RenCPOKClick();
-    void RenCPCancelClick();
+    // The user's events, which the layout names.
+    void confirm();
+    void cancel();
 
 private:
     std::function<void(const std::string&)> rename_;
@@ -23,6 +24,6 @@ private:
     EditControl& NewCPName;
 };
 
-const WindowLayout& renCPLayout();
+const WindowLayout& profileRenameDialogLayout();
 
 } // namespace orvane

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::optional<WineRegFile> file;
     try {
         file = WineRegFile::parse(input, "user.reg");
-    } catch (const ERegistryStoreError&) {
+    } catch (const RegistryStoreError&) {
         return 0;
     }
     check(file->serialize() == input);

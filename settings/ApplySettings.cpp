@@ -8,77 +8,75 @@
 namespace orvane {
 namespace {
 
-constexpr std::string_view PortValue = "netgameport";
-
-// Writes the key's selected values in the schema's order, but for one left out.
-void writeKey(RegistryAccess& registry, const schema::SettingsKey& key, const SettingsSnapshot& record,
-              const FieldSelection& selected, std::string_view except = {})
+bool isPort(const schema::StoredValue& value)
 {
-    const auto written = [&](const schema::SettingValue& value) {
-        return value.name != except && selected(schema::fieldOf(value));
-    };
-    if (std::none_of(key.values.begin(), key.values.end(), written))
+    return value.field == schema::Field{&SettingsSnapshot::netgameport};
+}
+
+// Writes the selected values of one key, which the table holds side by side.
+void writeKey(RegistryAccess& registry, std::span<const schema::StoredValue> values, const SettingsSnapshot& record,
+              const std::function<bool(const schema::StoredValue&)>& written)
+{
+    if (std::none_of(values.begin(), values.end(), written))
         return;
-    registry.OpenKey(key.path, false);
-    for (const schema::SettingValue& value : key.values)
+    registry.OpenKey(values.front().key, false);
+    for (const schema::StoredValue& value : values)
         if (written(value))
             writeSetting(registry, value, record);
     registry.CloseKey();
 }
 
-// Gameplay without the port, then the port when the game accepts it.
-bool writeGameplay(RegistryAccess& registry, const SettingsSnapshot& record, const FieldSelection& selected,
-                   std::optional<std::string_view> portText)
+// The port as typed, when the game accepts it.
+bool writePort(RegistryAccess& registry, const SettingsSnapshot& record, std::string_view portText)
 {
-    if (!portText) {
-        writeKey(registry, schema::GameplaySettings, record, selected);
-        return true;
-    }
-    writeKey(registry, schema::GameplaySettings, record, selected, PortValue);
-    if (!selected(&SettingsSnapshot::netgameport))
-        return true;
-    const int32_t port = StrToInt(*portText);
-    if (port < LowestPort || port > HighestPort)
+    if (!schema::GamePorts.contains(toInteger(portText)))
         return false;
-    registry.OpenKey(schema::GameplayKey, false);
-    registry.WriteInteger(PortValue, record.netgameport);
+    registry.OpenKey(schema::rowOf(&SettingsSnapshot::netgameport).key, false);
+    registry.WriteInteger(schema::rowOf(&SettingsSnapshot::netgameport).name, record.netgameport);
     registry.CloseKey();
     return true;
 }
 
-void writeFolders(RegistryAccess& registry, const SettingsSnapshot& record, const FieldSelection& selected)
-{
-    for (const schema::FolderKey& folder : schema::FolderKeys) {
-        if (!selected(folder.field))
-            continue;
-        registry.OpenKey(folder.path, false);
-        for (int i = 0; i < folder.copies; ++i)
-            registry.WriteString(schema::folderValueName(i), record.*folder.field);
-        registry.CloseKey();
-    }
-}
-
 } // namespace
 
-ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& record, const FieldSelection& selected,
+std::string portRefusal()
+{
+    return "Gameport must be a value between " + std::to_string(schema::GamePorts.lowest) + " and " +
+           std::to_string(schema::GamePorts.highest) + "!";
+}
+
+ValueSelection appliedBy(ApplyGroup group)
+{
+    return [group](const schema::StoredValue& value) { return value.group == group; };
+}
+
+ValueSelection appliedByAnyGroup()
+{
+    return [](const schema::StoredValue& value) { return value.group.has_value(); };
+}
+
+ValueSelection heldByConfigurationFiles()
+{
+    return [](const schema::StoredValue& value) { return value.inFile; };
+}
+
+ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& record, const ValueSelection& selected,
                            std::optional<std::string_view> portText)
 {
+    // A typed port is checked and written after the other values of its key.
+    const auto written = [&](const schema::StoredValue& value) {
+        return selected(value) && !(portText && isPort(value));
+    };
     ApplyOutcome outcome;
-    outcome.portRefused = !writeGameplay(registry, record, selected, portText);
-    writeKey(registry, schema::VideoSettings, record, selected);
-    if (selected(&SettingsSnapshot::opengl)) {
-        registry.OpenKey(schema::OrvaneKey, false);
-        registry.WriteBool(schema::OpenGL, record.opengl);
-        registry.CloseKey();
-    }
-    writeKey(registry, schema::SoundSettings, record, selected);
-    writeFolders(registry, record, selected);
-    writeKey(registry, schema::MiscSettings, record, selected);
-    writeKey(registry, schema::StringSettings, record, selected);
-    if (selected(&SettingsSnapshot::AllowLocalFiles)) {
-        registry.OpenKey(std::string(schema::GameKey) + "\\", false);
-        registry.WriteInteger(schema::AllowLocalFiles, record.AllowLocalFiles);
-        registry.CloseKey();
+    const std::span<const schema::StoredValue> values = schema::storedValues();
+    for (auto run = values.begin(); run != values.end();) {
+        const auto end = std::find_if(run, values.end(),
+                                      [&run](const schema::StoredValue& value) { return value.key != run->key; });
+        writeKey(registry, {run, end}, record, written);
+        const auto port = std::find_if(run, end, isPort);
+        if (port != end && portText && selected(*port))
+            outcome.portRefused = !writePort(registry, record, *portText);
+        run = end;
     }
     return outcome;
 }

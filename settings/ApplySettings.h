@@ -1,22 +1,28 @@
 #pragma once
 // Writing the record to the registry: the values a selection names, key by
-// key, in the order the window's four groups have always written them.
+// key, in the order of the schema.
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
 #include "settings/SettingsSnapshot.h"
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orvane {
 
-// The network ports the game accepts.
-inline constexpr int32_t LowestPort = 1024;
-inline constexpr int32_t HighestPort = 49151;
+// Whether a value of the schema is to be written.
+using ValueSelection = std::function<bool(const schema::StoredValue&)>;
 
-// Whether a field of the record is to be written.
-using FieldSelection = std::function<bool(const schema::Field&)>;
+// The values one "Apply Settings" writes, every Apply's, or those a
+// configuration file holds.
+ValueSelection appliedBy(ApplyGroup group);
+ValueSelection appliedByAnyGroup();
+ValueSelection heldByConfigurationFiles();
+
+// "Gameport must be a value between 1024 and 49151!"
+std::string portRefusal();
 
 struct ApplyOutcome {
     // The port was selected but portText is not a port the game accepts:
@@ -24,13 +30,11 @@ struct ApplyOutcome {
     bool portRefused = false;
 };
 
-// Writes the selected values: the game's keys, the folders (every copy),
-// "opengl" into Orvane's key and "Allow Local Files" into the game's key.
-// A key none of whose values is selected is not opened. portText is the
-// port as the user typed it, written after the other Gameplay values once
-// it is one the game accepts; without it, the record's port is known good
-// and written in its place among them.
-ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& record, const FieldSelection& selected,
+// Writes the selected values; a key none of whose values is selected is
+// not opened. portText is the port as the user typed it, written after the
+// other Gameplay values once it is one the game accepts; without it, the
+// record's port is known good and written in its place among them.
+ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& record, const ValueSelection& selected,
                            std::optional<std::string_view> portText);
 
 } // namespace orvane

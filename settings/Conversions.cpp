@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-int32_t StrToInt(std::string_view text)
+int32_t toInteger(std::string_view text)
 {
     // from_chars takes a minus but no plus.
     std::string_view digits = text;
@@ -16,7 +16,7 @@ int32_t StrToInt(std::string_view text)
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     const bool signTwice = digits.size() < text.size() && !digits.empty() && digits.front() == '-';
     if (digits.empty() || signTwice || error != std::errc() || end != digits.data() + digits.size())
-        throw EConvertError(formatMessage(messages::NotAnInteger, text));
+        throw ConversionError(formatMessage(messages::NotAnInteger, text));
     return value;
 }
 

@@ -25,16 +25,16 @@ bool parseNumber(std::string_view& text, char terminator, uint32_t& value)
 
 } // namespace
 
-integerarray ListRefreshRates(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel)
+std::vector<int32_t> refreshRatesFor(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel)
 {
-    integerarray rates;
+    std::vector<int32_t> rates;
     for (const DisplayMode& mode : display.modes())
         if (matches(mode, width, height, bitsPerPixel))
             rates.push_back(static_cast<int32_t>(mode.frequency));
     return rates;
 }
 
-int32_t MaxRefreshRate(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel)
+int32_t topRefreshRate(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel)
 {
     int64_t maximum = 0;
     for (const DisplayMode& mode : display.modes())

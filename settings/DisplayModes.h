@@ -7,8 +7,6 @@
 
 namespace orvane {
 
-using integerarray = std::vector<int32_t>;
-
 struct DisplayMode {
     uint32_t width = 0;
     uint32_t height = 0;
@@ -38,9 +36,9 @@ private:
 
 // One entry per matching mode, in the display's order: no sorting, and
 // duplicates stay. A negative argument matches nothing.
-integerarray ListRefreshRates(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel);
+std::vector<int32_t> refreshRatesFor(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel);
 // The largest rate among the matching modes, 0 when none matches.
-int32_t MaxRefreshRate(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel);
+int32_t topRefreshRate(DisplayModeSource& display, int32_t width, int32_t height, int32_t bitsPerPixel);
 
 // "800x600x16@60,800x600x16@72": nullopt when the text is malformed.
 std::optional<std::vector<DisplayMode>> parseDisplayModes(std::string_view text);

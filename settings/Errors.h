@@ -12,24 +12,24 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class ERegistryException : public OrvaneError {
+class RegistryError : public OrvaneError {
 public:
     using OrvaneError::OrvaneError;
 };
 
 // The store behind the registry could not be read or written as a whole
 // (a broken user.reg, a running wineserver, a full disk).
-class ERegistryStoreError : public ERegistryException {
+class RegistryStoreError : public RegistryError {
 public:
-    using ERegistryException::ERegistryException;
+    using RegistryError::RegistryError;
 };
 
-class EConvertError : public OrvaneError {
+class ConversionError : public OrvaneError {
 public:
     using OrvaneError::OrvaneError;
 };
 
-class EFileError : public OrvaneError {
+class FileError : public OrvaneError {
 public:
     using OrvaneError::OrvaneError;
 };

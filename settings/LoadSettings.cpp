@@ -3,8 +3,35 @@
 #include "settings/Schema.h"
 #include "settings/SettingsRegistry.h"
 
+#include <algorithm>
+
 namespace orvane {
 namespace {
+
+// Creates the key's values that Orvane makes when they are missing;
+// whether it made any.
+bool createMissing(RegistryAccess& registry, std::string_view key)
+{
+    bool created = false;
+    registry.OpenKey(key, false);
+    for (const schema::StoredValue& value : schema::storedValues()) {
+        if (value.key == key && value.createdWhenMissing && !registry.ValueExists(value.name)) {
+            writeInitial(registry, value);
+            created = true;
+        }
+    }
+    registry.CloseKey();
+    return created;
+}
+
+void readKey(RegistryAccess& registry, std::string_view key, SettingsSnapshot& record)
+{
+    registry.OpenKey(key, false);
+    for (const schema::StoredValue& value : schema::storedValues())
+        if (value.key == key && value.loaded)
+            readSetting(registry, value, record);
+    registry.CloseKey();
+}
 
 void createOwnKeys(RegistryAccess& registry)
 {
@@ -16,55 +43,28 @@ void createOwnKeys(RegistryAccess& registry)
     }
 }
 
-void readOwnValues(RegistryAccess& registry, SettingsSnapshot& record, std::string& startParams)
+// The game's keys, in the order of their names.
+std::vector<std::string_view> gameKeys()
 {
-    registry.OpenKey(schema::OrvaneKey, false);
-    if (!registry.ValueExists(schema::AutoApply))
-        registry.WriteBool(schema::AutoApply, false);
-    if (!registry.ValueExists(schema::OpenGL))
-        registry.WriteBool(schema::OpenGL, false);
-    if (!registry.ValueExists(schema::StartParams))
-        registry.WriteString(schema::StartParams, "");
-    record.autoapply = registry.ReadBool(schema::AutoApply);
-    record.opengl = registry.ReadBool(schema::OpenGL);
-    startParams = registry.ReadString(schema::StartParams);
-    registry.CloseKey();
-}
-
-void readGameValues(RegistryAccess& registry, SettingsSnapshot& record)
-{
-    registry.OpenKey(std::string(schema::GameKey) + "\\", false);
-    record.AllowLocalFiles = registry.ReadInteger(schema::AllowLocalFiles);
-    registry.CloseKey();
-    for (const schema::FolderKey& folder : schema::FolderKeys) {
-        registry.OpenKey(folder.path, false);
-        record.*folder.field = registry.ReadString(schema::folderValueName(0));
-        registry.CloseKey();
-    }
-    for (const schema::SettingsKey* key : schema::LoadOrder) {
-        registry.OpenKey(key->path, false);
-        for (const schema::SettingValue& value : key->values)
-            if (value.readByLoad)
-                readSetting(registry, value, record);
-        registry.CloseKey();
-    }
+    std::vector<std::string_view> keys = schema::settingsKeys();
+    std::erase(keys, schema::OrvaneKey);
+    std::sort(keys.begin(), keys.end());
+    return keys;
 }
 
 } // namespace
 
-void LoadRegData(RegistryAccess& registry, SettingsSnapshot& record, std::string& startParams, LoadSteps& window)
+void loadSettings(RegistryAccess& registry, SettingsSnapshot& record, LoadSteps& window)
 {
     window.showNoConfigurationLoaded();
-    registry.OpenKey(schema::GameKey, false);
-    if (!registry.ValueExists(schema::AllowLocalFiles)) {
-        registry.WriteInteger(schema::AllowLocalFiles, 0);
+    if (createMissing(registry, schema::GameKey))
         window.enableCleanup();
-    }
-    registry.CloseKey();
     createOwnKeys(registry);
-    readOwnValues(registry, record, startParams);
+    createMissing(registry, schema::OrvaneKey);
+    readKey(registry, schema::OrvaneKey, record);
     window.emptyProfiles();
-    readGameValues(registry, record);
+    for (std::string_view key : gameKeys())
+        readKey(registry, key, record);
     window.readAccounts();
     window.present();
 }

@@ -4,8 +4,6 @@
 #include "settings/RegistryAccess.h"
 #include "settings/SettingsSnapshot.h"
 
-#include <string>
-
 namespace orvane {
 
 // What the load asks of the window it runs for.
@@ -20,10 +18,10 @@ public:
     virtual void present() = 0;
 };
 
-// Creates Orvane's own key and values where they are missing, reads every
-// value into the record and startParams, each field as soon as it is read,
-// then lets the window read the accounts and present the record. The first
-// error ends the load where it happens.
-void LoadRegData(RegistryAccess& registry, SettingsSnapshot& record, std::string& startParams, LoadSteps& window);
+// Creates Orvane's own keys and values where they are missing, reads every
+// value into the record, each field as soon as it is read, then lets the
+// window read the accounts and present the record. The first error ends
+// the load where it happens.
+void loadSettings(RegistryAccess& registry, SettingsSnapshot& record, LoadSteps& window);
 
 } // namespace orvane

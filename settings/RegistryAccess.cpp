@@ -94,7 +94,7 @@ std::string RegistryAccess::ReadString(std::string_view name)
     if (!value || value->data.empty())
         return {};
     if (!isTextType(value->type))
-        throw ERegistryException(formatMessage(messages::InvalidType, name));
+        throw RegistryError(formatMessage(messages::InvalidType, name));
     return textUpToNul(value->data);
 }
 
@@ -104,9 +104,9 @@ int32_t RegistryAccess::ReadInteger(std::string_view name)
     // Sized as the ANSI interface reports text: one byte a character.
     const size_t size = value && isTextType(value->type) ? value->data.size() / 2 : value ? value->data.size() : 0;
     if (!value || size > 4)
-        throw ERegistryException(formatMessage(messages::ReadFailed, name));
+        throw RegistryError(formatMessage(messages::ReadFailed, name));
     if (value->type != REG_DWORD_TYPE)
-        throw ERegistryException(formatMessage(messages::InvalidType, name));
+        throw RegistryError(formatMessage(messages::InvalidType, name));
     uint32_t n = 0;
     for (size_t i = 0; i < value->data.size(); ++i)
         n |= uint32_t(value->data[i]) << (8 * i);
@@ -121,7 +121,7 @@ bool RegistryAccess::ReadBool(std::string_view name)
 void RegistryAccess::write(std::string_view name, const RegValue& value)
 {
     if (!current_ || !store_->setValue(*current_, name, value))
-        throw ERegistryException(formatMessage(messages::WriteFailed, name));
+        throw RegistryError(formatMessage(messages::WriteFailed, name));
 }
 
 void RegistryAccess::WriteString(std::string_view name, std::string_view text)

@@ -1,21 +1,43 @@
 #include "settings/SettingsRegistry.h"
 
 namespace orvane {
+namespace {
 
-void readSetting(RegistryAccess& registry, const schema::SettingValue& value, SettingsSnapshot& record)
+void write(RegistryAccess& registry, std::string_view name, const schema::Value& value)
 {
-    if (const auto* field = std::get_if<schema::IntegerField>(&value.field))
-        record.*(*field) = registry.ReadInteger(value.name);
-    else
-        record.*std::get<schema::TextField>(value.field) = registry.ReadString(value.name);
+    std::visit(schema::Overloaded{[&](int32_t number) { registry.WriteInteger(name, number); },
+                          [&](std::string_view text) { registry.WriteString(name, text); },
+                          [&](bool on) { registry.WriteBool(name, on); }},
+               value);
 }
 
-void writeSetting(RegistryAccess& registry, const schema::SettingValue& value, const SettingsSnapshot& record)
+} // namespace
+
+void readSetting(RegistryAccess& registry, const schema::StoredValue& value, SettingsSnapshot& record)
 {
-    if (const auto* field = std::get_if<schema::IntegerField>(&value.field))
-        registry.WriteInteger(value.name, record.*(*field));
-    else
-        registry.WriteString(value.name, record.*std::get<schema::TextField>(value.field));
+    std::visit(schema::Overloaded{[&](schema::IntegerField field) { record.*field = registry.ReadInteger(value.name); },
+                          [&](schema::TextField field) { record.*field = registry.ReadString(value.name); },
+                          [&](schema::BoolField field) { record.*field = registry.ReadBool(value.name); }},
+               value.field);
+}
+
+void writeSetting(RegistryAccess& registry, const schema::StoredValue& value, const SettingsSnapshot& record)
+{
+    const schema::Value stored = std::visit(
+        [&record](auto field) -> schema::Value {
+            if constexpr (std::is_same_v<decltype(field), schema::TextField>)
+                return std::string_view(record.*field);
+            else
+                return record.*field;
+        },
+        value.field);
+    for (const std::string& name : schema::writtenNames(value))
+        write(registry, name, stored);
+}
+
+void writeInitial(RegistryAccess& registry, const schema::StoredValue& value)
+{
+    write(registry, value.name, value.initial);
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
-// The in-memory record of every setting, one field per registry value.
+// The in-memory record of every setting, one field per registry value:
+// the game's, and Orvane's own in its key "Software\Orvane".
 #include <cstdint>
 #include <string>
 
@@ -53,6 +54,7 @@ struct SettingsSnapshot {
     std::string reppath;
     std::string logpath;
     std::string errpath;
+    std::string startparams; // added to the game's and the editor's command line
 
     bool autoapply = false;
     bool opengl = false;

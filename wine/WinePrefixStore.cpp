@@ -53,7 +53,7 @@ const char* kindOf(mode_t mode)
 
 [[noreturn]] void cannotRead(const std::string& file, const std::string& reason)
 {
-    throw ERegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
+    throw RegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
                               ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
                               "then start Orvane again.");
 }
@@ -78,7 +78,7 @@ void WinePrefixStore::readFromDisk()
 {
     std::error_code error;
     if (!std::filesystem::is_directory(prefix_, error))
-        throw ERegistryStoreError("The Wine prefix " + prefix_.string() +
+        throw RegistryStoreError("The Wine prefix " + prefix_.string() +
                                   " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
     const std::string file = registryFile().string();
     try {
@@ -176,7 +176,7 @@ void WinePrefixStore::tellNotice()
         return;
     const std::string notice = std::move(notice_);
     notice_.clear();
-    throw ERegistryStoreError(notice);
+    throw RegistryStoreError(notice);
 }
 
 void WinePrefixStore::record(Change change)
@@ -210,7 +210,7 @@ void WinePrefixStore::abandonChanges(const std::string& message)
     // The registry in memory goes back to what is on disk.
     pending_.clear();
     file_.reset();
-    throw ERegistryStoreError(message);
+    throw RegistryStoreError(message);
 }
 
 void WinePrefixStore::writeChanges()
@@ -256,7 +256,7 @@ void WinePrefixStore::writeChanges()
             abandonChanges("Cannot save the settings to " + file + ": " + error.what() +
                            ". The file is unchanged. Free some disk space or check the folder's permissions, then "
                            "make the change again.");
-        } catch (const ERegistryStoreError& error) {
+        } catch (const RegistryStoreError& error) {
             abandonChanges(error.what());
         }
     }

@@ -23,7 +23,7 @@ class WineRegFile {
 public:
     // An empty registry with Wine's header, for a prefix without user.reg.
     WineRegFile();
-    // Throws ERegistryStoreError naming fileName and the line it could not read.
+    // Throws RegistryStoreError naming fileName and the line it could not read.
     static WineRegFile parse(FileText text, const std::string& fileName);
     static WineRegFile parse(std::string text, const std::string& fileName);
 

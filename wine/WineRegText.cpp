@@ -50,7 +50,7 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName)
     file.text_ = std::move(text);
     const std::string_view all = file.text_.view();
     auto failAt = [&](size_t line, const std::string& what) {
-        return ERegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) +
+        return RegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) +
                                    ": " + what +
                                    ". Orvane has not changed the file. Repair it or restore a copy, then start Orvane again.");
     };

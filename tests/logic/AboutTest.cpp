@@ -15,7 +15,7 @@ protected:
         ASSERT_EQ(start(), StartOutcome::Running);
         click("CMHelpInfo");
     }
-    Window& box() const { return windows->Proginfo->window(); }
+    Window& box() const { return windows->about->window(); }
 };
 
 TEST_F(About, ItShowsTheProductAndTheMaintainersOverTheDisabledWindow)

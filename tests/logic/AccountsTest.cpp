@@ -32,7 +32,7 @@ protected:
     }
     ListControl& accounts() const { return list("BnetName"); }
     std::vector<std::string> items() const { return accounts().items(); }
-    Window& dialog() const { return windows->AddBnetForm->window(); }
+    Window& dialog() const { return windows->accountName->window(); }
     EditControl& dialogEdit() const { return dialog().edit("AddBnetEdit"); }
     void addThroughDialog(const std::string& name)
     {
@@ -51,7 +51,7 @@ TEST_F(Accounts, StoredNamesAreSortedAndRenumberedWithoutGaps)
     EXPECT_EQ(storedKey(), (std::vector<std::string>{"BnetName0=Alpha", "BnetName1=mike", "BnetName2=zed"}));
     EXPECT_EQ(items(), (std::vector<std::string>{"Alpha", "mike", "zed"}));
     EXPECT_EQ(accounts().text(), "mike");
-    EXPECT_EQ(state().BnetValueNames, (std::vector<std::string>{"BnetName0", "BnetName1", "BnetName2"}));
+    EXPECT_EQ(form().accounts().valueNames(), (std::vector<std::string>{"BnetName0", "BnetName1", "BnetName2"}));
 }
 
 TEST_F(Accounts, TheCurrentNameJoinsTheListWhenMissing)
@@ -83,7 +83,6 @@ TEST_F(Accounts, AddingThroughTheDialogStoresTheNameWithoutSelectingIt)
     EXPECT_TRUE(mainWindow().enabled());
     EXPECT_EQ(storedKey(), (std::vector<std::string>{"BnetName0=Alpha", "BnetName1=Grunt", "BnetName2=Zulu"}));
     EXPECT_EQ(accounts().text(), "Alpha");
-    EXPECT_FALSE(state().PendingAdd.pending);
     EXPECT_EQ(dialogEdit().text(), "");
 }
 
@@ -94,7 +93,7 @@ TEST_F(Accounts, ANameAlreadyInTheListIsRefusedWithAMessage)
     const std::string before = game.contents();
     addThroughDialog("Alpha");
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Name exists already",
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{MessageId::AccountNameTaken, "Name exists already",
                                                  "The name you entered is already added to the list! Choose another "
                                                  "name or press Cancel!",
                                                  MessageIcon::Information, MessageButtons::Ok}));

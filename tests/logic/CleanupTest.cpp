@@ -22,7 +22,7 @@ TEST_F(Cleanup, NoLeavesTheRegistryAndTheMenuItem)
     boxes.setNextAnswer(MessageAnswer::No);
     pressShortcut("F6");
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Delete values and keys from the Registry?",
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{MessageId::CleanupQuestion, "Delete values and keys from the Registry?",
                                                  "Do you really want to delete all values and keys from the Registry "
                                                  "created by Orvane?",
                                                  MessageIcon::Question, MessageButtons::YesNo}));
@@ -35,7 +35,7 @@ TEST_F(Cleanup, YesRemovesOrvanesKeyAndTheValueAndNothingElse)
     ASSERT_EQ(start(), StartOutcome::Running);
     click("ALFCB");
     const SettingsSnapshot before = state().settings;
-    const std::vector<std::string> accounts = state().AccountList;
+    const std::vector<std::string> accounts = form().accounts().names();
     boxes.setNextAnswer(MessageAnswer::Yes);
     pressShortcut("F6");
     EXPECT_FALSE(game.registry()->KeyExists(schema::OrvaneKey));
@@ -43,11 +43,12 @@ TEST_F(Cleanup, YesRemovesOrvanesKeyAndTheValueAndNothingElse)
     EXPECT_TRUE(game.registry()->KeyExists(schema::VideoKey));
     EXPECT_FALSE(control("CMRegCleanUp").enabled());
     EXPECT_EQ(state().settings, before);
-    EXPECT_EQ(state().AccountList, accounts);
+    EXPECT_EQ(form().accounts().names(), accounts);
     EXPECT_TRUE(check("ALFCB").checked());
     EXPECT_EQ(panel(1), "Changes have been made!");
 
-    // "mas" writes the value back without enabling the item; "vas" fails at Orvane's own key.
+    // Applying Miscellaneous writes the value back without enabling the item;
+    // applying Video fails at Orvane's own key.
     click("MAS");
     EXPECT_TRUE(allowLocalFilesStored());
     EXPECT_FALSE(control("CMRegCleanUp").enabled());

@@ -1,6 +1,6 @@
 // Reading the command line, and telling a script what a load changed.
 #include "app/CommandLine.h"
-#include "app/StoredValues.h"
+#include "app/ValueChanges.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +53,8 @@ TEST(CommandLine, UnknownOptionsMissingValuesAndRepeatsAreUsageErrors)
 
 TEST(StoredValuesChanges, OneSortedLinePerChangedAddedOrRemovedValue)
 {
-    const StoredValues before{{"Video\\gamma", "25"}, {"Orvane\\BnetUsers\\BnetName0", "Bob"}, {"String\\userlocal", "x"}};
-    StoredValues after = before;
+    const ValueTexts before{{"Video\\gamma", "25"}, {"Orvane\\BnetUsers\\BnetName0", "Bob"}, {"String\\userlocal", "x"}};
+    ValueTexts after = before;
     EXPECT_EQ(changesBetween(before, after), "No changes.\n");
     after["Video\\gamma"] = "40";
     after["Orvane\\BnetUsers\\BnetName1"] = "Arthas";

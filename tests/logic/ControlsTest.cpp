@@ -10,6 +10,20 @@
 namespace orvane {
 namespace {
 
+// The logic of the sample window.
+struct SampleLogic {
+    void changed()
+    {
+        if (failing)
+            throw std::runtime_error("Datei x kann nicht erstellt werden");
+        ++raised;
+    }
+    void later() { ++clicks; }
+    int raised = 0;
+    int clicks = 0;
+    bool failing = false;
+};
+
 const WindowLayout Sample{
     .name = "Sample",
     .caption = "Sample",
@@ -17,24 +31,25 @@ const WindowLayout Sample{
     .clientHeight = 100,
     .controls = {
         {.kind = ControlKind::GroupBox, .name = "Box", .tab = 1},
-        {.kind = ControlKind::DropDownList, .name = "List", .items = {"a", "b", "c"}, .tab = 2, .handler = "Changed"},
-        {.kind = ControlKind::CheckBox, .name = "Check", .parent = "Box", .tab = 1, .handler = "Changed"},
-        {.kind = ControlKind::Slider, .name = "Slider", .parent = "Box", .tab = 0, .handler = "Changed"},
-        {.kind = ControlKind::Edit, .name = "Edit", .tab = 0, .handler = "Changed", .maxLength = 5},
-        {.kind = ControlKind::Button, .name = "Later", .tab = 3, .handler = "NotBuiltYet"},
+        {.kind = ControlKind::DropDownList, .name = "List", .items = {"a", "b", "c"}, .tab = 2, .handler = on<&SampleLogic::changed>},
+        {.kind = ControlKind::CheckBox, .name = "Check", .parent = "Box", .tab = 1, .handler = on<&SampleLogic::changed>},
+        {.kind = ControlKind::Slider, .name = "Slider", .parent = "Box", .tab = 0, .handler = on<&SampleLogic::changed>},
+        {.kind = ControlKind::Edit, .name = "Edit", .tab = 0, .handler = on<&SampleLogic::changed>, .maxLength = 5},
+        {.kind = ControlKind::Button, .name = "Later", .tab = 3, .handler = on<&SampleLogic::later>},
         {.kind = ControlKind::Label, .name = "Caption", .caption = "1"},
     },
 };
 
 class Events : public ::testing::Test {
 protected:
-    void SetUp() override { window.bind("Changed", [this] { ++raised; }); }
+    void SetUp() override { window.bindHandlers(logic); }
 
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
     Commands commands{boxes, noRegistry};
     Window window{Sample, commands};
-    int raised = 0;
+    SampleLogic logic;
+    int& raised = logic.raised;
 };
 
 TEST_F(Events, ListsAndCheckBoxesRaiseOnlyForTheUser)
@@ -87,18 +102,22 @@ TEST_F(Events, SelectingOutsideTheItemsSelectsNothingAndRaisesNothing)
     EXPECT_EQ(raised, 0);
 }
 
-TEST_F(Events, AControlWhoseHandlerIsNotBuiltStaysDisabled)
+TEST(Layout, AControlStaysDisabledUntilItsHandlerIsBound)
 {
+    test::RecordingMessageBoxes boxes;
+    std::unique_ptr<RegistryAccess> noRegistry;
+    Commands commands{boxes, noRegistry};
+    Window window{Sample, commands};
     ButtonControl& later = window.button("Later");
     EXPECT_FALSE(later.enabled());
     later.setEnabled(true);
     EXPECT_FALSE(later.enabled());
-    int clicks = 0;
+    SampleLogic logic;
     later.userClick();
-    window.bind("NotBuiltYet", [&clicks] { ++clicks; });
+    window.bindHandlers(logic);
     EXPECT_TRUE(later.enabled());
     later.userClick();
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(logic.clicks, 1);
 }
 
 TEST_F(Events, ADisabledControlTakesNoUserAct)
@@ -111,7 +130,7 @@ TEST_F(Events, ADisabledControlTakesNoUserAct)
 
 TEST_F(Events, TheUsersEventCatchesTheErrorButTheProgramsChangeLetsItThrough)
 {
-    window.bind("Changed", [] { throw std::runtime_error("Datei x kann nicht erstellt werden"); });
+    logic.failing = true;
     window.slider("Slider").userMove(5);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Datei x kann nicht erstellt werden.");
@@ -137,7 +156,9 @@ TEST(Layout, UnknownNamesAndKindsAreRefused)
     Window window{Sample, dispatcher};
     EXPECT_THROW(window.control("Nothing"), std::logic_error);
     EXPECT_THROW(window.list("Check"), std::logic_error);
-    EXPECT_THROW(window.bind("NoSuchHandler", [] {}), std::logic_error);
+    struct OtherLogic {
+    } other;
+    EXPECT_THROW(window.bindHandlers(other), std::logic_error); // the rows name SampleLogic's members
 }
 
 TEST(Layout, TabOrderFollowsTheNumbersWithinEachContainer)

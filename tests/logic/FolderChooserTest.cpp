@@ -20,7 +20,7 @@ protected:
         std::filesystem::create_directories(game.gameFolder() / "Maps" / pathOf(Umlauts));
         ASSERT_EQ(start(), StartOutcome::Running);
     }
-    Window& dialog() const { return windows->CDForm->window(); }
+    Window& dialog() const { return windows->folders->window(); }
     ListControl& tree() const { return dialog().list("DirListBox"); }
     void openEntry(const std::string& name) const
     {
@@ -37,9 +37,8 @@ TEST_F(FolderChooser, ChooseShowsTheGameFolderFromTheRootDownAndItsSubfolders)
     click("CPL");
     EXPECT_TRUE(dialog().visible());
     EXPECT_FALSE(mainWindow().enabled());
-    EXPECT_EQ(state().FolderTarget, 2);
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder()));
-    const std::string folder = windows->CDForm->openFolder();
+    const std::string folder = windows->folders->openFolder();
     EXPECT_TRUE(std::filesystem::equivalent(state().place.paths.hostPath(folder), game.gameFolder()));
     const auto& items = tree().items();
     ASSERT_GE(items.size(), 2u);
@@ -47,6 +46,8 @@ TEST_F(FolderChooser, ChooseShowsTheGameFolderFromTheRootDownAndItsSubfolders)
     EXPECT_NE(std::find(items.begin(), items.end(), "Warcraft III"), items.end());
     for (const char* sub : {"Errors", "Logs", "Maps", "replay", "save"})
         EXPECT_NE(std::find(items.begin(), items.end(), sub), items.end()) << sub;
+    click("OKButton", &dialog());
+    EXPECT_EQ(state().settings.logpath, folder); // the folder of the button clicked
 }
 
 TEST_F(FolderChooser, OKWithoutOpeningTakesTheFolderShownIntoTheFieldAndAllEdits)
@@ -56,7 +57,7 @@ TEST_F(FolderChooser, OKWithoutOpeningTakesTheFolderShownIntoTheFieldAndAllEdits
     click("OKButton", &dialog());
     EXPECT_FALSE(dialog().visible());
     EXPECT_TRUE(mainWindow().enabled());
-    const std::string folder = windows->CDForm->openFolder();
+    const std::string folder = windows->folders->openFolder();
     EXPECT_EQ(state().settings.reppath, folder);
     EXPECT_EQ(edit("PR").text(), folder);
     EXPECT_EQ(edit("PS").text(), "D:\\Typed"); // taken into savpath when it was typed
@@ -77,9 +78,9 @@ TEST_F(FolderChooser, OpeningAFolderMakesItCurrentAndOKTakesTheOpenOneNotTheHigh
     // The tree keeps its folder for the next use, though Choose goes back to the game folder.
     click("CPE");
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder()));
-    EXPECT_EQ(windows->CDForm->openFolder(), game.installPath() + "\\Maps\\" + Umlauts);
+    EXPECT_EQ(windows->folders->openFolder(), game.installPath() + "\\Maps\\" + Umlauts);
     openEntry("Warcraft III"); // up again through the path entries
-    EXPECT_EQ(windows->CDForm->openFolder(), game.installPath());
+    EXPECT_EQ(windows->folders->openFolder(), game.installPath());
 }
 
 TEST_F(FolderChooser, CancelChangesNothing)
@@ -98,14 +99,14 @@ TEST_F(FolderChooser, TheDriveListSwitchesOnlyToAnotherDrive)
 {
     click("CPS");
     ListControl& drives = dialog().list("DriveCombo");
-    const std::string shown = windows->CDForm->openFolder();
+    const std::string shown = windows->folders->openFolder();
     ASSERT_GE(drives.count(), 2);
     EXPECT_EQ(drives.text()[0], std::tolower(static_cast<unsigned char>(shown[0])));
     drives.userSelect(drives.selected()); // the tree's own drive
-    EXPECT_EQ(windows->CDForm->openFolder(), shown);
+    EXPECT_EQ(windows->folders->openFolder(), shown);
     const int other = drives.selected() == 0 ? 1 : 0;
     drives.userSelect(other);
-    EXPECT_EQ(windows->CDForm->openFolder()[0],
+    EXPECT_EQ(windows->folders->openFolder()[0],
               std::toupper(static_cast<unsigned char>(drives.items()[static_cast<size_t>(other)][0])));
 }
 
@@ -128,14 +129,14 @@ TEST_F(FolderChooser, ADriveLinkPointingNowhereIsNotReadyAndTheTreeStays)
     windows.reset();
     ASSERT_EQ(start(), StartOutcome::Running); // the drive list is made with the dialog
     click("CPS");
-    const std::string shown = windows->CDForm->openFolder();
+    const std::string shown = windows->folders->openFolder();
     ListControl& drives = dialog().list("DriveCombo");
     const auto q = std::find(drives.items().begin(), drives.items().end(), "q:");
     ASSERT_NE(q, drives.items().end());
     drives.userSelect(static_cast<int>(q - drives.items().begin()));
     ASSERT_EQ(errorTexts().size(), 1u);
     EXPECT_NE(errorTexts()[0].find("The drive q: is not ready"), std::string::npos);
-    EXPECT_EQ(windows->CDForm->openFolder(), shown);
+    EXPECT_EQ(windows->folders->openFolder(), shown);
 }
 #endif
 

@@ -26,7 +26,7 @@ protected:
         EXPECT_FALSE(check("TTCB").checked());
         EXPECT_EQ(panel(1), "No configuration loaded!");
         EXPECT_EQ(panel(2), "No configuration loaded!");
-        EXPECT_FALSE(state().ControlsFilled);
+        EXPECT_FALSE(form().changeDetectionOn());
     }
 };
 
@@ -71,7 +71,7 @@ TEST_F(Load, FirstRunCreatesOrvanesOwnValuesAndFillsTheWindow)
     EXPECT_EQ(list("BnetName").selected(), 0);
     EXPECT_EQ(panel(1), "No changes have been made!");
     EXPECT_EQ(panel(2), "No configuration loaded!");
-    EXPECT_TRUE(state().ControlsFilled);
+    EXPECT_TRUE(form().changeDetectionOn());
 }
 
 TEST_F(Load, ASecondLoadCreatesNothingAndDiscardsUnappliedChanges)
@@ -106,7 +106,7 @@ TEST_F(Load, AMissingIntegerStopsTheLoadWhereItFailed)
     EXPECT_EQ(record.campaignprofile, "Player");
     EXPECT_EQ(record.sfxvolume, 0); // Sound comes after Misc
     EXPECT_EQ(record.gamma, 0);
-    EXPECT_TRUE(state().AccountList.empty());
+    EXPECT_TRUE(form().accounts().names().empty());
     expectDesignTimeControls();
     // What the load had created stays created.
     EXPECT_TRUE(game.registry()->KeyExists("Software\\Orvane\\BnetUsers"));
@@ -115,8 +115,9 @@ TEST_F(Load, AMissingIntegerStopsTheLoadWhereItFailed)
 TEST_F(Load, AGameThatNeverWroteItsSettingsFailsAtKeyscroll)
 {
     game.edit([](RegistryAccess& registry) {
-        for (const auto& key : schema::SettingsKeys)
-            registry.DeleteKey(std::string(key.path));
+        for (std::string_view key : schema::settingsKeys())
+            if (key.starts_with(std::string(schema::GameKey) + "\\"))
+                registry.DeleteKey(std::string(key));
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'keyscroll'"});
@@ -201,7 +202,7 @@ TEST_F(Load, WhileTheGameRunsOrvaneStartsAndShowsAndOnlyApplyingIsRefused)
     ASSERT_EQ(start(), StartOutcome::Running);
     pressShortcut("F5");
     EXPECT_TRUE(errorTexts().empty());
-    EXPECT_TRUE(state().ControlsFilled);
+    EXPECT_TRUE(form().changeDetectionOn());
 
     moveSlider("KSTrackBar", 10);
     click("GAS");

@@ -46,7 +46,7 @@ TEST(Mappings, SliderPositionsStayInOneToAHundred)
 
 TEST(Mappings, RefreshRateSelection)
 {
-    const integerarray rates{60, 75, 75, 85};
+    const std::vector<int32_t> rates{60, 75, 75, 85};
     EXPECT_EQ(rateTexts(rates), (std::vector<std::string>{"60 Hz", "75 Hz", "75 Hz", "85 Hz"}));
     EXPECT_EQ(rateAt(rates, 3), 85);
     EXPECT_FALSE(rateAt(rates, 4));

@@ -16,7 +16,7 @@ protected:
         ASSERT_EQ(start(), StartOutcome::Running);
         click("CMOptions");
     }
-    Window& dialog() const { return windows->OptForm->window(); }
+    Window& dialog() const { return windows->options->window(); }
     EditControl& field(const char* name) const { return dialog().edit(name); }
     // The game's folder holds its executable, as the game would see it.
     std::string existingGame() const
@@ -55,8 +55,8 @@ TEST_F(Options, SavingStoresAutoApplyAndParametersAndTakesOnlyExistingExecutable
     EXPECT_TRUE(mainWindow().enabled());
     EXPECT_EQ(test::integerIn(game, schema::OrvaneKey, "autoapply"), 1);
     EXPECT_EQ(test::textIn(game, schema::OrvaneKey, "startparams"), " -window "); // untrimmed
-    EXPECT_EQ(state().GameExePath, existingGame());
-    EXPECT_EQ(state().EditorExePath, game.installPath() + "\\World Editor.exe");
+    EXPECT_EQ(form().programs().game, existingGame());
+    EXPECT_EQ(form().programs().editor, game.installPath() + "\\World Editor.exe");
     click("W3Icon");
     EXPECT_EQ(starter.starts.back().file, existingGame());
     EXPECT_EQ(starter.starts.back().parameters, " -window ");

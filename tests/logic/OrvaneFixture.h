@@ -25,7 +25,7 @@ protected:
     // The toolkit the windows are built with: the in-memory one here.
     virtual Toolkit& toolkitInUse() { return toolkit; }
 
-    TMainForm& form() const { return *windows->MainForm; }
+    MainWindow& form() const { return *windows->main; }
     Window& mainWindow() const { return form().window(); }
     std::string panel(int index) const { return form().panelText(index); }
     template <class Kind = Control>

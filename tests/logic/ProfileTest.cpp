@@ -22,7 +22,7 @@ protected:
     }
     void writeProfile(int number, const std::string& bytes) const { test::writeFile(profileFile(number), bytes); }
     std::string readProfile(int number) const { return test::readFile(profileFile(number)); }
-    Window& dialog() const { return windows->RenCPForm->window(); }
+    Window& dialog() const { return windows->profileRename->window(); }
     void rename(const std::string& newName)
     {
         click("Rename");
@@ -83,7 +83,7 @@ TEST_F(Profiles, TheSameNameIsRefusedAndAnEmptyOneAccepted)
     ASSERT_EQ(start(), StartOutcome::Running);
     rename("Player");
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Fatal Error", "Choose a different name!", MessageIcon::Information,
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{MessageId::SameProfileName, "Fatal Error", "Choose a different name!", MessageIcon::Information,
                                                  MessageButtons::Ok}));
     EXPECT_TRUE(dialog().visible());
     click("RenCPCancel", &dialog());

@@ -14,6 +14,7 @@ namespace orvane {
 namespace {
 
 const MessageBoxRequest FatalMessage{
+    MessageId::NotInstalled,
     "Fatal Error: Warcraft III is not installed correctly!",
     std::string("It appears that Warcraft III is not installed correctly. Install or reinstall Warcraft III and run "
                 "my program again. If you continue encountering problems, send an e-amil to ") +
@@ -34,7 +35,7 @@ TEST_F(Startup, WithoutTheGameKeyOnlyTheFatalMessageAppears)
     EXPECT_EQ(start(), StartOutcome::NotInstalled);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], FatalMessage);
-    EXPECT_FALSE(windows->MainForm);
+    EXPECT_FALSE(windows->main);
     EXPECT_TRUE(toolkit.realised.empty());
     EXPECT_FALSE(state().registry);
     EXPECT_EQ(exitStatus(StartOutcome::NotInstalled), 0);
@@ -46,7 +47,7 @@ TEST_F(Startup, AGameFolderWithoutWar3MpqIsNotAnInstallation)
     EXPECT_EQ(start(), StartOutcome::NotInstalled);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], FatalMessage);
-    EXPECT_FALSE(windows->MainForm);
+    EXPECT_FALSE(windows->main);
 }
 
 TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
@@ -54,12 +55,11 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
     renameArchive("War3.MPQ"); // the game sees it whatever its case
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_TRUE(boxes.shown.empty());
-    const Context& state = this->state();
-    EXPECT_EQ(state.StartDir, startedIn.string());
+    EXPECT_EQ(form().installation().startFolder, startedIn);
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game.gameFolder()));
-    EXPECT_EQ(state.InstallDir, game.installPath());
-    EXPECT_EQ(state.GameExePath, game.installPath() + "\\Warcraft III.exe");
-    EXPECT_EQ(state.EditorExePath, game.installPath() + "\\World Editor.exe");
+    EXPECT_EQ(form().installation().gameFolder, game.installPath());
+    EXPECT_EQ(form().programs().game, game.installPath() + "\\Warcraft III.exe");
+    EXPECT_EQ(form().programs().editor, game.installPath() + "\\World Editor.exe");
 
     EXPECT_EQ(mainWindow().layout().caption, "Orvane");
     EXPECT_EQ(panel(0), "Installed in " + game.installPath());
@@ -106,8 +106,8 @@ TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(panel(0), "Installed in ");
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), elsewhere));
-    EXPECT_EQ(state().GameExePath, "");
-    EXPECT_EQ(state().EditorExePath, "\\World Editor.exe");
+    EXPECT_EQ(form().programs().game, "");
+    EXPECT_EQ(form().programs().editor, "\\World Editor.exe");
 }
 
 TEST_F(Startup, AnInstallPathThatIsNotTextEndsTheProgramWithAnErrorReport)
@@ -118,9 +118,9 @@ TEST_F(Startup, AnInstallPathThatIsNotTextEndsTheProgramWithAnErrorReport)
     });
     EXPECT_EQ(start(), StartOutcome::Failed);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Orvane", "Ungültiger Datentyp für 'InstallPath'", MessageIcon::Error,
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{MessageId::Error, "Orvane", "Ungültiger Datentyp für 'InstallPath'", MessageIcon::Error,
                                                  MessageButtons::Ok}));
-    EXPECT_FALSE(windows->MainForm);
+    EXPECT_FALSE(windows->main);
     EXPECT_EQ(exitStatus(StartOutcome::Failed), 1);
 }
 
@@ -148,7 +148,7 @@ TEST_F(Startup, ScreenshotSwitchReplacesTheFolderShownButNotTheCurrentDirectory)
     ASSERT_EQ(start({"/scrshtemu"}), StartOutcome::Running);
     const std::string shown = "C:\\Program Files\\Warcraft III";
     EXPECT_EQ(panel(0), "Installed in " + shown);
-    EXPECT_EQ(state().EditorExePath, shown + "\\World Editor.exe");
+    EXPECT_EQ(form().programs().editor, shown + "\\World Editor.exe");
     EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), moved));
 }
 
@@ -157,7 +157,7 @@ TEST_F(Startup, ScreenshotSwitchCountsOnlyAsTheFirstArgumentAndExactly)
     for (const auto& arguments : {std::vector<std::string>{"-x", "/scrshtemu"}, std::vector<std::string>{"/SCRSHTEMU"}}) {
         toolkit.realised.clear();
         ASSERT_EQ(start(arguments), StartOutcome::Running);
-        EXPECT_EQ(state().InstallDir, game.installPath());
+        EXPECT_EQ(form().installation().gameFolder, game.installPath());
         EXPECT_EQ(panel(0), "Installed in " + game.installPath());
         windows.reset();
     }
@@ -192,13 +192,13 @@ TEST_F(Startup, AnErrorInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
     ButtonControl& button = control<ButtonControl>("GAS");
     button.setHandler([&handled] {
         ++handled;
-        throw EFileError(formatMessage(messages::FileOpenFailed, "/tmp/x.ini"));
+        throw FileError(formatMessage(messages::FileOpenFailed, "/tmp/x.ini"));
     });
     button.userClick();
     button.userClick();
     EXPECT_EQ(handled, 2);
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{"Orvane", "Datei /tmp/x.ini kann nicht geöffnet werden.",
+    EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{MessageId::Error, "Orvane", "Datei /tmp/x.ini kann nicht geöffnet werden.",
                                                  MessageIcon::Error, MessageButtons::Ok}));
 }
 

@@ -18,16 +18,16 @@ TEST(WindowsDisplayModes, EveryReportedModeIsFoundByTheQueries)
         const auto width = static_cast<int32_t>(mode.width);
         const auto height = static_cast<int32_t>(mode.height);
         const auto depth = static_cast<int32_t>(mode.bitsPerPixel);
-        const integerarray rates = ListRefreshRates(*display, width, height, depth);
+        const std::vector<int32_t> rates = refreshRatesFor(*display, width, height, depth);
         EXPECT_NE(std::find(rates.begin(), rates.end(), static_cast<int32_t>(mode.frequency)), rates.end());
-        EXPECT_EQ(MaxRefreshRate(*display, width, height, depth), *std::max_element(rates.begin(), rates.end()));
+        EXPECT_EQ(topRefreshRate(*display, width, height, depth), *std::max_element(rates.begin(), rates.end()));
         size_t expected = 0;
         for (const DisplayMode& other : modes)
             expected += other.width == mode.width && other.height == mode.height && other.bitsPerPixel == mode.bitsPerPixel;
         EXPECT_EQ(rates.size(), expected);
     }
-    EXPECT_TRUE(ListRefreshRates(*display, -1, 600, 16).empty());
-    EXPECT_EQ(MaxRefreshRate(*display, 800, 600, -16), 0);
+    EXPECT_TRUE(refreshRatesFor(*display, -1, 600, 16).empty());
+    EXPECT_EQ(topRefreshRate(*display, 800, 600, -16), 0);
 }
 
 } // namespace

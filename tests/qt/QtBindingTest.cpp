@@ -1,7 +1,7 @@
 // The Qt window over the shared logic: every control under its name and in
 // its place, captions whole, the events, shortcuts, tool tips, tab order,
 // the dialogs' ways out and the message boxes.
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "controls/TabOrder.h"
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/Files.h"
@@ -38,7 +38,7 @@ using test::QtWindow;
 
 TEST_F(QtWindow, EveryControlExistsOnceUnderItsNameAtItsPlace)
 {
-    for (const LayoutRow& row : mainFormLayout().controls) {
+    for (const LayoutRow& row : mainWindowLayout().controls) {
         if (row.kind == ControlKind::StatusBar)
             continue;
         const QList<QObject*> found = main->findChildren<QObject*>(qt(row.name));
@@ -118,7 +118,7 @@ TEST_F(QtWindow, TheWindowIsFixedWithThreeCentredStatusPanels)
 TEST_F(QtWindow, TabVisitsTheBoxesVideoSoundGameplayMiscellaneous)
 {
     std::vector<std::string> expected;
-    for (const LayoutRow* row : tabChain(mainFormLayout()))
+    for (const LayoutRow* row : tabChain(mainWindowLayout()))
         if (!row->hidden)
             expected.push_back(row->name);
     std::vector<std::string> chain;
@@ -209,7 +209,7 @@ TEST_F(QtWindow, EveryButtonAndMenuItemIsLiveAndTheirWidgetsShowIt)
 TEST_F(QtWindow, ADialogLeftByEscapeOrTheWindowManagerEnablesTheMainWindow)
 {
     showActive();
-    QWidget* dialog = qtToolkit.widget(windows->AddBnetForm->window());
+    QWidget* dialog = qtToolkit.widget(windows->accountName->window());
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->windowTitle(), "Add a Battle.net account name to the list");
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
@@ -325,7 +325,7 @@ TEST_F(QtWindow, TheRenameDialogIsBuiltFromItsLayout)
 {
     showActive();
     QTest::mouseClick(widget<QPushButton>("Rename"), Qt::LeftButton);
-    QWidget* dialog = qtToolkit.widget(windows->RenCPForm->window());
+    QWidget* dialog = qtToolkit.widget(windows->profileRename->window());
     ASSERT_TRUE(dialog && dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), "Rename Campaign Profile");
     EXPECT_EQ(dialog->size(), QSize(355, 104));
@@ -346,7 +346,7 @@ TEST_F(QtWindow, TheAboutBoxsLinksAreBoldBlueWithTheStandardPointer)
 {
     showActive();
     main->findChild<QAction*>("CMHelpInfo")->trigger();
-    QWidget* box = qtToolkit.widget(windows->Proginfo->window());
+    QWidget* box = qtToolkit.widget(windows->about->window());
     ASSERT_TRUE(box && box->isVisible());
     EXPECT_EQ(box->size(), QSize(273, 120));
     for (const char* name : {"lbMail", "lbWeb"}) {
@@ -370,16 +370,16 @@ TEST_F(QtWindow, TheFolderTreeOpensAnEntryOnActivationAndOnlyHighlightsOnAClick)
 {
     showActive();
     QTest::mouseClick(widget<QPushButton>("CPS"), Qt::LeftButton);
-    QWidget* chooser = qtToolkit.widget(windows->CDForm->window());
+    QWidget* chooser = qtToolkit.widget(windows->folders->window());
     ASSERT_TRUE(chooser && chooser->isVisible());
     auto* tree = chooser->findChild<QListWidget*>("DirListBox");
     ASSERT_TRUE(tree);
     const QList<QListWidgetItem*> save = tree->findItems("save", Qt::MatchExactly);
     ASSERT_EQ(save.size(), 1);
     tree->setCurrentItem(save[0]); // a click: highlighted only
-    EXPECT_EQ(windows->CDForm->openFolder(), game.installPath());
+    EXPECT_EQ(windows->folders->openFolder(), game.installPath());
     emit tree->itemActivated(save[0]); // a double click or Enter
-    EXPECT_EQ(windows->CDForm->openFolder(), game.installPath() + "\\save");
+    EXPECT_EQ(windows->folders->openFolder(), game.installPath() + "\\save");
     EXPECT_EQ(tree->currentItem()->text(), "save");
     QTest::mouseClick(chooser->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     EXPECT_EQ(widget<QLineEdit>("PS")->text(), QString::fromStdString(game.installPath() + "\\save"));
@@ -399,7 +399,7 @@ TEST_F(QtWindow, MessageBoxesHaveTheirCaptionIconAndButtons)
         box->button(QMessageBox::No)->click();
     });
     const MessageAnswer answer =
-        real.show({"Question", "Do it?", MessageIcon::Question, MessageButtons::YesNo});
+        real.show({MessageId::CleanupQuestion, "Question", "Do it?", MessageIcon::Question, MessageButtons::YesNo});
     EXPECT_EQ(answer, MessageAnswer::No);
     EXPECT_EQ(caption, "Question");
     EXPECT_EQ(icon, QMessageBox::Question);

@@ -1,7 +1,7 @@
-// The Qt window as keys, the pointer and assistive tools reach it: which
-// window owns a dialog, what Enter does in fields and lists, links under
-// the pointer, texts set without typing, and a long path in the status bar.
-#include "app/MainFormLayout.h"
+// The Qt window as window managers and assistive tools reach it: which
+// window owns a dialog, texts set without typing, every control's name,
+// and a long path in the status bar.
+#include "app/MainWindowLayout.h"
 #include "controls/AccessibleNames.h"
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/Files.h"
@@ -9,10 +9,8 @@
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
-#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QWindow>
@@ -25,9 +23,9 @@ using test::QtWindow;
 TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
 {
     showActive();
-    const std::pair<const char*, Window*> openers[] = {{"AddBnet", &windows->AddBnetForm->window()},
-                                                       {"Rename", &windows->RenCPForm->window()},
-                                                       {"CPS", &windows->CDForm->window()}};
+    const std::pair<const char*, Window*> openers[] = {{"AddBnet", &windows->accountName->window()},
+                                                       {"Rename", &windows->profileRename->window()},
+                                                       {"CPS", &windows->folders->window()}};
     for (const auto& [opener, window] : openers) {
         QTest::mouseClick(widget<QPushButton>(opener), Qt::LeftButton);
         QWidget* dialog = qtToolkit.widget(*window);
@@ -38,55 +36,6 @@ TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
         QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_TRUE(main->isEnabled()) << opener;
     }
-}
-
-TEST_F(QtWindow, EnterInAFieldPressesNoButton)
-{
-    showActive();
-    main->findChild<QAction*>("CMOptions")->trigger();
-    QWidget* options = qtToolkit.widget(windows->OptForm->window());
-    ASSERT_TRUE(options->isVisible());
-    auto* parameters = options->findChild<QLineEdit*>("ParamEdit");
-    parameters->setFocus();
-    QTest::keyClicks(parameters, "-window");
-    QTest::keyClick(parameters, Qt::Key_Return);
-    EXPECT_TRUE(files.shown.empty()) << "a Browse button answered Enter";
-    EXPECT_TRUE(options->isVisible());
-    for (QPushButton* button : options->findChildren<QPushButton*>())
-        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->objectName().toStdString();
-}
-
-TEST_F(QtWindow, EnterInTheFolderTreeOpensTheFolderAndKeepsTheChooserOpen)
-{
-    std::filesystem::create_directories(game.gameFolder() / "save" / "Deeper");
-    showActive();
-    QTest::mouseClick(widget<QPushButton>("CPS"), Qt::LeftButton);
-    QWidget* chooser = qtToolkit.widget(windows->CDForm->window());
-    auto* tree = chooser->findChild<QListWidget*>("DirListBox");
-    tree->setFocus();
-    for (const char* folder : {"save", "Deeper"}) {
-        tree->setCurrentItem(tree->findItems(folder, Qt::MatchExactly).value(0));
-        QTest::keyClick(tree, Qt::Key_Return);
-        ASSERT_TRUE(chooser->isVisible()) << "Enter on " << folder << " closed the chooser";
-    }
-    EXPECT_EQ(windows->CDForm->openFolder(), game.installPath() + "\\save\\Deeper");
-    EXPECT_EQ(edit("PS").text(), game.installPath() + "\\save");
-    QTest::mouseClick(chooser->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
-    EXPECT_EQ(edit("PS").text(), game.installPath() + "\\save\\Deeper");
-}
-
-TEST_F(QtWindow, ALinkIsUnderlinedWhileThePointerIsOverIt)
-{
-    showActive();
-    main->findChild<QAction*>("CMHelpInfo")->trigger();
-    auto* link = qtToolkit.widget(windows->Proginfo->window())->findChild<QLabel*>("lbMail");
-    EXPECT_FALSE(link->font().underline());
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QApplication::sendEvent(link, &enter);
-    EXPECT_TRUE(link->font().underline());
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(link, &leave);
-    EXPECT_FALSE(link->font().underline());
 }
 
 TEST_F(QtWindow, ATextSetThroughTheAccessibilityInterfaceReachesTheLogic)
@@ -118,7 +67,7 @@ TEST_F(QtWindow, ALongConfigurationPathKeepsItsFileNameAndIsWholeInTheToolTip)
 
 TEST_F(QtWindow, EveryControlTellsAssistiveToolsItsName)
 {
-    for (const LayoutRow& row : mainFormLayout().controls) {
+    for (const LayoutRow& row : mainWindowLayout().controls) {
         QWidget* control = main->findChild<QWidget*>(test::qt(row.name));
         const bool menu = row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem ||
                           row.kind == ControlKind::Separator;
@@ -130,7 +79,7 @@ TEST_F(QtWindow, EveryControlTellsAssistiveToolsItsName)
         QStringList names{accessible->text(QAccessible::Name)};
         for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
             names << label->text(QAccessible::Name);
-        EXPECT_TRUE(names.contains(test::qt(accessibleName(mainFormLayout(), row))))
+        EXPECT_TRUE(names.contains(test::qt(accessibleName(mainWindowLayout(), row))))
             << row.name << ": " << names.join(" | ").toStdString();
     }
     EXPECT_EQ(widget("KSTrackBar")->accessibleName(), "Keyboard Scrolling (1-100)");

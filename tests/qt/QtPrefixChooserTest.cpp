@@ -28,7 +28,7 @@ protected:
 TEST_F(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
 {
     QtToolkit toolkit;
-    TPrefixForm chooser(Prefixes, commands);
+    PrefixChooser chooser(Prefixes, commands);
     const auto chosen = chooser.choose(toolkit, [&] {
         QWidget* window = toolkit.widget(chooser.window());
         ASSERT_TRUE(window && window->isVisible());
@@ -49,11 +49,11 @@ TEST_F(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
 TEST_F(QtPrefixChooser, CancelAndEscapeChooseNothing)
 {
     QtToolkit toolkit;
-    TPrefixForm byButton(Prefixes, commands);
+    PrefixChooser byButton(Prefixes, commands);
     EXPECT_FALSE(byButton.choose(toolkit, [&] {
         QTest::mouseClick(toolkit.widget(byButton.window())->findChild<QPushButton*>("PrefixCancel"), Qt::LeftButton);
     }));
-    TPrefixForm byEscape(Prefixes, commands);
+    PrefixChooser byEscape(Prefixes, commands);
     EXPECT_FALSE(byEscape.choose(toolkit, [&] { QTest::keyClick(toolkit.widget(byEscape.window()), Qt::Key_Escape); }));
 }
 

@@ -1,7 +1,7 @@
 // The Qt window under a window manager, used with real input: key presses
 // and clicks sent through the X server (XTest, by xdotool), read back from
 // what the window shows, from the logic and from the registry.
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/Files.h"
 #include "tests/support/QtPrinting.h"
@@ -100,8 +100,8 @@ TEST_F(RealInput, TypingIntoEveryEditOfTheMainWindowKeepsTheTextAndApplyStoresIt
 
 TEST_F(RealInput, EveryDialogStaysAboveTheDisabledMainWindowWhenThatIsClicked)
 {
-    const std::pair<const char*, Window*> dialogs[] = {{"Rename", &windows->RenCPForm->window()},
-                                                       {"CPS", &windows->CDForm->window()}};
+    const std::pair<const char*, Window*> dialogs[] = {{"Rename", &windows->profileRename->window()},
+                                                       {"CPS", &windows->folders->window()}};
     for (const auto& [opener, window] : dialogs) {
         clickOn(widget(opener));
         QWidget* shown = dialogOf(*window);
@@ -115,7 +115,7 @@ TEST_F(RealInput, EveryDialogStaysAboveTheDisabledMainWindowWhenThatIsClicked)
         EXPECT_TRUE(main->isEnabled()) << opener;
     }
     clickOn(widget("AddBnet"));
-    QWidget* dialog = dialogOf(windows->AddBnetForm->window());
+    QWidget* dialog = dialogOf(windows->accountName->window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     QTest::qWait(200);
     EXPECT_FALSE(main->isEnabled());
@@ -134,9 +134,9 @@ TEST_F(RealInput, EveryDialogStaysAboveTheDisabledMainWindowWhenThatIsClicked)
 
 TEST_F(RealInput, EscapeLeavesEveryDialogAndEnterInAFieldPressesNoButton)
 {
-    const std::pair<const char*, Window*> dialogs[] = {{"AddBnet", &windows->AddBnetForm->window()},
-                                                       {"Rename", &windows->RenCPForm->window()},
-                                                       {"CPS", &windows->CDForm->window()}};
+    const std::pair<const char*, Window*> dialogs[] = {{"AddBnet", &windows->accountName->window()},
+                                                       {"Rename", &windows->profileRename->window()},
+                                                       {"CPS", &windows->folders->window()}};
     for (const auto& [opener, window] : dialogs) {
         clickOn(widget(opener));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogOf(*window))) << opener;
@@ -146,7 +146,7 @@ TEST_F(RealInput, EscapeLeavesEveryDialogAndEnterInAFieldPressesNoButton)
         EXPECT_TRUE(main->isEnabled()) << opener;
     }
     main->findChild<QAction*>("CMOptions")->trigger();
-    QWidget* options = dialogOf(windows->OptForm->window());
+    QWidget* options = dialogOf(windows->options->window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
     QTest::qWait(150);
     typeInto(options->findChild<QLineEdit*>("ParamEdit"), "-window");
@@ -161,7 +161,7 @@ TEST_F(RealInput, EnterInTheFolderTreeGoesDownLevelByLevel)
 {
     std::filesystem::create_directories(game.gameFolder() / "save" / "Deeper");
     clickOn(widget("CPL"));
-    QWidget* chooser = dialogOf(windows->CDForm->window());
+    QWidget* chooser = dialogOf(windows->folders->window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(chooser));
     auto* tree = chooser->findChild<QListWidget*>("DirListBox");
     for (const char* folder : {"save", "Deeper"}) {
@@ -180,7 +180,7 @@ TEST_F(RealInput, EnterInTheFolderTreeGoesDownLevelByLevel)
 TEST_F(RealInput, ALinkIsUnderlinedUnderThePointer)
 {
     main->findChild<QAction*>("CMHelpInfo")->trigger();
-    QWidget* box = dialogOf(windows->Proginfo->window());
+    QWidget* box = dialogOf(windows->about->window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
     auto* link = box->findChild<QLabel*>("lbWeb");
     const QPoint centre = link->mapToGlobal(link->rect().center());

@@ -45,7 +45,7 @@ protected:
         try {
             operation();
             ADD_FAILURE() << "no error raised for " << name;
-        } catch (const ERegistryException& error) {
+        } catch (const RegistryError& error) {
             EXPECT_EQ(error.what(), formatMessage(messageTemplate, name));
         }
     }

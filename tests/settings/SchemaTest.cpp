@@ -1,5 +1,6 @@
-// The schema's tables must name every field of the record exactly once, or
-// loading and applying would silently skip or double a setting.
+// The schema must name every value once: two rows for one field, one
+// registry value or one key of a configuration file would make loading,
+// applying or saving skip or overwrite a setting.
 #include "settings/Schema.h"
 
 #include <gtest/gtest.h>
@@ -9,47 +10,24 @@
 namespace orvane {
 namespace {
 
-TEST(Schema, EverySettingFieldIsMirroredByExactlyOneValue)
+TEST(Schema, NoFieldRegistryValueOrFileKeyIsNamedTwice)
 {
-    SettingsSnapshot record;
-    int next = 1;
-    int integers = 0;
-    std::set<std::string> texts;
-    for (const schema::SettingsKey& key : schema::SettingsKeys) {
-        std::set<std::string> names;
-        for (const schema::SettingValue& value : key.values) {
-            EXPECT_TRUE(names.insert(std::string(value.name)).second) << value.name << " twice in " << key.path;
-            if (const auto* field = std::get_if<schema::IntegerField>(&value.field)) {
-                EXPECT_EQ(record.*(*field), 0) << value.name << " shares its field";
-                record.*(*field) = next++;
-                ++integers;
-            } else {
-                const auto text = std::get<schema::TextField>(value.field);
-                EXPECT_TRUE((record.*text).empty()) << value.name << " shares its field";
-                record.*text = value.name;
-            }
-        }
+    std::set<std::string> fields, values, fileKeys;
+    for (const schema::StoredValue& row : schema::storedValues()) {
+        EXPECT_EQ(&schema::rowOf(row.field), &row) << row.name << " shares its field";
+        for (const std::string& name : schema::writtenNames(row))
+            EXPECT_TRUE(values.insert(std::string(row.key) + "\\" + name).second) << name << " twice in " << row.key;
+        if (const auto place = schema::fileKeyOf(row))
+            EXPECT_TRUE(fileKeys.insert(std::string(place->section) + "/" + std::string(place->key)).second)
+                << place->key << " twice in the file's section " << place->section;
     }
-    for (const schema::FolderKey& key : schema::FolderKeys) {
-        EXPECT_TRUE((record.*key.field).empty());
-        record.*key.field = key.path;
-    }
-    // All integers but "Allow Local Files", which lives in the game key itself.
-    EXPECT_EQ(integers, 34);
-    EXPECT_EQ(record.AllowLocalFiles, 0);
-    EXPECT_EQ(record.userbnet, "userbnet");
-    EXPECT_EQ(record.campaignprofile, "campaignprofile");
-    EXPECT_TRUE(record.errpath.ends_with("DelOpt3"));
 }
 
-TEST(Schema, OnlyNosoundwarnIsWrittenButNeverLoaded)
+// A default of another kind would stop the demo prefix and the first load.
+TEST(Schema, EveryDefaultIsOfItsFieldsKind)
 {
-    std::vector<std::string_view> notLoaded;
-    for (const schema::SettingsKey& key : schema::SettingsKeys)
-        for (const schema::SettingValue& value : key.values)
-            if (!value.readByLoad)
-                notLoaded.push_back(value.name);
-    EXPECT_EQ(notLoaded, std::vector<std::string_view>{"nosoundwarn"});
+    for (const schema::StoredValue& row : schema::storedValues())
+        EXPECT_EQ(row.initial.index(), row.field.index()) << row.name;
 }
 
 } // namespace

@@ -141,11 +141,8 @@ std::string TestGame::contents() const
 {
     auto access = registry();
     std::string text;
-    std::vector<std::string_view> keys{schema::GameKey, schema::OrvaneKey, schema::BnetUsersKey};
-    for (const auto& key : schema::SettingsKeys)
-        keys.push_back(key.path);
-    for (const auto& key : schema::FolderKeys)
-        keys.push_back(key.path);
+    std::vector<std::string_view> keys = schema::settingsKeys();
+    keys.push_back(schema::BnetUsersKey);
     for (std::string_view key : keys) {
         text.append("[").append(key).append("]\n");
         if (!access->OpenKey(key, false))
@@ -156,7 +153,7 @@ std::string TestGame::contents() const
             std::string value;
             try {
                 value = std::to_string(access->ReadInteger(name));
-            } catch (const ERegistryException&) {
+            } catch (const RegistryError&) {
                 value = '"' + access->ReadString(name) + '"';
             }
             text += name + "=" + value + "\n";

@@ -1,6 +1,6 @@
 // The pointer over the real orvane.exe as a person moves it: tool tips come
 // from the system's input queue, not from messages a test sends.
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
 
@@ -41,7 +41,7 @@ TEST(PointerOverOrvaneExe, AControlsHintAndAStatusPanelsWholeTextShowUnderThePoi
 
     HWND bar = orvane.control("StatusBar");
     // The panel's place from the layout: another process's SB_GETRECT answer does not reach this one.
-    const auto& rows = mainFormLayout().controls;
+    const auto& rows = mainWindowLayout().controls;
     const std::vector<int>& widths =
         std::find_if(rows.begin(), rows.end(), [](const LayoutRow& row) { return row.name == "StatusBar"; })->panelWidths;
     RECT place;

@@ -1,7 +1,7 @@
 // Typing into the real orvane.exe as a person does: clicks and key presses
 // through the system's input queue, read back from the edits and from
 // Wine's registry.
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "dialogs/AccountNameDialog.h"
 #include "settings/Schema.h"
 #include "settings/WideText.h"
@@ -87,12 +87,12 @@ TEST_F(TypingIntoOrvaneExe, ANameTypedIntoTheAddDialogIsStoredAsTyped)
     test::clickOn(orvane.control("AddBnet"));
     HWND dialog = test::shownWindow(L"OrvaneWindow", L"Add a Battle.net account name to the list");
     ASSERT_TRUE(dialog);
-    HWND edit = GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetEdit"));
+    HWND edit = GetDlgItem(dialog, controlId(accountNameDialogLayout(), "AddBnetEdit"));
     test::clickOn(edit);
     test::typeText(L"Arthas");
     ASSERT_TRUE(test::waitFor([edit] { return test::windowText(edit) == "Arthas"; }, 3000))
         << "shown: " << test::windowText(edit);
-    test::clickOn(GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetOK")));
+    test::clickOn(GetDlgItem(dialog, controlId(accountNameDialogLayout(), "AddBnetOK")));
     EXPECT_TRUE(test::waitFor([&] {
         HWND names = orvane.control("BnetName");
         return SendMessageW(names, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Arthas")) >= 0;

@@ -1,6 +1,6 @@
 // The real orvane.exe's windows measured as they are on the screen: each
 // client area the size its layout gives it, and captions with room to spare.
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "controls/AccessibleNames.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
@@ -54,15 +54,15 @@ TEST_F(OrvaneExeSizes, EveryWindowsClientAreaIsItsLayouts)
 {
     test::RunningOrvane orvane;
     const RECT main = clientOf(orvane.window());
-    EXPECT_EQ(main.right, mainFormLayout().clientWidth);
-    EXPECT_EQ(main.bottom, mainFormLayout().clientHeight);
+    EXPECT_EQ(main.right, mainWindowLayout().clientWidth);
+    EXPECT_EQ(main.bottom, mainWindowLayout().clientHeight);
     const struct {
         const char* opener;
         const WindowLayout& layout;
         const char* leave;
-    } dialogs[] = {{"AddBnet", addBnetLayout(), "AddBnetCancel"},
-                   {"Rename", renCPLayout(), "RenCPCancel"},
-                   {"CPS", cdFormLayout(), "CancelButton"}};
+    } dialogs[] = {{"AddBnet", accountNameDialogLayout(), "AddBnetCancel"},
+                   {"Rename", profileRenameDialogLayout(), "RenCPCancel"},
+                   {"CPS", folderChooserLayout(), "CancelButton"}};
     for (const auto& dialog : dialogs) {
         PostMessageW(orvane.control(dialog.opener), BM_CLICK, 0, 0);
         HWND shown = test::shownWindow(L"OrvaneWindow", wide(dialog.layout.caption).c_str());
@@ -74,8 +74,8 @@ TEST_F(OrvaneExeSizes, EveryWindowsClientAreaIsItsLayouts)
         ASSERT_TRUE(test::waitFor([&] { return IsWindowEnabled(orvane.window()) != FALSE; }));
     }
     for (const auto& [command, layout, leave] :
-         {std::tuple{"CMOptions", &optLayout(), "LeaveOptBut"}, std::tuple{"CMHelpInfo", &proginfoLayout(), "butOK"}}) {
-        PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), command), 0), 0);
+         {std::tuple{"CMOptions", &optionsDialogLayout(), "LeaveOptBut"}, std::tuple{"CMHelpInfo", &aboutBoxLayout(), "butOK"}}) {
+        PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), command), 0), 0);
         HWND shown = test::shownWindow(L"OrvaneWindow", wide(layout->caption).c_str());
         ASSERT_TRUE(shown) << command;
         const RECT client = clientOf(shown);
@@ -109,8 +109,8 @@ TEST_F(OrvaneExeSizes, EachUnlabelledControlFollowsTheLabelThatNamesIt)
 {
     test::RunningOrvane orvane;
     int named = 0;
-    for (const LayoutRow& row : mainFormLayout().controls) {
-        const LayoutRow* naming = namingRow(mainFormLayout(), row);
+    for (const LayoutRow& row : mainWindowLayout().controls) {
+        const LayoutRow* naming = namingRow(mainWindowLayout(), row);
         if (!naming || naming->kind != ControlKind::Label)
             continue;
         EXPECT_EQ(GetWindow(orvane.control(row.name), GW_HWNDPREV), orvane.control(naming->name)) << row.name;
@@ -129,7 +129,7 @@ TEST_F(OrvaneExeSizes, ALongConfigurationPathIsShortenedInItsPanelAndWholeInATip
     HWND tips = test::toolTipsOf(orvane.window());
     ASSERT_TRUE(tips);
     const LRESULT toolsBefore = SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
-    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMFileLoadConfig"), 0), 0);
+    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), "CMFileLoadConfig"), 0), 0);
     HWND open = test::shownWindow(L"#32770", L"Select a Configuration to load");
     ASSERT_TRUE(open);
     HWND name = nullptr;

@@ -1,7 +1,7 @@
 // The real orvane.exe under Wine: found by its control IDs, driven by
 // window messages as the user's input would drive it, and read back with
 // Wine's own "reg query".
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "controls/TabOrder.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
@@ -25,14 +25,14 @@ protected:
 TEST_F(OrvaneExe, EveryControlHasItsIdAndTabFollowsTheLayout)
 {
     test::RunningOrvane orvane;
-    for (const LayoutRow& row : mainFormLayout().controls) {
+    for (const LayoutRow& row : mainWindowLayout().controls) {
         const bool menu = row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem ||
                           row.kind == ControlKind::Separator;
         EXPECT_EQ(orvane.control(row.name) != nullptr, !menu) << row.name;
     }
     EXPECT_EQ(test::windowText(orvane.control("RemLoFiKey")), "Remove \"Allow Local Files\" Value");
     std::vector<HWND> expected;
-    for (const LayoutRow* row : tabChain(mainFormLayout())) {
+    for (const LayoutRow* row : tabChain(mainWindowLayout())) {
         HWND control = orvane.control(row->name);
         if (IsWindowVisible(control) && IsWindowEnabled(control))
             expected.push_back(control);
@@ -105,7 +105,7 @@ TEST_F(OrvaneExe, ListsCheckBoxesToolTipsAndTheDialogBind)
 
     // One tool tip per hint,
     int hints = 0;
-    for (const LayoutRow& row : mainFormLayout().controls)
+    for (const LayoutRow& row : mainWindowLayout().controls)
         hints += !row.hint.empty();
     HWND toolTips = test::toolTipsOf(orvane.window());
     ASSERT_TRUE(toolTips);
@@ -118,7 +118,7 @@ TEST_F(OrvaneExe, ListsCheckBoxesToolTipsAndTheDialogBind)
     ASSERT_TRUE(dialog);
     EXPECT_FALSE(IsWindowEnabled(orvane.window()));
     EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_SYSMENU); // no title-bar buttons
-    PostMessageW(GetDlgItem(dialog, controlId(addBnetLayout(), "AddBnetEdit")), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(GetDlgItem(dialog, controlId(accountNameDialogLayout(), "AddBnetEdit")), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(orvane.window()); }));
 }
 
@@ -126,7 +126,7 @@ TEST_F(OrvaneExe, TheFileDialogsAndTheRenameDialogBind)
 {
     test::RunningOrvane orvane;
     SetForegroundWindow(orvane.window());
-    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMFileSaveConfig"), 0), 0);
+    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), "CMFileSaveConfig"), 0), 0);
     HWND save = test::shownWindow(L"#32770", L"Choose a name or a file for the new Configuration");
     ASSERT_TRUE(save);
     EXPECT_TRUE(GetWindowLongW(save, GWL_STYLE) & WS_THICKFRAME); // resizable
@@ -138,24 +138,24 @@ TEST_F(OrvaneExe, TheFileDialogsAndTheRenameDialogBind)
     PostMessageW(orvane.control("Rename"), BM_CLICK, 0, 0);
     HWND rename = test::shownWindow(L"OrvaneWindow", L"Rename Campaign Profile");
     ASSERT_TRUE(rename);
-    HWND oldName = GetDlgItem(rename, controlId(renCPLayout(), "OldCPName"));
+    HWND oldName = GetDlgItem(rename, controlId(profileRenameDialogLayout(), "OldCPName"));
     EXPECT_FALSE(IsWindowEnabled(oldName));
     EXPECT_TRUE(test::waitFor([oldName] { return test::windowText(oldName) == "Player"; }));
-    EXPECT_EQ(SendMessageW(GetDlgItem(rename, controlId(renCPLayout(), "NewCPName")), EM_GETLIMITTEXT, 0, 0), 15);
-    SendMessageW(GetDlgItem(rename, controlId(renCPLayout(), "RenCPCancel")), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageW(GetDlgItem(rename, controlId(profileRenameDialogLayout(), "NewCPName")), EM_GETLIMITTEXT, 0, 0), 15);
+    SendMessageW(GetDlgItem(rename, controlId(profileRenameDialogLayout(), "RenCPCancel")), BM_CLICK, 0, 0);
     EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(rename) && IsWindowEnabled(orvane.window()); }));
 }
 
 TEST_F(OrvaneExe, TheAboutBoxOpensOverTheDisabledWindowAndOKClosesIt)
 {
     test::RunningOrvane orvane;
-    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainFormLayout(), "CMHelpInfo"), 0), 0);
+    PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), "CMHelpInfo"), 0), 0);
     HWND box = test::shownWindow(L"OrvaneWindow", L"Info about Orvane");
     ASSERT_TRUE(box);
     EXPECT_FALSE(IsWindowEnabled(orvane.window()));
-    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(proginfoLayout(), "Label5"))), "Orvane 1.5b");
-    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(proginfoLayout(), "lbMail"))).rfind("Mail: ", 0), 0u);
-    SendMessageW(GetDlgItem(box, controlId(proginfoLayout(), "butOK")), BM_CLICK, 0, 0);
+    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(aboutBoxLayout(), "Label5"))), "Orvane 1.5b");
+    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(aboutBoxLayout(), "lbMail"))).rfind("Mail: ", 0), 0u);
+    SendMessageW(GetDlgItem(box, controlId(aboutBoxLayout(), "butOK")), BM_CLICK, 0, 0);
     EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(box) && IsWindowEnabled(orvane.window()); }));
 }
 
@@ -166,12 +166,12 @@ TEST_F(OrvaneExe, TheFolderChooserOpensAFolderByDoubleClickAndOKFillsTheField)
     PostMessageW(orvane.control("CPS"), BM_CLICK, 0, 0);
     HWND chooser = test::shownWindow(L"OrvaneWindow", L"Choose Directory");
     ASSERT_TRUE(chooser);
-    HWND tree = GetDlgItem(chooser, controlId(cdFormLayout(), "DirListBox"));
+    HWND tree = GetDlgItem(chooser, controlId(folderChooserLayout(), "DirListBox"));
     const auto maps = SendMessageW(tree, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Maps"));
     ASSERT_GE(maps, 0);
     SendMessageW(tree, LB_SETCURSEL, static_cast<WPARAM>(maps), 0);
     SendMessageW(chooser, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(tree), LBN_DBLCLK), reinterpret_cast<LPARAM>(tree));
-    SendMessageW(GetDlgItem(chooser, controlId(cdFormLayout(), "OKButton")), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(chooser, controlId(folderChooserLayout(), "OKButton")), BM_CLICK, 0, 0);
     EXPECT_TRUE(test::waitFor([&] { return test::windowText(orvane.control("PS")) == game.installPath() + "\\Maps"; }));
     EXPECT_TRUE(IsWindowEnabled(orvane.window()));
 }

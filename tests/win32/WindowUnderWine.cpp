@@ -1,6 +1,6 @@
 #include "tests/win32/WindowUnderWine.h"
 
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "settings/WideText.h"
 
 #include <commctrl.h>
@@ -123,7 +123,7 @@ CommandRun runOrvaneCommand(const std::wstring& arguments)
 
 HWND RunningOrvane::control(const std::string& name) const
 {
-    return GetDlgItem(window_, controlId(mainFormLayout(), name));
+    return GetDlgItem(window_, controlId(mainWindowLayout(), name));
 }
 
 int RunningOrvane::waitForExit(DWORD milliseconds)

@@ -67,12 +67,12 @@ TEST_F(PrefixReadAheadTest, AFileThatCannotBeReadIsReportedByTheFirstCommand)
     try {
         registry.KeyExists(std::string(schema::GameKey));
         ADD_FAILURE() << "the broken file was read";
-    } catch (const ERegistryStoreError& error) {
+    } catch (const RegistryStoreError& error) {
         EXPECT_NE(std::string(error.what()).find("line 3: a line Orvane does not understand"), std::string::npos)
             << error.what();
     }
     // And again on the next command, as without reading ahead.
-    EXPECT_THROW(registry.KeyExists(std::string(schema::GameKey)), ERegistryStoreError);
+    EXPECT_THROW(registry.KeyExists(std::string(schema::GameKey)), RegistryStoreError);
 }
 
 TEST_F(PrefixReadAheadTest, APrefixOtherThanTheOneReadAheadHasItsOwnRegistry)

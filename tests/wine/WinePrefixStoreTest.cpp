@@ -56,7 +56,7 @@ protected:
     {
         try {
             operation();
-        } catch (const ERegistryException& error) {
+        } catch (const RegistryError& error) {
             return error.what();
         }
         return "";
@@ -100,7 +100,7 @@ TEST_F(WineStore, WhatACommandWroteBeforeAnErrorStaysWritten)
     registry->OpenKey(Game + "\\Gameplay", false);
     registry->WriteInteger("keyscroll", 12);
     registry->OpenKey(Game + "\\Video", false);
-    EXPECT_THROW(registry->WriteInteger("gamma", 30), ERegistryException);
+    EXPECT_THROW(registry->WriteInteger("gamma", 30), RegistryError);
     command.finish();
     EXPECT_EQ(readGameplay("keyscroll"), 12);
 }
@@ -310,7 +310,7 @@ TEST_P(BrokenFile, IsNamedWithItsLineAndNeverOverwritten)
     auto registry = open();
     const std::string message = errorOf([&] { registry->KeyExists(Game); });
     EXPECT_NE(message.find(prefix.userReg().string() + ", line "), std::string::npos) << message;
-    EXPECT_THROW(registry->OpenKey("Software\\Orvane", true), ERegistryStoreError);
+    EXPECT_THROW(registry->OpenKey("Software\\Orvane", true), RegistryStoreError);
     EXPECT_EQ(prefix.readUserReg(), broken);
 }
 

@@ -237,7 +237,7 @@ void expectUnreadable(const std::string& content, const std::string& lineWanted)
     try {
         WineRegFile::parse(content, "/p/user.reg");
         ADD_FAILURE() << "accepted: " << content;
-    } catch (const ERegistryStoreError& error) {
+    } catch (const RegistryStoreError& error) {
         const std::string message = error.what();
         EXPECT_NE(message.find("/p/user.reg"), std::string::npos) << message;
         EXPECT_NE(message.find(lineWanted), std::string::npos) << message;

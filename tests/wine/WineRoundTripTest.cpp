@@ -121,7 +121,7 @@ TEST_F(WineRoundTrip, OrvaneRefusesToWriteWhileAWineserverRuns)
     std::string message;
     try {
         orvane()->OpenKey(std::string(Key) + "\\WhileRunning", true);
-    } catch (const ERegistryStoreError& error) {
+    } catch (const RegistryStoreError& error) {
         message = error.what();
     }
     runProgram({"wineserver", "-k"});

@@ -69,7 +69,7 @@ TEST(WineStoreRace, NoOutsideSaveIsOverwrittenByCommandsRunningBesideIt)
             registry.WriteInteger("keyscroll", ++commands % 100);
             registry.CloseKey();
             command.finish();
-        } catch (const ERegistryException&) {
+        } catch (const RegistryError&) {
             ++refused; // "kept changing while Orvane saved it": nothing written, nothing lost
         }
     }

@@ -47,7 +47,7 @@ std::string messageOf(const std::function<void()>& operation)
 {
     try {
         operation();
-    } catch (const ERegistryException& error) {
+    } catch (const RegistryError& error) {
         return error.what();
     }
     return "";

@@ -1,4 +1,4 @@
-#include "app/StoredValues.h"
+#include "app/ValueChanges.h"
 
 #include "settings/Errors.h"
 #include "settings/Schema.h"
@@ -27,25 +27,22 @@ std::string valueText(RegistryAccess& registry, const std::string& name)
 {
     try {
         return std::to_string(registry.ReadInteger(name));
-    } catch (const ERegistryException&) {
+    } catch (const RegistryError&) {
     }
     try {
         return registry.ReadString(name);
-    } catch (const ERegistryException&) {
+    } catch (const RegistryError&) {
         return "(data of another kind)";
     }
 }
 
 } // namespace
 
-StoredValues storedValues(RegistryAccess& registry)
+ValueTexts valueTexts(RegistryAccess& registry)
 {
-    std::vector<std::string_view> keys{schema::GameKey, schema::OrvaneKey, schema::BnetUsersKey};
-    for (const schema::SettingsKey& key : schema::SettingsKeys)
-        keys.push_back(key.path);
-    for (const schema::FolderKey& key : schema::FolderKeys)
-        keys.push_back(key.path);
-    StoredValues values;
+    std::vector<std::string_view> keys = schema::settingsKeys();
+    keys.push_back(schema::BnetUsersKey);
+    ValueTexts values;
     for (std::string_view key : keys) {
         if (!registry.OpenKey(key, false))
             continue;
@@ -58,13 +55,13 @@ StoredValues storedValues(RegistryAccess& registry)
     return values;
 }
 
-std::string changesBetween(const StoredValues& before, const StoredValues& after)
+std::string changesBetween(const ValueTexts& before, const ValueTexts& after)
 {
     std::set<std::string> places;
-    for (const StoredValues* values : {&before, &after})
+    for (const ValueTexts* values : {&before, &after})
         for (const auto& entry : *values)
             places.insert(entry.first);
-    const auto valueAt = [](const StoredValues& values, const std::string& place) {
+    const auto valueAt = [](const ValueTexts& values, const std::string& place) {
         const auto found = values.find(place);
         return found == values.end() ? std::string("(none)") : found->second;
     };

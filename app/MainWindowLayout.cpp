@@ -1,7 +1,8 @@
 // The main window as it has always looked: pixels at 96 DPI, places counted
 // from the top-left corner of the box that holds the control.
-#include "app/MainFormLayout.h"
+#include "app/MainWindowLayout.h"
 
+#include "app/MainWindow.h"
 #include "app/Mappings.h"
 
 namespace orvane {
@@ -11,10 +12,15 @@ using enum ControlKind;
 
 const std::vector<std::string> Levels{"Low", "Middle", "High"};
 const std::vector<std::string> Depths{"16 Bit", "32 Bit"};
-const std::string Change = "UpdButinvClick";
+constexpr Handler Change = on<&MainWindow::settingChanged>;
 const std::string ApplyHint = "If you click here the changes you made will be saved to Registry.";
 
-WindowLayout makeMainForm()
+std::string portRange(std::string_view between)
+{
+    return std::to_string(schema::GamePorts.lowest) + std::string(between) + std::to_string(schema::GamePorts.highest);
+}
+
+WindowLayout makeMainWindow()
 {
     return {
         .name = "MainForm",
@@ -40,11 +46,11 @@ WindowLayout makeMainForm()
             {.kind = Label, .name = "KSCount", .parent = "GameplayGroupBox", .caption = "1", .left = 160, .top = 104, .height = 13},
             {.kind = CheckBox, .name = "TTCB", .parent = "GameplayGroupBox", .caption = "Tooltips", .left = 8, .top = 136, .width = 57, .height = 17, .tab = 5,
              .hint = "You can enable/disable Tooltips here. Default is enabled.", .handler = Change},
-            {.kind = Label, .name = "Label34", .parent = "GameplayGroupBox", .caption = "Network Gameport (1024 - 49151)", .left = 8, .top = 160, .height = 13},
+            {.kind = Label, .name = "Label34", .parent = "GameplayGroupBox", .caption = "Network Gameport (" + portRange(" - ") + ")", .left = 8, .top = 160, .height = 13},
             {.kind = Edit, .name = "NetGP", .parent = "GameplayGroupBox", .left = 8, .top = 176, .width = 49, .height = 21, .tab = 3,
-             .hint = "Enter here a value from 1024 to 49151 as Network Gameport. Default is 6112.", .handler = Change, .maxLength = 5},
+             .hint = "Enter here a value from " + portRange(" to ") + " as Network Gameport. Default is " + std::to_string(schema::DefaultPort) + ".", .handler = Change, .maxLength = 5},
             {.kind = Button, .name = "GAS", .parent = "GameplayGroupBox", .caption = "Apply Settings", .left = 16, .top = 216, .width = 153, .height = 25, .tab = 4,
-             .hint = ApplyHint, .handler = "GASClick"},
+             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Gameplay>},
 
             // Video
             {.kind = Label, .name = "Resolution", .parent = "VideoGroupBox", .caption = "Resolution", .left = 8, .top = 24, .height = 13},
@@ -98,7 +104,7 @@ WindowLayout makeMainForm()
             {.kind = CheckBox, .name = "OGLCB", .parent = "VESGroupBox", .caption = "OpenGL Mode", .left = 8, .top = 80, .width = 97, .height = 17, .tab = 2,
              .hint = "If this option is enabled both Warcraft III and the World Editor will use OpenGL as graphics system.", .handler = Change},
             {.kind = Button, .name = "VAS", .parent = "VideoGroupBox", .caption = "Apply Settings", .left = 16, .top = 488, .width = 153, .height = 25, .tab = 8,
-             .hint = ApplyHint, .handler = "VASClick"},
+             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Video>},
 
             // Sound
             {.kind = CheckBox, .name = "SFXCB", .parent = "SoundGroupBox", .caption = "SFX Volume (1-100)", .left = 8, .top = 24, .width = 113, .height = 17, .tab = 0,
@@ -132,7 +138,7 @@ WindowLayout makeMainForm()
             {.kind = CheckBox, .name = "MidiCB", .parent = "SESGroupBox", .caption = "Midi", .left = 8, .top = 16, .width = 41, .height = 17, .tab = 1, .handler = Change},
             {.kind = CheckBox, .name = "SoftMidiCB", .parent = "SESGroupBox", .caption = "Software Midi", .left = 8, .top = 40, .width = 89, .height = 17, .tab = 0, .handler = Change},
             {.kind = Button, .name = "SAS", .parent = "SoundGroupBox", .caption = "Apply Settings", .left = 16, .top = 424, .width = 153, .height = 25, .tab = 10,
-             .hint = ApplyHint, .handler = "SASClick"},
+             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Sound>},
 
             // Miscellaneous
             {.kind = Label, .name = "Label19", .parent = "MiscGroupBox", .caption = "Campaign Profile", .left = 8, .top = 24, .height = 13},
@@ -140,14 +146,14 @@ WindowLayout makeMainForm()
              .hint = "Here you can choose the current player profile.", .handler = Change},
             {.kind = Button, .name = "Rename", .parent = "MiscGroupBox", .caption = "Rename", .left = 216, .top = 24, .width = 57, .height = 17, .tab = 11,
              .hint = "If you click here, you'll be asked for a new name for the current profile. If you confirmed a new name it'll be immediately saved.",
-             .handler = "RenameClick"},
+             .handler = on<&MainWindow::askForProfileName>},
             {.kind = GroupBox, .name = "GroupBox1", .parent = "MiscGroupBox", .caption = "Battle.net Account Name", .left = 8, .top = 56, .width = 233, .height = 49, .tab = 15},
             {.kind = DropDownList, .name = "BnetName", .parent = "GroupBox1", .left = 16, .top = 20, .width = 105, .height = 21, .tab = 0,
              .hint = "Here you can choose one of the Battle.net account names that are in the list.", .handler = Change},
             {.kind = Button, .name = "AddBnet", .parent = "GroupBox1", .caption = "Add", .left = 128, .top = 24, .width = 33, .height = 17, .tab = 1,
-             .hint = "If you click her you'll be asked for the new account name. If you confirm this, it'll be added to the list.", .handler = "AddBnetClick"},
+             .hint = "If you click her you'll be asked for the new account name. If you confirm this, it'll be added to the list.", .handler = on<&MainWindow::askForAccountName>},
             {.kind = Button, .name = "DelBnet", .parent = "GroupBox1", .caption = "Delete", .left = 168, .top = 24, .width = 57, .height = 17, .tab = 2,
-             .hint = "If you click here, the currently selected account name will be deleted from the list.", .handler = "DelBnetClick"},
+             .hint = "If you click here, the currently selected account name will be deleted from the list.", .handler = on<&MainWindow::deleteAccountName>},
             {.kind = Label, .name = "Label21", .parent = "MiscGroupBox", .caption = "LAN Username", .left = 8, .top = 120, .height = 13},
             {.kind = Edit, .name = "LANName", .parent = "MiscGroupBox", .left = 88, .top = 120, .width = 97, .height = 21, .tab = 0,
              .hint = "Here you can enter the username for LAN.", .handler = Change},
@@ -158,60 +164,60 @@ WindowLayout makeMainForm()
             {.kind = Edit, .name = "PS", .parent = "MiscGroupBox", .left = 8, .top = 192, .width = 225, .height = 21, .tab = 3,
              .hint = "This is the current path for savegames. You can enter a new one.", .handler = Change},
             {.kind = Button, .name = "CPS", .parent = "MiscGroupBox", .caption = "Choose", .left = 240, .top = 192, .width = 57, .height = 17, .tab = 2,
-             .hint = "Click here to choose a new folder for savegames.", .handler = "CPSClick"},
+             .hint = "Click here to choose a new folder for savegames.", .handler = on<&MainWindow::chooseFolder, &SettingsSnapshot::savpath>},
             {.kind = Label, .name = "Label24", .parent = "MiscGroupBox", .caption = "Path for Replays", .left = 8, .top = 224, .height = 13},
             {.kind = Edit, .name = "PR", .parent = "MiscGroupBox", .left = 8, .top = 240, .width = 225, .height = 21, .tab = 4,
              .hint = "This is the current path for replays. You can enter a new one.", .handler = Change},
             {.kind = Button, .name = "CPR", .parent = "MiscGroupBox", .caption = "Choose", .left = 240, .top = 240, .width = 57, .height = 17, .tab = 5,
-             .hint = "Click here to choose a new folder for replays.", .handler = "CPRClick"},
+             .hint = "Click here to choose a new folder for replays.", .handler = on<&MainWindow::chooseFolder, &SettingsSnapshot::reppath>},
             {.kind = Label, .name = "Label25", .parent = "MiscGroupBox", .caption = "Path for Logs", .left = 8, .top = 272, .height = 13},
             {.kind = Edit, .name = "PL", .parent = "MiscGroupBox", .left = 8, .top = 288, .width = 225, .height = 21, .tab = 6,
              .hint = "This is the current path for logs. You can enter a new one.", .handler = Change},
             {.kind = Button, .name = "CPL", .parent = "MiscGroupBox", .caption = "Choose", .left = 240, .top = 288, .width = 57, .height = 17, .tab = 7,
-             .hint = "Click here to choose a new folder for logs.", .handler = "CPLClick"},
+             .hint = "Click here to choose a new folder for logs.", .handler = on<&MainWindow::chooseFolder, &SettingsSnapshot::logpath>},
             {.kind = Label, .name = "Label26", .parent = "MiscGroupBox", .caption = "Path for Error reports", .left = 8, .top = 320, .height = 13},
             {.kind = Edit, .name = "PE", .parent = "MiscGroupBox", .left = 8, .top = 336, .width = 225, .height = 21, .tab = 8,
              .hint = "This is the current path for error reports. You can enter a new one.", .handler = Change},
             {.kind = Button, .name = "CPE", .parent = "MiscGroupBox", .caption = "Choose", .left = 240, .top = 336, .width = 57, .height = 17, .tab = 9,
-             .hint = "Click here to choose a new folder for error reports.", .handler = "CPEClick"},
+             .hint = "Click here to choose a new folder for error reports.", .handler = on<&MainWindow::chooseFolder, &SettingsSnapshot::errpath>},
             {.kind = CheckBox, .name = "ALFCB", .parent = "MiscGroupBox", .caption = "Allow Local Files", .left = 8, .top = 368, .width = 97, .height = 17, .tab = 12,
              .hint = "If this option is enabled, Warcraft III will use files from folders (similar to WorldEdit). By default this option is disabled.",
              .handler = Change},
             {.kind = Button, .name = "RemLoFiKey", .parent = "MiscGroupBox", .caption = "Remove \"Allow Local Files\" Value", .left = 120, .top = 368, .width = 169, .height = 17, .tab = 14,
              .hint = "This deletes the value \"Allow Local Files\" in the Warcraft III main registry key (HKEY_CURRENT_USER\\Software\\Blizzard Entertainment\\Warcraft III\\).",
-             .handler = "RemLoFiKeyClick"},
+             .handler = on<&MainWindow::removeAllowLocalFiles>},
             {.kind = Button, .name = "MAS", .parent = "MiscGroupBox", .caption = "Apply Settings", .left = 80, .top = 400, .width = 153, .height = 25, .tab = 1,
-             .hint = ApplyHint, .handler = "MASClick"},
+             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Misc>},
 
             // Outside the group boxes
-            {.kind = Image, .name = "W3Icon", .left = 400, .top = 512, .width = 49, .height = 49, .hint = "Click here to run Warcraft III", .handler = "W3IconClick", .picture = "game"},
-            {.kind = Image, .name = "WEIcon", .left = 456, .top = 512, .width = 49, .height = 49, .hint = "Click here to run the World-Editor", .handler = "WEIconClick", .picture = "editor"},
+            {.kind = Image, .name = "W3Icon", .left = 400, .top = 512, .width = 49, .height = 49, .hint = "Click here to run Warcraft III", .handler = on<&MainWindow::startGame>, .picture = "game"},
+            {.kind = Image, .name = "WEIcon", .left = 456, .top = 512, .width = 49, .height = 49, .hint = "Click here to run the World-Editor", .handler = on<&MainWindow::startEditor>, .picture = "editor"},
             {.kind = StatusBar, .name = "StatusBar", .left = 0, .top = 567, .width = 894, .height = 17, .panelWidths = {350, 175, 250}},
-            // Never visible: they carry the names of the change and the destruction handlers.
+            // Never visible: they carry the change and the destruction handlers.
             {.kind = Button, .name = "UpdButinv", .left = 185, .top = 272, .tab = 5, .handler = Change, .hidden = true},
-            {.kind = Button, .name = "Shtdwn", .left = 185, .top = 264, .tab = 6, .handler = "ShtdwnClick", .hidden = true},
+            {.kind = Button, .name = "Shtdwn", .left = 185, .top = 264, .tab = 6, .handler = on<&MainWindow::shutDown>, .hidden = true},
 
             // The menu bar
             {.kind = Menu, .name = "CMFile", .caption = "&File"},
-            {.kind = MenuItem, .name = "CMFileReloadCFG", .parent = "CMFile", .caption = "&Reload Configuration from Registry", .handler = "CMFileReloadCFGClick", .shortcut = "F5"},
-            {.kind = MenuItem, .name = "CMFileLoadConfig", .parent = "CMFile", .caption = "&Load Configuration", .handler = "CMFileLoadConfigClick", .shortcut = "Ctrl+L"},
-            {.kind = MenuItem, .name = "CMFileSaveConfig", .parent = "CMFile", .caption = "&Save Configuration", .handler = "CMFileSaveConfigClick", .shortcut = "Ctrl+S"},
+            {.kind = MenuItem, .name = "CMFileReloadCFG", .parent = "CMFile", .caption = "&Reload Configuration from Registry", .handler = on<&MainWindow::reloadSettings>, .shortcut = "F5"},
+            {.kind = MenuItem, .name = "CMFileLoadConfig", .parent = "CMFile", .caption = "&Load Configuration", .handler = on<&MainWindow::loadConfigurationFile>, .shortcut = "Ctrl+L"},
+            {.kind = MenuItem, .name = "CMFileSaveConfig", .parent = "CMFile", .caption = "&Save Configuration", .handler = on<&MainWindow::saveConfigurationFile>, .shortcut = "Ctrl+S"},
             {.kind = Separator, .name = "N1", .parent = "CMFile"},
-            {.kind = MenuItem, .name = "CMFileClose", .parent = "CMFile", .caption = "&Quit", .handler = "CMFileCloseClick", .shortcut = "Ctrl+Q"},
-            {.kind = MenuItem, .name = "CMOptions", .caption = "Options...", .handler = "CMOptionsClick"},
-            {.kind = MenuItem, .name = "CMRegCleanUp", .caption = "Registry Cleanup", .handler = "CMRegCleanUpClick", .shortcut = "F6"},
+            {.kind = MenuItem, .name = "CMFileClose", .parent = "CMFile", .caption = "&Quit", .handler = on<&MainWindow::quit>, .shortcut = "Ctrl+Q"},
+            {.kind = MenuItem, .name = "CMOptions", .caption = "Options...", .handler = on<&MainWindow::openOptions>},
+            {.kind = MenuItem, .name = "CMRegCleanUp", .caption = "Registry Cleanup", .handler = on<&MainWindow::cleanUpRegistry>, .shortcut = "F6"},
             {.kind = Menu, .name = "CMHelp", .caption = "&Help"},
-            {.kind = MenuItem, .name = "CMHelpReadme", .parent = "CMHelp", .caption = "View Readme...", .handler = "CMHelpReadmeClick", .shortcut = "F1"},
-            {.kind = MenuItem, .name = "CMHelpInfo", .parent = "CMHelp", .caption = "&About", .handler = "CMHelpInfoClick"},
+            {.kind = MenuItem, .name = "CMHelpReadme", .parent = "CMHelp", .caption = "View Readme...", .handler = on<&MainWindow::openReadme>, .shortcut = "F1"},
+            {.kind = MenuItem, .name = "CMHelpInfo", .parent = "CMHelp", .caption = "&About", .handler = on<&MainWindow::openAbout>},
         },
     };
 }
 
 } // namespace
 
-const WindowLayout& mainFormLayout()
+const WindowLayout& mainWindowLayout()
 {
-    static const WindowLayout layout = makeMainForm();
+    static const WindowLayout layout = makeMainWindow();
     return layout;
 }
 

@@ -1,37 +1,37 @@
 // Starting the game or the World Editor, which ends Orvane, and opening
 // the readme, which does not.
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "settings/Errors.h"
 #include "settings/Utf8Paths.h"
 
 namespace orvane {
 
-void TMainForm::startAndEnd(const std::string& program)
+void MainWindow::startAndEnd(const std::string& program)
 {
     // Built afresh each time, so a start that could not begin adds nothing twice.
-    const std::string parameters =
-        context_.settings.opengl ? context_.StartParams + " -opengl" : context_.StartParams;
+    const SettingsSnapshot& record = context_.settings;
+    const std::string parameters = record.opengl ? record.startparams + " -opengl" : record.startparams;
     std::string reason;
     if (!context_.services.starter.startProgram(program, parameters, reason))
         throw OrvaneError(reason);
     context_.services.toolkit.quit();
 }
 
-void TMainForm::W3IconClick()
+void MainWindow::startGame()
 {
-    startAndEnd(context_.GameExePath);
+    startAndEnd(programs_.game);
 }
 
-void TMainForm::WEIconClick()
+void MainWindow::startEditor()
 {
-    startAndEnd(context_.EditorExePath);
+    startAndEnd(programs_.editor);
 }
 
-void TMainForm::CMHelpReadmeClick()
+void MainWindow::openReadme()
 {
     // The folder Orvane started in (wherever the folder chooser has moved the
     // current directory since), then the program's own, then the installed documents.
-    std::vector<std::filesystem::path> places{pathOf(context_.StartDir), context_.folders.program,
+    std::vector<std::filesystem::path> places{installation_.startFolder, context_.folders.program,
                                               context_.folders.documents};
     std::erase(places, std::filesystem::path());
     std::string searched;

@@ -1,13 +1,13 @@
 // Removing from the registry what Orvane itself created.
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "settings/Schema.h"
 
 namespace orvane {
 
-void TMainForm::CMRegCleanUpClick()
+void MainWindow::cleanUpRegistry()
 {
     if (context_.services.boxes.show(
-            {"Delete values and keys from the Registry?",
+            {MessageId::CleanupQuestion, "Delete values and keys from the Registry?",
              "Do you really want to delete all values and keys from the Registry created by Orvane?",
              MessageIcon::Question, MessageButtons::YesNo}) != MessageAnswer::Yes)
         return;
@@ -21,7 +21,7 @@ void TMainForm::CMRegCleanUpClick()
     registry.CloseKey();
 }
 
-void TMainForm::RemLoFiKeyClick()
+void MainWindow::removeAllowLocalFiles()
 {
     RegistryAccess& registry = *context_.registry;
     registry.OpenKey(schema::GameKey, false);

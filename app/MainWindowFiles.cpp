@@ -1,24 +1,14 @@
 // The files behind the main window: configuration files saved and loaded,
 // and the game's campaign profiles listed and renamed.
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "config/ConfigFile.h"
 #include "dialogs/ProfileRenameDialog.h"
-#include "platform/TextCompare.h"
 #include "settings/ApplySettings.h"
-#include "settings/Errors.h"
 #include "settings/Schema.h"
 #include "settings/Utf8Paths.h"
 
-#include <algorithm>
-
 namespace orvane {
 namespace {
-
-bool holdsName(const std::vector<std::string>& names, const std::string& name)
-{
-    return std::any_of(names.begin(), names.end(),
-                       [&name](const std::string& entry) { return compareIgnoringCase(entry, name) == 0; });
-}
 
 std::string profileFolder(const std::string& savpath, int number)
 {
@@ -32,55 +22,40 @@ std::string profileFile(const std::string& savpath, int number)
 
 } // namespace
 
-void TMainForm::CMFileSaveConfigClick()
+void MainWindow::saveConfigurationFile()
 {
     const std::optional<std::string> chosen = SaveConfigDlg.execute();
     if (!chosen || chosen->empty())
         return;
     const std::filesystem::path file = pathOf(*chosen);
     IniDocument document = readConfigurationFile(file);
-    const Context& state = context_;
-    storeConfiguration(document, state.settings, state.StartParams, state.AccountList);
+    storeConfiguration(document, context_.settings, accounts_.names());
     document.save(file);
 }
 
-void TMainForm::CMFileLoadConfigClick()
+void MainWindow::loadConfigurationFile()
 {
-    Context& state = context_;
-    state.ControlsFilled = false;
-    LoadRegData();
+    changeDetectionOn_ = false;
+    reloadSettings();
     const std::string fileName = LoadConfigDlg.execute().value_or("");
     IniDocument document = fileName.empty() ? IniDocument{} : readConfigurationFile(pathOf(fileName));
     if (!fileName.empty())
         setPanelText(2, fileName);
-    loadConfiguration(document, state.settings, state.StartParams, state.services.displayModes);
-    for (const std::string& name : accountNamesOf(document)) {
-        if (holdsName(state.AccountList, name))
-            continue;
-        state.PendingAdd = {name, true};
-        ReadBnetUsers();
-    }
+    loadConfiguration(document, context_.settings, context_.services.displayModes);
+    for (const std::string& name : accountNamesOf(document))
+        if (!accounts_.holds(name))
+            addAccountName(name);
     document = {};
     if (!fileName.empty() &&
-        state.services.boxes.show({"Save to Registry?", "Do you want to save the loaded configuration to Registry?",
-                                   MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes)
-        writeLoadedConfiguration();
+        context_.services.boxes.show({MessageId::SaveLoadedConfiguration, "Save to Registry?",
+                                      "Do you want to save the loaded configuration to Registry?",
+                                      MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes)
+        applySettings(*context_.registry, context_.settings, heldByConfigurationFiles(), std::nullopt);
     CPCombo.clear();
-    UseRegData();
+    presentSettings();
 }
 
-// Every setting, as an Apply of all groups writes them, and the start
-// parameters; the load has already brought the port into range.
-void TMainForm::writeLoadedConfiguration()
-{
-    RegistryAccess& registry = *context_.registry;
-    applySettings(registry, context_.settings, [](const schema::Field&) { return true; }, std::nullopt);
-    registry.OpenKey(schema::OrvaneKey, false);
-    registry.WriteString(schema::StartParams, context_.StartParams);
-    registry.CloseKey();
-}
-
-void TMainForm::ReadProfiles()
+void MainWindow::listProfiles()
 {
     const SettingsSnapshot& record = context_.settings;
     for (int number = 1;; ++number) {
@@ -95,22 +70,22 @@ void TMainForm::ReadProfiles()
     }
 }
 
-void TMainForm::RenameClick()
+void MainWindow::askForProfileName()
 {
     window_.setEnabled(false);
-    renCPForm_->open(window_, CPCombo.text());
+    dialogs_->profileRename.open(window_, CPCombo.text());
 }
 
-void TMainForm::renameProfile(const std::string& newName)
+void MainWindow::renameProfile(const std::string& newName)
 {
-    Context& state = context_;
-    const std::filesystem::path file = state.place.paths.hostPath(profileFile(state.settings.savpath, CPCombo.selected() + 1));
+    const std::filesystem::path file =
+        context_.place.paths.hostPath(profileFile(context_.settings.savpath, CPCombo.selected() + 1));
     // The game may keep a profile in a form of its own: never replace it with a few lines of text.
     IniDocument profile = readProfileFile(file);
     profile.writeString("Campaign", "PlayerName", newName);
     // The registry first, written through: when it refuses (Wine running),
     // the profile file has not been touched.
-    RegistryAccess& registry = *state.registry;
+    RegistryAccess& registry = *context_.registry;
     registry.OpenKey(std::string(schema::MiscKey) + "\\", false);
     const std::optional<std::string> stored =
         registry.ValueExists("campaignprofile") ? std::optional(registry.ReadString("campaignprofile")) : std::nullopt;
@@ -128,9 +103,9 @@ void TMainForm::renameProfile(const std::string& newName)
         registry.CloseKey();
         throw;
     }
-    state.settings.campaignprofile = newName;
+    context_.settings.campaignprofile = newName;
     CPCombo.clear();
-    ReadProfiles();
+    listProfiles();
 }
 
 } // namespace orvane

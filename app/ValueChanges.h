@@ -10,12 +10,12 @@ namespace orvane {
 
 // "Video\gamma" -> "40": the game's keys below its own, Orvane's below
 // "Software" ("Orvane\startparams").
-using StoredValues = std::map<std::string, std::string>;
+using ValueTexts = std::map<std::string, std::string>;
 
-StoredValues storedValues(RegistryAccess& registry);
+ValueTexts valueTexts(RegistryAccess& registry);
 
 // One line "Video\gamma: 25 -> 40" per value that differs, "(none)" for a
 // value that is missing on one side; "No changes." when none does.
-std::string changesBetween(const StoredValues& before, const StoredValues& after);
+std::string changesBetween(const ValueTexts& before, const ValueTexts& after);
 
 } // namespace orvane

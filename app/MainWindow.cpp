@@ -1,0 +1,152 @@
+#include "app/MainWindow.h"
+
+#include "app/MainWindowLayout.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/AccountNameDialog.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/OptionsDialog.h"
+#include "platform/Folders.h"
+#include "settings/Schema.h"
+
+namespace orvane {
+
+namespace {
+
+FileDialogRequest configurationDialog(FileDialogRequest::Purpose purpose, const char* name, const char* title)
+{
+    return {.purpose = purpose,
+            .name = name,
+            .title = title,
+            .filterName = "Orvane Configuration (*.ini)",
+            .filterPattern = "*.ini",
+            .defaultExtension = "ini"};
+}
+
+} // namespace
+
+MainWindow::MainWindow(Context& context, Installation installation)
+    : context_(context),
+      window_(mainWindowLayout(), context.commands),
+      installation_(std::move(installation)),
+      SaveConfigDlg(context.services.fileDialogs,
+                    configurationDialog(FileDialogRequest::Purpose::Save, "SaveConfigDlg",
+                                        "Choose a name or a file for the new Configuration")),
+      LoadConfigDlg(context.services.fileDialogs,
+                    configurationDialog(FileDialogRequest::Purpose::Open, "LoadConfigDlg",
+                                        "Select a Configuration to load")),
+      StatusBar(window_.statusBar("StatusBar")),
+      CMRegCleanUp(window_.button("CMRegCleanUp")),
+      MSCB(window_.check("MSCB")),
+      MSTrackBar(window_.slider("MSTrackBar")),
+      NetGP(window_.edit("NetGP")),
+      RRCombo(window_.list("RRCombo")),
+      SFXCB(window_.check("SFXCB")),
+      SFXTrackBar(window_.slider("SFXTrackBar")),
+      EnvCB(window_.check("EnvCB")),
+      MovCB(window_.check("MovCB")),
+      URCB(window_.check("URCB")),
+      MCB(window_.check("MCB")),
+      MusicTrackBar(window_.slider("MusicTrackBar")),
+      CPCombo(window_.list("CPCombo")),
+      BnetName(window_.list("BnetName")),
+      PS(window_.edit("PS")),
+      PR(window_.edit("PR")),
+      PL(window_.edit("PL")),
+      PE(window_.edit("PE"))
+{
+    for (const SettingBinding& row : settingBindings())
+        boundControls_.push_back(row.control.empty() ? nullptr : &window_.control(row.control));
+    window_.bindHandlers(*this);
+    // The main window is the application's: closing it ends the program,
+    // also while a dialog is open.
+    window_.setOnClose([this] { quit(); });
+}
+
+void MainWindow::attachDialogs(const MainWindowDialogs& dialogs)
+{
+    dialogs_.emplace(dialogs);
+}
+
+void MainWindow::start()
+{
+    setPanelText(1, "No configuration loaded!");
+    context_.registry->SetRootKey(RootKey::CurrentUser);
+    if (!context_.arguments.empty() && context_.arguments.front() == "/scrshtemu")
+        installation_.gameFolder = "C:\\Program Files\\Warcraft III";
+    setPanelText(0, "Installed in " + installation_.gameFolder);
+    StatusBar.setPanelHint(0, context_.place.description);
+    RegistryAccess& registry = *context_.registry;
+    registry.OpenKey(schema::GameKey, false);
+    programs_.game = registry.ReadString(schema::Program);
+    registry.CloseKey();
+    programs_.editor = installation_.gameFolder + "\\World Editor.exe";
+    reloadSettings();
+}
+
+void MainWindow::reloadSettings()
+{
+    loadSettings(*context_.registry, context_.settings, *this);
+}
+
+void MainWindow::showNoConfigurationLoaded()
+{
+    setPanelText(2, "No configuration loaded!");
+}
+
+void MainWindow::enableCleanup()
+{
+    CMRegCleanUp.setEnabled(true);
+}
+
+void MainWindow::emptyProfiles()
+{
+    CPCombo.clear();
+}
+
+void MainWindow::openOptions()
+{
+    window_.setEnabled(false);
+    dialogs_->options.open(window_);
+}
+
+void MainWindow::openAbout()
+{
+    window_.setEnabled(false);
+    dialogs_->about.open(window_);
+}
+
+void MainWindow::chooseFolder(schema::TextField field)
+{
+    folderTarget_ = field;
+    enterFolder(context_.place.paths, installation_.gameFolder); // where it cannot, the current directory stays
+    window_.setEnabled(false);
+    dialogs_->folders.open(window_);
+}
+
+void MainWindow::folderChosen(const std::string& folder)
+{
+    SettingsSnapshot& record = context_.settings;
+    record.*folderTarget_ = folder;
+    // Each text set is a change, as if typed.
+    PS.setText(record.savpath);
+    PR.setText(record.reppath);
+    PL.setText(record.logpath);
+    PE.setText(record.errpath);
+}
+
+void MainWindow::quit()
+{
+    context_.services.toolkit.quit();
+}
+
+void MainWindow::shutDown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    context_.registry.reset();
+    accounts_.clear();
+    quit();
+}
+
+} // namespace orvane

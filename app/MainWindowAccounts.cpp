@@ -1,0 +1,31 @@
+// The Battle.net account names of the Miscellaneous box: the list, and
+// its Add and Delete buttons.
+#include "app/MainWindow.h"
+#include "dialogs/AccountNameDialog.h"
+
+namespace orvane {
+
+void MainWindow::refreshAccountNames()
+{
+    accounts_.refresh(*context_.registry, BnetName, context_.settings.userbnet);
+}
+
+void MainWindow::askForAccountName()
+{
+    window_.setEnabled(false);
+    dialogs_->accountName.open(window_);
+}
+
+void MainWindow::addAccountName(const std::string& name)
+{
+    accounts_.postAddition(name);
+    refreshAccountNames();
+}
+
+void MainWindow::deleteAccountName()
+{
+    accounts_.postDeletion(BnetName.text());
+    refreshAccountNames();
+}
+
+} // namespace orvane

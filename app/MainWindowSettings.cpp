@@ -1,0 +1,221 @@
+// The record and the settings controls, both ways, by the binding table:
+// presenting the record, taking the controls back after every user change,
+// and the four "Apply Settings" buttons.
+#include "app/Mappings.h"
+#include "app/MainWindow.h"
+#include "settings/ApplySettings.h"
+#include "settings/Conversions.h"
+
+namespace orvane {
+namespace {
+
+int32_t& integerField(SettingsSnapshot& record, const SettingBinding& row)
+{
+    return record.*std::get<schema::IntegerField>(row.field);
+}
+
+std::string& textField(SettingsSnapshot& record, const SettingBinding& row)
+{
+    return record.*std::get<schema::TextField>(row.field);
+}
+
+bool& flagField(SettingsSnapshot& record, const SettingBinding& row)
+{
+    return record.*std::get<schema::BoolField>(row.field);
+}
+
+void select(ListControl& list, std::optional<int> index)
+{
+    if (index)
+        list.select(*index);
+}
+
+// A list whose items stand for values of the field.
+struct ListMeaning {
+    std::optional<int> (*indexFor)(int32_t value);
+    std::optional<int32_t> (*valueAt)(int index);
+};
+constexpr ListMeaning Levels{levelIndexFor, levelFor};
+constexpr ListMeaning Depths{depthIndexFor, depthFor};
+
+} // namespace
+
+void MainWindow::presentSettings()
+{
+    changeDetectionOn_ = false;
+    exchangeAll(Direction::Show);
+    changeDetectionOn_ = true;
+    setPanelText(1, "No changes have been made!");
+    takeSettings();
+}
+
+void MainWindow::settingChanged()
+{
+    if (!changeDetectionOn_)
+        return;
+    takeSettings();
+    setPanelText(1, "Changes have been made!");
+}
+
+void MainWindow::takeSettings()
+{
+    exchangeAll(Direction::Take);
+    MSTrackBar.setEnabled(MSCB.checked());
+    for (Control* dependent : std::initializer_list<Control*>{&SFXTrackBar, &EnvCB, &MovCB, &URCB})
+        dependent->setEnabled(SFXCB.checked());
+    MusicTrackBar.setEnabled(MCB.checked());
+    if (context_.settings.autoapply)
+        applyAll();
+}
+
+void MainWindow::exchangeAll(Direction direction)
+{
+    const auto rows = settingBindings();
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (boundControls_[i])
+            exchange(rows[i], *boundControls_[i], direction);
+}
+
+// Both ways for each kind of control, side by side so that they cannot
+// drift apart. Showing, a value the control cannot show leaves the control
+// as it was; taking, a control that shows nothing valid leaves the field.
+void MainWindow::exchange(const SettingBinding& row, Control& control, Direction direction)
+{
+    SettingsSnapshot& record = context_.settings;
+    const bool show = direction == Direction::Show;
+    switch (row.shown) {
+    case Shown::Check:
+    case Shown::InvertedCheck: {
+        auto& box = dynamic_cast<CheckControl&>(control);
+        const bool inverted = row.shown == Shown::InvertedCheck;
+        if (!show)
+            integerField(record, row) = switchFor(box.checked(), inverted);
+        else if (const auto checked = checkedFor(integerField(record, row), inverted))
+            box.setChecked(*checked);
+        break;
+    }
+    case Shown::Flag:
+        if (show)
+            dynamic_cast<CheckControl&>(control).setChecked(flagField(record, row));
+        else
+            flagField(record, row) = dynamic_cast<CheckControl&>(control).checked();
+        break;
+    case Shown::Slider: {
+        auto& slider = dynamic_cast<SliderControl&>(control);
+        if (show) {
+            slider.setPosition(sliderPositionFor(integerField(record, row)));
+            break;
+        }
+        integerField(record, row) = slider.position();
+        window_.label(row.count).setCaption(std::to_string(slider.position()));
+        break;
+    }
+    case Shown::Level:
+    case Shown::Depth: {
+        auto& list = dynamic_cast<ListControl&>(control);
+        const ListMeaning& meaning = row.shown == Shown::Level ? Levels : Depths;
+        if (show)
+            select(list, meaning.indexFor(integerField(record, row)));
+        else if (const auto value = meaning.valueAt(list.selected()))
+            integerField(record, row) = *value;
+        break;
+    }
+    case Shown::Resolution: {
+        auto& list = dynamic_cast<ListControl&>(control);
+        if (show)
+            select(list, resolutionIndexFor(record.reswidth, record.resheight));
+        else if (const auto size = resolutionFor(list.selected()))
+            std::tie(record.reswidth, record.resheight) = *size;
+        break;
+    }
+    case Shown::RefreshRate:
+        if (show) {
+            presentRefreshRates();
+            break;
+        }
+        // The rate shown is taken before the list is rebuilt for the new mode.
+        if (const auto rate = rateAt(refreshRates_, RRCombo.selected()))
+            record.refreshrate = *rate;
+        rebuildRefreshRates();
+        break;
+    case Shown::Port:
+        if (show)
+            NetGP.setText(std::to_string(integerField(record, row)));
+        else
+            takePort();
+        break;
+    case Shown::Text:
+        if (show)
+            dynamic_cast<EditControl&>(control).setText(textField(record, row));
+        else
+            textField(record, row) = dynamic_cast<EditControl&>(control).text();
+        break;
+    case Shown::Profile:
+    case Shown::Account:
+        // Listing the profiles selects the stored one; refreshing the account
+        // names has already filled and chosen theirs.
+        if (show && row.shown == Shown::Profile)
+            listProfiles();
+        else if (!show)
+            textField(record, row) = dynamic_cast<ListControl&>(control).text();
+        break;
+    case Shown::NotShown: break;
+    }
+}
+
+// A typed port counts once it is one the game accepts.
+void MainWindow::takePort()
+{
+    const std::string& port = NetGP.text();
+    if (port.empty())
+        return;
+    const int32_t typed = toInteger(port);
+    if (schema::GamePorts.contains(typed))
+        context_.settings.netgameport = typed;
+}
+
+// The refresh rates and RRCombo's items for the record's screen mode, built
+// afresh, so that no selection of the last mode's list stands for a rate of
+// this one. Returns the mode's top rate.
+int32_t MainWindow::fillRefreshRates()
+{
+    const SettingsSnapshot& record = context_.settings;
+    AskedDisplayModes display(context_.services.displayModes.modes()); // once for the list and its top
+    refreshRates_ = refreshRatesFor(display, record.reswidth, record.resheight, record.colordepth);
+    RRCombo.clear();
+    RRCombo.addItems(rateTexts(refreshRates_));
+    return topRefreshRate(display, record.reswidth, record.resheight, record.colordepth);
+}
+
+void MainWindow::presentRefreshRates()
+{
+    const int32_t top = fillRefreshRates();
+    select(RRCombo, presentedRateIndex(refreshRates_, top, context_.settings.refreshrate));
+}
+
+void MainWindow::rebuildRefreshRates()
+{
+    const int32_t top = fillRefreshRates();
+    RRCombo.select(rebuiltRateIndex(refreshRates_, top, context_.settings.refreshrate));
+}
+
+void MainWindow::apply(ApplyGroup group)
+{
+    writeSelected(appliedBy(group));
+}
+
+void MainWindow::applyAll()
+{
+    writeSelected(appliedByAnyGroup());
+}
+
+void MainWindow::writeSelected(const ValueSelection& selected)
+{
+    const ApplyOutcome outcome = applySettings(*context_.registry, context_.settings, selected, NetGP.text());
+    if (outcome.portRefused)
+        context_.services.boxes.show({MessageId::PortRefused, "Fatal Error",
+                                      portRefusal() + " Change this and press \"Apply Settings\" again!",
+                                      MessageIcon::Information, MessageButtons::Ok});
+}
+
+} // namespace orvane
