@@ -145,20 +145,18 @@ void MainWindow::exchange(const SettingBinding& row, Control& control, Direction
             takePort();
         break;
     case Shown::Text:
-        if (show)
-            dynamic_cast<EditControl&>(control).setText(textField(record, row));
-        else
-            textField(record, row) = dynamic_cast<EditControl&>(control).text();
-        break;
     case Shown::Profile:
-    case Shown::Account:
-        // Listing the profiles selects the stored one; refreshing the account
-        // names has already filled and chosen theirs.
-        if (show && row.shown == Shown::Profile)
-            listProfiles();
-        else if (!show)
-            textField(record, row) = dynamic_cast<ListControl&>(control).text();
+    case Shown::Account: {
+        std::string& text = textField(record, row);
+        auto* edit = dynamic_cast<EditControl*>(&control);
+        if (!show)
+            text = edit ? edit->text() : dynamic_cast<ListControl&>(control).text();
+        else if (edit)
+            edit->setText(text);
+        else if (row.shown == Shown::Profile)
+            listProfiles(); // which selects the stored one; the account names are chosen already
         break;
+    }
     case Shown::NotShown: break;
     }
 }

@@ -40,10 +40,11 @@ std::optional<Installation> checkInstallation(Context& context)
     return installation;
 }
 
-template <class Form>
-Form& realised(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form, Toolkit& toolkit)
+// The window kept in its slot and built by the toolkit.
+template <class Logic>
+Logic& realised(std::unique_ptr<Logic>& slot, std::unique_ptr<Logic> logic, Toolkit& toolkit)
 {
-    slot = std::move(form);
+    slot = std::move(logic);
     toolkit.realise(slot->window());
     return *slot;
 }

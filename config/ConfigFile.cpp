@@ -2,9 +2,8 @@
 
 #include "config/TextFiles.h"
 #include "settings/Errors.h"
-#include "settings/Utf8Paths.h"
-
 #include "settings/Schema.h"
+#include "settings/Utf8Paths.h"
 
 namespace orvane {
 namespace {
@@ -14,9 +13,12 @@ constexpr int32_t SafeRefreshRate = 60;
 void storeValue(IniDocument& doc, const schema::FileKey& place, const schema::Field& field,
                 const SettingsSnapshot& record)
 {
-    std::visit(schema::Overloaded{[&](schema::IntegerField number) { doc.writeInteger(place.section, place.key, record.*number); },
-                          [&](schema::TextField text) { doc.writeString(place.section, place.key, record.*text); },
-                          [&](schema::BoolField flag) { doc.writeBool(place.section, place.key, record.*flag); }},
+    const auto [section, key] = place;
+    std::visit(schema::Overloaded{
+                   [&](schema::IntegerField number) { doc.writeInteger(section, key, record.*number); },
+                   [&](schema::TextField text) { doc.writeString(section, key, record.*text); },
+                   [&](schema::BoolField flag) { doc.writeBool(section, key, record.*flag); },
+               },
                field);
 }
 
@@ -24,15 +26,12 @@ void storeValue(IniDocument& doc, const schema::FileKey& place, const schema::Fi
 void loadValue(const IniDocument& doc, const schema::FileKey& place, const schema::Field& field,
                SettingsSnapshot& record)
 {
-    std::visit(schema::Overloaded{[&](schema::IntegerField number) {
-                              record.*number = doc.readInteger(place.section, place.key, record.*number);
-                          },
-                          [&](schema::TextField text) {
-                              record.*text = doc.readString(place.section, place.key, record.*text);
-                          },
-                          [&](schema::BoolField flag) {
-                              record.*flag = doc.readBool(place.section, place.key, record.*flag);
-                          }},
+    const auto [section, key] = place;
+    std::visit(schema::Overloaded{
+                   [&](schema::IntegerField number) { record.*number = doc.readInteger(section, key, record.*number); },
+                   [&](schema::TextField text) { record.*text = doc.readString(section, key, record.*text); },
+                   [&](schema::BoolField flag) { record.*flag = doc.readBool(section, key, record.*flag); },
+               },
                field);
 }
 

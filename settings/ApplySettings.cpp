@@ -15,7 +15,7 @@ bool isPort(const schema::StoredValue& value)
 
 // Writes the selected values of one key, which the table holds side by side.
 void writeKey(RegistryAccess& registry, std::span<const schema::StoredValue> values, const SettingsSnapshot& record,
-              const std::function<bool(const schema::StoredValue&)>& written)
+              const ValueSelection& written)
 {
     if (std::none_of(values.begin(), values.end(), written))
         return;
@@ -26,13 +26,14 @@ void writeKey(RegistryAccess& registry, std::span<const schema::StoredValue> val
     registry.CloseKey();
 }
 
-// The port as typed, when the game accepts it.
-bool writePort(RegistryAccess& registry, const SettingsSnapshot& record, std::string_view portText)
+// The record's port, when the port as typed is one the game accepts.
+bool writePort(RegistryAccess& registry, const schema::StoredValue& port, const SettingsSnapshot& record,
+               std::string_view portText)
 {
     if (!schema::GamePorts.contains(toInteger(portText)))
         return false;
-    registry.OpenKey(schema::rowOf(&SettingsSnapshot::netgameport).key, false);
-    registry.WriteInteger(schema::rowOf(&SettingsSnapshot::netgameport).name, record.netgameport);
+    registry.OpenKey(port.key, false);
+    writeSetting(registry, port, record);
     registry.CloseKey();
     return true;
 }
@@ -64,7 +65,7 @@ ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& rec
                            std::optional<std::string_view> portText)
 {
     // A typed port is checked and written after the other values of its key.
-    const auto written = [&](const schema::StoredValue& value) {
+    const ValueSelection written = [&](const schema::StoredValue& value) {
         return selected(value) && !(portText && isPort(value));
     };
     ApplyOutcome outcome;
@@ -75,7 +76,7 @@ ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& rec
         writeKey(registry, {run, end}, record, written);
         const auto port = std::find_if(run, end, isPort);
         if (port != end && portText && selected(*port))
-            outcome.portRefused = !writePort(registry, record, *portText);
+            outcome.portRefused = !writePort(registry, *port, record, *portText);
         run = end;
     }
     return outcome;

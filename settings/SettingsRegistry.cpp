@@ -5,9 +5,11 @@ namespace {
 
 void write(RegistryAccess& registry, std::string_view name, const schema::Value& value)
 {
-    std::visit(schema::Overloaded{[&](int32_t number) { registry.WriteInteger(name, number); },
-                          [&](std::string_view text) { registry.WriteString(name, text); },
-                          [&](bool on) { registry.WriteBool(name, on); }},
+    std::visit(schema::Overloaded{
+                   [&](int32_t number) { registry.WriteInteger(name, number); },
+                   [&](std::string_view text) { registry.WriteString(name, text); },
+                   [&](bool on) { registry.WriteBool(name, on); },
+               },
                value);
 }
 
@@ -15,9 +17,11 @@ void write(RegistryAccess& registry, std::string_view name, const schema::Value&
 
 void readSetting(RegistryAccess& registry, const schema::StoredValue& value, SettingsSnapshot& record)
 {
-    std::visit(schema::Overloaded{[&](schema::IntegerField field) { record.*field = registry.ReadInteger(value.name); },
-                          [&](schema::TextField field) { record.*field = registry.ReadString(value.name); },
-                          [&](schema::BoolField field) { record.*field = registry.ReadBool(value.name); }},
+    std::visit(schema::Overloaded{
+                   [&](schema::IntegerField field) { record.*field = registry.ReadInteger(value.name); },
+                   [&](schema::TextField field) { record.*field = registry.ReadString(value.name); },
+                   [&](schema::BoolField field) { record.*field = registry.ReadBool(value.name); },
+               },
                value.field);
 }
 
