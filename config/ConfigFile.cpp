@@ -13,7 +13,8 @@ constexpr int32_t SafeRefreshRate = 60;
 void storeValue(IniDocument& doc, const schema::FileKey& place, const schema::Field& field,
                 const SettingsSnapshot& record)
 {
-    const auto [section, key] = place;
+    const std::string_view section = place.section;
+    const std::string_view key = place.key;
     std::visit(schema::Overloaded{
                    [&](schema::IntegerField number) { doc.writeInteger(section, key, record.*number); },
                    [&](schema::TextField text) { doc.writeString(section, key, record.*text); },
@@ -26,7 +27,8 @@ void storeValue(IniDocument& doc, const schema::FileKey& place, const schema::Fi
 void loadValue(const IniDocument& doc, const schema::FileKey& place, const schema::Field& field,
                SettingsSnapshot& record)
 {
-    const auto [section, key] = place;
+    const std::string_view section = place.section;
+    const std::string_view key = place.key;
     std::visit(schema::Overloaded{
                    [&](schema::IntegerField number) { record.*number = doc.readInteger(section, key, record.*number); },
                    [&](schema::TextField text) { record.*text = doc.readString(section, key, record.*text); },

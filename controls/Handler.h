@@ -26,8 +26,10 @@ private:
 
 namespace handler {
 
+// Its address stands for the class; never written, but not const, so that
+// no linker folds two of them into one.
 template <class Owner>
-inline constexpr char classTag = 0;
+inline char classTag = 0;
 
 template <class Member>
 struct Owner;
