@@ -10,11 +10,13 @@
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtToolkit.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -264,6 +266,24 @@ struct Answer {
     std::function<void(QWidget*)> act;
 };
 
+// The file view lists the folder on a thread of its own and may put its
+// last selection back beside the typed name: the name is typed until the
+// dialog holds it alone, then the dialog is accepted.
+void typeAndAccept(QFileDialog* dialog, const QString& file, int tries = 50)
+{
+    const QFileInfo chosen(file);
+    dialog->setDirectory(chosen.absolutePath());
+    for (auto* view : dialog->findChildren<QAbstractItemView*>())
+        view->clearSelection();
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen.fileName());
+    QTimer::singleShot(20, dialog, [dialog, file, tries] {
+        if (dialog->selectedFiles() != QStringList{file} && tries > 0)
+            typeAndAccept(dialog, file, tries - 1);
+        else
+            QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
 void answerInTurn(std::vector<Answer> answers)
 {
     if (answers.empty())
@@ -296,16 +316,17 @@ TEST_F(QtWindow, SavingOverAReadOnlyFileSaysSoFirstAndAnyOtherFileIsReplacedOnly
     std::vector<QString> said;
     const auto choose = [](const std::filesystem::path& file) {
         return Answer{false, [file](QWidget* dialog) {
-                          // Typed, as the file view of an open dialog keeps its last selection.
-                          qobject_cast<QFileDialog*>(dialog)->setDirectory(QString::fromStdString(file.parent_path().string()));
-                          dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(file.filename().string()));
-                          QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                          typeAndAccept(qobject_cast<QFileDialog*>(dialog), QString::fromStdString(file.string()));
                       }};
     };
     const auto answer = [&said](QMessageBox::StandardButton button) {
         return Answer{true, [&said, button](QWidget* box) {
-                          said.push_back(qobject_cast<QMessageBox*>(box)->text());
-                          qobject_cast<QMessageBox*>(box)->button(button)->click();
+                          auto* message = qobject_cast<QMessageBox*>(box);
+                          said.push_back(message->text());
+                          if (QAbstractButton* pressed = message->button(button))
+                              pressed->click();
+                          else
+                              message->reject(); // a box other than the one expected: said shows which
                       }};
     };
     answerInTurn({choose(locked), answer(QMessageBox::Ok), choose(other), answer(QMessageBox::No),
