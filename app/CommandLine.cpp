@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "settings/Utf8Paths.h"
+
 #include <string_view>
 
 namespace orvane {
@@ -74,6 +76,27 @@ std::string usage(bool withWinePrefixes)
             "  --version         show the version\n"
             "\nExit status: 0 done, 1 refused or failed (nothing written), 2 wrong usage.\n";
     return text;
+}
+
+std::filesystem::path absoluteFolder(const std::filesystem::path& folder, const std::filesystem::path& startFolder)
+{
+    std::filesystem::path absolute = (startFolder / folder).lexically_normal();
+    if (!absolute.has_filename() && absolute != absolute.root_path())
+        absolute = absolute.parent_path();
+    return absolute;
+}
+
+CommandLine withAbsolutePaths(CommandLine line, const std::filesystem::path& startFolder)
+{
+    const auto absolute = [&](std::optional<std::string>& named) {
+        if (named && *named != "-")
+            named = displayPath((startFolder / pathOf(*named)).lexically_normal());
+    };
+    absolute(line.load);
+    absolute(line.save);
+    if (line.prefix)
+        line.prefix = displayPath(absoluteFolder(pathOf(*line.prefix), startFolder));
+    return line;
 }
 
 } // namespace orvane

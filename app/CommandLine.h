@@ -1,6 +1,7 @@
 #pragma once
 // Orvane's command line, for terminals and launchers' scripts: the options
 // that answer without a window, and the arguments the window keeps.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <variant>
@@ -30,5 +31,11 @@ std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::st
                                                        bool withWinePrefixes);
 
 std::string usage(bool withWinePrefixes);
+
+// The paths the player named, absolute from the folder the command was
+// started in: the start moves into the game's folder later.
+CommandLine withAbsolutePaths(CommandLine line, const std::filesystem::path& startFolder);
+// A folder as an absolute path without "." or ".." in it.
+std::filesystem::path absoluteFolder(const std::filesystem::path& folder, const std::filesystem::path& startFolder);
 
 } // namespace orvane

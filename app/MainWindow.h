@@ -97,7 +97,7 @@ private:
     void enableCleanup() override;
     void emptyProfiles() override;
     void readAccounts() override { refreshAccountNames(); }
-    void present() override { presentSettings(); }
+    void present() override;
 
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
     enum class Direction { Show, Take };
@@ -108,6 +108,8 @@ private:
     void presentRefreshRates();
     void rebuildRefreshRates();
     void writeSelected(const ValueSelection& selected);
+    void remember(const ValueSelection& written);
+    void showNewerValues(const std::vector<const schema::StoredValue*>& newer);
     void startAndEnd(const std::string& program);
 
     Context& context_;
@@ -116,6 +118,9 @@ private:
     LaunchPrograms programs_;
     AccountNames accounts_;
     bool changeDetectionOn_ = false;
+    // The settings as last read from or written to the registry: a value the
+    // player left as it was there is not written over someone else's since.
+    SettingsSnapshot lastStored_;
     // The rates RRCombo shows, item for item.
     std::vector<int32_t> refreshRates_;
     // The folder the folder chooser was opened for.

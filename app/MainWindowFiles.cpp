@@ -49,8 +49,10 @@ void MainWindow::loadConfigurationFile()
     if (!fileName.empty() &&
         context_.services.boxes.show({MessageId::SaveLoadedConfiguration, "Save to Registry?",
                                       "Do you want to save the loaded configuration to Registry?",
-                                      MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes)
+                                      MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes) {
         applySettings(*context_.registry, context_.settings, heldByConfigurationFiles(), std::nullopt);
+        remember(heldByConfigurationFiles());
+    }
     CPCombo.clear();
     presentSettings();
 }

@@ -161,6 +161,41 @@ void MainWindow::exchange(const SettingBinding& row, Control& control, Direction
     }
 }
 
+void MainWindow::remember(const ValueSelection& written)
+{
+    for (const schema::StoredValue& value : schema::storedValues())
+        if (written(value))
+            std::visit([this](auto field) { lastStored_.*field = context_.settings.*field; }, value.field);
+}
+
+// Someone else's values, kept, into their controls, and the player told once.
+void MainWindow::showNewerValues(const std::vector<const schema::StoredValue*>& newer)
+{
+    const bool detecting = changeDetectionOn_;
+    changeDetectionOn_ = false;
+    std::string list;
+    const auto rows = settingBindings();
+    for (const schema::StoredValue* value : newer) {
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].field != value->field || !boundControls_[i])
+                continue;
+            if (rows[i].shown == Shown::Profile)
+                CPCombo.clear();
+            if (rows[i].shown == Shown::Account)
+                refreshAccountNames(); // the list chooses the name, and keeps it among them
+            else
+                exchange(rows[i], *boundControls_[i], Direction::Show);
+        }
+        list += "\n" + std::string(value->key.substr(value->key.rfind('\\') + 1)) + "\\" + std::string(value->name);
+    }
+    exchangeAll(Direction::Take); // the count labels and the rates follow what is shown
+    changeDetectionOn_ = detecting;
+    context_.services.boxes.show({MessageId::NewerValuesKept, "Settings changed elsewhere",
+                                  "Another program has changed these settings since Orvane read them, and you had not "
+                                  "changed them here. Orvane kept them and shows them now:" + list,
+                                  MessageIcon::Information, MessageButtons::Ok});
+}
+
 // A typed port counts once it is one the game accepts.
 void MainWindow::takePort()
 {
@@ -207,9 +242,22 @@ void MainWindow::applyAll()
     writeSelected(appliedByAnyGroup());
 }
 
+void MainWindow::present()
+{
+    lastStored_ = context_.settings;
+    presentSettings();
+}
+
 void MainWindow::writeSelected(const ValueSelection& selected)
 {
-    const ApplyOutcome outcome = applySettings(*context_.registry, context_.settings, selected, NetGP.text());
+    RegistryAccess& registry = *context_.registry;
+    const auto newer = takeNewerValues(registry, context_.settings, lastStored_, selected);
+    const ApplyOutcome outcome = applySettings(registry, context_.settings, selected, NetGP.text());
+    remember([&](const schema::StoredValue& value) {
+        return selected(value) && !(outcome.portRefused && value.field == schema::Field{&SettingsSnapshot::netgameport});
+    });
+    if (!newer.empty())
+        showNewerValues(newer);
     if (outcome.portRefused)
         context_.services.boxes.show({MessageId::PortRefused, "Fatal Error",
                                       portRefusal() + " Change this and press \"Apply Settings\" again!",

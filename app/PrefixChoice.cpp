@@ -1,5 +1,7 @@
 #include "app/PrefixChoice.h"
 
+#include "app/CommandLine.h"
+
 #include "dialogs/PrefixChooser.h"
 #include "wine/WinePrefixStore.h"
 
@@ -8,7 +10,7 @@ namespace orvane {
 PrefixSettlement prefixWithoutAsking(const HomeFolders& folders, const char* winePrefixVariable)
 {
     if (winePrefixVariable && *winePrefixVariable)
-        return PrefixInUse{.folder = winePrefixVariable};
+        return PrefixInUse{.folder = absoluteFolder(winePrefixVariable, std::filesystem::current_path())};
     const std::filesystem::path wine = folders.home / ".wine";
     if (holdsGameKey(wine / "user.reg"))
         return PrefixInUse{.folder = wine};

@@ -1,5 +1,6 @@
 #include "app/Windowless.h"
 
+#include "app/ConfigurationChecks.h"
 #include "app/Startup.h"
 #include "app/ValueChanges.h"
 #include "config/ConfigFile.h"
@@ -8,8 +9,8 @@
 #include "settings/ApplySettings.h"
 #include "settings/Errors.h"
 #include "settings/Schema.h"
+#include "settings/ScratchStore.h"
 #include "settings/Utf8Paths.h"
-
 
 namespace orvane {
 namespace {
@@ -20,8 +21,18 @@ public:
     void quit() override {}
 };
 
-// Every box but the question of Load Configuration reports a refusal or
-// an error: its text goes to the error stream.
+// An error as a script's log needs it: the window's words and the system's reason.
+std::string withReason(std::string text, const std::string& reason)
+{
+    if (reason.empty())
+        return text;
+    if (text.ends_with('.'))
+        text.pop_back();
+    return withFullStop(text + ": " + reason);
+}
+
+// Every box but the question of Load Configuration goes to the error
+// stream; all but the notice of values kept report a refusal or an error.
 class WrittenBoxes : public MessageBoxes {
 public:
     explicit WrittenBoxes(std::ostream& err) : err_(err) {}
@@ -29,8 +40,8 @@ public:
     {
         if (request.id == MessageId::SaveLoadedConfiguration)
             return MessageAnswer::Yes;
-        err_ << request.text << '\n';
-        failed = true;
+        err_ << withReason(request.text, request.detail) << '\n';
+        failed = failed || request.id != MessageId::NewerValuesKept;
         return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
     bool failed = false;
@@ -59,59 +70,39 @@ private:
     }
 };
 
-// A value the window would quietly correct on loading is refused here,
-// before anything is written. The rates are checked against the display's
-// modes where there is a display; without one the window's rule stands.
-std::optional<std::string> refusal(const IniDocument& file, const std::string& name, RegistryAccess& registry,
-                                   DisplayModeSource& display)
-{
-    const bool givesPort = file.readString("Gameplay", "netgameport", "\n") != "\n";
-    const int32_t port = file.readInteger("Gameplay", "netgameport", 0);
-    if (givesPort && !schema::GamePorts.contains(port))
-        return portRefusal() + " " + name + " sets it to " + std::to_string(port) +
-               ": change \"netgameport\" there and load it again!";
-    AskedDisplayModes offered(display.modes());
-    if (offered.modes().empty() || !registry.OpenKey(schema::VideoKey, false))
-        return std::nullopt;
-    const auto video = [&](const char* key) {
-        return file.readInteger("Video", key, registry.ValueExists(key) ? registry.ReadInteger(key) : 0);
-    };
-    const int32_t width = video("reswidth");
-    const int32_t height = video("resheight");
-    const int32_t depth = video("colordepth");
-    const int32_t rate = video("refreshrate");
-    registry.CloseKey();
-    if (topRefreshRate(offered, width, height, depth) >= rate)
-        return std::nullopt;
-    return "The display offers no refresh rate of " + std::to_string(rate) + " Hz for " + std::to_string(width) + "x" +
-           std::to_string(height) + " at " + std::to_string(depth) + " Bit! Change \"refreshrate\" in " + name +
-           " and load it again!";
-}
-
 // The file to load, read and checked before Orvane starts: nothing is
-// written for a file that is refused.
-std::optional<IniDocument> checkedConfiguration(const std::string& name, SettingsPlace& place,
-                                                DisplayModeSource& display, std::ostream& err)
+// written for a file that is refused. What it would store that the game
+// cannot use is told on err once it is loaded.
+struct CheckedConfiguration {
+    IniDocument file;
+    std::vector<std::string> unusable;
+};
+
+std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name, SettingsPlace& place,
+                                                         DisplayModeSource& display, std::ostream& err)
 {
     try {
         std::error_code missing;
-        if (!std::filesystem::is_regular_file(pathOf(name), missing))
-            throw FileError(formatMessage(messages::FileOpenFailed, name));
-        const IniDocument file = readConfigurationFile(pathOf(name));
+        if (!std::filesystem::exists(pathOf(name), missing))
+            throw cannotOpen(pathOf(name), "there is no such file");
+        IniDocument file = readConfigurationFile(pathOf(name));
         if (!holdsConfiguration(file)) {
             err << "The file " << name << " is not an Orvane configuration: it has none of its sections.\n";
             return std::nullopt;
         }
         RegistryAccess registry(place.openStore());
-        if (const auto refused = refusal(file, name, registry, display)) {
+        if (const auto refused = refusalOf(file, name, registry, display)) {
             err << *refused << '\n';
             return std::nullopt;
         }
-        return file;
+        std::vector<std::string> unusable = unusableValues(file, name, registry, display);
+        return CheckedConfiguration{std::move(file), std::move(unusable)};
+    } catch (const FileError& error) {
+        err << withReason(error.what(), error.reason()) << '\n';
     } catch (const std::exception& error) {
         err << withFullStop(error.what()) << '\n';
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -119,8 +110,11 @@ std::optional<IniDocument> checkedConfiguration(const std::string& name, Setting
 int runWithoutWindow(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,
                      std::ostream& err)
 {
-    if (line.load && !checkedConfiguration(*line.load, place, display, err))
+    std::optional<CheckedConfiguration> loaded;
+    if (line.load && !(loaded = checkedConfiguration(*line.load, place, display, err)))
         return 1;
+    if (!line.load) // an export changes nothing: what the start makes stays in memory
+        place.openStore = [open = std::move(place.openStore)] { return std::make_unique<ScratchStore>(open()); };
     NoWindows toolkit;
     WrittenBoxes boxes(err);
     NamedFile files;
@@ -137,11 +131,15 @@ int runWithoutWindow(const CommandLine& line, SettingsPlace place, DisplayModeSo
         if (boxes.failed)
             return 1;
         out << changesBetween(before, valueTexts(*context.registry));
+        for (const std::string& unusable : loaded->unusable)
+            err << unusable << '\n';
     }
     if (line.save == "-") {
-        IniDocument document;
-        storeConfiguration(document, context.settings, window.accounts().names());
-        out << document.serialize();
+        context.commands.run([&] {
+            IniDocument document;
+            storeConfiguration(document, context.settings, window.accounts().names());
+            out << document.serialize();
+        });
     } else if (line.save) {
         files.name = *line.save;
         context.commands.run([&window] { window.saveConfigurationFile(); });

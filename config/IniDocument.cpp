@@ -147,7 +147,12 @@ std::string IniDocument::readString(std::string_view section, std::string_view k
 
 int32_t IniDocument::readInteger(std::string_view section, std::string_view key, int32_t fallback) const
 {
-    return parseInteger(readString(section, key, "")).value_or(fallback);
+    return integerAt(section, key).value_or(fallback);
+}
+
+std::optional<int32_t> IniDocument::integerAt(std::string_view section, std::string_view key) const
+{
+    return parseInteger(readString(section, key, ""));
 }
 
 bool IniDocument::readBool(std::string_view section, std::string_view key, bool fallback) const

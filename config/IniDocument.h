@@ -37,6 +37,9 @@ public:
     // "0x", "0X", "x", "X" or "$" as the 32-bit pattern; anything else gives
     // the default.
     int32_t readInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+    // The value as readInteger reads it; nullopt when the key is missing
+    // or its value is no number.
+    std::optional<int32_t> integerAt(std::string_view section, std::string_view key) const;
     bool readBool(std::string_view section, std::string_view key, bool fallback) const;
     const Section* findSection(std::string_view name) const;
     const std::vector<Section>& sections() const { return sections_; }

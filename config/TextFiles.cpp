@@ -1,5 +1,7 @@
 #include "config/TextFiles.h"
 
+#include "config/IniDocument.h"
+
 #include "settings/Utf8Paths.h"
 #include "settings/AtomicFile.h"
 #include "settings/Errors.h"
@@ -9,6 +11,10 @@
 #include <array>
 #include <fstream>
 #include <system_error>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace orvane {
 namespace {
@@ -113,13 +119,56 @@ std::string encodeText(std::string_view text, const FileEncoding& encoding)
     return std::string(text);
 }
 
+namespace {
+
+std::string kindOf(const std::filesystem::file_status& status)
+{
+    switch (status.type()) {
+    case std::filesystem::file_type::directory: return "a folder";
+    case std::filesystem::file_type::fifo: return "a named pipe";
+    case std::filesystem::file_type::socket: return "a socket";
+    case std::filesystem::file_type::block:
+    case std::filesystem::file_type::character: return "a device";
+    default: return "something else";
+    }
+}
+
+// A file nobody may write, or this user may not: a save would replace it
+// all the same, as the folder allows, so it is refused as a file dialog does.
+bool isReadOnly(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (error || !std::filesystem::exists(status))
+        return false;
+    using std::filesystem::perms;
+    if ((status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
+        return true;
+#ifndef _WIN32
+    return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
 bool looksLikeText(std::string_view bytes)
 {
     if (isUtf16(bytes))
         return true;
-    for (unsigned char c : bytes)
-        if (c < 32 && c != '\t' && c != '\r' && c != '\n')
+    if (bytes.find('\0') != std::string_view::npos)
+        return false;
+    const auto control = [](unsigned char c) { return c < 32 && c != '\t'; };
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        // Reading trims a line's ends, control characters with the blanks.
+        std::string_view line = bytes.substr(at, end - at);
+        line = trimmed(line);
+        if (std::any_of(line.begin(), line.end(), control))
             return false;
+        at = end + 1;
+    }
     return true;
 }
 
@@ -130,12 +179,13 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
         return std::nullopt;
     try {
         finishInterruptedReplace(file);
-    } catch (const std::system_error&) {
-        throw FileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+    } catch (const std::system_error& failure) {
+        throw cannotOpen(file, failure.what());
     }
     // Checked before opening: a named pipe would wait forever for a writer.
-    if (!std::filesystem::is_regular_file(file, error))
-        throw FileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (!std::filesystem::is_regular_file(status))
+        throw cannotOpen(file, error ? error.message() : "it is " + kindOf(status) + ", not a file");
     std::ifstream in(file, std::ios::binary);
     std::string bytes;
     if (in) {
@@ -145,16 +195,23 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
         if (!error && in.gcount() == static_cast<std::streamsize>(bytes.size()))
             return bytes;
     }
-    throw FileError(formatMessage(messages::FileOpenFailed, displayPath(file)));
+    throw cannotOpen(file, error ? error.message() : "it could not be read to its end");
 }
 
 void writeTextFile(const std::filesystem::path& file, std::string_view content)
 {
+    if (isReadOnly(file))
+        throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), "it is read-only");
     try {
         replaceFileAtomically(file, content);
-    } catch (const std::system_error&) {
-        throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)));
+    } catch (const std::system_error& failure) {
+        throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), failure.what());
     }
+}
+
+FileError cannotOpen(const std::filesystem::path& file, const std::string& reason)
+{
+    return FileError(formatMessage(messages::FileOpenFailed, displayPath(file)), reason);
 }
 
 } // namespace orvane

@@ -1,6 +1,8 @@
 #pragma once
 // Users' text files: read as the program's UTF-8 text whatever they were
 // written in, replaced atomically, named in the file layer's errors.
+#include "settings/Errors.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,8 +33,9 @@ DecodedText decodeText(std::string_view bytes);
 // nothing is lost and the next read knows it.
 std::string encodeText(std::string_view text, const FileEncoding& encoding);
 
-// Whether the bytes can be text at all: no NUL and no control characters
-// but tabs and line ends (UTF-16 with its byte order mark counts as text).
+// Whether the bytes can be text at all: no NUL, and no control character
+// but tabs inside a line; at a line's ends reading trims them (UTF-16 with
+// its byte order mark counts as text).
 bool looksLikeText(std::string_view bytes);
 
 // The file's bytes; nullopt when it does not exist. A file that cannot be
@@ -40,8 +43,11 @@ bool looksLikeText(std::string_view bytes);
 std::optional<std::string> readTextFile(const std::filesystem::path& file);
 
 // Replaces the file's content atomically. Throws FileError "Datei %s kann
-// nicht erstellt werden"; the file is then as it was.
+// nicht erstellt werden", also for a read-only file; the file is then as it was.
 void writeTextFile(const std::filesystem::path& file, std::string_view content);
+
+// FileError "Datei %s kann nicht geöffnet werden", with the reason.
+FileError cannotOpen(const std::filesystem::path& file, const std::string& reason);
 
 
 } // namespace orvane

@@ -7,7 +7,9 @@ namespace orvane {
 
 void Commands::showErrorBox(const std::exception& error)
 {
-    boxes_.show({MessageId::Error, ApplicationTitle, withFullStop(error.what()), MessageIcon::Error, MessageButtons::Ok});
+    const auto* file = dynamic_cast<const FileError*>(&error);
+    boxes_.show({MessageId::Error, ApplicationTitle, withFullStop(error.what()), MessageIcon::Error, MessageButtons::Ok,
+                 file ? file->reason() : std::string()});
 }
 
 void Commands::begin()

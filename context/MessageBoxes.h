@@ -20,6 +20,7 @@ enum class MessageId {
     SameProfileName,
     CleanupQuestion,
     SaveLoadedConfiguration,
+    NewerValuesKept,
 };
 
 struct MessageBoxRequest {
@@ -28,6 +29,9 @@ struct MessageBoxRequest {
     std::string text;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
+    // The system's reason behind an error, for a reader who wants it; the
+    // box itself shows the text only.
+    std::string detail = {};
     bool operator==(const MessageBoxRequest&) const = default;
 };
 

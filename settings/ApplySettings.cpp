@@ -1,12 +1,18 @@
 #include "settings/ApplySettings.h"
 
 #include "settings/Conversions.h"
+#include "settings/Errors.h"
 #include "settings/SettingsRegistry.h"
 
 #include <algorithm>
 
 namespace orvane {
 namespace {
+
+bool sameField(const SettingsSnapshot& a, const SettingsSnapshot& b, const schema::Field& field)
+{
+    return std::visit([&](auto member) { return a.*member == b.*member; }, field);
+}
 
 bool isPort(const schema::StoredValue& value)
 {
@@ -44,6 +50,31 @@ std::string portRefusal()
 {
     return "Gameport must be a value between " + std::to_string(schema::GamePorts.lowest) + " and " +
            std::to_string(schema::GamePorts.highest) + "!";
+}
+
+std::vector<const schema::StoredValue*> takeNewerValues(RegistryAccess& registry, SettingsSnapshot& record,
+                                                        const SettingsSnapshot& lastStored,
+                                                        const ValueSelection& selected)
+{
+    std::vector<const schema::StoredValue*> newer;
+    for (const schema::StoredValue& value : schema::storedValues()) {
+        if (!selected(value) || !value.loaded || !sameField(record, lastStored, value.field))
+            continue;
+        SettingsSnapshot now = record;
+        try {
+            if (!registry.OpenKey(value.key, false) || !registry.ValueExists(value.name))
+                continue;
+            readSetting(registry, value, now);
+        } catch (const RegistryError&) {
+            continue; // what cannot be read is no newer value
+        }
+        if (!sameField(now, lastStored, value.field)) {
+            record = now;
+            newer.push_back(&value);
+        }
+    }
+    registry.CloseKey();
+    return newer;
 }
 
 ValueSelection appliedBy(ApplyGroup group)

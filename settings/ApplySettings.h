@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -29,6 +30,14 @@ struct ApplyOutcome {
     // everything else selected was written, the port was not.
     bool portRefused = false;
 };
+
+// The selected values that someone else stored since lastStored was read
+// and that the record still holds as read (the player did not change
+// them): each is taken from the registry into the record, so that writing
+// the record keeps it. Their rows, in the schema's order.
+std::vector<const schema::StoredValue*> takeNewerValues(RegistryAccess& registry, SettingsSnapshot& record,
+                                                        const SettingsSnapshot& lastStored,
+                                                        const ValueSelection& selected);
 
 // Writes the selected values; a key none of whose values is selected is
 // not opened. portText is the port as the user typed it, written after the

@@ -1,5 +1,6 @@
 #include "settings/AtomicFile.h"
 
+#include "settings/Journal.h"
 #include "settings/PosixFile.h"
 
 #include <cerrno>
@@ -81,48 +82,6 @@ void writeAll(int fd, std::string_view content, const std::string& name, off_t a
     }
 }
 
-std::filesystem::path journalOf(const std::filesystem::path& target)
-{
-    return target.string() + ".orvane-journal";
-}
-
-// A journal begins with the identity of the file it was made for, as that
-// file stood before the in-place write began.
-constexpr char JournalMark[] = "ORVANE-JOURNAL";
-
-std::string journalHeader(const struct stat& target)
-{
-    char header[160];
-    std::snprintf(header, sizeof header, "%s %" PRIuMAX " %" PRIuMAX " %" PRIdMAX " %" PRIdMAX ".%09ld\n", JournalMark,
-                  static_cast<uintmax_t>(target.st_dev), static_cast<uintmax_t>(target.st_ino),
-                  static_cast<intmax_t>(target.st_size), static_cast<intmax_t>(target.st_mtim.tv_sec),
-                  target.st_mtim.tv_nsec);
-    return header;
-}
-
-// The journal's device and inode and where its content begins; a journal
-// written before identities were kept has none and begins at once.
-struct JournalIdentity {
-    bool known = false;
-    uintmax_t device = 0;
-    uintmax_t inode = 0;
-    size_t contentAt = 0;
-};
-
-JournalIdentity identityOf(const std::string& journal)
-{
-    JournalIdentity identity;
-    if (!journal.starts_with(JournalMark))
-        return identity;
-    const size_t end = journal.find('\n');
-    if (end == std::string::npos ||
-        std::sscanf(journal.c_str(), "ORVANE-JOURNAL %" SCNuMAX " %" SCNuMAX, &identity.device, &identity.inode) != 2)
-        failWith(EINVAL, "cannot read the journal's first line");
-    identity.known = true;
-    identity.contentAt = end + 1;
-    return identity;
-}
-
 // A new file with the old one's permissions (or those any program would
 // give it), flushed to disk under a temporary name, and left open.
 void writeTemporary(TempFile& temp, const struct stat* old, std::string_view header, std::string_view content)
@@ -178,7 +137,7 @@ std::string readWhole(const std::filesystem::path& file)
 // program renamed into place since the last look is swapped back, never
 // lost. False where the file system cannot exchange, or there is no target.
 bool exchangeInto(const Folder& folder, const std::string& tempName, const std::string& name,
-                  const StillCurrent& stillCurrent)
+                  const StillCurrent& stillCurrent, const struct stat& ours)
 {
     if (::renameat2(folder.fd(), tempName.c_str(), folder.fd(), name.c_str(), RENAME_EXCHANGE) != 0) {
         if (errno == EINVAL || errno == ENOSYS || errno == ENOENT || errno == ENOTSUP)
@@ -192,7 +151,30 @@ bool exchangeInto(const Folder& folder, const std::string& tempName, const std::
         throw FileChangedMeanwhile();
     }
     ::unlinkat(folder.fd(), tempName.c_str(), 0); // the old file
+    // A save another program renamed over this one since the exchange may
+    // have been made from the old file: this content goes again on top of it.
+    struct stat now {};
+    if (stillCurrent && (::fstatat(folder.fd(), name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+                         now.st_dev != ours.st_dev || now.st_ino != ours.st_ino))
+        throw FileChangedMeanwhile();
     return true;
+}
+
+// In a folder where everyone may make files but only remove their own
+// (/tmp), a link another user made could point a write at any file this
+// user may write. The kernel follows such a link only for its owner or the
+// folder's; so does Orvane, which follows links itself.
+void refusePlantedLink(const std::filesystem::path& link)
+{
+    const std::filesystem::path folder = link.parent_path().empty() ? "." : link.parent_path();
+    struct stat linkInfo {};
+    struct stat folderInfo {};
+    if (::lstat(link.c_str(), &linkInfo) != 0 || ::stat(folder.c_str(), &folderInfo) != 0)
+        return;
+    const bool shared = (folderInfo.st_mode & S_ISVTX) && (folderInfo.st_mode & S_IWOTH);
+    if (shared && linkInfo.st_uid != ::geteuid() && linkInfo.st_uid != folderInfo.st_uid)
+        failWith(EACCES, link.string() + " is a link that another user made in the shared folder " +
+                             folder.string() + ", so Orvane does not follow it");
 }
 
 } // namespace
@@ -203,6 +185,7 @@ std::filesystem::path linkTarget(std::filesystem::path path)
         std::error_code error;
         if (!std::filesystem::is_symlink(path, error))
             return path;
+        refusePlantedLink(path);
         const std::filesystem::path next = std::filesystem::read_symlink(path, error);
         if (error)
             failWith(error.value(), "cannot follow the link " + path.string());
@@ -222,7 +205,8 @@ struct stat replaceFileAtomically(const std::filesystem::path& link, std::string
     const bool hardLinked = replacing && S_ISREG(old.st_mode) && old.st_nlink > 1;
     TempFile temp(target);
     const std::string tempName = temp.name();
-    writeTemporary(temp, replacing ? &old : nullptr, hardLinked ? journalHeader(old) : std::string(), content);
+    writeTemporary(temp, replacing ? &old : nullptr, hardLinked ? journalHeader(old, readWhole(target)) : std::string(),
+                   content);
     // A last look, with nothing slow between it and the replacement: a file
     // saved by another program meanwhile is never displaced, not even for a moment.
     struct stat now {};
@@ -230,12 +214,14 @@ struct stat replaceFileAtomically(const std::filesystem::path& link, std::string
     if (stillCurrent && !stillCurrent(exists ? &now : nullptr))
         throw FileChangedMeanwhile();
     if (!hardLinked) {
-        if (!exchangeInto(folder, tempName, name, stillCurrent) &&
+        struct stat ours {};
+        ::fstat(temp.fd(), &ours);
+        if (!exchangeInto(folder, tempName, name, stillCurrent, ours) &&
             ::renameat(folder.fd(), tempName.c_str(), folder.fd(), name.c_str()) != 0)
             failWith(errno, "cannot replace " + target.string());
         temp.markRenamed();
         struct stat written {};
-        ::fstat(temp.fd(), &written);
+        ::fstat(temp.fd(), &written); // with the change time the rename gave it
         folder.sync();
         return written;
     }
@@ -260,18 +246,17 @@ InterruptedReplace finishInterruptedReplace(const std::filesystem::path& link)
     if (!std::filesystem::exists(journal, error))
         return InterruptedReplace::None;
     const std::string saved = readWhole(journal);
-    const JournalIdentity identity = identityOf(saved);
     struct stat now {};
-    const bool sameFile = ::stat(target.c_str(), &now) == 0 && identity.device == static_cast<uintmax_t>(now.st_dev) &&
-                          identity.inode == static_cast<uintmax_t>(now.st_ino);
+    const bool exists = ::stat(target.c_str(), &now) == 0;
+    const JournalReading reading = readJournal(saved, now, exists ? readWhole(target) : std::string());
     const Folder folder(target);
-    if (identity.known && !sameFile) {
-        // Another program saved its own file in the target's place since.
+    if (!exists || !reading.forThisFile) {
+        // Another program saved or edited the file since.
         ::unlink(journal.c_str());
         folder.sync();
         return InterruptedReplace::Discarded;
     }
-    overwriteInPlace(target, std::string_view(saved).substr(identity.contentAt));
+    overwriteInPlace(target, reading.content);
     ::unlink(journal.c_str());
     folder.sync();
     return InterruptedReplace::Completed;

@@ -29,9 +29,19 @@ public:
     using OrvaneError::OrvaneError;
 };
 
+// A file that could not be read or written. The message is the window's;
+// the system's reason goes with it for whoever can show more (the
+// command line's error stream).
 class FileError : public OrvaneError {
 public:
-    using OrvaneError::OrvaneError;
+    explicit FileError(const std::string& message, std::string reason = {})
+        : OrvaneError(message), reason_(std::move(reason))
+    {
+    }
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 // Replaces the first "%s" of a message template by the argument.

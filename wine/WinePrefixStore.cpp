@@ -127,10 +127,18 @@ void WinePrefixStore::readFromDisk()
 
 WineRegFile& WinePrefixStore::current()
 {
-    if (!checkedThisCommand_ || !file_) {
-        if (!file_ || !(stampOnDisk() == stamp_))
-            readFromDisk();
-        checkedThisCommand_ = depth_ > 0;
+    if (!lock_)
+        lock_.emplace(prefix_);
+    try {
+        if (!checkedThisCommand_ || !file_) {
+            if (!file_ || !(stampOnDisk() == stamp_))
+                readFromDisk();
+            checkedThisCommand_ = depth_ > 0;
+        }
+    } catch (...) {
+        if (depth_ == 0)
+            lock_.reset();
+        throw;
     }
     return *file_;
 }
@@ -144,6 +152,7 @@ void WinePrefixStore::readAhead()
         // the reading gave before it failed still waits to be told.
         file_.reset();
     }
+    lock_.reset();
 }
 
 void WinePrefixStore::beginCommand()
@@ -156,17 +165,24 @@ void WinePrefixStore::endCommand()
 {
     if (depth_ > 0 && --depth_ == 0) {
         checkedThisCommand_ = false;
-        writeChanges();
-        tellNotice();
+        endOfWork();
     }
 }
 
 void WinePrefixStore::finishOperation()
 {
-    if (depth_ == 0) {
-        writeChanges();
-        tellNotice();
-    }
+    if (depth_ == 0)
+        endOfWork();
+}
+
+void WinePrefixStore::endOfWork()
+{
+    struct LetGo {
+        std::optional<PrefixLock>& lock;
+        ~LetGo() { lock.reset(); }
+    } letGo{lock_};
+    writeChanges();
+    tellNotice();
 }
 
 // Said once, after the command's own work is done.
@@ -183,7 +199,6 @@ void WinePrefixStore::record(Change change)
 {
     apply(current(), change);
     pending_.push_back(std::move(change));
-    finishOperation();
 }
 
 void WinePrefixStore::apply(WineRegFile& file, const Change& change) const
@@ -291,6 +306,7 @@ bool WinePrefixStore::createKey(std::string_view path)
 {
     if (!current().keyExists(path))
         record(Change{Change::CreateKey, std::string(path), {}, {}});
+    finishOperation();
     return true;
 }
 
@@ -304,26 +320,29 @@ std::optional<RegValue> WinePrefixStore::queryValue(std::string_view path, std::
 bool WinePrefixStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
 {
     // user.reg has no block for the root itself.
-    if (path.empty() || !current().keyExists(path))
-        return false;
-    record(Change{Change::SetValue, std::string(path), std::string(name), value});
-    return true;
+    const bool exists = !path.empty() && current().keyExists(path);
+    if (exists)
+        record(Change{Change::SetValue, std::string(path), std::string(name), value});
+    finishOperation();
+    return exists;
 }
 
 bool WinePrefixStore::deleteValue(std::string_view path, std::string_view name)
 {
-    if (!current().hasValue(path, name))
-        return false;
-    record(Change{Change::DeleteValue, std::string(path), std::string(name), {}});
-    return true;
+    const bool exists = current().hasValue(path, name);
+    if (exists)
+        record(Change{Change::DeleteValue, std::string(path), std::string(name), {}});
+    finishOperation();
+    return exists;
 }
 
 bool WinePrefixStore::deleteTree(std::string_view path)
 {
-    if (path.empty() || !current().keyExists(path))
-        return false;
-    record(Change{Change::DeleteTree, std::string(path), {}, {}});
-    return true;
+    const bool exists = !path.empty() && current().keyExists(path);
+    if (exists)
+        record(Change{Change::DeleteTree, std::string(path), {}, {}});
+    finishOperation();
+    return exists;
 }
 
 std::vector<std::string> WinePrefixStore::valueNames(std::string_view path)

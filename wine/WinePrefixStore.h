@@ -2,6 +2,7 @@
 // The registry of a Wine prefix: its user.reg, read when it changed on
 // disk and written back atomically once at the end of every command.
 #include "settings/RegistryStore.h"
+#include "wine/PrefixLock.h"
 #include "wine/WineRegFile.h"
 
 #include <filesystem>
@@ -60,12 +61,16 @@ private:
     void record(Change change);
     void apply(WineRegFile& file, const Change& change) const;
     void finishOperation();
+    // Writes, tells, and lets the prefix go for another Orvane, also on an error.
+    void endOfWork();
     void writeChanges();
     void tellNotice();
     void removeStaleTemporaries() const;
     [[noreturn]] void abandonChanges(const std::string& message);
 
     std::filesystem::path prefix_;
+    // Held from the first look at the file until the command's write is done.
+    std::optional<PrefixLock> lock_;
     std::optional<WineRegFile> file_;
     FileStamp stamp_;
     std::vector<Change> pending_;

@@ -94,6 +94,13 @@ TEST(IniEncodings, Utf8Windows1252AndUtf16AllReadAsTheSameText)
     EXPECT_TRUE(looksLikeText(utf16));
     EXPECT_TRUE(looksLikeText(latin));
     EXPECT_FALSE(looksLikeText(std::string("W3\0\x01\x02", 5)));
+    // Reading trims control characters at a line's ends: a file that ends
+    // with Ctrl+Z, as DOS editors end text, is text; one inside a line is not.
+    const std::string dos = "[Video]\r\ngamma=40\r\n\x1A";
+    EXPECT_TRUE(looksLikeText(dos));
+    EXPECT_EQ(IniDocument::parse(dos).readInteger("Video", "gamma", 0), 40);
+    EXPECT_TRUE(looksLikeText("[Video]\x1A\ngamma=40\x1B\n"));
+    EXPECT_FALSE(looksLikeText("[Video]\ngam\x1A" "ma=40\n"));
 }
 
 TEST(IniEncodings, AFileIsDecodedAsOneEncodingAndWrittenBackInIt)

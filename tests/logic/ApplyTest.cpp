@@ -161,6 +161,40 @@ TEST_F(Apply, WithAutoApplyEveryKeystrokeWritesEverythingButABadPort)
     EXPECT_EQ(integerIn(schema::GameplayKey, "netgameport"), 6113);
 }
 
+// Another program (a launcher's script, the game) stored values while the
+// window was open: what the player left as it was is not written over
+// them, but kept, shown and told once; what the player changed is written.
+TEST_F(Apply, AValueStoredElsewhereSinceTheWindowReadItIsKeptUnlessThePlayerChangedIt)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    game.setInteger(schema::VideoKey, "gamma", 40);
+    game.setInteger(schema::VideoKey, "lights", 2);
+    game.setInteger(schema::SoundKey, "musicvolume", 10);
+    moveSlider("GammaTrackBar", 70); // the player's own change wins
+    click("VAS");
+    EXPECT_EQ(integerIn(schema::VideoKey, "gamma"), 70);
+    EXPECT_EQ(integerIn(schema::VideoKey, "lights"), 2);
+    EXPECT_EQ(list("LCombo").selected(), 2);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].id, MessageId::NewerValuesKept);
+    EXPECT_NE(boxes.shown[0].text.find("Video\\lights"), std::string::npos) << boxes.shown[0].text;
+    EXPECT_EQ(boxes.shown[0].text.find("gamma"), std::string::npos);
+    click("VAS"); // told once
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(panel(1), "Changes have been made!");
+
+    // With auto-apply, every change writes every group: still nothing reverted.
+    turnOnAutoApply();
+    pressShortcut("F5");
+    game.setInteger(schema::GameplayKey, "keyscroll", 11);
+    click("TTCB");
+    EXPECT_EQ(integerIn(schema::GameplayKey, "keyscroll"), 11);
+    EXPECT_EQ(integerIn(schema::SoundKey, "musicvolume"), 10);
+    EXPECT_EQ(slider("KSTrackBar").position(), 11);
+    EXPECT_EQ(control<LabelControl>("KSCount").caption(), "11");
+    EXPECT_EQ(integerIn(schema::GameplayKey, "tooltips"), 0);
+}
+
 TEST_F(Apply, ALetterInThePortStopsTheChangeWithTheConversionError)
 {
     ASSERT_EQ(start(), StartOutcome::Running);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,17 +28,22 @@ struct Outcome {
 
 class OrvaneCommand : public ::testing::Test {
 protected:
-    // orvane with these arguments and, beside the test's own environment,
-    // these variables set ("NAME=value") or removed ("NAME").
-    Outcome orvane(const std::vector<std::string>& arguments, const std::vector<std::string>& variables = {}) const
+    // orvane started with these arguments and, beside the test's own
+    // environment, these variables set ("NAME=value") or removed ("NAME"),
+    // in the folder given or the test's own; its output goes to files named
+    // after run. Returns its process.
+    pid_t launch(const std::vector<std::string>& arguments, const std::vector<std::string>& variables,
+                 const std::filesystem::path& startedIn, const std::string& run) const
     {
-        const std::filesystem::path out = game.scratch() / "stdout";
-        const std::filesystem::path err = game.scratch() / "stderr";
+        const std::filesystem::path out = game.scratch() / (run + ".out");
+        const std::filesystem::path err = game.scratch() / (run + ".err");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (!startedIn.empty())
+            posix_spawn_file_actions_addchdir_np(&actions, startedIn.c_str());
         const std::string program = std::string(ORVANE_BINARY_DIR) + "/orvane";
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& argument : arguments)
@@ -60,17 +66,26 @@ protected:
         for (std::string& setting : environment)
             envp.push_back(setting.data());
         envp.push_back(nullptr);
-        pid_t child = 0;
-        Outcome run;
-        if (::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
+        pid_t child = -1;
+        if (::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+            child = -1;
         posix_spawn_file_actions_destroy(&actions);
-        run.out = test::readFile(out);
-        run.err = test::readFile(err);
-        return run;
+        return child;
+    }
+    Outcome finish(pid_t child, const std::string& run) const
+    {
+        Outcome outcome;
+        int status = 0;
+        if (child > 0 && ::waitpid(child, &status, 0) == child)
+            outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        outcome.out = test::readFile(game.scratch() / (run + ".out"));
+        outcome.err = test::readFile(game.scratch() / (run + ".err"));
+        return outcome;
+    }
+    Outcome orvane(const std::vector<std::string>& arguments, const std::vector<std::string>& variables = {},
+                   const std::filesystem::path& startedIn = {}) const
+    {
+        return finish(launch(arguments, variables, startedIn, "orvane"), "orvane");
     }
     Outcome onPrefix(std::vector<std::string> arguments) const
     {
@@ -174,15 +189,155 @@ TEST_F(OrvaneCommand, ARefusedLoadWritesNothingAndExitsWithOne)
     EXPECT_EQ(folders.status, 0) << folders.err;
     EXPECT_NE(folders.out.find("DelOpt1\\Path0: "), std::string::npos) << folders.out;
     const std::string afterFolders = userReg();
-    const Outcome missing = onPrefix({"--load", (game.scratch() / "none.ini").string()});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("kann nicht ge"), std::string::npos) << missing.err;
+    // Each failure names the file and the reason.
+    const std::filesystem::path pipe = game.scratch() / "pipe.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const auto& [file, reason] : {std::pair{game.scratch() / "none.ini", "there is no such file"},
+                                       std::pair{game.scratch(), "it is a folder, not a file"},
+                                       std::pair{pipe, "it is a named pipe, not a file"}}) {
+        const Outcome refused = onPrefix({"--load", file.string()});
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.err, "Datei " + file.string() + " kann nicht ge\xC3\xB6""ffnet werden: " + reason + ".\n");
+    }
     EXPECT_EQ(userReg(), afterFolders);
+
+    // A mode the display does not have is named as such.
+    const Outcome mode = orvane({"--prefix", game.prefix().string(), "--load",
+                                 configuration("mode.ini", "[Video]\nreswidth=123\nresheight=45\ncolordepth=7\n").string()},
+                                {"WINEPREFIX", "ORVANE_DISPLAY_MODES=800x600x16@60"});
+    EXPECT_EQ(mode.status, 1);
+    EXPECT_NE(mode.err.find("The display offers no mode 123x45 at 7 Bit!"), std::string::npos) << mode.err;
+    EXPECT_EQ(userReg(), afterFolders);
+}
+
+// The window stores them as given, so the load does too; the script's log
+// names each, with what the game takes. A value that is no number leaves
+// the stored one.
+TEST_F(OrvaneCommand, ValuesTheGameCannotUseAreStoredAndNamedOnTheErrorStream)
+{
+    const auto file = configuration("odd.ini", "[Video]\ngamma=1000\ntexquality=9\nrefreshrate=sixty\n"
+                                               "[Sound]\nsfxvolume=-5\n[Gameplay]\nnetgameport=abc\ntooltips=1\n");
+    const Outcome load = onPrefix({"--load", file.string()});
+    EXPECT_EQ(load.status, 0) << load.err;
+    for (const std::string line : {": [Video] gamma=1000 is stored, but the game takes 1 to 100.",
+                                   ": [Video] texquality=9 is stored, but the game takes 0, 1 or 2.",
+                                   ": [Video] refreshrate=sixty is no number, so the stored value stays.",
+                                   ": [Sound] sfxvolume=-5 is stored, but the game takes 1 to 100.",
+                                   ": [Gameplay] netgameport=abc is no number, so the stored value stays."})
+        EXPECT_NE(load.err.find(file.string() + line + "\n"), std::string::npos) << line << "\n" << load.err;
+    EXPECT_EQ(load.err.find("tooltips"), std::string::npos);
+    auto registry = game.registry();
+    registry->OpenKey(schema::VideoKey, false);
+    EXPECT_EQ(registry->ReadInteger("gamma"), 1000);
+    EXPECT_EQ(registry->ReadInteger("refreshrate"), 60);
+}
+
+// Two launchers' scripts at once on one prefix, as a plain file and as a
+// hard-linked one: each command reads, decides and writes as one step, so
+// neither loses the account name the other added, nor is the file torn.
+TEST_F(OrvaneCommand, TwoLoadsAtOnceLoseNothingAndTearNothing)
+{
+    const std::filesystem::path backup = game.scratch() / "backup.reg";
+    for (const bool linked : {false, true}) {
+        if (linked)
+            std::filesystem::create_hard_link(game.prefix() / "user.reg", backup);
+        for (int run = 0; run < 10; ++run) {
+            std::vector<std::string> added;
+            std::vector<pid_t> loads;
+            for (const char* script : {"first", "second"}) {
+                added.push_back(std::string(script) + std::to_string(run) + (linked ? "linked" : ""));
+                const auto file = configuration(std::string(script) + ".ini",
+                                                "[Bnet Accounts]\r\nBnetName0=" + added.back() + "\r\n");
+                loads.push_back(launch({"--prefix", game.prefix().string(), "--load", file.string()}, {"WINEPREFIX"},
+                                       {}, script));
+            }
+            for (const std::string script : {"first", "second"}) {
+                const Outcome load = finish(loads.front(), script);
+                loads.erase(loads.begin());
+                EXPECT_EQ(load.status, 0) << script << ": " << load.err;
+            }
+            std::vector<std::string> names;
+            auto registry = game.registry();
+            registry->OpenKey(schema::BnetUsersKey, false);
+            registry->GetValueNames(names);
+            std::vector<std::string> stored;
+            for (const std::string& name : names)
+                stored.push_back(registry->ReadString(name));
+            for (const std::string& name : added)
+                EXPECT_NE(std::find(stored.begin(), stored.end(), name), stored.end()) << name << " was lost";
+            if (linked)
+                ASSERT_EQ(test::readFile(backup), userReg());
+        }
+    }
+}
+
+// As a launcher's script names them: each path from the folder it runs in,
+// whatever folder Orvane moves into; a same-named file in the game's folder
+// is never taken instead.
+TEST_F(OrvaneCommand, EveryPathIsTakenFromTheFolderTheCommandStartedIn)
+{
+    const std::filesystem::path here = game.scratch() / "scripts";
+    std::filesystem::create_directories(here);
+    test::writeFile(here / "competitive.ini", "[Video]\r\ngamma=40\r\n");
+    test::writeFile(game.gameFolder() / "competitive.ini", "[Video]\r\ngamma=33\r\n");
+    const std::string prefix = std::filesystem::relative(game.prefix(), here).string();
+    const Outcome load = orvane({"--prefix", prefix, "--load", "competitive.ini"}, {"WINEPREFIX"}, here);
+    EXPECT_EQ(load.status, 0) << load.err;
+    EXPECT_EQ(load.out, "Video\\gamma: 25 -> 40\n");
+
+    const Outcome save = orvane({"--save", "out.ini"}, {"WINEPREFIX=" + prefix}, here);
+    EXPECT_EQ(save.status, 0) << save.err;
+    EXPECT_NE(test::readFile(here / "out.ini").find("gamma=40\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(game.gameFolder() / "out.ini"));
+    const Outcome inPrefix = orvane({"--prefix", ".", "--save", "-"}, {"WINEPREFIX"}, game.prefix());
+    EXPECT_EQ(inPrefix.status, 0) << inPrefix.err;
+    EXPECT_EQ(inPrefix.out, test::readFile(here / "out.ini"));
+}
+
+// Exporting reads: a prefix Orvane never opened keeps its file byte for
+// byte, and so the export works while Wine runs too.
+TEST_F(OrvaneCommand, SavingAConfigurationWritesNothingButTheConfiguration)
+{
+    const std::string before = userReg();
+    test::FakeWineserver server(game.prefix());
+    const Outcome save = onPrefix({"--save", "-"});
+    EXPECT_EQ(save.status, 0) << save.err;
+    EXPECT_NE(save.out.find("[Gameplay]\r\nkeyscroll=50\r\n"), std::string::npos) << save.out;
+    EXPECT_NE(save.out.find("Allow Local Files=0\r\nstartparams=\r\n"), std::string::npos) << save.out;
+    EXPECT_EQ(userReg(), before);
+}
+
+// A link another user made in a shared folder such as /tmp is not followed,
+// and a read-only file is not replaced: as the window's file dialog refuses it.
+TEST_F(OrvaneCommand, ASaveWritesNoFileThatAnotherUserCouldRedirectNorAReadOnlyOne)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making a link of another user needs root";
+    const std::filesystem::path shared = game.scratch() / "shared";
+    std::filesystem::create_directories(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::filesystem::path mine = game.scratch() / "mine.ini";
+    test::writeFile(mine, "[Mine]\nkept=1\n");
+    std::filesystem::create_symlink(mine, shared / "planted.ini");
+    ASSERT_EQ(::lchown((shared / "planted.ini").c_str(), 4242, 4242), 0);
+    const Outcome planted = onPrefix({"--save", (shared / "planted.ini").string()});
+    EXPECT_EQ(planted.status, 1);
+    EXPECT_NE(planted.err.find("a link that another user made"), std::string::npos) << planted.err;
+    EXPECT_EQ(test::readFile(mine), "[Mine]\nkept=1\n");
+
+    const std::filesystem::path readOnly = game.scratch() / "read-only.ini";
+    test::writeFile(readOnly, "[Mine]\nkept=1\n");
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    const Outcome refused = onPrefix({"--save", readOnly.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Datei " + readOnly.string() + " kann nicht erstellt werden: it is read-only.\n");
+    EXPECT_EQ(test::readFile(readOnly), "[Mine]\nkept=1\n");
 }
 
 TEST_F(OrvaneCommand, WhileWineRunsForThePrefixALoadIsRefusedAndUserRegStaysByteForByte)
 {
-    ASSERT_EQ(onPrefix({"--save", "-"}).status, 0); // Orvane's own key exists from here on
+    // Orvane's own key exists from here on.
+    ASSERT_EQ(onPrefix({"--load", configuration("same.ini", "[Video]\ngamma=25\n").string()}).status, 0);
     const std::string before = userReg();
     test::FakeWineserver server(game.prefix());
     const Outcome load = onPrefix({"--load", configuration("g.ini", "[Video]\ngamma=70\n").string()});
@@ -191,8 +346,18 @@ TEST_F(OrvaneCommand, WhileWineRunsForThePrefixALoadIsRefusedAndUserRegStaysByte
     EXPECT_EQ(userReg(), before);
 }
 
-TEST_F(OrvaneCommand, SaveOfARegistryMissingValuesFailsWithTheLoadError)
+TEST_F(OrvaneCommand, ASaveThatCannotBeMadeSaysWhyAndExitsWithOne)
 {
+    // A value with a line break would load back as other settings.
+    game.edit([](RegistryAccess& registry) {
+        registry.OpenKey(schema::StringKey, false);
+        registry.WriteString("userlocal", "two\nlines");
+    });
+    const Outcome broken = onPrefix({"--save", "-"});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_NE(broken.err.find("line break"), std::string::npos) << broken.err;
+
     game.edit([](RegistryAccess& registry) {
         registry.OpenKey(schema::GameplayKey, false);
         registry.DeleteValue("keyscroll");

@@ -244,6 +244,32 @@ TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedThe
     EXPECT_EQ(messageOf([&] { keyscroll(prefix.path()); }), "");
 }
 
+// Killed once its journal was in place, before the file itself was touched,
+// and the file then edited in place, as an editor or a backup tool does:
+// the journal is no longer for that file, though the inode is the same.
+TEST_F(WineStoreSafety, AJournalIsNotReplayedOverAnEditMadeInPlaceSince)
+{
+    prefix.writeUserReg(gameFile());
+    fs::create_hard_link(prefix.userReg(), prefix.path() / "backup.reg");
+    const pid_t saver = ::fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) {
+        test::onNextFsync([] { ::raise(SIGKILL); }); // the folder's flush after the journal's rename
+        setKeyscroll(prefix.path(), 7);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(saver, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
+    const std::string edited = gameFile("[Software\\Editor] 1796739015\n\"Edited\"=dword:00000001\n\n");
+    test::writeFile(prefix.userReg(), edited); // the same inode, other content
+    RegistryAccess registry = open(prefix.path());
+    expectWinesFileReadAndTheDroppedSaveTold(registry);
+    EXPECT_EQ(prefix.readUserReg(), edited);
+    EXPECT_EQ(test::readFile(prefix.path() / "backup.reg"), edited);
+}
+
 TEST_F(WineStoreSafety, AJournalDroppedWhileReadingAheadIsToldByTheFirstCommand)
 {
     const std::string wines = journalThenWinesSave();

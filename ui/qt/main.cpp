@@ -43,7 +43,7 @@ int main(int argc, char** argv)
         std::cerr << "orvane: " << wrong->message << "\n\n" << usage(true);
         return 2;
     }
-    const CommandLine& line = std::get<CommandLine>(parsed);
+    const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
     if (line.withoutWindow())
         return withoutWindow(line);
 

@@ -48,7 +48,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         std::cerr << "orvane: " << wrong->message << "\n\n" << usage(false);
         return 2;
     }
-    const CommandLine& line = std::get<CommandLine>(parsed);
+    const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
     if (line.withoutWindow()) {
         const ParentConsole console;
         return answerWithoutWindow(line, false, [](std::ostream&) { return std::optional(usersRegistry()); },

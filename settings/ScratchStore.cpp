@@ -1,0 +1,122 @@
+#include "settings/ScratchStore.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace orvane {
+namespace {
+
+std::string folded(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+// The key and each of its parents, the key first.
+std::vector<std::string> withParents(const std::string& key)
+{
+    std::vector<std::string> keys{key};
+    for (size_t at = key.rfind('\\'); at != std::string::npos && at > 0; at = key.rfind('\\', at - 1))
+        keys.push_back(key.substr(0, at));
+    return keys;
+}
+
+bool isBelow(const std::string& key, const std::string& tree)
+{
+    return key == tree || (key.size() > tree.size() && key.starts_with(tree) && key[tree.size()] == '\\');
+}
+
+} // namespace
+
+bool ScratchStore::underneathCounts(const std::string& key) const
+{
+    return std::none_of(deleted_.begin(), deleted_.end(), [&key](const std::string& tree) { return isBelow(key, tree); });
+}
+
+bool ScratchStore::keyExists(std::string_view path)
+{
+    const std::string key = folded(path);
+    if (key.empty() || created_.contains(key))
+        return true;
+    return underneathCounts(key) && underneath_->keyExists(path);
+}
+
+bool ScratchStore::createKey(std::string_view path)
+{
+    for (const std::string& key : withParents(folded(path)))
+        created_.insert(key);
+    return true;
+}
+
+std::optional<RegValue> ScratchStore::queryValue(std::string_view path, std::string_view name)
+{
+    const std::string key = folded(path);
+    if (const auto changes = keys_.find(key); changes != keys_.end())
+        if (const auto value = changes->second.values.find(folded(name)); value != changes->second.values.end())
+            return value->second;
+    if (!underneathCounts(key))
+        return std::nullopt;
+    return underneath_->queryValue(path, name);
+}
+
+bool ScratchStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
+{
+    if (path.empty() || !keyExists(path))
+        return false;
+    KeyChanges& changes = keys_[folded(path)];
+    const std::string lower = folded(name);
+    if (!changes.values.contains(lower))
+        changes.names.emplace_back(name);
+    changes.values[lower] = value;
+    return true;
+}
+
+bool ScratchStore::deleteValue(std::string_view path, std::string_view name)
+{
+    if (!queryValue(path, name))
+        return false;
+    KeyChanges& changes = keys_[folded(path)];
+    const std::string lower = folded(name);
+    if (!changes.values.contains(lower))
+        changes.names.emplace_back(name);
+    changes.values[lower] = std::nullopt;
+    return true;
+}
+
+bool ScratchStore::deleteTree(std::string_view path)
+{
+    if (path.empty() || !keyExists(path))
+        return false;
+    const std::string tree = folded(path);
+    std::erase_if(keys_, [&tree](const auto& entry) { return isBelow(entry.first, tree); });
+    std::erase_if(created_, [&tree](const std::string& key) { return isBelow(key, tree); });
+    deleted_.insert(tree);
+    return true;
+}
+
+std::vector<std::string> ScratchStore::valueNames(std::string_view path)
+{
+    const std::string key = folded(path);
+    std::vector<std::string> names;
+    if (underneathCounts(key))
+        names = underneath_->valueNames(path);
+    const auto changes = keys_.find(key);
+    if (changes == keys_.end())
+        return names;
+    const auto& values = changes->second.values;
+    std::erase_if(names, [&values](const std::string& name) {
+        const auto value = values.find(folded(name));
+        return value != values.end() && !value->second;
+    });
+    for (const std::string& name : changes->second.names) {
+        const bool listed = std::any_of(names.begin(), names.end(),
+                                        [&name](const std::string& other) { return folded(other) == folded(name); });
+        if (!listed && values.at(folded(name)))
+            names.push_back(name);
+    }
+    return names;
+}
+
+} // namespace orvane
