@@ -81,7 +81,6 @@ ACCEL acceleratorOf(const std::string& shortcut, UINT id)
 
 } // namespace
 
-
 Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, LayoutFonts& fonts, TextMeasure& measure)
     : model_(model), toolkit_(std::move(toolkit)), fonts_(fonts), measure_(measure)
 {
