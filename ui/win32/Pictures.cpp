@@ -49,16 +49,17 @@ HBITMAP resampledPicture(HBITMAP picture, SIZE size)
     HBITMAP result = newPicture(size, to);
     if (!result)
         return nullptr;
-    const int lastX = std::min(1, from.width - 1);
-    const int lastY = std::min(1, from.height - 1);
+    // The step to the pixel after: none in a picture one pixel wide or high.
+    const int nextX = std::min(1, from.width - 1);
+    const int nextY = std::min(1, from.height - 1);
     for (int y = 0; y < to.height; ++y) {
         const auto [top, down] = sourceAt(y, to.height, from.height);
         for (int x = 0; x < to.width; ++x) {
             const auto [left, across] = sourceAt(x, to.width, from.width);
             for (int channel = 0; channel < 3; ++channel) {
                 const auto value = [&](int dx, int dy) { return from.at(left + dx, top + dy)[channel]; };
-                const float upper = value(0, 0) + (value(lastX, 0) - value(0, 0)) * across;
-                const float lower = value(0, lastY) + (value(lastX, lastY) - value(0, lastY)) * across;
+                const float upper = value(0, 0) + (value(nextX, 0) - value(0, 0)) * across;
+                const float lower = value(0, nextY) + (value(nextX, nextY) - value(0, nextY)) * across;
                 to.at(x, y)[channel] = static_cast<BYTE>(std::lround(upper + (lower - upper) * down));
             }
         }

@@ -148,4 +148,5 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
+
 } // namespace orvane
