@@ -1,16 +1,20 @@
-// The real orvane.exe's windows measured as they are on the screen: each
-// client area the size its layout gives it, and captions with room to spare.
+// The real orvane.exe's windows measured as they are on the screen, at
+// the display scales players use (100% to 200%, set as LogPixels before
+// each start): each window and control the layout's size times the scale,
+// captions with room to spare, and a move to a monitor of another scale.
 #include "app/MainWindowLayout.h"
 #include "controls/AccessibleNames.h"
+#include "controls/LayoutScale.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ProfileRenameDialog.h"
+#include "settings/Schema.h"
 #include "settings/WideText.h"
 #include "tests/support/TestGame.h"
+#include "tests/win32/LayoutChecks.h"
 #include "tests/win32/WindowUnderWine.h"
-#include "ui/win32/LayoutFont.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -20,87 +24,139 @@
 namespace orvane {
 namespace {
 
-RECT clientOf(HWND window)
-{
-    RECT client{};
-    GetClientRect(window, &client);
-    return client;
-}
-
-// A caption's width in the face and size the windows use.
-int captionWidth(const std::string& caption)
-{
-    TextMeasure measure;
-    HFONT font = createLayoutFont(measure);
-    const int width = measure.width(font, caption);
-    DeleteObject(font);
-    return width;
-}
-
-RECT placeIn(HWND window, HWND control)
-{
-    RECT place{};
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
+using test::placeIn;
 
 class OrvaneExeSizes : public ::testing::Test {
 protected:
+    // Measured in the windows' own pixels, not mapped to this program's scale.
+    void SetUp() override { SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2); }
+
     test::TestGame game;
 };
 
-TEST_F(OrvaneExeSizes, EveryWindowsClientAreaIsItsLayouts)
+class OrvaneExeAtScale : public OrvaneExeSizes, public ::testing::WithParamInterface<int> {
+protected:
+    test::DisplayScale scale{GetParam()};
+};
+
+// How each dialog is opened from the main window and left again.
+struct DialogRoute {
+    const char* opener; // a button of the main window, or a menu item
+    const WindowLayout& layout;
+    const char* leave;
+};
+
+const DialogRoute Dialogs[] = {{"AddBnet", accountNameDialogLayout(), "AddBnetCancel"},
+                               {"Rename", profileRenameDialogLayout(), "RenCPCancel"},
+                               {"CPS", folderChooserLayout(), "CancelButton"},
+                               {"CMOptions", optionsDialogLayout(), "LeaveOptBut"},
+                               {"CMHelpInfo", aboutBoxLayout(), "butOK"}};
+
+HWND openDialog(const test::RunningOrvane& orvane, const DialogRoute& dialog)
+{
+    if (HWND button = orvane.control(dialog.opener))
+        PostMessageW(button, BM_CLICK, 0, 0);
+    else
+        PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), dialog.opener), 0), 0);
+    return test::shownWindow(L"OrvaneWindow", wide(dialog.layout.caption).c_str());
+}
+
+TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
 {
     test::RunningOrvane orvane;
-    const RECT main = clientOf(orvane.window());
-    EXPECT_EQ(main.right, mainWindowLayout().clientWidth);
-    EXPECT_EQ(main.bottom, mainWindowLayout().clientHeight);
-    const struct {
-        const char* opener;
-        const WindowLayout& layout;
-        const char* leave;
-    } dialogs[] = {{"AddBnet", accountNameDialogLayout(), "AddBnetCancel"},
-                   {"Rename", profileRenameDialogLayout(), "RenCPCancel"},
-                   {"CPS", folderChooserLayout(), "CancelButton"}};
-    for (const auto& dialog : dialogs) {
-        PostMessageW(orvane.control(dialog.opener), BM_CLICK, 0, 0);
-        HWND shown = test::shownWindow(L"OrvaneWindow", wide(dialog.layout.caption).c_str());
+    test::expectLaidOutAt(orvane.window(), mainWindowLayout(), GetParam());
+    // Larger than the work area, the window keeps its title bar and menu on the screen.
+    RECT frame;
+    GetWindowRect(orvane.window(), &frame);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GE(frame.left, work.left);
+    EXPECT_GE(frame.top, work.top);
+    for (const DialogRoute& dialog : Dialogs) {
+        HWND shown = openDialog(orvane, dialog);
         ASSERT_TRUE(shown) << dialog.opener;
-        const RECT client = clientOf(shown);
-        EXPECT_EQ(client.right, dialog.layout.clientWidth) << dialog.layout.name;
-        EXPECT_EQ(client.bottom, dialog.layout.clientHeight) << dialog.layout.name;
+        test::expectLaidOutAt(shown, dialog.layout, GetParam());
         SendMessageW(GetDlgItem(shown, controlId(dialog.layout, dialog.leave)), BM_CLICK, 0, 0);
-        ASSERT_TRUE(test::waitFor([&] { return IsWindowEnabled(orvane.window()) != FALSE; }));
-    }
-    for (const auto& [command, layout, leave] :
-         {std::tuple{"CMOptions", &optionsDialogLayout(), "LeaveOptBut"}, std::tuple{"CMHelpInfo", &aboutBoxLayout(), "butOK"}}) {
-        PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), command), 0), 0);
-        HWND shown = test::shownWindow(L"OrvaneWindow", wide(layout->caption).c_str());
-        ASSERT_TRUE(shown) << command;
-        const RECT client = clientOf(shown);
-        EXPECT_EQ(client.right, layout->clientWidth) << layout->name;
-        EXPECT_EQ(client.bottom, layout->clientHeight) << layout->name;
-        // Every control within the client area.
-        for (const LayoutRow& row : layout->controls) {
-            if (HWND control = GetDlgItem(shown, controlId(*layout, row.name))) {
-                EXPECT_LE(placeIn(shown, control).right, client.right) << layout->name << "." << row.name;
-            }
-        }
-        SendMessageW(GetDlgItem(shown, controlId(*layout, leave)), BM_CLICK, 0, 0);
         ASSERT_TRUE(test::waitFor([&] { return IsWindowEnabled(orvane.window()) != FALSE; }));
     }
 }
 
-TEST_F(OrvaneExeSizes, CaptionsKeepClearOfTheirNeighboursAndTheirBorders)
+INSTANTIATE_TEST_SUITE_P(DisplayScales, OrvaneExeAtScale, ::testing::Values(96, 120, 144, 192),
+                         [](const auto& scale) { return std::to_string(scale.param) + "Dpi"; });
+
+// Whether anything is written under a key while it lives.
+class RegistryWatch {
+public:
+    explicit RegistryWatch(const wchar_t* key)
+    {
+        RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_NOTIFY, &key_);
+        RegNotifyChangeKeyValue(key_, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET, changed_, TRUE);
+    }
+    ~RegistryWatch()
+    {
+        RegCloseKey(key_);
+        CloseHandle(changed_);
+    }
+    bool written(DWORD within) const { return WaitForSingleObject(changed_, within) == WAIT_OBJECT_0; }
+
+private:
+    HKEY key_ = nullptr;
+    HANDLE changed_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+};
+
+TEST_F(OrvaneExeSizes, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainKeepingWhatThePlayerDid)
 {
     test::RunningOrvane orvane;
-    const RECT label = placeIn(orvane.window(), orvane.control("Label28"));
-    const RECT list = placeIn(orvane.window(), orvane.control("TCDCombo"));
-    EXPECT_LT(label.left + captionWidth("Texture Color Depth"), list.left - 1) << "the caption runs into its list";
-    const RECT button = placeIn(orvane.window(), orvane.control("RemLoFiKey"));
-    EXPECT_LE(captionWidth("Remove \"Allow Local Files\" Value") + 8, button.right - button.left)
-        << "the caption fills its button";
+    HWND name = orvane.control("LANName");
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Thrall"));
+    SendMessageW(name, EM_SETSEL, 1, 4);
+    HWND resolution = orvane.control("ResCB");
+    SendMessageW(resolution, CB_SETCURSEL, 5, 0);
+    const RegistryWatch game(wide(std::string(schema::GameKey)).c_str());
+    const RegistryWatch own(L"Software\\Orvane");
+
+    // The rectangle the system suggests: the frame around the scaled client area.
+    const int dpi = 192;
+    RECT suggested;
+    GetWindowRect(orvane.window(), &suggested);
+    RECT client{0, 0, scaledToDpi(mainWindowLayout().clientWidth, dpi), scaledToDpi(mainWindowLayout().clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&client, GetWindowLongW(orvane.window(), GWL_STYLE), TRUE,
+                             GetWindowLongW(orvane.window(), GWL_EXSTYLE), GetDpiForWindow(orvane.window()));
+    suggested.right = suggested.left + client.right - client.left;
+    suggested.bottom = suggested.top + client.bottom - client.top;
+    test::sendPointing(orvane.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), suggested);
+
+    RECT frame;
+    GetWindowRect(orvane.window(), &frame);
+    EXPECT_TRUE(EqualRect(&frame, &suggested));
+    test::expectLaidOutAt(orvane.window(), mainWindowLayout(), dpi);
+    EXPECT_EQ(test::windowText(name), "Thrall");
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(name, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 1u);
+    EXPECT_EQ(end, 4u);
+    EXPECT_EQ(SendMessageW(resolution, CB_GETCURSEL, 0, 0), 5);
+    EXPECT_FALSE(game.written(300));
+    EXPECT_FALSE(own.written(0));
+}
+
+TEST_F(OrvaneExeSizes, TheManifestAsksForEachMonitorsOwnScale)
+{
+    test::RunningOrvane orvane;
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(orvane.window())),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
+    const std::wstring exe = test::orvaneProgram().wstring();
+    HMODULE image = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_TRUE(image);
+    HRSRC resource = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    ASSERT_TRUE(resource);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, resource))),
+                               SizeofResource(image, resource));
+    FreeLibrary(image);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("SMI/2016/WindowsSettings"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << "the declaration older Windows reads";
 }
 
 // A screen reader (MSAA) names a control without a caption by the label

@@ -11,9 +11,7 @@
 #include <vector>
 
 namespace orvane::test {
-namespace {
 
-// orvane.exe at the top of the build that made this program.
 std::filesystem::path orvaneProgram()
 {
     wchar_t path[MAX_PATH];
@@ -24,6 +22,8 @@ std::filesystem::path orvaneProgram()
             return folder / "orvane.exe";
     throw std::runtime_error("no orvane.exe in the folders above this program");
 }
+
+namespace {
 
 // The captions of the visible top-level windows, to tell what came instead.
 std::string topLevelWindows()
@@ -256,6 +256,40 @@ std::string regQuery(const std::string& key, const std::string& value)
         _pclose(pipe);
     }
     return output;
+}
+
+DisplayScale::DisplayScale(int dpi)
+{
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &desktop_,
+                    nullptr);
+    DWORD size = sizeof(before_);
+    hadValue_ = RegQueryValueExW(desktop_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) ==
+                ERROR_SUCCESS;
+    const DWORD value = static_cast<DWORD>(dpi);
+    RegSetValueExW(desktop_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+}
+
+DisplayScale::~DisplayScale()
+{
+    if (hadValue_)
+        RegSetValueExW(desktop_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before_), sizeof(before_));
+    else
+        RegDeleteValueW(desktop_, L"LogPixels");
+    RegCloseKey(desktop_);
+}
+
+LRESULT sendPointing(HWND window, UINT message, WPARAM wParam, void* value, size_t size)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    void* there = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process, there, value, size, nullptr);
+    const LRESULT result = SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(there));
+    ReadProcessMemory(process, there, value, size, nullptr);
+    VirtualFreeEx(process, there, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
 }
 
 } // namespace orvane::test

@@ -8,6 +8,9 @@
 
 namespace orvane::test {
 
+// orvane.exe at the top of the build that made this program.
+std::filesystem::path orvaneProgram();
+
 class RunningOrvane {
 public:
     // Starts the orvane.exe of this build (or another program that shows a
@@ -68,5 +71,30 @@ void pressKey(WORD key, bool shift = false, bool control = false);
 
 // What Wine's own "reg query" prints for a value of the current user.
 std::string regQuery(const std::string& key, const std::string& value);
+
+// The display's scale for the programs started while it lives, as the
+// player sets it (LogPixels); the one before comes back after.
+class DisplayScale {
+public:
+    explicit DisplayScale(int dpi);
+    ~DisplayScale();
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+
+private:
+    HKEY desktop_ = nullptr;
+    DWORD before_ = 0;
+    bool hadValue_ = false;
+};
+
+// Sends a message whose lParam points to a value, with that value in the
+// window's own process (no system copies it across for messages it does
+// not know), and reads it back after.
+LRESULT sendPointing(HWND window, UINT message, WPARAM wParam, void* value, size_t size);
+template <class Value>
+LRESULT sendPointing(HWND window, UINT message, WPARAM wParam, Value& value)
+{
+    return sendPointing(window, message, wParam, &value, sizeof(Value));
+}
 
 } // namespace orvane::test

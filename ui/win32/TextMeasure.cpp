@@ -1,13 +1,11 @@
 #include "ui/win32/TextMeasure.h"
 
+#include "ui/win32/Dpi.h"
 #include "ui/win32/Win32Text.h"
 
 namespace orvane {
 
-TextMeasure::TextMeasure()
-    : context_(CreateCompatibleDC(nullptr)), checkBoxRoom_(GetSystemMetrics(SM_CXMENUCHECK) + 6)
-{
-}
+TextMeasure::TextMeasure() : context_(CreateCompatibleDC(nullptr)) {}
 
 TextMeasure::~TextMeasure()
 {
@@ -22,6 +20,11 @@ int TextMeasure::width(HFONT font, const std::wstring& text)
     GetTextExtentPoint32W(context_, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(context_, previous);
     return static_cast<int>(size.cx);
+}
+
+int TextMeasure::checkBoxRoom(int dpi)
+{
+    return systemMetric(SM_CXMENUCHECK, dpi) + scaledToDpi(6, dpi);
 }
 
 int TextMeasure::width(HFONT font, const std::string& text)

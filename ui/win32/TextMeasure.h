@@ -19,12 +19,11 @@ public:
     // In pixels.
     int width(HFONT font, const std::wstring& text);
     int width(HFONT font, const std::string& text);
-    // The room a check box's box and its gap take beside the caption.
-    int checkBoxRoom() const { return checkBoxRoom_; }
+    // The room a check box's box and its gap take beside the caption, at that DPI.
+    static int checkBoxRoom(int dpi);
 
 private:
     HDC context_;
-    int checkBoxRoom_;
 };
 
 } // namespace orvane

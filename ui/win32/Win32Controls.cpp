@@ -2,12 +2,13 @@
 
 #include "controls/Elide.h"
 #include "controls/Layout.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/Pictures.h"
 #include "ui/win32/Win32Text.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cwctype>
 
 namespace orvane {
 namespace {
@@ -42,11 +43,11 @@ Creation creationOf(const LayoutRow& row)
 }
 
 // Room beside a caption: a check box's box, a button's edges.
-int extraRoom(ControlKind kind, const TextMeasure& measure)
+int extraRoom(ControlKind kind, int dpi)
 {
     switch (kind) {
-    case ControlKind::CheckBox: return measure.checkBoxRoom();
-    case ControlKind::Button: return ButtonPadding;
+    case ControlKind::CheckBox: return TextMeasure::checkBoxRoom(dpi);
+    case ControlKind::Button: return scaledToDpi(ButtonPadding, dpi);
     case ControlKind::Label:
     case ControlKind::Link: return 0;
     default: return -1;
@@ -82,10 +83,11 @@ void showItems(HWND list, const ListControl& control)
 // The width a control needs to show caption whole: its layout's, or more.
 int widthFor(const LayoutRow& row, const std::wstring& caption, const ChildFont& font)
 {
-    const int extra = extraRoom(row.kind, font.measure);
+    const int width = scaledToDpi(row.width, font.dpi);
+    const int extra = extraRoom(row.kind, font.dpi);
     if (extra < 0 || caption.empty())
-        return row.width;
-    return std::max(row.width, font.width(caption) + extra);
+        return width;
+    return std::max(width, font.width(caption) + extra);
 }
 
 void showCaption(HWND window, const LayoutRow& row, const std::string& caption, const ChildFont& font)
@@ -104,20 +106,16 @@ void showCaption(HWND window, const LayoutRow& row, const std::string& caption, 
 
 } // namespace
 
-HWND createChildWindow(const Control& control, HWND parent, POINT origin, const ChildFont& font, UINT id)
+HWND createChildWindow(const Control& control, HWND parent, UINT id)
 {
     const LayoutRow& row = control.row();
     const Creation creation = creationOf(row);
     if (!creation.windowClass)
         return nullptr;
-    const int height = row.kind == ControlKind::DropDownList ? DropDownHeight : row.height;
     const DWORD visible = row.hidden ? 0 : WS_VISIBLE;
-    const std::wstring caption = wide(row.caption);
-    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, caption.c_str(),
-                                  WS_CHILD | visible | creation.style, origin.x + row.left, origin.y + row.top,
-                                  widthFor(row, caption, font), height, parent,
+    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, wide(row.caption).c_str(),
+                                  WS_CHILD | visible | creation.style, 0, 0, 0, 0, parent,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
     switch (row.kind) {
     case ControlKind::Slider:
         SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(row.minimum, row.maximum));
@@ -127,16 +125,25 @@ HWND createChildWindow(const Control& control, HWND parent, POINT origin, const 
         if (row.maxLength > 0)
             SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(row.maxLength), 0);
         break;
-    case ControlKind::Image: {
-        std::wstring resource = wide(row.picture);
-        std::transform(resource.begin(), resource.end(), resource.begin(), ::towupper);
-        HANDLE bitmap = LoadImageW(GetModuleHandleW(nullptr), resource.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
-        SendMessageW(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-        break;
-    }
     default: break;
     }
     return window;
+}
+
+void placeChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font)
+{
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
+    const int height = row.kind == ControlKind::DropDownList ? DropDownHeight : row.height;
+    SetWindowPos(window, nullptr, scaledToDpi(origin.x + row.left, font.dpi), scaledToDpi(origin.y + row.top, font.dpi),
+                 widthFor(row, wide(windowText(window)), font), scaledToDpi(height, font.dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind == ControlKind::Image) {
+        // The control takes the picture's size; the one it replaces is ours to delete.
+        HBITMAP picture = loadPicture(row.picture, font.dpi);
+        DeleteObject(reinterpret_cast<HGDIOBJ>(
+            SendMessageW(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture))));
+    }
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 // Which aspects a kind of control has beside being enabled and focused.
@@ -191,7 +198,8 @@ void showChange(HWND window, const Control& control, Aspect aspect, const ChildF
         for (size_t i = 0; i < control.row().panelWidths.size(); ++i) {
             // A long path keeps both ends; a leading tab centres the text in its part.
             const std::wstring whole = wide(bar.panelText(static_cast<int>(i)));
-            const std::wstring text = L"\t" + elideMiddle(whole, control.row().panelWidths[i] - 8, [&font](const std::wstring& candidate) {
+            const int room = scaledToDpi(control.row().panelWidths[i] - 8, font.dpi);
+            const std::wstring text = L"\t" + elideMiddle(whole, room, [&font](const std::wstring& candidate) {
                 return font.width(candidate);
             });
             SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));

@@ -7,17 +7,23 @@
 
 namespace orvane {
 
-// The font a child window shows its text in, and how wide texts are in it.
+// The font a child window shows its text in, how wide texts are in it, and
+// the DPI its window stands at.
 struct ChildFont {
     HFONT font;
     TextMeasure& measure;
+    int dpi;
     int width(const std::wstring& text) const { return measure.width(font, text); }
 };
 
-// The child window of a control, placed in the client area (group boxes
+// The child window of a control, not yet placed.
+HWND createChildWindow(const Control& control, HWND parent, UINT id);
+
+// Places the child window in the client area at the font's DPI (group boxes
 // are frames drawn around their controls, which are siblings of them), as
-// wide as its caption needs.
-HWND createChildWindow(const Control& control, HWND parent, POINT origin, const ChildFont& font, UINT id);
+// wide as its caption needs, in that font; a picture is drawn for that DPI.
+// origin: the corner of the box that holds it, in the layout's pixels.
+void placeChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font);
 
 // The program's change shown in the child window, where its kind of control
 // has that aspect; no notification of it reaches the logic as a user's act.

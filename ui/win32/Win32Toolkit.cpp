@@ -1,6 +1,5 @@
 #include "ui/win32/Win32Toolkit.h"
 
-#include "ui/win32/LayoutFont.h"
 #include "ui/win32/Win32Window.h"
 
 #include <commctrl.h>
@@ -11,7 +10,6 @@ Win32Toolkit::Win32Toolkit()
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    font_ = createLayoutFont(measure_);
 }
 
 Win32Toolkit::~Win32Toolkit()
@@ -19,7 +17,6 @@ Win32Toolkit::~Win32Toolkit()
     closing_ = true;
     while (!windows_.empty())
         windows_.pop_back();
-    DeleteObject(font_);
 }
 
 // A window whose native window is made when it is first shown (or asked
@@ -36,7 +33,7 @@ public:
         if (!window_)
             window_ = std::make_unique<Win32Window>(
                 model_, ToolkitLinks{[this](const Window& other) { return toolkit_.handle(other); }, toolkit_.closing_},
-                owner_, toolkit_.font_, toolkit_.measure_);
+                owner_, toolkit_.fonts_, toolkit_.measure_);
         return *window_;
     }
     Win32Window* ifMade() const { return window_.get(); }

@@ -3,6 +3,7 @@
 // layout data, reporting the user's acts to the logic's controls. It
 // outlives the windows' logic.
 #include "controls/Toolkit.h"
+#include "ui/win32/LayoutFont.h"
 #include "ui/win32/TextMeasure.h"
 
 #include <windows.h>
@@ -30,7 +31,7 @@ private:
     class Realised;
     std::vector<std::unique_ptr<Realised>> windows_;
     TextMeasure measure_;
-    HFONT font_ = nullptr;
+    LayoutFonts fonts_{measure_};
     bool closing_ = false;
 };
 

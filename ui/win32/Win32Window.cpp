@@ -2,13 +2,13 @@
 
 #include "controls/AccessibleNames.h"
 #include "controls/TabOrder.h"
-#include "ui/win32/Win32Controls.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/Win32ControlHandle.h"
 #include "ui/win32/Win32Text.h"
-#include "ui/win32/Win32ToolTips.h"
 
 #include <commctrl.h>
 
-#include <optional>
+#include <algorithm>
 #include <set>
 
 namespace orvane {
@@ -81,65 +81,27 @@ ACCEL acceleratorOf(const std::string& shortcut, UINT id)
 
 } // namespace
 
-// A control's child window (or menu item) and the view the logic tells.
-class Win32Window::ControlHandle : public ControlView {
-public:
-    ControlHandle(Control& control, UINT id) : control(control), id(id) {}
-    void refresh(const Control& changed, Aspect aspect) override
-    {
-        updating = true;
-        if (menu) {
-            EnableMenuItem(menu, id, MF_BYCOMMAND | (changed.enabled() ? MF_ENABLED : MF_GRAYED));
-            DrawMenuBar(topLevel);
-        } else if (window && aspect == Aspect::Hint) {
-            showControlTip(toolTips, topLevel, window, changed.hint(), hasToolTip);
-        } else if (window) {
-            showChange(window, changed, aspect, *text);
-            if (aspect == Aspect::Panels)
-                showPanelTips(toolTips, window, static_cast<const StatusBarControl&>(changed), panelTips);
-        }
-        updating = false;
-    }
-
-    Control& control;
-    const UINT id;
-    HWND window = nullptr;
-    std::optional<ChildFont> text;
-    HWND toolTips = nullptr;
-    bool hasToolTip = false;
-    bool panelTips = false;
-    HMENU menu = nullptr; // the menu holding a menu item
-    HWND topLevel = nullptr;
-    // Notifications while the program changes the control are no user's acts.
-    bool updating = false;
-};
-
-Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, HFONT font, TextMeasure& measure)
-    : model_(model), toolkit_(std::move(toolkit)), font_(font), measure_(measure)
+Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, LayoutFonts& fonts, TextMeasure& measure)
+    : model_(model), toolkit_(std::move(toolkit)), fonts_(fonts), measure_(measure)
 {
     registerWindowClass();
-    LOGFONTW face{};
-    GetObjectW(font_, sizeof(face), &face);
-    face.lfWeight = FW_BOLD;
-    linkFont_ = CreateFontIndirectW(&face);
-    face.lfUnderline = TRUE;
-    hotLinkFont_ = CreateFontIndirectW(&face);
     const WindowLayout& layout = model.layout();
-    const DWORD style = layout.mainWindow ? MainWindowStyle : DialogStyle;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | (layout.mainWindow ? 0 : WS_EX_DLGMODALFRAME);
     if (layout.mainWindow)
         menuBar_ = CreateMenu();
-    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
-    AdjustWindowRectEx(&frame, style, menuBar_ != nullptr, exStyle);
-    window_ = CreateWindowExW(exStyle, WindowClass, wide(layout.caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              frame.right - frame.left, frame.bottom - frame.top, layout.mainWindow ? nullptr : owner,
-                              menuBar_, GetModuleHandleW(nullptr), this);
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Made where its owner stands, a dialog starts at its owner's DPI.
+    POINT place{CW_USEDEFAULT, CW_USEDEFAULT};
+    if (RECT ownerFrame; !layout.mainWindow && GetWindowRect(owner, &ownerFrame))
+        place = {ownerFrame.left, ownerFrame.top};
+    window_ = CreateWindowExW(exStyle(), WindowClass, wide(layout.caption).c_str(), style(), place.x, place.y, 0, 0,
+                              layout.mainWindow ? nullptr : owner, menuBar_, GetModuleHandleW(nullptr), this);
+    dpi_ = dpiOf(window_);
+    const SIZE frame = frameAt(dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 300);
     createMenu();
+    scaleOwnParts();
     createControls();
     model_.attach(this);
 }
@@ -147,11 +109,29 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, HFONT 
 Win32Window::~Win32Window()
 {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    for (const auto& [id, handle] : controls_)
+        if (handle->window && handle->control.row().kind == ControlKind::Image)
+            DeleteObject(reinterpret_cast<HGDIOBJ>(SendMessageW(handle->window, STM_SETIMAGE, IMAGE_BITMAP, 0)));
     DestroyWindow(window_);
-    DeleteObject(linkFont_);
-    DeleteObject(hotLinkFont_);
     if (accelerators_)
         DestroyAcceleratorTable(accelerators_);
+}
+
+DWORD Win32Window::style() const
+{
+    return model_.layout().mainWindow ? MainWindowStyle : DialogStyle;
+}
+
+DWORD Win32Window::exStyle() const
+{
+    return WS_EX_CONTROLPARENT | (model_.layout().mainWindow ? 0 : WS_EX_DLGMODALFRAME);
+}
+
+SIZE Win32Window::frameAt(int dpi) const
+{
+    const WindowLayout& layout = model_.layout();
+    return frameSize({scaledToDpi(layout.clientWidth, dpi), scaledToDpi(layout.clientHeight, dpi)}, style(), exStyle(),
+                     menuBar_ != nullptr, dpi);
 }
 
 void Win32Window::createMenu()
@@ -213,37 +193,66 @@ void Win32Window::createControl(Control& control)
 {
     const LayoutRow& row = control.row();
     const UINT id = static_cast<UINT>(controlId(model_.layout(), row.name));
-    const ChildFont text{row.kind == ControlKind::Link ? linkFont_ : font_, measure_};
     HWND child = nullptr;
-    if (row.kind == ControlKind::StatusBar) {
+    if (row.kind == ControlKind::StatusBar)
         child = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        SendMessageW(child, SB_SETMINHEIGHT, static_cast<WPARAM>(row.height), 0);
-        std::vector<int> edges;
-        int edge = 0;
-        for (int width : row.panelWidths)
-            edges.push_back(edge += width);
-        SendMessageW(child, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-        SendMessageW(child, WM_SIZE, 0, 0);
-    } else {
-        child = createChildWindow(control, window_, originOf(model_.layout(), row), text, id);
-        if (row.kind == ControlKind::Link)
-            SetWindowSubclass(child, linkProcedure, id, reinterpret_cast<DWORD_PTR>(this));
-    }
+    else
+        child = createChildWindow(control, window_, id);
     if (!child)
         return;
+    if (row.kind == ControlKind::Link)
+        SetWindowSubclass(child, linkProcedure, id, reinterpret_cast<DWORD_PTR>(this));
     auto handle = std::make_unique<ControlHandle>(control, id);
     handle->window = child;
-    handle->text.emplace(text);
     handle->topLevel = window_;
     handle->toolTips = toolTips_;
+    placeControl(*handle);
     control.attach(handle.get());
     // What the program changed before the window was made shows in its first frame.
     for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Panels,
                           Aspect::Hint, Aspect::Caption})
         handle->refresh(control, aspect);
     controls_[id] = std::move(handle);
+}
+
+void Win32Window::scaleOwnParts()
+{
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.at(dpi_).text), FALSE);
+    SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, scaledToDpi(300, dpi_));
+}
+
+void Win32Window::layOut()
+{
+    scaleOwnParts();
+    for (const auto& [id, handle] : controls_) {
+        if (!handle->window)
+            continue;
+        placeControl(*handle);
+        if (handle->control.row().kind == ControlKind::StatusBar)
+            handle->refresh(handle->control, Aspect::Panels); // shortened anew for the panels' new widths
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32Window::placeControl(ControlHandle& handle)
+{
+    const LayoutRow& row = handle.control.row();
+    const WindowFonts& fonts = fonts_.at(dpi_);
+    HFONT font = row.kind != ControlKind::Link ? fonts.text : handle.window == hotLink_ ? fonts.hotLink : fonts.link;
+    handle.text.emplace(ChildFont{font, measure_, dpi_});
+    if (row.kind != ControlKind::StatusBar) {
+        placeChildWindow(handle.window, row, originOf(model_.layout(), row), *handle.text);
+        return;
+    }
+    SendMessageW(handle.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(handle.window, SB_SETMINHEIGHT, static_cast<WPARAM>(scaledToDpi(row.height, dpi_)), 0);
+    std::vector<int> edges;
+    int edge = 0;
+    for (int width : row.panelWidths)
+        edges.push_back(scaledToDpi(edge += width, dpi_));
+    SendMessageW(handle.window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    SendMessageW(handle.window, WM_SIZE, 0, 0);
 }
 
 void Win32Window::show(const Window* over)
@@ -255,10 +264,17 @@ void Win32Window::show(const Window* over)
         GetWindowRect(target, &area);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    // Centred, but where it is larger than the monitor's work area, with
+    // its title bar and menu on the screen.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    SetWindowPos(window_, nullptr, (area.left + area.right - width) / 2, (area.top + area.bottom - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    const int left = std::max<int>(work.left, std::min<int>((area.left + area.right - width) / 2, work.right - width));
+    const int top = std::max<int>(work.top, std::min<int>((area.top + area.bottom - height) / 2, work.bottom - height));
+    SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
 }
@@ -276,118 +292,6 @@ void Win32Window::hide()
 void Win32Window::setEnabled(bool enabled)
 {
     EnableWindow(window_, enabled);
-}
-
-void Win32Window::onCommand(UINT id, UINT code, HWND from)
-{
-    if (id == IDCANCEL && !model_.layout().mainWindow) {
-        model_.userClose(); // Escape
-        return;
-    }
-    if (id == IDOK) { // Enter opens the entry of a list box that has the focus
-        const auto focused = controls_.find(static_cast<UINT>(GetDlgCtrlID(GetFocus())));
-        if (focused != controls_.end() && focused->second->control.row().kind == ControlKind::ListBox) {
-            auto& list = static_cast<ListControl&>(focused->second->control);
-            list.userOpen(static_cast<int>(SendMessageW(focused->second->window, LB_GETCURSEL, 0, 0)));
-        }
-        return;
-    }
-    const auto found = controls_.find(id);
-    if (found == controls_.end() || found->second->updating)
-        return;
-    Control& control = found->second->control;
-    switch (control.row().kind) {
-    case ControlKind::MenuItem:
-        if (!from)
-            static_cast<ButtonControl&>(control).userClick();
-        break;
-    case ControlKind::Button:
-    case ControlKind::CheckBox:
-        if (code == BN_CLICKED) {
-            if (auto* box = dynamic_cast<CheckControl*>(&control))
-                box->userClick();
-            else
-                static_cast<ButtonControl&>(control).userClick();
-        }
-        break;
-    case ControlKind::Image:
-    case ControlKind::Link:
-        if (code == STN_CLICKED)
-            static_cast<ButtonControl&>(control).userClick();
-        break;
-    case ControlKind::DropDownList:
-        if (code == CBN_SELCHANGE)
-            static_cast<ListControl&>(control).userSelect(static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0)));
-        break;
-    case ControlKind::ListBox: {
-        auto& list = static_cast<ListControl&>(control);
-        const int index = static_cast<int>(SendMessageW(from, LB_GETCURSEL, 0, 0));
-        if (code == LBN_SELCHANGE)
-            list.userHighlight(index);
-        else if (code == LBN_DBLCLK)
-            list.userOpen(index);
-        break;
-    }
-    case ControlKind::Edit:
-        if (code == EN_CHANGE)
-            static_cast<EditControl&>(control).userEdit(windowText(from));
-        break;
-    default: break;
-    }
-}
-
-LRESULT CALLBACK Win32Window::linkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<Win32Window*>(data);
-    if (message == WM_MOUSEMOVE && self->hotLink_ != link) {
-        self->hotLink_ = link;
-        TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, link, 0};
-        TrackMouseEvent(&leave);
-        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(self->hotLinkFont_), TRUE);
-    } else if (message == WM_MOUSELEAVE && self->hotLink_ == link) {
-        self->hotLink_ = nullptr;
-        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(self->linkFont_), TRUE);
-    }
-    return DefSubclassProc(link, message, wParam, lParam);
-}
-
-LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (!toolkit_.closing) {
-        switch (message) {
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_HSCROLL:
-            if (lParam) {
-                const auto id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
-                const auto found = controls_.find(id);
-                if (found != controls_.end() && !found->second->updating) {
-                    const int position = static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0));
-                    auto& slider = static_cast<SliderControl&>(found->second->control);
-                    if (position != slider.position())
-                        slider.userMove(position);
-                }
-            }
-            return 0;
-        case WM_CLOSE:
-            model_.userClose();
-            return 0;
-        case WM_CTLCOLORSTATIC:
-            if (const auto found = controls_.find(static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
-                found != controls_.end() && found->second->control.row().kind == ControlKind::Link) {
-                auto* context = reinterpret_cast<HDC>(wParam);
-                const bool hot = reinterpret_cast<HWND>(lParam) == hotLink_;
-                SetTextColor(context, hot ? RGB(255, 0, 0) : RGB(0, 0, 255));
-                SetBkColor(context, GetSysColor(COLOR_BTNFACE));
-                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-            }
-            break;
-        default: break;
-        }
-    }
-    return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 } // namespace orvane

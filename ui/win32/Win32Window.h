@@ -1,7 +1,10 @@
 #pragma once
 // One realised window: a top-level window with its controls as direct
-// children, placed in client coordinates, in keyboard order.
+// children, placed in client coordinates, in keyboard order, at the DPI of
+// the monitor it stands on.
+#include "controls/LayoutScale.h"
 #include "controls/Window.h"
+#include "ui/win32/LayoutFont.h"
 #include "ui/win32/TextMeasure.h"
 
 #include <windows.h>
@@ -23,7 +26,7 @@ struct ToolkitLinks {
 
 class Win32Window : public WindowView {
 public:
-    Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, HFONT font, TextMeasure& measure);
+    Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, LayoutFonts& fonts, TextMeasure& measure);
     ~Win32Window() override;
 
     HWND handle() const { return window_; }
@@ -45,17 +48,24 @@ private:
     void createControls();
     void createMenu();
     void createControl(Control& control);
+    // The window's own font and its tips' width at its DPI.
+    void scaleOwnParts();
+    // Places every control at the window's DPI, in that DPI's fonts.
+    void layOut();
+    void placeControl(ControlHandle& handle);
+    DWORD style() const;
+    DWORD exStyle() const;
+    // The frame around the client area at that DPI.
+    SIZE frameAt(int dpi) const;
     void onCommand(UINT id, UINT code, HWND from);
     static LRESULT CALLBACK linkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                           DWORD_PTR window);
 
     Window& model_;
     ToolkitLinks toolkit_;
-    HFONT font_;
+    LayoutFonts& fonts_;
     TextMeasure& measure_;
-    // Links: bold, and bold underlined under the pointer.
-    HFONT linkFont_ = nullptr;
-    HFONT hotLinkFont_ = nullptr;
+    int dpi_ = LayoutDpi;
     HWND hotLink_ = nullptr;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;

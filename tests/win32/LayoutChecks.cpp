@@ -1,0 +1,144 @@
+#include "tests/win32/LayoutChecks.h"
+
+#include "controls/LayoutScale.h"
+#include "settings/WideText.h"
+#include "tests/win32/WindowUnderWine.h"
+#include "ui/win32/LayoutFont.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace orvane::test {
+namespace {
+
+// Where the layout puts a control: its place counts from its box's corner.
+POINT layoutPlace(const WindowLayout& layout, const LayoutRow& row)
+{
+    POINT place{row.left, row.top};
+    for (std::string parent = row.parent; !parent.empty();) {
+        const auto box = std::find_if(layout.controls.begin(), layout.controls.end(),
+                                      [&](const LayoutRow& other) { return other.name == parent; });
+        place.x += box->left;
+        place.y += box->top;
+        parent = box->parent;
+    }
+    return place;
+}
+
+std::vector<std::string> itemsOf(HWND list)
+{
+    std::vector<std::string> items;
+    const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (WPARAM i = 0; i < static_cast<WPARAM>(std::max<LRESULT>(count, 0)); ++i) {
+        wchar_t item[256] = {};
+        SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        items.push_back(utf8(item));
+    }
+    return items;
+}
+
+bool overlapsVertically(const RECT& one, const RECT& other)
+{
+    return one.top < other.bottom && other.top < one.bottom;
+}
+
+} // namespace
+
+RECT clientOf(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+RECT placeIn(HWND window, HWND control)
+{
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
+{
+    SCOPED_TRACE(layout.name + " at " + std::to_string(dpi) + " DPI");
+    const RECT client = clientOf(window);
+    EXPECT_NEAR(client.right, scaledToDpi(layout.clientWidth, dpi), 1);
+    EXPECT_NEAR(client.bottom, scaledToDpi(layout.clientHeight, dpi), 1);
+    // The font measured as the fitting rule measures it.
+    TextMeasure measure;
+    HFONT font = createLayoutFont(measure, dpi);
+    const auto textWidth = [&](const std::string& text) { return measure.width(font, text); };
+    const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+    std::map<std::string, RECT> places;
+    for (const LayoutRow& row : layout.controls) {
+        HWND control = GetDlgItem(window, controlId(layout, row.name));
+        if (!control || row.hidden)
+            continue;
+        SCOPED_TRACE(row.name);
+        const RECT place = placeIn(window, control);
+        places[row.name] = place;
+        const RECT box = row.parent.empty() ? client : places.at(row.parent);
+        EXPECT_TRUE(place.left >= box.left && place.top >= box.top && place.right <= box.right &&
+                    place.bottom <= box.bottom)
+            << "outside its box";
+        const int width = place.right - place.left;
+        const int height = place.bottom - place.top;
+        if (row.kind == ControlKind::StatusBar) {
+            EXPECT_EQ(place.bottom, client.bottom);
+            int edges[3] = {};
+            sendPointing(control, SB_GETPARTS, 3, edges);
+            int edgeAt = 0;
+            for (size_t i = 0; i < row.panelWidths.size(); ++i) {
+                EXPECT_NEAR(edges[i], scaledToDpi(edgeAt += row.panelWidths[i], dpi), 1) << "panel " << i;
+            }
+            continue;
+        }
+        const POINT at = layoutPlace(layout, row);
+        EXPECT_NEAR(place.left, scaledToDpi(at.x, dpi), 1);
+        EXPECT_NEAR(place.top, scaledToDpi(at.y, dpi), 1);
+        const std::string caption = windowText(control);
+        switch (row.kind) {
+        case ControlKind::Label:
+        case ControlKind::Link:
+        case ControlKind::GroupBox: EXPECT_GE(width, textWidth(caption)) << caption; break;
+        case ControlKind::Button: EXPECT_GE(width, textWidth(caption) + 2 * edge) << caption; break;
+        case ControlKind::CheckBox:
+            EXPECT_GE(height, GetSystemMetricsForDpi(SM_CYMENUCHECK, dpi)) << "the square is cut";
+            EXPECT_GE(width, GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + textWidth(caption)) << caption;
+            break;
+        case ControlKind::DropDownList: {
+            const int room = width - GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) - 2 * edge;
+            for (const std::string& item : itemsOf(control))
+                EXPECT_LE(textWidth(item), room) << "covered by the arrow: " << item;
+            break;
+        }
+        case ControlKind::Image:
+            // The picture control takes its picture's size.
+            EXPECT_NEAR(width, scaledToDpi(48, dpi), 1);
+            EXPECT_NEAR(height, scaledToDpi(48, dpi), 1);
+            break;
+        default: EXPECT_NEAR(width, scaledToDpi(row.width, dpi), 1);
+        }
+    }
+    // A caption ends before the control to its right on its line.
+    for (const LayoutRow& row : layout.controls) {
+        if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox)
+            continue;
+        for (const LayoutRow& other : layout.controls) {
+            if (&other == &row || other.parent != row.parent || !places.count(row.name) || !places.count(other.name))
+                continue;
+            const RECT& mine = places.at(row.name);
+            const RECT& theirs = places.at(other.name);
+            if (theirs.left > mine.left && overlapsVertically(mine, theirs)) {
+                EXPECT_LE(mine.right, theirs.left) << row.name << " runs into " << other.name;
+            }
+        }
+    }
+    DeleteObject(font);
+}
+
+} // namespace orvane::test
