@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -113,6 +115,12 @@ TEST_F(QtWindow, TheWindowIsFixedWithThreeCentredStatusPanels)
     // Where the settings are kept shows as panel 0's tool tip.
     form().window().statusBar("StatusBar").setPanelHint(0, "Settings of the Wine prefix /p");
     EXPECT_EQ(widget<QLabel>("StatusPanel0")->toolTip(), "Settings of the Wine prefix /p");
+}
+
+TEST_F(QtWindow, TheMenusShowTheMenuBarsFont)
+{
+    for (const char* name : {"CMFile", "CMHelp"})
+        EXPECT_EQ(main->findChild<QMenu*>(name)->font().toString(), main->menuBar()->font().toString()) << name;
 }
 
 TEST_F(QtWindow, TabVisitsTheBoxesVideoSoundGameplayMiscellaneous)

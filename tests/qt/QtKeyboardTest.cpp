@@ -1,6 +1,6 @@
 // The Qt window as window managers and assistive tools reach it: which
-// window owns a dialog, texts set without typing, every control's name,
-// and a long path in the status bar.
+// window owns a dialog (also under a Wayland compositor), texts set without
+// typing, every control's name, and a long path in the status bar.
 #include "app/MainWindowLayout.h"
 #include "controls/AccessibleNames.h"
 #include "tests/qt/QtWindowFixture.h"
@@ -8,6 +8,7 @@
 #include "tests/support/QtPrinting.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QAccessibleEditableTextInterface>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,9 +27,14 @@ TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
     showActive();
     const std::pair<const char*, Window*> openers[] = {{"AddBnet", &windows->accountName->window()},
                                                        {"Rename", &windows->profileRename->window()},
-                                                       {"CPS", &windows->folders->window()}};
+                                                       {"CPS", &windows->folders->window()},
+                                                       {"CMOptions", &windows->options->window()},
+                                                       {"CMHelpInfo", &windows->about->window()}};
     for (const auto& [opener, window] : openers) {
-        QTest::mouseClick(widget<QPushButton>(opener), Qt::LeftButton);
+        if (auto* button = main->findChild<QPushButton*>(opener))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            main->findChild<QAction*>(opener)->trigger();
         QWidget* dialog = qtToolkit.widget(*window);
         ASSERT_TRUE(dialog && dialog->isVisible()) << opener;
         ASSERT_TRUE(dialog->windowHandle());

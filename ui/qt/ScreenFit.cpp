@@ -27,19 +27,14 @@ QSize frameExtent(const QWidget& window)
 
 bool fitClientView(QMainWindow& window, QScrollArea& view)
 {
-    const QSize room = freeArea(window).size() - frameExtent(window);
-    const auto fitting = [&](QSize wanted) {
-        const int width = std::min(wanted.width(), room.width());
-        // A narrow menu bar may take two lines.
-        const int bars = window.menuBar()->heightForWidth(width) + window.statusBar()->height();
-        return QSize(width, std::min(wanted.height(), room.height() - bars));
-    };
+    const QSize bars(0, window.menuBar()->sizeHint().height() + window.statusBar()->height());
+    const QSize room = freeArea(window).size() - frameExtent(window) - bars;
     const QSize whole = view.widget()->size();
-    QSize shown = fitting(whole);
+    QSize shown = whole.boundedTo(room);
     // A scroll bar takes room from the other side, which gets it back where the free area has it.
     if (shown != whole) {
         const int bar = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
-        shown = fitting(whole + QSize(bar, bar)).expandedTo(view.minimumSizeHint());
+        shown = (whole + QSize(bar, bar)).boundedTo(room).expandedTo(view.minimumSizeHint());
     }
     if (view.minimumSize() == shown && view.maximumSize() == shown)
         return false;
