@@ -9,9 +9,9 @@
 #include "platform/PosixProgramStarter.h"
 #include "ui/qt/FontconfigWarmUp.h"
 #include "ui/qt/Icons.h"
-#include "ui/qt/QtOptions.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
+#include "ui/qt/QtOptions.h"
 #include "ui/qt/QtToolkit.h"
 
 #include <cstdlib>
