@@ -5,13 +5,13 @@ WINDOWS := $(BUILD)/windows
 SANITIZE := $(BUILD)/sanitize
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev libfontconfig-dev fonts-liberation \
-                libgtest-dev libgmock-dev libbenchmark-dev
+                libgtest-dev libgmock-dev libbenchmark-dev qt6-wayland
 # What building the packages needs: shlibdeps and its file check, mingw-w64.
 PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64
 # Wine runs the Windows build's tests; clang builds the sanitizers and the fuzz
 # target; an X server and the packaging checkers test the installed package.
 TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS) googletest wine wine64 clang libclang-rt-14-dev \
-                 xvfb x11-utils xdotool openbox at-spi2-core dbus python3-pyatspi \
+                 xvfb x11-utils x11-apps xdotool openbox weston at-spi2-core dbus python3-pyatspi \
                  lintian desktop-file-utils appstream
 
 .PHONY: run test bench fuzz package build windows sanitize

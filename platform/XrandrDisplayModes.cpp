@@ -50,10 +50,14 @@ std::vector<DisplayMode> queryModes(xcb_connection_t* connection)
     const int modeCount = xcb_randr_get_screen_resources_current_modes_length(resources.reply);
     const xcb_randr_mode_t* outputModes = xcb_randr_get_output_info_modes(info.reply);
     for (int i = 0; i < xcb_randr_get_output_info_modes_length(info.reply); ++i)
-        for (int m = 0; m < modeCount; ++m)
-            if (modeInfos[m].id == outputModes[i])
+        for (int m = 0; m < modeCount; ++m) {
+            // A mode without timings (Xvfb's, some virtual displays') has no
+            // rate: not one the game could be set to.
+            const uint32_t rate = frequencyOf(modeInfos[m]);
+            if (modeInfos[m].id == outputModes[i] && rate > 0)
                 for (uint32_t depth : {32u, 16u, 8u})
-                    result.push_back({modeInfos[m].width, modeInfos[m].height, depth, frequencyOf(modeInfos[m])});
+                    result.push_back({modeInfos[m].width, modeInfos[m].height, depth, rate});
+        }
     return result;
 }
 

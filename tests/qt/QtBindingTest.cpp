@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -55,8 +57,6 @@ TEST_F(QtWindow, EveryControlExistsOnceUnderItsNameAtItsPlace)
         EXPECT_EQ(placed->toolTip(), qt(row.hint)) << row.name;
     }
     EXPECT_FALSE(widget("UpdButinv")->isVisibleTo(main));
-    for (const char* name : {"W3Icon", "WEIcon"})
-        EXPECT_EQ(widget<QLabel>(name)->pixmap().size(), QSize(48, 48)) << name;
     EXPECT_EQ(widget<QPushButton>("RemLoFiKey")->text(), "Remove \"Allow Local Files\" Value");
 }
 
@@ -98,8 +98,9 @@ TEST_F(QtWindow, NoCaptionIsCutAndNothingOverlaps)
 TEST_F(QtWindow, TheWindowIsFixedWithThreeCentredStatusPanels)
 {
     showActive();
-    EXPECT_EQ(main->centralWidget()->width(), 894);
-    EXPECT_EQ(main->centralWidget()->height() + main->statusBar()->height(), 584);
+    EXPECT_EQ(main->centralWidget()->size(), widget("ClientArea")->size()); // it fits the screen: no scrolling
+    EXPECT_EQ(widget("ClientArea")->width(), 894);
+    EXPECT_EQ(widget("ClientArea")->height() + main->statusBar()->height(), 584);
     EXPECT_EQ(main->minimumSize(), main->maximumSize());
     EXPECT_TRUE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -111,10 +112,17 @@ TEST_F(QtWindow, TheWindowIsFixedWithThreeCentredStatusPanels)
         EXPECT_EQ(label->width(), widths[static_cast<size_t>(i)]);
         EXPECT_EQ(label->alignment(), Qt::AlignCenter);
         EXPECT_EQ(label->text(), qt(panel(i)));
+        EXPECT_GE(label->contentsRect().height(), label->fontMetrics().height()) << "descenders cut";
     }
     // Where the settings are kept shows as panel 0's tool tip.
     form().window().statusBar("StatusBar").setPanelHint(0, "Settings of the Wine prefix /p");
     EXPECT_EQ(widget<QLabel>("StatusPanel0")->toolTip(), "Settings of the Wine prefix /p");
+}
+
+TEST_F(QtWindow, TheMenusShowTheMenuBarsFont)
+{
+    for (const char* name : {"CMFile", "CMHelp"})
+        EXPECT_EQ(main->findChild<QMenu*>(name)->font().toString(), main->menuBar()->font().toString()) << name;
 }
 
 TEST_F(QtWindow, TabVisitsTheBoxesVideoSoundGameplayMiscellaneous)
@@ -363,19 +371,23 @@ TEST_F(QtWindow, TheRenameDialogIsBuiltFromItsLayout)
     EXPECT_TRUE(main->isEnabled());
 }
 
-TEST_F(QtWindow, TheAboutBoxsLinksAreBoldBlueWithTheStandardPointer)
+TEST_F(QtWindow, TheAboutBoxsLinksAreBoldInThePalettesLinkColourWithTheStandardPointer)
 {
     showActive();
     main->findChild<QAction*>("CMHelpInfo")->trigger();
     QWidget* box = qtToolkit.widget(windows->about->window());
     ASSERT_TRUE(box && box->isVisible());
     EXPECT_EQ(box->size(), QSize(273, 120));
+    QPalette dark = box->palette(); // as a dark desktop theme gives it
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    box->setPalette(dark);
     for (const char* name : {"lbMail", "lbWeb"}) {
         auto* link = box->findChild<QLabel*>(name);
         ASSERT_TRUE(link) << name;
         link->ensurePolished();
         EXPECT_TRUE(link->font().bold()) << name;
-        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::blue)) << name;
+        EXPECT_EQ(link->palette().color(link->foregroundRole()), QColor(0x8a, 0xb4, 0xf8)) << name;
         EXPECT_EQ(link->cursor().shape(), Qt::ArrowCursor) << name;
         EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text())) << name;
     }

@@ -1,6 +1,6 @@
 // The Qt window as window managers and assistive tools reach it: which
-// window owns a dialog, texts set without typing, every control's name,
-// and a long path in the status bar.
+// window owns a dialog (also under a Wayland compositor), texts set without
+// typing, every control's name, and a long path in the status bar.
 #include "app/MainWindowLayout.h"
 #include "controls/AccessibleNames.h"
 #include "tests/qt/QtWindowFixture.h"
@@ -8,10 +8,12 @@
 #include "tests/support/QtPrinting.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QAccessibleEditableTextInterface>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QStatusBar>
 #include <QWindow>
 
@@ -25,9 +27,14 @@ TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
     showActive();
     const std::pair<const char*, Window*> openers[] = {{"AddBnet", &windows->accountName->window()},
                                                        {"Rename", &windows->profileRename->window()},
-                                                       {"CPS", &windows->folders->window()}};
+                                                       {"CPS", &windows->folders->window()},
+                                                       {"CMOptions", &windows->options->window()},
+                                                       {"CMHelpInfo", &windows->about->window()}};
     for (const auto& [opener, window] : openers) {
-        QTest::mouseClick(widget<QPushButton>(opener), Qt::LeftButton);
+        if (auto* button = main->findChild<QPushButton*>(opener))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            main->findChild<QAction*>(opener)->trigger();
         QWidget* dialog = qtToolkit.widget(*window);
         ASSERT_TRUE(dialog && dialog->isVisible()) << opener;
         ASSERT_TRUE(dialog->windowHandle());
@@ -65,13 +72,27 @@ TEST_F(QtWindow, ALongConfigurationPathKeepsItsFileNameAndIsWholeInTheToolTip)
     EXPECT_EQ(shown->toolTip(), test::qt(deep.string()));
 }
 
-TEST_F(QtWindow, EveryControlTellsAssistiveToolsItsName)
+TEST_F(QtWindow, EveryControlTellsAssistiveToolsItsNameAndEveryLabelWhatItShows)
 {
+    const auto labelsReadAsShown = [this](const char* when) {
+        for (const LayoutRow& row : mainWindowLayout().controls) {
+            if (row.kind != ControlKind::Label)
+                continue;
+            auto* label = widget<QLabel>(row.name.c_str());
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text())
+                << row.name << " " << when;
+        }
+        const std::pair<const char*, const char*> counted[] = {{"MSTrackBar", "MSCount"}, {"KSTrackBar", "KSCount"},
+                                                               {"GammaTrackBar", "GammaCount"}, {"SFXTrackBar", "SFXCount"},
+                                                               {"MusicTrackBar", "MusicCount"}};
+        for (const auto& [slider, count] : counted)
+            EXPECT_EQ(widget<QLabel>(count)->text().toInt(), widget<QSlider>(slider)->value()) << count << " " << when;
+    };
     for (const LayoutRow& row : mainWindowLayout().controls) {
         QWidget* control = main->findChild<QWidget*>(test::qt(row.name));
         const bool menu = row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem ||
                           row.kind == ControlKind::Separator;
-        if (!control || menu || row.kind == ControlKind::StatusBar)
+        if (!control || menu || row.kind == ControlKind::StatusBar || row.kind == ControlKind::Label)
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
         ASSERT_TRUE(accessible) << row.name;
@@ -83,6 +104,14 @@ TEST_F(QtWindow, EveryControlTellsAssistiveToolsItsName)
             << row.name << ": " << names.join(" | ").toStdString();
     }
     EXPECT_EQ(widget("KSTrackBar")->accessibleName(), "Keyboard Scrolling (1-100)");
+    labelsReadAsShown("at the start");
+    showActive();
+    QTest::keyClick(widget("KSTrackBar"), Qt::Key_PageUp);
+    EXPECT_EQ(widget<QLabel>("KSCount")->text(), "60");
+    labelsReadAsShown("after a slider moved");
+    QTest::keyClick(widget("KSTrackBar"), Qt::Key_F5);
+    EXPECT_EQ(widget<QLabel>("KSCount")->text(), "50");
+    labelsReadAsShown("after a reload");
 }
 
 } // namespace

@@ -2,15 +2,23 @@
 // and clicks sent through the X server (XTest, by xdotool), read back from
 // what the window shows, from the logic and from the registry.
 #include "app/MainWindowLayout.h"
+#include "controls/TabOrder.h"
+#include "platform/PlatformDisplayModes.h"
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/Files.h"
 #include "tests/support/QtPrinting.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QWindow>
 
 #include <cstdio>
@@ -53,11 +61,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
         QTest::qWait(200); // the window manager has framed and focused it
     }
-    void clickOn(QWidget* widget)
+    // The pointer onto a point of a widget: the X server counts in the screen's pixels.
+    void pointAt(QWidget* widget, QPoint point, const std::string& then = "")
     {
-        const QPoint centre = widget->mapToGlobal(widget->rect().center());
-        xdotool("mousemove --sync " + std::to_string(centre.x()) + " " + std::to_string(centre.y()) + " click 1");
+        const QPointF pixel = QPointF(widget->mapToGlobal(point)) * widget->devicePixelRatioF();
+        xdotool("mousemove --sync " + std::to_string(qRound(pixel.x())) + " " + std::to_string(qRound(pixel.y())) + " " + then);
     }
+    void clickOn(QWidget* widget) { pointAt(widget, widget->rect().center(), "click 1"); }
     // Selects what the field holds and types over it, key by key.
     void typeInto(QWidget* field, const std::string& text)
     {
@@ -168,8 +178,7 @@ TEST_F(RealInput, EnterInTheFolderTreeGoesDownLevelByLevel)
         const QList<QListWidgetItem*> found = tree->findItems(folder, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << folder;
         const QRect item = tree->visualItemRect(found[0]);
-        const QPoint at = tree->viewport()->mapToGlobal(item.center());
-        xdotool("mousemove --sync " + std::to_string(at.x()) + " " + std::to_string(at.y()) + " click 1");
+        pointAt(tree->viewport(), item.center(), "click 1");
         xdotool("key Return");
         ASSERT_TRUE(chooser->isVisible()) << "Enter on " << folder << " closed the chooser";
     }
@@ -177,17 +186,105 @@ TEST_F(RealInput, EnterInTheFolderTreeGoesDownLevelByLevel)
     EXPECT_EQ(edit("PL").text(), game.installPath() + "\\save\\Deeper");
 }
 
-TEST_F(RealInput, ALinkIsUnderlinedUnderThePointer)
+TEST_F(RealInput, ALinkIsUnderlinedUnderThePointerInItsOtherColourAndKeepsItsSize)
 {
     main->findChild<QAction*>("CMHelpInfo")->trigger();
     QWidget* box = dialogOf(windows->about->window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
-    auto* link = box->findChild<QLabel*>("lbWeb");
-    const QPoint centre = link->mapToGlobal(link->rect().center());
-    xdotool("mousemove --sync " + std::to_string(centre.x()) + " " + std::to_string(centre.y()));
-    EXPECT_TRUE(link->font().underline());
-    xdotool("mousemove --sync 0 0");
-    EXPECT_FALSE(link->font().underline());
+    for (const char* name : {"lbMail", "lbWeb"}) {
+        auto* link = box->findChild<QLabel*>(name);
+        const QFontInfo before(link->font());
+        pointAt(link, link->rect().center());
+        EXPECT_TRUE(link->font().underline()) << name;
+        EXPECT_EQ(link->foregroundRole(), QPalette::LinkVisited) << name;
+        xdotool("mousemove --sync 0 0");
+        EXPECT_FALSE(link->font().underline()) << name;
+        EXPECT_EQ(link->foregroundRole(), QPalette::Link) << name;
+        const QFontInfo after(link->font());
+        EXPECT_EQ(after.family(), before.family()) << name;
+        EXPECT_EQ(after.pixelSize(), before.pixelSize()) << name;
+        EXPECT_TRUE(after.bold()) << name;
+        EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text())) << name << " is cut";
+    }
+}
+
+// Run also at 150% and 200% on a screen of 1366 by 768, where the window
+// must scroll; at 100% on 1280 by 1024 it fits and nothing scrolls.
+TEST_F(RealInput, TheWindowStaysOnTheScreenAndTabBringsEveryControlIntoView)
+{
+    const QRect free = main->screen()->availableGeometry();
+    const auto onScreen = [](QWidget* widget) { return QRect(widget->mapToGlobal(QPoint()), widget->size()); };
+    auto* view = main->findChild<QScrollArea*>("ClientView");
+    QWidget* client = widget("ClientArea");
+    EXPECT_TRUE(free.contains(main->frameGeometry())) << main->frameGeometry() << " on " << free;
+    EXPECT_TRUE(free.contains(onScreen(main->menuBar())));
+    const QRect seen = onScreen(view->viewport());
+    EXPECT_TRUE(free.contains(seen));
+    for (auto* panel : main->statusBar()->findChildren<QLabel*>()) {
+        EXPECT_TRUE(free.contains(onScreen(panel))) << panel->objectName().toStdString();
+        EXPECT_GE(panel->contentsRect().height(), panel->fontMetrics().height()) << "descenders cut";
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
+    }
+    const QSize whole = main->frameGeometry().size() - view->size() + client->size();
+    if (whole.width() <= free.width() && whole.height() <= free.height()) {
+        EXPECT_EQ(view->size(), client->size());
+        EXPECT_FALSE(view->horizontalScrollBar()->isVisible() || view->verticalScrollBar()->isVisible());
+    }
+    for (const LayoutRow* row : tabChain(mainWindowLayout())) {
+        if (row->hidden)
+            continue;
+        xdotool("key Tab");
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_TRUE(focused);
+        // A field is scrolled to as far as its cursor, as Qt does.
+        const QRect cursor = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QRect typedAt = qobject_cast<QLineEdit*>(focused) ? QRect(focused->mapToGlobal(cursor.topLeft()), cursor.size())
+                                                                : onScreen(focused);
+        EXPECT_TRUE(seen.contains(typedAt)) << focused->objectName().toStdString() << " out of view";
+    }
+    // The lowest control, which Tab does not reach, scrolled to and clicked.
+    view->ensureWidgetVisible(widget("W3Icon"));
+    clickOn(widget("W3Icon"));
+    EXPECT_EQ(starter.starts.size(), 1u);
+}
+
+TEST_F(RealInput, ThePicturesOnTheScreenAreTheSharpOnesAtTwiceTheScale)
+{
+    const qreal scale = main->devicePixelRatioF();
+    ASSERT_TRUE(scale == 1 || scale == 2) << "no picture file of its own at " << scale;
+    for (const auto& [name, file] : {std::pair{"W3Icon", "game"}, std::pair{"WEIcon", "editor"}}) {
+        QWidget* picture = widget(name);
+        main->findChild<QScrollArea*>("ClientView")->ensureWidgetVisible(picture);
+        QTest::qWait(100);
+        const QPoint at = picture->mapTo(main, QPoint());
+        const QImage shown = main->windowHandle()->screen()->grabWindow(main->winId(), at.x(), at.y(), 48, 48).toImage();
+        const QImage drawn(QString(":/%1%2.bmp").arg(file, scale == 2 ? "@2x" : ""));
+        ASSERT_EQ(shown.size(), drawn.size()) << name;
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32)) << name;
+    }
+}
+
+// The X server's own modes, as the platform reports them, for a game stored
+// at the screen's size.
+class RealInputOnTheXServersModes : public RealInput {
+protected:
+    void beforeStart() override
+    {
+        display.offered = platformDisplayModes()->modes();
+        const QSize screen = QGuiApplication::primaryScreen()->size() * QGuiApplication::primaryScreen()->devicePixelRatio();
+        game.setInteger(schema::VideoKey, "reswidth", screen.width());
+        game.setInteger(schema::VideoKey, "resheight", screen.height());
+        game.setInteger(schema::VideoKey, "colordepth", 32);
+        game.setInteger(schema::VideoKey, "refreshrate", 60);
+    }
+};
+
+// Xvfb reports its one mode at 0 Hz.
+TEST_F(RealInputOnTheXServersModes, AModeWithoutARateIsNotOfferedAndTheStoredRateStays)
+{
+    for (const std::string& item : list("RRCombo").items())
+        EXPECT_NE(item, "0 Hz");
+    EXPECT_EQ(state().settings.refreshrate, 60);
 }
 
 } // namespace

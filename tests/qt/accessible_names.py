@@ -1,5 +1,8 @@
 """What a screen reader finds of Orvane's main window through AT-SPI: each
-slider and field by its name, each list by the label that names it."""
+slider and field by its name, each list by the label that names it, and
+beside each slider the number it shows, after the start, after a key moved
+the slider and after F5 reloaded the settings."""
+import subprocess
 import sys
 import time
 
@@ -43,3 +46,51 @@ missing += [name for name in LISTS if not any(name in labels for _, labels in fo
 if missing:
     sys.exit("no control is named " + ", ".join(missing))
 print("every slider, field and list has its name")
+
+
+def sliders(node, found):
+    if node.getRoleName() == "slider" and node.name in SLIDERS:
+        found[node.name] = node
+    for child in node:
+        sliders(child, found)
+    return found
+
+
+def count_beside(slider):
+    parent = slider.parent
+    for index in range(slider.getIndexInParent() + 1, parent.childCount):
+        if parent.getChildAtIndex(index).getRoleName() == "label":
+            return parent.getChildAtIndex(index)
+    return None
+
+
+def counts_read_wrong(found):
+    wrong = []
+    for name, slider in found.items():
+        value = str(round(slider.queryValue().currentValue))
+        count = count_beside(slider)
+        if count is None or count.name != value:
+            wrong.append(f"{name} is at {value}, its count reads {count.name if count else 'nothing'}")
+    return wrong
+
+
+def press(key):
+    subprocess.run(["xdotool", "key", key], check=True)
+    time.sleep(0.5)
+
+
+found = sliders(app, {})
+keyboard = found["Keyboard Scrolling (1-100)"]
+wrong = counts_read_wrong(found)
+keyboard.queryComponent().grabFocus()
+time.sleep(0.3)
+press("Page_Up")
+moved = round(keyboard.queryValue().currentValue)
+wrong += ["after a key: " + w for w in counts_read_wrong(found)]
+press("F5")
+wrong += ["after F5: " + w for w in counts_read_wrong(found)]
+if moved == 50 or round(keyboard.queryValue().currentValue) != 50:
+    wrong.append(f"the key left the slider at {moved} and F5 at {round(keyboard.queryValue().currentValue)}, not 60 and 50")
+if wrong:
+    sys.exit("\n".join(wrong))
+print("every count beside a slider reads its value")

@@ -154,6 +154,11 @@ TEST_F(OrvaneCommand, LoadWritesTheFileAndReportsEachChangeAndSaveGivesItBack)
     const auto saved = game.scratch() / "saved.ini";
     EXPECT_EQ(onPrefix({"--save", saved.string()}).status, 0);
     EXPECT_EQ(test::readFile(saved), save.out);
+    // Qt's own options are Qt's, as in every Qt program: the command still answers.
+    const Outcome withQtOptions =
+        onPrefix({"-platform", "offscreen", "-reverse", "-qwindowgeometry", "800x600", "--save", "-"});
+    EXPECT_EQ(withQtOptions.status, 0) << withQtOptions.err;
+    EXPECT_EQ(withQtOptions.out, save.out);
 }
 
 TEST_F(OrvaneCommand, ValuesOfOtherKindsBesideTheSettingsAreLeftAsTheyAre)

@@ -1,51 +1,75 @@
 #pragma once
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace orvane {
 
 // A picture or a text that reports a click, like a Windows static control
-// that notifies.
+// that notifies. A picture is drawn at its size from its file that suits the
+// screen's scale.
 class ClickableImage : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    void setPicture(const QIcon& picture)
+    {
+        picture_ = picture;
+        // What screen readers and size hints go by: a picture, of its own size.
+        setPixmap(picture.pixmap(picture.availableSizes().value(0)));
+    }
 
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (picture_.isNull()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        picture_.paint(&painter, contentsRect(), Qt::AlignLeft | Qt::AlignTop);
+    }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             emit clicked();
     }
+
+private:
+    QIcon picture_;
 };
 
-// A link: its style sheet colours it, and it is underlined while the
-// pointer is over it (style sheets cannot underline a label).
+// A link: bold, in the palette's link colour, and under the pointer in its
+// other link colour and underlined, keeping its size and shape.
 class LinkLabel : public ClickableImage {
 public:
-    using ClickableImage::ClickableImage;
+    LinkLabel(const QString& text, QWidget* parent) : ClickableImage(text, parent) { showPointer(false); }
 
 protected:
     void enterEvent(QEnterEvent* event) override
     {
-        underline(true);
+        showPointer(true);
         ClickableImage::enterEvent(event);
     }
     void leaveEvent(QEvent* event) override
     {
-        underline(false);
+        showPointer(false);
         ClickableImage::leaveEvent(event);
     }
 
 private:
-    void underline(bool on)
+    // Only what differs from the window's font is set: the rest it inherits.
+    void showPointer(bool over)
     {
-        QFont shown = font();
-        shown.setUnderline(on);
-        setFont(shown);
+        QFont differing;
+        differing.setBold(true);
+        differing.setUnderline(over);
+        setFont(differing);
+        setForegroundRole(over ? QPalette::LinkVisited : QPalette::Link);
     }
 };
 

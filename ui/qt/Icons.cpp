@@ -12,10 +12,14 @@ static void loadResources()
 
 namespace orvane {
 
-QPixmap picture(const std::string& name)
+QIcon picture(const std::string& name)
 {
     loadResources();
-    return QPixmap(":/" + QString::fromStdString(name) + ".bmp");
+    // Both, whatever the scale at the start: the window may move to a screen of another.
+    const QString file = ":/" + QString::fromStdString(name);
+    QIcon both(file + ".bmp");
+    both.addFile(file + "@2x.bmp");
+    return both;
 }
 
 QIcon applicationIcon()

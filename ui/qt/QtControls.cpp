@@ -62,11 +62,6 @@ int checkBoxExtra(const QWidget& box)
 
 constexpr int ButtonExtra = 8;
 
-// Bold and blue; red (and, by LinkLabel, underlined) under the pointer,
-// which keeps its shape.
-constexpr const char* LinkStyle = "QLabel { color: blue; font-weight: bold; }"
-                                  "QLabel:hover { color: red; }";
-
 QWidget* makeWidget(Control& control, QWidget& parent)
 {
     const LayoutRow& row = control.row();
@@ -85,8 +80,6 @@ QWidget* makeWidget(Control& control, QWidget& parent)
     }
     case ControlKind::Link: {
         auto* link = new LinkLabel(text(row.caption), &parent);
-        link->setAttribute(Qt::WA_Hover);
-        link->setStyleSheet(LinkStyle);
         place(*link, row, 0);
         if (row.centred)
             link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -149,7 +142,7 @@ QWidget* makeWidget(Control& control, QWidget& parent)
     }
     case ControlKind::Image: {
         auto* image = new ClickableImage(&parent);
-        image->setPixmap(picture(row.picture));
+        image->setPicture(picture(row.picture));
         place(*image, row);
         QObject::connect(image, &ClickableImage::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return image;
@@ -176,7 +169,10 @@ QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view, co
     widget->setObjectName(text(row.name));
     if (!row.hint.empty())
         widget->setToolTip(text(row.hint));
-    widget->setAccessibleName(text(accessibleName(window, row)));
+    // A label's name is its text, which the program changes: Qt keeps the
+    // two equal and tells screen readers of each change.
+    if (row.kind != ControlKind::Label)
+        widget->setAccessibleName(text(accessibleName(window, row)));
     widget->setAccessibleDescription(text(row.hint));
     widget->setVisible(!row.hidden);
     view.object = widget;

@@ -3,6 +3,8 @@
 #include "controls/AccessibleNames.h"
 #include "controls/TabOrder.h"
 #include "ui/qt/QtControls.h"
+#include "ui/qt/ScreenFit.h"
+#include "ui/qt/StatusPanels.h"
 #include "ui/qt/WindowStyle.h"
 
 #include <QCloseEvent>
@@ -16,6 +18,8 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMoveEvent>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QWindow>
 
@@ -44,7 +48,33 @@ protected:
     Window& model_;
 };
 
-using MainWindow = ClosedByLogic<QMainWindow>;
+// Its client area is seen through a view that scrolls only where the
+// window would not fit its screen; the view follows the window to another
+// screen and the window manager's frame once there is one.
+class MainWindow : public ClosedByLogic<QMainWindow> {
+public:
+    explicit MainWindow(Window& model) : ClosedByLogic(model, MainWindowFlags), view_(new QScrollArea(this))
+    {
+        view_->setObjectName("ClientView");
+        view_->setFrameShape(QFrame::NoFrame);
+        view_->setFocusPolicy(Qt::NoFocus); // Tab goes on to the controls, which it scrolls into view
+        view_->setWidget(new QWidget);
+        setCentralWidget(view_);
+    }
+    QWidget* clientArea() const { return view_->widget(); }
+    void fitOnScreen() { fitClientView(*this, *view_); }
+
+protected:
+    void moveEvent(QMoveEvent* event) override
+    {
+        QMainWindow::moveEvent(event);
+        if (isVisible() && fitClientView(*this, *view_))
+            centreOn(*this, nullptr);
+    }
+
+private:
+    QScrollArea* view_;
+};
 
 class DialogWindow : public ClosedByLogic<QDialog> {
 public:
@@ -75,21 +105,17 @@ protected:
 
 class StatusBarView : public ControlView {
 public:
+    explicit StatusBarView(StatusPanels& bar) : bar_(bar) {}
     void refresh(const Control& control, Aspect) override
     {
-        const auto& bar = static_cast<const StatusBarControl&>(control);
-        for (size_t i = 0; i < panels.size(); ++i) {
-            const QString text = QString::fromStdString(bar.panelText(static_cast<int>(i)));
-            const QString hint = QString::fromStdString(bar.panelHint(static_cast<int>(i)));
-            QLabel& panel = *panels[i];
-            // A long path keeps both ends, its file name among them, and is whole in the tool tip.
-            const int room = panel.contentsRect().width() - 2 * panel.margin() - 4;
-            const QString shown = panel.fontMetrics().elidedText(text, Qt::ElideMiddle, room);
-            panel.setText(shown);
-            panel.setToolTip(hint.isEmpty() ? text : hint);
-        }
+        const auto& model = static_cast<const StatusBarControl&>(control);
+        for (int i = 0; i < static_cast<int>(model.row().panelWidths.size()); ++i)
+            bar_.showText(static_cast<size_t>(i), QString::fromStdString(model.panelText(i)),
+                          QString::fromStdString(model.panelHint(i)));
     }
-    std::vector<QLabel*> panels;
+
+private:
+    StatusPanels& bar_;
 };
 
 } // namespace
@@ -149,6 +175,7 @@ private:
     Window& model_;
     const QtToolkit& toolkit_;
     QWidget* top_ = nullptr;
+    MainWindow* main_ = nullptr; // when this is the main window
     std::map<std::string, QWidget*> containers_;
     std::vector<std::unique_ptr<ControlView>> views_;
 };
@@ -157,12 +184,9 @@ void QtWindow::build()
 {
     const WindowLayout& layout = model_.layout();
     QWidget* client = nullptr;
-    QMainWindow* mainWindow = nullptr;
     if (layout.mainWindow) {
-        mainWindow = new MainWindow(model_, MainWindowFlags);
-        top_ = mainWindow;
-        client = new QWidget(mainWindow);
-        mainWindow->setCentralWidget(client);
+        top_ = main_ = new MainWindow(model_);
+        client = main_->clientArea();
     } else {
         top_ = client = new DialogWindow(model_);
     }
@@ -175,18 +199,19 @@ void QtWindow::build()
     for (const auto& control : model_.controls()) {
         const LayoutRow& row = control->row();
         if (row.kind == ControlKind::StatusBar) {
-            buildStatusBar(*mainWindow, *control);
+            buildStatusBar(*main_, *control);
         } else if (row.kind == ControlKind::Menu) {
-            QMenu* menu = mainWindow->menuBar()->addMenu(QString::fromStdString(row.caption));
+            QMenu* menu = main_->menuBar()->addMenu(QString::fromStdString(row.caption));
             menu->setObjectName(QString::fromStdString(row.name));
+            menu->setFont(toolkit_.font()); // a window of its own, which inherits no font
             menus[row.name] = menu;
         } else if (row.kind == ControlKind::Separator) {
             menus.at(row.parent)->addSeparator()->setObjectName(QString::fromStdString(row.name));
         } else if (row.kind == ControlKind::MenuItem) {
             auto view = std::make_unique<QtControlView>();
-            QAction* action = createAction(*control, *mainWindow, *view);
+            QAction* action = createAction(*control, *main_, *view);
             if (row.parent.empty())
-                mainWindow->menuBar()->addAction(action);
+                main_->menuBar()->addAction(action);
             else
                 menus.at(row.parent)->addAction(action);
             views_.push_back(std::move(view));
@@ -198,14 +223,16 @@ void QtWindow::build()
             views_.push_back(std::move(view));
         }
     }
-    if (mainWindow)
-        mainWindow->menuBar()->setObjectName("MainMenu");
-    const int statusHeight = mainWindow ? mainWindow->statusBar()->height() : 0;
+    if (main_)
+        main_->menuBar()->setObjectName("MainMenu");
+    const int statusHeight = main_ ? main_->statusBar()->height() : 0;
     client->setFixedSize(layout.clientWidth, layout.clientHeight - statusHeight);
-    if (mainWindow)
+    if (main_) {
         top_->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    else
+        main_->fitOnScreen();
+    } else {
         top_->setFixedSize(layout.clientWidth, layout.clientHeight);
+    }
 
     // A label names the control it stands before, for screen readers too.
     for (const LayoutRow& row : layout.controls)
@@ -228,20 +255,10 @@ void QtWindow::build()
 void QtWindow::buildStatusBar(QMainWindow& window, Control& control)
 {
     const LayoutRow& row = control.row();
-    QStatusBar* bar = window.statusBar();
+    auto* bar = new StatusPanels(row.panelWidths, row.height, &window);
     bar->setObjectName(QString::fromStdString(row.name));
-    bar->setFixedHeight(row.height);
-    bar->setSizeGripEnabled(false);
-    auto view = std::make_unique<StatusBarView>();
-    for (size_t i = 0; i < row.panelWidths.size(); ++i) {
-        auto* panel = new QLabel(bar);
-        panel->setObjectName(QString("StatusPanel%1").arg(i));
-        panel->setFixedWidth(row.panelWidths[i]);
-        panel->setAlignment(Qt::AlignCenter);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        bar->addWidget(panel);
-        view->panels.push_back(panel);
-    }
+    window.setStatusBar(bar);
+    auto view = std::make_unique<StatusBarView>(*bar);
     control.attach(view.get());
     view->refresh(control, Aspect::Panels);
     views_.push_back(std::move(view));

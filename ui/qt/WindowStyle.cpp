@@ -4,8 +4,6 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
 namespace orvane {
@@ -43,17 +41,6 @@ void applyWindowStyle(QWidget& window, const QFont& font)
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-}
-
-void centreOn(QWidget& window, const QWidget* over)
-{
-    window.adjustSize();
-    QRect frame = window.frameGeometry();
-    if (over)
-        frame.moveCenter(over->frameGeometry().center());
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
 }
 
 } // namespace orvane

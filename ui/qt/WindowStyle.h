@@ -10,7 +10,5 @@ namespace orvane {
 QFont layoutFont();
 // That font, and the button-face colour as background.
 void applyWindowStyle(QWidget& window, const QFont& font);
-// Centred over another window, or on the desktop when there is none.
-void centreOn(QWidget& window, const QWidget* over);
 
 } // namespace orvane

@@ -11,10 +11,13 @@
 #include "ui/qt/Icons.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
+#include "ui/qt/QtOptions.h"
 #include "ui/qt/QtToolkit.h"
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -38,7 +41,8 @@ int withoutWindow(const CommandLine& line)
 
 int main(int argc, char** argv)
 {
-    const auto parsed = parseCommandLine({argv + 1, argv + argc}, true);
+    const SeparatedArguments arguments = separateQtOptions({argv + 1, argv + argc});
+    const auto parsed = parseCommandLine(arguments.own, true);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
         std::cerr << "orvane: " << wrong->message << "\n\n" << usage(true);
         return 2;
@@ -50,7 +54,12 @@ int main(int argc, char** argv)
     // Both run while the toolkit connects to the display.
     FontconfigWarmUp fonts;
     PrefixReadAhead early(line.prefix, HomeFolders::fromEnvironment(), std::getenv("WINEPREFIX"));
-    QApplication application(argc, argv);
+    std::vector<char*> qtArguments{argv[0]};
+    for (const std::string& option : arguments.qt)
+        qtArguments.push_back(const_cast<char*>(option.c_str()));
+    qtArguments.push_back(nullptr);
+    int qtArgumentCount = static_cast<int>(qtArguments.size()) - 1;
+    QApplication application(qtArgumentCount, qtArguments.data());
     QApplication::setApplicationName("Orvane");
     QApplication::setWindowIcon(applicationIcon());
     QtMessageBoxes boxes;

@@ -1,0 +1,20 @@
+#pragma once
+// Windows within their screen's free area (the desktop less its panels), at
+// every scale: a high scale on a small screen makes the main window larger
+// than the screen, and then its client area scrolls.
+class QMainWindow;
+class QScrollArea;
+class QWidget;
+
+namespace orvane {
+
+// Sizes the main window's scrolling view of its client area to the room the
+// free area leaves, up to the whole client area: where the window fits it
+// shows all of it, without scroll bars. True when the view's size changed.
+bool fitClientView(QMainWindow& window, QScrollArea& view);
+
+// Centred over another window, or on its own screen when there is none, and
+// moved inside the free area as far as it fits.
+void centreOn(QWidget& window, const QWidget* over);
+
+} // namespace orvane
