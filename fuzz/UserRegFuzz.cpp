@@ -1,11 +1,13 @@
 // libFuzzer target for the user.reg reader and writer. Whatever it accepts
-// it must give back byte for byte, and every value it reads must survive
-// being written back and read again.
+// it must give back byte for byte, every value it reads must survive
+// being written back and read again, and any text the writer writes, the
+// reader reads back the same.
 #include "settings/Errors.h"
 #include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
 #include "wine/WineRegFile.h"
 #include "wine/WineRegLexer.h"
+#include "wine/WineValueCodec.h"
 
 #include <cstdlib>
 #include <string>
@@ -46,10 +48,22 @@ std::vector<std::string> keyPaths(std::string_view text)
     return paths;
 }
 
+// The input's bytes in pairs as a text value, written and read back.
+void checkTextRoundTrip(const uint8_t* data, size_t size)
+{
+    std::u16string text;
+    for (size_t i = 0; i + 1 < size; i += 2)
+        text.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
+    const RegValue value{REG_SZ_TYPE, utf16leBytes(text + u'\0')};
+    const std::string written = "WINE REGISTRY Version 2\n\n[K] 1\n" + formatWineValue("v", value);
+    check(WineRegFile::parse(written, "user.reg").queryValue("K", "v") == value);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    checkTextRoundTrip(data, size);
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::optional<WineRegFile> file;
     try {

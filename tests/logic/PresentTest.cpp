@@ -2,6 +2,8 @@
 // slider range and the refresh-rate list.
 #include "tests/logic/OrvaneFixture.h"
 
+#include <algorithm>
+#include <vector>
 
 namespace orvane {
 namespace {
@@ -12,15 +14,57 @@ protected:
     std::vector<std::string> rateItems() const { return list("RRCombo").items(); }
 };
 
-TEST_F(Present, InvertedBoxesShowTheOpposite)
+// What each box means, written from the game's values rather than from the
+// binding table: the stored value for which the box is checked.
+struct Box {
+    const char* name;
+    std::string_view key;
+    const char* value;
+    int32_t whenChecked;
+    const char* apply;
+};
+
+constexpr Box Boxes[] = {
+    {"MSCB", schema::GameplayKey, "mousescrolldisable", 0, "GAS"},
+    {"TTCB", schema::GameplayKey, "tooltips", 1, "GAS"},
+    {"USCB", schema::VideoKey, "unitshadows", 1, "VAS"},
+    {"OCB", schema::VideoKey, "occlusion", 1, "VAS"},
+    {"OGLCB", schema::OrvaneKey, "opengl", 1, "VAS"},
+    {"SFXCB", schema::SoundKey, "sfx", 1, "SAS"},
+    {"MCB", schema::SoundKey, "music", 1, "SAS"},
+    {"EnvCB", schema::SoundKey, "environmental", 1, "SAS"},
+    {"MovCB", schema::SoundKey, "movement", 1, "SAS"},
+    {"URCB", schema::SoundKey, "unit", 1, "SAS"},
+    {"STCB", schema::SoundKey, "subtitles", 1, "SAS"},
+    {"PosCB", schema::SoundKey, "positional", 1, "SAS"},
+    {"AmbCB", schema::SoundKey, "ambient", 1, "SAS"},
+    {"MidiCB", schema::SoundKey, "nomidi", 0, "SAS"},
+    {"SoftMidiCB", schema::SoundKey, "softwaremidi", 1, "SAS"},
+    {"IMCB", schema::MiscKey, "seenintromovie", 0, "MAS"},
+    {"ALFCB", schema::GameKey, "Allow Local Files", 1, "MAS"},
+};
+
+// Each box shown for a stored 0, then, after a click and its group's Apply,
+// for the stored 1 that F5 reads back, and the click after that stores 0.
+// Sound on enables the boxes below it: it goes first, and off last.
+TEST_F(Present, EveryCheckBoxShowsWhatItsStoredValueMeansAndAClickStoresTheOpposite)
 {
-    game.setInteger(schema::GameplayKey, "mousescrolldisable", 1);
-    game.setInteger(schema::SoundKey, "nomidi", 1);
-    game.setInteger(schema::MiscKey, "seenintromovie", 0);
+    for (const Box& box : Boxes)
+        game.setInteger(box.key, box.value, 0);
     ASSERT_EQ(start(), StartOutcome::Running);
-    EXPECT_FALSE(check("MSCB").checked());
-    EXPECT_FALSE(check("MidiCB").checked());
-    EXPECT_TRUE(check("IMCB").checked());
+    std::vector<Box> inTurn(std::begin(Boxes), std::end(Boxes));
+    for (const int32_t stored : {0, 1}) {
+        if (stored == 1)
+            std::reverse(inTurn.begin(), inTurn.end());
+        for (const Box& box : inTurn) {
+            SCOPED_TRACE(std::string(box.name) + " for a stored " + std::to_string(stored));
+            EXPECT_EQ(check(box.name).checked(), stored == box.whenChecked);
+            click(box.name);
+            click(box.apply);
+            EXPECT_EQ(test::integerIn(game, box.key, box.value), 1 - stored);
+        }
+        pressShortcut("F5");
+    }
 }
 
 TEST_F(Present, ValuesNoItemStandsForLeaveTheControlAndTheRecordAlone)

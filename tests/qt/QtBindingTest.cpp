@@ -34,6 +34,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace orvane {
 namespace {
 
@@ -99,13 +101,18 @@ TEST_F(QtWindow, TheWindowIsFixedWithThreeCentredStatusPanels)
 {
     showActive();
     EXPECT_EQ(main->centralWidget()->size(), widget("ClientArea")->size()); // it fits the screen: no scrolling
-    EXPECT_EQ(widget("ClientArea")->width(), 894);
-    EXPECT_EQ(widget("ClientArea")->height() + main->statusBar()->height(), 584);
+    const WindowLayout& layout = mainWindowLayout();
+    EXPECT_EQ(widget("ClientArea")->width(), layout.clientWidth);
+    EXPECT_EQ(widget("ClientArea")->height() + main->statusBar()->height(), layout.clientHeight);
     EXPECT_EQ(main->minimumSize(), main->maximumSize());
     EXPECT_TRUE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(main->windowTitle(), "Orvane");
-    const std::vector<int> widths{350, 175, 250};
+    const auto statusBar = std::find_if(layout.controls.begin(), layout.controls.end(),
+                                        [](const LayoutRow& row) { return row.name == "StatusBar"; });
+    ASSERT_NE(statusBar, layout.controls.end());
+    const std::vector<int>& widths = statusBar->panelWidths;
+    ASSERT_EQ(widths.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         const auto* label = main->statusBar()->findChild<QLabel*>(QString("StatusPanel%1").arg(i));
         ASSERT_TRUE(label);

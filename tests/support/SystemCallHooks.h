@@ -3,6 +3,8 @@
 // by defining them in the test program. Every hook is off unless armed.
 #include <cstddef>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace orvane::test {
 
@@ -25,5 +27,21 @@ void onNextDataSync(std::function<void()> action);
 
 // Runs once, inside the next fsync(): a folder being flushed after a rename.
 void onNextFsync(std::function<void()> action);
+
+// The calls that put a file on disk, in order, while the log lives:
+// "pwrite", "fdatasync", "fsync", "rename <new name>", "unlink <name>";
+// a call repeated at once is listed once.
+class SystemCallLog {
+public:
+    SystemCallLog();
+    ~SystemCallLog();
+    SystemCallLog(const SystemCallLog&) = delete;
+    SystemCallLog& operator=(const SystemCallLog&) = delete;
+    const std::vector<std::string>& calls() const { return calls_; }
+    void add(std::string call);
+
+private:
+    std::vector<std::string> calls_;
+};
 
 } // namespace orvane::test

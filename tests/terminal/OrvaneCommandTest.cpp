@@ -270,8 +270,9 @@ TEST_F(OrvaneCommand, TwoLoadsAtOnceLoseNothingAndTearNothing)
                 stored.push_back(registry->ReadString(name));
             for (const std::string& name : added)
                 EXPECT_NE(std::find(stored.begin(), stored.end(), name), stored.end()) << name << " was lost";
-            if (linked)
+            if (linked) {
                 ASSERT_EQ(test::readFile(backup), userReg());
+            }
         }
     }
 }

@@ -156,6 +156,29 @@ TEST(WineRegFile, WritesValuesAsWineDoes)
     EXPECT_EQ(reread.queryValue("K", "blob"), blob);
 }
 
+// Each escape the writer makes, beside every character the reader could
+// take as more of it, reads back as the text written.
+TEST(WineRegFile, EveryEscapeTheWriterMakesReadsBackAsTheTextWritten)
+{
+    const std::u16string units{0,    1,    7,    8,    0x1b,  0x1f,   u'"',   u'\\', u']',
+                               0x7f, 0x80, 0xe9, 0xff, 0x100, 0xfff, 0x1000, 0x6f22, 0xffff};
+    const std::u16string nexts{u'0', u'1', u'7', u'8', u'9', u'a', u'f', u'A', u'F', u'g', u'x', u'\\', 0xe9, 1};
+    const auto roundTrip = [](const std::u16string& text) {
+        const RegValue value{REG_SZ_TYPE, utf16leBytes(text + u'\0')};
+        const std::string line = formatWineValue("v", value);
+        const WineRegFile file = WineRegFile::parse(std::string(WineHeader) + "[K] 1\n" + line, "user.reg");
+        EXPECT_EQ(file.queryValue("K", "v"), value) << line;
+    };
+    for (const char16_t unit : units) {
+        roundTrip({unit});
+        for (const char16_t next : nexts)
+            roundTrip({unit, next});
+    }
+    // Wine's own octal escape takes up to three digits.
+    const WineRegFile file = WineRegFile::parse(std::string(WineHeader) + "[K] 1\n\"o\"=\"\\101\\0011\\18\"\n", "user.reg");
+    EXPECT_EQ(textOf(*file.queryValue("K", "o")), std::u16string(u"A\x01" u"1\x01" u"8") + u'\0');
+}
+
 TEST(WineRegFile, DeletingATreeKeepsItsParent)
 {
     WineRegFile file = WineRegFile::parse(std::string(WineHeader) + "[A\\\\B\\\\C] 1\n\"v\"=dword:00000001\n\n"

@@ -135,7 +135,12 @@ TEST_F(WineStoreSafety, AHardLinkStaysOneFileForEveryName)
     struct stat before {};
     ::stat(prefix.userReg().c_str(), &before);
 
+    test::SystemCallLog log;
     setKeyscroll(prefix.path(), 7);
+    // Each step on disk before the next: the journal before it is named,
+    // its name before the file is overwritten, the file before the journal goes.
+    EXPECT_EQ(log.calls(), (std::vector<std::string>{"pwrite", "fdatasync", "rename user.reg.orvane-journal", "fsync",
+                                                     "pwrite", "fdatasync", "unlink user.reg.orvane-journal", "fsync"}));
 
     struct stat after {};
     ::stat(prefix.userReg().c_str(), &after);
@@ -168,10 +173,26 @@ TEST_F(WineStoreSafety, AChangeMadeJustBeforeTheReplaceIsMergedNotLost)
 
     setKeyscroll(prefix.path(), 7);
 
-    const std::string saved = prefix.readUserReg();
+    std::string saved = prefix.readUserReg();
     EXPECT_NE(saved.find("\"ByWine\"=dword:00000001"), std::string::npos) << saved;
     EXPECT_EQ(keyscroll(prefix.path()), 7);
     EXPECT_EQ(prefix.strayFiles(), 0);
+
+    // Rewritten in place, the same size, within the same second: only the
+    // nanoseconds of the modification time tell.
+    test::onNextDataSync([&] {
+        struct stat before {};
+        ::stat(prefix.userReg().c_str(), &before);
+        std::string edited = prefix.readUserReg();
+        edited.replace(edited.find("dword:00000001"), 14, "dword:00000002");
+        prefix.writeUserReg(edited);
+        const timespec times[2] = {before.st_atim, {before.st_mtim.tv_sec, (before.st_mtim.tv_nsec + 1) % 1000000000}};
+        ::utimensat(AT_FDCWD, prefix.userReg().c_str(), times, 0);
+    });
+    setKeyscroll(prefix.path(), 8);
+    saved = prefix.readUserReg();
+    EXPECT_NE(saved.find("\"ByWine\"=dword:00000002"), std::string::npos) << saved;
+    EXPECT_EQ(keyscroll(prefix.path()), 8);
 }
 
 // Another program's save as Wine makes it: a new file renamed over user.reg.
