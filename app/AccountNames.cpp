@@ -13,22 +13,21 @@ std::string valueNameAt(size_t index)
     return std::string(schema::BnetValuePrefix) + std::to_string(index);
 }
 
-void addSorted(std::vector<std::string>& list, const std::string& name)
+// Sorted without regard to case; of names equal but for case, the first stays.
+std::vector<std::string> sortedOnce(std::vector<std::string> names)
 {
-    const auto at = std::lower_bound(list.begin(), list.end(), name, [](const std::string& a, const std::string& b) {
-        return compareIgnoringCase(a, b) < 0;
-    });
-    if (at != list.end() && compareIgnoringCase(*at, name) == 0)
-        return;
-    list.insert(at, name);
+    const auto before = [](const std::string& a, const std::string& b) { return compareIgnoringCase(a, b) < 0; };
+    std::stable_sort(names.begin(), names.end(), before);
+    const auto same = [](const std::string& a, const std::string& b) { return compareIgnoringCase(a, b) == 0; };
+    names.erase(std::unique(names.begin(), names.end(), same), names.end());
+    return names;
 }
 
 } // namespace
 
-bool AccountNames::holds(const std::string& name) const
+void AccountNames::postAdditions(const std::vector<std::string>& names)
 {
-    return std::any_of(names_.begin(), names_.end(),
-                       [&name](const std::string& entry) { return compareIgnoringCase(entry, name) == 0; });
+    additions_.insert(additions_.end(), names.begin(), names.end());
 }
 
 void AccountNames::refresh(RegistryAccess& registry, ListControl& list, std::string& current)
@@ -68,25 +67,23 @@ void AccountNames::deleteRequested(RegistryAccess& registry, const ListControl& 
     registry.GetValueNames(valueNames_);
 }
 
-// Adds the waiting name, takes every stored name into the lists and stores
-// them again, sorted and numbered from 0. Whether current was among them.
+// Takes every stored name and the waiting additions into the lists and
+// stores them again, sorted and numbered from 0. Whether current was among them.
 bool AccountNames::storeAll(RegistryAccess& registry, ListControl& list, const std::string& current)
 {
-    if (addition_.waiting && !addition_.name.empty()) {
-        registry.WriteString(valueNameAt(valueNames_.size()), addition_.name);
-        addition_.waiting = false;
-        registry.GetValueNames(valueNames_);
-    }
-    bool found = false;
-    for (const std::string& valueName : valueNames_) {
-        const std::string name = registry.ReadString(valueName);
-        found = found || name == current;
-        addSorted(names_, name);
-    }
+    std::vector<std::string> read;
+    read.reserve(valueNames_.size() + additions_.size());
+    for (const std::string& valueName : valueNames_)
+        read.push_back(registry.ReadString(valueName));
+    for (std::string& name : additions_)
+        if (!name.empty())
+            read.push_back(std::move(name));
+    additions_.clear();
+    const bool found = std::find(read.begin(), read.end(), current) != read.end();
+    names_ = sortedOnce(std::move(read));
     list.addItems(names_);
-    for (int j = 0; j < list.count(); ++j)
-        if (list.items()[static_cast<size_t>(j)] == current)
-            list.select(j);
+    if (const auto at = std::find(names_.begin(), names_.end(), current); at != names_.end())
+        list.select(static_cast<int>(at - names_.begin()));
     for (const std::string& valueName : valueNames_)
         registry.DeleteValue(valueName);
     for (size_t k = 0; k < names_.size(); ++k)

@@ -17,11 +17,11 @@ public:
     const std::vector<std::string>& names() const { return names_; }
     // The values of the key as last read, in the registry's order.
     const std::vector<std::string>& valueNames() const { return valueNames_; }
-    // Whether the list holds the name, without regard to case.
-    bool holds(const std::string& name) const;
-
-    // A request that the next refresh carries out; an empty name adds nothing.
-    void postAddition(const std::string& name) { addition_ = {name, true}; }
+    // Requests that the next refresh carries out. Additions are taken in
+    // turn, each unless the list holds it (without regard to case) or it is
+    // empty.
+    void postAddition(const std::string& name) { additions_.push_back(name); }
+    void postAdditions(const std::vector<std::string>& names);
     void postDeletion(const std::string& name) { deletion_ = {name, true}; }
 
     // Carries out the waiting requests, takes every stored name into the
@@ -42,7 +42,7 @@ private:
 
     std::vector<std::string> names_;
     std::vector<std::string> valueNames_;
-    Request addition_;
+    std::vector<std::string> additions_;
     Request deletion_;
 };
 

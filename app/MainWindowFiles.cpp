@@ -42,9 +42,8 @@ void MainWindow::loadConfigurationFile()
     if (!fileName.empty())
         setPanelText(2, fileName);
     loadConfiguration(document, context_.settings, context_.services.displayModes);
-    for (const std::string& name : accountNamesOf(document))
-        if (!accounts_.holds(name))
-            addAccountName(name);
+    accounts_.postAdditions(accountNamesOf(document));
+    refreshAccountNames();
     document = {};
     if (!fileName.empty() &&
         context_.services.boxes.show({MessageId::SaveLoadedConfiguration, "Save to Registry?",

@@ -1,6 +1,7 @@
 // `orvane --load` on the demo prefix grown by 10 MB of other programs' keys,
 // the whole process, beside the same change written by the Wine store
-// alone: what the command line adds to the one file write it needs.
+// alone: what the command line adds to the one file write it needs. Then
+// how --load grows with other programs' keys and with account names.
 #include "bench/LargeUserReg.h"
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
@@ -9,9 +10,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -19,12 +25,14 @@ extern char** environ;
 namespace orvane::bench {
 namespace {
 
-std::filesystem::path grownPrefix()
+std::filesystem::path grownPrefix(size_t otherBytes = 10u << 20, const std::string& name = "orvane-bench-load")
 {
-    const std::filesystem::path prefix = std::filesystem::temp_directory_path() / "orvane-bench-load";
+    const std::filesystem::path prefix = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(prefix);
     createDemoPrefix(prefix);
-    const std::string large = largeUserReg(10u << 20);
+    if (otherBytes == 0)
+        return prefix;
+    const std::string large = largeUserReg(otherBytes);
     std::ofstream(prefix / "user.reg", std::ios::app | std::ios::binary)
         << "\n" << large.substr(large.find("[Software\\\\Classes"));
     return prefix;
@@ -39,7 +47,8 @@ std::filesystem::path configuration(int gamma)
     return file;
 }
 
-int run(const std::vector<std::string>& arguments)
+// The exit status; the peak memory in KB when asked for.
+int run(const std::vector<std::string>& arguments, long* peakKilobytes = nullptr)
 {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
@@ -50,8 +59,11 @@ int run(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", 01, 0);
     pid_t pid = 0;
     int status = -1;
+    struct rusage usage {};
     if (posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ) == 0)
-        ::waitpid(pid, &status, 0);
+        ::wait4(pid, &status, 0, &usage);
+    if (peakKilobytes)
+        *peakKilobytes = usage.ru_maxrss;
     posix_spawn_file_actions_destroy(&quiet);
     return status;
 }
@@ -67,7 +79,6 @@ void OrvaneLoadProcess(benchmark::State& state)
             state.SkipWithError("orvane --load failed");
     std::filesystem::remove_all(prefix);
 }
-BENCHMARK(OrvaneLoadProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void StoreAloneWrite(benchmark::State& state)
 {
@@ -83,7 +94,97 @@ void StoreAloneWrite(benchmark::State& state)
     }
     std::filesystem::remove_all(prefix);
 }
+
+double median(std::vector<double> values)
+{
+    std::nth_element(values.begin(), values.begin() + static_cast<ptrdiff_t>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+// Each size's median, and the growth from each size to the next, tenfold, one.
+void reportGrowth(benchmark::State& state, const std::vector<std::string>& sizes,
+                  const std::vector<std::vector<double>>& times)
+{
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        state.counters[sizes[i] + "_ms"] = median(times[i]);
+        if (i > 0)
+            state.counters["growth_" + sizes[i - 1] + "_to_" + sizes[i]] = median(times[i]) / median(times[i - 1]);
+    }
+}
+
+double millisecondsOf(const std::vector<std::string>& arguments, long* peakKilobytes = nullptr)
+{
+    const auto begin = std::chrono::steady_clock::now();
+    run(arguments, peakKilobytes);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+}
+
+// --load of one changed value while user.reg holds 100 KB to 100 MB of
+// other programs' keys; the sizes in turn each round, so all meet the same machine.
+void LoadGrowthWithOtherKeys(benchmark::State& state)
+{
+    const std::vector<std::string> sizes{"100KB", "1MB", "10MB", "100MB"};
+    std::vector<std::filesystem::path> prefixes;
+    for (size_t i = 0; i < sizes.size(); ++i)
+        prefixes.push_back(grownPrefix((100u << 10) * static_cast<size_t>(std::pow(10, i)), "orvane-bench-" + sizes[i]));
+    const std::string program = std::string(ORVANE_BINARY_DIR) + "/orvane";
+    const std::string files[] = {configuration(40).string(), configuration(41).string()};
+    std::vector<std::vector<double>> times(sizes.size());
+    int next = 0;
+    for (auto _ : state) {
+        const std::string& file = files[next++ % 2];
+        for (size_t i = 0; i < sizes.size(); ++i)
+            times[i].push_back(millisecondsOf({program, "--prefix", prefixes[i].string(), "--load", file}));
+        state.SetIterationTime(times.back().back() / 1000);
+    }
+    reportGrowth(state, sizes, times);
+    for (const auto& prefix : prefixes)
+        std::filesystem::remove_all(prefix);
+}
+
+// --load of a configuration with 10 to 10,000 account names, each onto the
+// demo prefix as it was; the peak memory of the largest.
+void LoadGrowthWithAccountNames(benchmark::State& state)
+{
+    const std::vector<int> counts{10, 100, 1000, 10000};
+    const std::filesystem::path demo = grownPrefix(0, "orvane-bench-accounts");
+    const std::string program = std::string(ORVANE_BINARY_DIR) + "/orvane";
+    std::vector<std::string> sizes;
+    std::vector<std::string> files;
+    for (const int count : counts) {
+        sizes.push_back(std::to_string(count) + "_names");
+        files.push_back((std::filesystem::temp_directory_path() / ("orvane-bench-" + sizes.back() + ".ini")).string());
+        std::ofstream out(files.back(), std::ios::binary);
+        out << "[Bnet Accounts]\r\n";
+        for (int i = 0; i < count; ++i)
+            out << "BnetName" << i << "=player" << i << "\r\n";
+    }
+    const std::string original = [&] {
+        std::ifstream in(demo / "user.reg", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    std::vector<std::vector<double>> times(counts.size());
+    long peak = 0;
+    for (auto _ : state) {
+        for (size_t i = 0; i < counts.size(); ++i) {
+            std::ofstream(demo / "user.reg", std::ios::binary | std::ios::trunc) << original;
+            times[i].push_back(millisecondsOf({program, "--prefix", demo.string(), "--load", files[i]}, &peak));
+        }
+        state.SetIterationTime(times.back().back() / 1000);
+    }
+    reportGrowth(state, sizes, times);
+    state.counters["10000_names_peak_MB"] = static_cast<double>(peak) / 1024;
+    std::filesystem::remove_all(demo);
+    for (const std::string& file : files)
+        std::filesystem::remove(file);
+}
+
+// The account names first: a child started by this process counts its
+// peak memory until exec, and the others grow it by hundreds of MB.
+BENCHMARK(LoadGrowthWithAccountNames)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(OrvaneLoadProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StoreAloneWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(LoadGrowthWithOtherKeys)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 
 } // namespace
 } // namespace orvane::bench

@@ -100,8 +100,9 @@ std::filesystem::path demoPrefix(const std::string& name, size_t extraBytes)
     return prefix;
 }
 
-// The demo prefix and the same with 10 MB more in user.reg, started in
-// turn so that both meet the same machine.
+// The demo prefix, and the same with 100 KB to 100 MB more in user.reg, all
+// started in turn so that each meets the same machine: each median beside
+// the demo's, and the growth from each size to the next, tenfold.
 void QtProcessStartToWindowShown(benchmark::State& state)
 {
     const pid_t server = spawn({"Xvfb", Display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
@@ -118,19 +119,24 @@ void QtProcessStartToWindowShown(benchmark::State& state)
         connection = nullptr;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+    const std::vector<std::string> sizes{"100KB", "1MB", "10MB", "100MB"};
     const std::filesystem::path demo = demoPrefix("orvane-start-bench", 0);
-    const std::filesystem::path large = demoPrefix("orvane-start-bench-10mb", 10u << 20);
+    constexpr size_t Kilobytes[] = {100, 1000, 10000, 100000};
+    std::vector<std::filesystem::path> grown;
+    for (size_t i = 0; i < sizes.size(); ++i)
+        grown.push_back(demoPrefix("orvane-start-bench-" + sizes[i], Kilobytes[i] << 10));
     ::setenv("DISPLAY", Display, 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
     const std::string program = (std::filesystem::path(ORVANE_BINARY_DIR) / "orvane").string();
     const std::string floor = (std::filesystem::path(ORVANE_BINARY_DIR) / "bench" / "empty_qt_window").string();
     std::vector<double> floorTimes;
     std::vector<double> demoTimes;
-    std::vector<double> largeTimes;
+    std::vector<std::vector<double>> grownTimes(sizes.size());
     for (auto _ : state) {
         floorTimes.push_back(startToWindowShown(connection, floor, demo));
         demoTimes.push_back(startToWindowShown(connection, program, demo));
-        largeTimes.push_back(startToWindowShown(connection, program, large));
+        for (size_t i = 0; i < sizes.size(); ++i)
+            grownTimes[i].push_back(startToWindowShown(connection, program, grown[i]));
         state.SetIterationTime(demoTimes.back() / 1000);
     }
     const auto median = [](std::vector<double> times) {
@@ -139,14 +145,19 @@ void QtProcessStartToWindowShown(benchmark::State& state)
     };
     state.counters["empty_window_ms"] = median(floorTimes);
     state.counters["demo_ms"] = median(demoTimes);
-    state.counters["with_10MB_ms"] = median(largeTimes);
     state.counters["demo_to_empty"] = median(demoTimes) / median(floorTimes);
-    state.counters["10MB_to_demo"] = median(largeTimes) / median(demoTimes);
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        state.counters["with_" + sizes[i] + "_ms"] = median(grownTimes[i]);
+        state.counters[sizes[i] + "_to_demo"] = median(grownTimes[i]) / median(demoTimes);
+        if (i > 0)
+            state.counters["growth_" + sizes[i - 1] + "_to_" + sizes[i]] = median(grownTimes[i]) / median(grownTimes[i - 1]);
+    }
     if (connection)
         xcb_disconnect(connection);
     stop(server);
     std::filesystem::remove_all(demo);
-    std::filesystem::remove_all(large);
+    for (const auto& prefix : grown)
+        std::filesystem::remove_all(prefix);
 }
 BENCHMARK(QtProcessStartToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(11)->UseManualTime();
 

@@ -91,8 +91,11 @@ void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const 
     for (const schema::StoredValue& value : schema::storedValues())
         if (const auto place = schema::fileKeyOf(value))
             storeValue(doc, *place, value.field, record);
+    std::vector<std::pair<std::string, std::string>> numbered;
+    numbered.reserve(accounts.size());
     for (size_t i = 0; i < accounts.size(); ++i)
-        doc.writeString(AccountsSection, std::string(schema::BnetValuePrefix) + std::to_string(i), accounts[i]);
+        numbered.emplace_back(std::string(schema::BnetValuePrefix) + std::to_string(i), accounts[i]);
+    doc.writeStrings(AccountsSection, numbered);
 }
 
 void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, DisplayModeSource& display)
@@ -112,11 +115,7 @@ void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, Display
 
 std::vector<std::string> accountNamesOf(const IniDocument& doc)
 {
-    std::vector<std::string> names;
-    if (const IniDocument::Section* accounts = doc.findSection(AccountsSection))
-        for (const std::string& line : accounts->lines)
-            names.push_back(doc.readString(AccountsSection, lineKey(line).value_or(""), ""));
-    return names;
+    return doc.valuesOfLines(AccountsSection);
 }
 
 } // namespace orvane

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 #include <utility>
 
 namespace orvane {
@@ -24,6 +25,20 @@ namespace {
 bool sameName(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && foldCase(a) == foldCase(b);
+}
+
+// Keys that sameName takes for one: the folded name and its length.
+std::string nameKey(std::string_view name)
+{
+    return foldCase(name) + '/' + std::to_string(name.size());
+}
+
+void refuseLineBreak(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (value.find_first_of("\r\n") != std::string_view::npos)
+        throw OrvaneError("The value \"" + std::string(key) + "\" of [" + std::string(section) +
+                          "] holds a line break, which a configuration file cannot keep: it would load back as other "
+                          "settings. Nothing was saved; remove the line break from that setting, then save again");
 }
 
 // The later line of the key, as Windows' profile functions find it.
@@ -162,10 +177,7 @@ bool IniDocument::readBool(std::string_view section, std::string_view key, bool 
 
 void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    if (value.find_first_of("\r\n") != std::string_view::npos)
-        throw OrvaneError("The value \"" + std::string(key) + "\" of [" + std::string(section) +
-                          "] holds a line break, which a configuration file cannot keep: it would load back as other "
-                          "settings. Nothing was saved; remove the line break from that setting, then save again");
+    refuseLineBreak(section, key, value);
     Section* found = findSection(section);
     if (!found) {
         sections_.push_back({std::string(section), {}});
@@ -176,6 +188,47 @@ void IniDocument::writeString(std::string_view section, std::string_view key, st
         *existing = std::move(line);
     else
         found->lines.push_back(std::move(line));
+}
+
+void IniDocument::writeStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& values)
+{
+    for (const auto& [key, value] : values)
+        refuseLineBreak(section, key, value);
+    Section* found = findSection(section);
+    if (!found) {
+        sections_.push_back({std::string(section), {}});
+        found = &sections_.back();
+    }
+    std::unordered_map<std::string, size_t> lastLineOf;
+    for (size_t i = 0; i < found->lines.size(); ++i)
+        if (const auto key = lineKey(found->lines[i]))
+            lastLineOf[nameKey(*key)] = i;
+    for (const auto& [key, value] : values) {
+        std::string line = key + "=" + value;
+        const auto [at, added] = lastLineOf.try_emplace(nameKey(key), found->lines.size());
+        if (added)
+            found->lines.push_back(std::move(line));
+        else
+            found->lines[at->second] = std::move(line);
+    }
+}
+
+std::vector<std::string> IniDocument::valuesOfLines(std::string_view section) const
+{
+    const Section* found = findSection(section);
+    if (!found)
+        return {};
+    std::unordered_map<std::string, std::string_view> lastValueOf;
+    for (const std::string& line : found->lines)
+        if (const auto key = lineKey(line))
+            lastValueOf[nameKey(*key)] = std::string_view(line).substr(key->size() + 1);
+    std::vector<std::string> values;
+    values.reserve(found->lines.size());
+    for (const std::string& line : found->lines) {
+        const auto value = lastValueOf.find(nameKey(lineKey(line).value_or("")));
+        values.emplace_back(value == lastValueOf.end() ? std::string_view() : value->second);
+    }
+    return values;
 }
 
 void IniDocument::writeInteger(std::string_view section, std::string_view key, int32_t value)

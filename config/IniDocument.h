@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -49,6 +50,11 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int32_t value);
     void writeBool(std::string_view section, std::string_view key, bool value);
+    // Many values of one section at once, each as writeString writes it, in
+    // time linear in the section's lines; nothing is written when one is refused.
+    void writeStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& values);
+    // The value of each line of the section, as readString reads its key.
+    std::vector<std::string> valuesOfLines(std::string_view section) const;
 
     // Each section as "[name]", its lines, an empty line; CR LF after every line.
     std::string serialize() const;

@@ -1,7 +1,8 @@
 // libFuzzer target for the user.reg reader and writer. Whatever it accepts
 // it must give back byte for byte, every value it reads must survive
-// being written back and read again, and any text the writer writes, the
-// reader reads back the same.
+// being written back and read again, any text the writer writes, the
+// reader reads back the same, and a file read for one tree only reads the
+// same and keeps every byte outside that tree.
 #include "settings/Errors.h"
 #include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
@@ -59,6 +60,23 @@ void checkTextRoundTrip(const uint8_t* data, size_t size)
     check(WineRegFile::parse(written, "user.reg").queryValue("K", "v") == value);
 }
 
+// Read for one tree only, the file reads as the whole one does, and a
+// write there changes no byte outside it.
+void checkOneTreeRead(const std::string& input, const WineRegFile& whole, const std::vector<std::string>& paths)
+{
+    constexpr std::string_view Own[] = {"Software\\Orvane"};
+    WineRegFile file = WineRegFile::parse(FileText(input), "user.reg", Own);
+    check(file.serialize() == input);
+    for (const std::string& path : paths)
+        for (const std::string& name : whole.valueNames(path))
+            check(file.queryValue(path, name) == whole.queryValue(path, name));
+    WineRegFile untouched = WineRegFile::parse(FileText(input), "user.reg", Own);
+    if (untouched.keyExists(Own[0]))
+        return;
+    untouched.setValue("Software\\Orvane\\BnetUsers", "BnetName0", RegValue{REG_SZ_TYPE, {'a', 0, 0, 0}});
+    check(untouched.serialize().starts_with(input));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -75,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(file->matchesText());
 
     const std::vector<std::string> paths = keyPaths(input);
+    checkOneTreeRead(input, *file, paths);
     for (const std::string& path : paths) {
         check(file->keyExists(path));
         for (const std::string& name : file->valueNames(path)) {

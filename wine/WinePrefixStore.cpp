@@ -3,6 +3,7 @@
 #include "settings/AtomicFile.h"
 #include "settings/PosixFile.h"
 #include "settings/Errors.h"
+#include "settings/Schema.h"
 #include "wine/WineServer.h"
 
 #include <cerrno>
@@ -121,7 +122,10 @@ void WinePrefixStore::readFromDisk()
     if (done < content.size())
         cannotRead(file, "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) + " bytes");
     file_.reset();
-    file_ = WineRegFile::parse(std::move(content), file);
+    // Only the keys Orvane works on are read now; other programs' keys are
+    // carried as they stand.
+    constexpr std::string_view OwnTrees[] = {schema::GameKey, schema::OrvaneKey};
+    file_ = WineRegFile::parse(std::move(content), file, OwnTrees);
     stamp_ = stampOf(info);
 }
 

@@ -11,19 +11,6 @@
 namespace orvane {
 namespace {
 
-bool isAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    if (isAscii(a) && isAscii(b))
-        return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-    return foldCase(a) == foldCase(b);
-}
-
 std::string newKeyHeader(std::string_view path)
 {
     using namespace std::chrono;
@@ -59,16 +46,24 @@ void WineRegFile::foldedPath(const Key& key, std::string& out) const
     readWineKeyPath(cursor, header, out);
 }
 
-void WineRegFile::rebuildIndex()
+void WineRegFile::rebuildIndex() const
 {
     index_.clear();
     index_.reserve(keys_.size());
     for (size_t i = 0; i < keys_.size(); ++i)
-        index_.emplace(keys_[i].hash, static_cast<uint32_t>(i));
+        if (keys_[i].path == Path::Known)
+            index_.emplace(keys_[i].hash, static_cast<uint32_t>(i));
     parents_.reset();
 }
 
 std::vector<size_t> WineRegFile::blocksOf(std::string_view folded) const
+{
+    if (!carriedNamed_ && !inTrees(folded))
+        nameCarriedBlocks();
+    return namedBlocksOf(folded);
+}
+
+std::vector<size_t> WineRegFile::namedBlocksOf(std::string_view folded) const
 {
     std::vector<size_t> blocks;
     std::string candidate;
@@ -87,6 +82,8 @@ void WineRegFile::buildParentIndex() const
     parents_.emplace();
     std::string path;
     for (const Key& key : keys_) {
+        if (key.path != Path::Known)
+            continue;
         foldedPath(key, path);
         for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1))
             parents_->insert(hashPath(std::string_view(path).substr(0, at)));
@@ -98,16 +95,29 @@ bool WineRegFile::keyExists(std::string_view path) const
     if (path.empty())
         return true;
     const std::string folded = foldCase(path);
-    if (!blocksOf(folded).empty())
+    // A parent of the trees mostly exists through them, without naming the carried blocks.
+    if (existsAmongNamed(folded))
+        return true;
+    if (carriedNamed_ || inTrees(folded))
+        return false;
+    nameCarriedBlocks();
+    return existsAmongNamed(folded);
+}
+
+bool WineRegFile::existsAmongNamed(std::string_view folded) const
+{
+    if (!namedBlocksOf(folded).empty())
         return true;
     // A parent of a block exists without a block of its own.
     if (!parents_)
         buildParentIndex();
     if (!parents_->count(hashPath(folded)))
         return false;
-    const std::string below = folded + '\\';
+    const std::string below = std::string(folded) + '\\';
     std::string candidate;
     return std::any_of(keys_.begin(), keys_.end(), [&](const Key& key) {
+        if (key.path != Path::Known)
+            return false;
         foldedPath(key, candidate);
         return candidate.starts_with(below);
     });
@@ -162,15 +172,28 @@ void WineRegFile::createKey(std::string_view path)
         appendKey(path);
 }
 
+std::unordered_map<std::string, std::vector<uint32_t>>& WineRegFile::valuesByName(const Key& key) const
+{
+    auto& index = const_cast<Key&>(key).names.items;
+    if (!index) {
+        index = std::make_unique<std::unordered_map<std::string, std::vector<uint32_t>>>();
+        for (size_t i = 1; i < key.items.size(); ++i)
+            if (key.items[i].isValue)
+                (*index)[foldCase(itemName(key.items[i]))].push_back(static_cast<uint32_t>(i));
+    }
+    return *index;
+}
+
 // The value Wine reads: the last of its name in the last block that has it.
 std::optional<WineRegFile::Found> WineRegFile::lastValue(std::string_view path, std::string_view name) const
 {
     const std::vector<size_t> blocks = blocksOf(foldCase(path));
+    const std::string folded = foldCase(name);
     for (auto block = blocks.rbegin(); block != blocks.rend(); ++block) {
-        const Key& key = keys_[*block];
-        for (size_t i = key.items.size(); i-- > 1;)
-            if (key.items[i].isValue && equalsNoCase(itemName(key.items[i]), name))
-                return Found{.key = const_cast<Key*>(&key), .item = i};
+        const Key& key = parsed(keys_[*block]);
+        const auto& index = valuesByName(key);
+        if (const auto found = index.find(folded); found != index.end() && !found->second.empty())
+            return Found{.key = const_cast<Key*>(&key), .item = found->second.back()};
     }
     return std::nullopt;
 }
@@ -201,7 +224,7 @@ void WineRegFile::setValue(std::string_view path, std::string_view name, const R
         return;
     }
     const std::vector<size_t> blocks = blocksOf(foldCase(path));
-    Key& key = blocks.empty() ? appendKey(path) : keys_[blocks.back()];
+    Key& key = blocks.empty() ? appendKey(path) : parsed(keys_[blocks.back()]);
     // New values go after the key's last value or option line, before its blank lines.
     size_t at = key.items.size();
     while (at > 1 && !key.items[at - 1].isValue && isBlankLine(itemText(key.items[at - 1])))
@@ -210,20 +233,29 @@ void WineRegFile::setValue(std::string_view path, std::string_view name, const R
     item.nameStored = 1;
     item.nameBegin = static_cast<uint32_t>(names_.size());
     names_.emplace_back(name);
+    // Only blank lines follow, so no indexed value moves.
+    valuesByName(key)[foldCase(name)].push_back(static_cast<uint32_t>(at));
     key.items.insert(key.items.begin() + static_cast<ptrdiff_t>(at), item);
 }
 
 bool WineRegFile::deleteValue(std::string_view path, std::string_view name)
 {
-    // Every copy goes, or Wine would read an earlier one.
+    // Every copy goes, or Wine would read an earlier one. A deleted line
+    // leaves an empty item, so no other item moves; a save drops it.
     bool deleted = false;
+    const std::string folded = foldCase(name);
     for (const size_t block : blocksOf(foldCase(path))) {
-        auto& items = keys_[block].items;
-        const auto removed = std::remove_if(items.begin() + 1, items.end(), [&](const Item& item) {
-            return item.isValue && equalsNoCase(itemName(item), name);
-        });
-        deleted |= removed != items.end();
-        items.erase(removed, items.end());
+        Key& key = parsed(keys_[block]);
+        auto& index = valuesByName(key);
+        const auto found = index.find(folded);
+        if (found == index.end())
+            continue;
+        for (const uint32_t i : found->second) {
+            editItem(key.items[i], "");
+            key.items[i].isValue = 0;
+            deleted = true;
+        }
+        index.erase(found);
     }
     return deleted;
 }
@@ -235,7 +267,11 @@ bool WineRegFile::deleteTree(std::string_view path)
     const std::string folded = foldCase(path);
     const std::string below = folded + '\\';
     std::string candidate;
+    if (!inTrees(folded))
+        nameCarriedBlocks();
     std::erase_if(keys_, [&](const Key& key) {
+        if (key.path != Path::Known)
+            return false;
         foldedPath(key, candidate);
         return candidate == folded || candidate.starts_with(below);
     });
@@ -250,11 +286,10 @@ bool WineRegFile::deleteTree(std::string_view path)
 std::vector<std::string> WineRegFile::valueNames(std::string_view path) const
 {
     std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
     for (const size_t block : blocksOf(foldCase(path)))
-        for (const Item& item : keys_[block].items)
-            if (item.isValue && std::none_of(names.begin(), names.end(), [&](const std::string& known) {
-                    return equalsNoCase(known, itemName(item));
-                }))
+        for (const Item& item : parsed(keys_[block]).items)
+            if (item.isValue && seen.insert(foldCase(itemName(item))).second)
                 names.emplace_back(itemName(item));
     return names;
 }

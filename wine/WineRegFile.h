@@ -5,12 +5,18 @@
 //
 // Where a key block or a value name occurs twice, Wine's reading wins: the
 // later one is read, and a write changes the one Wine will read.
+//
+// Parsed for the key trees named, the file's other blocks are carried as
+// they stand and read only when first asked for: a large file costs little
+// more than its copy, and another program's odd line refuses nothing.
 #include "settings/FileText.h"
 #include "settings/RegistryStore.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,8 +29,10 @@ class WineRegFile {
 public:
     // An empty registry with Wine's header, for a prefix without user.reg.
     WineRegFile();
-    // Throws RegistryStoreError naming fileName and the line it could not read.
-    static WineRegFile parse(FileText text, const std::string& fileName);
+    // Throws RegistryStoreError naming fileName and the line it could not read:
+    // when parsing, for the header and the blocks of the trees named (all
+    // blocks when none is); for another block, when it is first asked for.
+    static WineRegFile parse(FileText text, const std::string& fileName, std::span<const std::string_view> trees = {});
     static WineRegFile parse(std::string text, const std::string& fileName);
 
     std::string serialize() const;
@@ -61,39 +69,72 @@ private:
         uint32_t edited : 1 = 0;
         uint32_t nameStored : 1 = 0;
     };
+    // The items of each folded value name in a block, built on first
+    // lookup: a key of many values costs each lookup little. A copy starts empty.
+    struct NameIndex {
+        NameIndex() = default;
+        NameIndex(const NameIndex&) {}
+        NameIndex(NameIndex&&) noexcept = default;
+        NameIndex& operator=(const NameIndex&) { items.reset(); return *this; }
+        NameIndex& operator=(NameIndex&&) noexcept = default;
+        std::unique_ptr<std::unordered_map<std::string, std::vector<uint32_t>>> items;
+    };
+    // Whether a block's path is known. Other programs' blocks in a row are
+    // one run, its key lines read only when a path outside the trees is
+    // first looked for; a line that only looks like a key line stays unread.
+    enum class Path : uint8_t { Known, NotRead, Unreadable };
     struct Key {
         std::vector<Item> items; // the "[...]" line first
-        size_t hash = 0;         // of the folded path
+        size_t hash = 0;         // of the folded path, when known
+        uint32_t line = 0;       // of the "[...]" line, for errors
+        bool carried = false;    // items[1] is the rest of the block, not yet read
+        Path path = Path::Known;
+        NameIndex names;
     };
     struct Found {
         Key* key;
         size_t item;
     };
 
+    // Reads the lines of a block after its key line, up to end, into items.
+    void readBlock(size_t begin, size_t end, size_t line, std::vector<Item>& items) const;
+    // A carried block read into its items, on first use.
+    Key& parsed(Key& key) const;
+    std::unordered_map<std::string, std::vector<uint32_t>>& valuesByName(const Key& key) const;
     std::string_view itemText(const Item& item) const;
     std::string_view itemName(const Item& item) const;
     void foldedPath(const Key& key, std::string& out) const;
     // Every block of the path, in file order.
     std::vector<size_t> blocksOf(std::string_view foldedPath) const;
+    std::vector<size_t> namedBlocksOf(std::string_view foldedPath) const;
+    bool existsAmongNamed(std::string_view foldedPath) const;
     std::optional<Found> lastValue(std::string_view path, std::string_view name) const;
     Item ownedItem(std::string text, bool isValue);
     void editItem(Item& item, std::string text);
     Key& appendKey(std::string_view path);
-    void rebuildIndex();
+    void rebuildIndex() const;
+    // Splits the runs into named blocks, once, for a path outside the trees.
+    void nameCarriedBlocks() const;
+    bool inTrees(std::string_view folded) const;
     void buildParentIndex() const;
 
     size_t serializedSize() const;
     static size_t hashPath(std::string_view folded);
 
     FileText text_;
+    std::string fileName_;
     std::string newLine_ = "\n"; // the file's own line end, for new lines
     size_t headerLength_ = 0;
-    std::vector<Key> keys_;
+    // A carried block is read on first use, though the text stays the same:
+    // lookups may fill in its items and names.
+    mutable std::vector<Key> keys_;
     std::vector<std::string> edits_;
-    std::vector<std::string> names_;
-    std::unordered_multimap<size_t, uint32_t> index_;  // path hash -> keys_
+    mutable std::vector<std::string> names_;
+    mutable std::unordered_multimap<size_t, uint32_t> index_; // path hash -> keys_ whose path is known
     // Hashes of every parent of a block's path, built when first needed.
     mutable std::optional<std::unordered_set<size_t>> parents_;
+    std::vector<std::string> trees_; // folded; none: every block is read
+    mutable bool carriedNamed_ = true;
 };
 
 } // namespace orvane

@@ -3,12 +3,15 @@
 #include "wine/WineRegFile.h"
 
 #include "settings/Errors.h"
+#include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
 #include "wine/WineRegLexer.h"
 #include "wine/WineValueCodec.h"
 
 #include <algorithm>
 #include <limits>
+#include <utility>
+#include <span>
 
 namespace orvane {
 namespace {
@@ -35,6 +38,46 @@ size_t plainNameLength(std::string_view text, size_t start)
     return end - start;
 }
 
+RegistryStoreError unreadable(const std::string& fileName, size_t line, const std::string& what)
+{
+    return RegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) + ": " +
+                              what + ". Orvane has not changed the file. Repair it or restore a copy, then start Orvane "
+                              "again.");
+}
+
+bool startsKey(std::string_view text, size_t at)
+{
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    return at < text.size() && text[at] == '[';
+}
+
+// Reads a key line at the cursor to its end: the path, then Wine's time stamp.
+void readKeyLine(WineRegCursor& cursor, std::string_view text, std::string& folded)
+{
+    cursor.skipBlanks();
+    readWineKeyPath(cursor, text, folded);
+    cursor.skipBlanks();
+    while (cursor.peek() >= '0' && cursor.peek() <= '9')
+        cursor.advance(1);
+    cursor.expectLineEnd();
+    cursor.nextLine();
+}
+
+// Whether the key line at `at` names a tree or a key below it, as Wine
+// writes the path: ASCII with each backslash doubled, in any case.
+bool namesTree(std::string_view text, size_t at, const std::vector<std::string>& escapedTrees)
+{
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    const std::string_view rest = text.substr(at + 1);
+    return std::any_of(escapedTrees.begin(), escapedTrees.end(), [rest](const std::string& tree) {
+        if (rest.size() <= tree.size() || (rest[tree.size()] != ']' && rest[tree.size()] != '\\'))
+            return false;
+        return std::equal(tree.begin(), tree.end(), rest.begin(), [](char a, char b) { return a == asciiLower(b); });
+    });
+}
+
 } // namespace
 
 WineRegFile::WineRegFile() : text_(std::string(NewFileHeader)), headerLength_(text_.size()) {}
@@ -44,20 +87,16 @@ WineRegFile WineRegFile::parse(std::string text, const std::string& fileName)
     return parse(FileText(std::move(text)), fileName);
 }
 
-WineRegFile WineRegFile::parse(FileText text, const std::string& fileName)
+WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::span<const std::string_view> trees)
 {
     WineRegFile file;
     file.text_ = std::move(text);
+    file.fileName_ = fileName;
     const std::string_view all = file.text_.view();
-    auto failAt = [&](size_t line, const std::string& what) {
-        return RegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) +
-                                   ": " + what +
-                                   ". Orvane has not changed the file. Repair it or restore a copy, then start Orvane again.");
-    };
     if (all.empty())
-        throw failAt(1, "the file is empty");
+        throw unreadable(fileName, 1, "the file is empty");
     if (all.size() > std::numeric_limits<uint32_t>::max())
-        throw failAt(1, "the file is larger than 4 GB, far larger than any registry Wine writes");
+        throw unreadable(fileName, 1, "the file is larger than 4 GB, far larger than any registry Wine writes");
     const size_t firstEnd = all.find('\n');
     std::string_view first = all.substr(0, firstEnd);
     if (first.ends_with('\r')) {
@@ -65,88 +104,196 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName)
         file.newLine_ = "\r\n";
     }
     if (first != Signature)
-        throw failAt(1, "this is not a Wine registry file (it does not begin with \"WINE REGISTRY Version 2\")");
+        throw unreadable(fileName, 1, "this is not a Wine registry file (it does not begin with \"WINE REGISTRY Version 2\")");
     if (const size_t at = all.find('\0'); at != std::string_view::npos)
-        throw failAt(1 + static_cast<size_t>(std::count(all.begin(), all.begin() + static_cast<ptrdiff_t>(at), '\n')),
-                     "the file holds binary data");
+        throw unreadable(fileName,
+                         1 + static_cast<size_t>(std::count(all.begin(), all.begin() + static_cast<ptrdiff_t>(at), '\n')),
+                         "the file holds binary data");
     // Wine ends the file after a complete line: anything else was cut short.
     std::string_view lastLine = all.substr(0, all.size() - (all.back() == '\n' ? 1 : 0));
     if (lastLine.ends_with('\r'))
         lastLine.remove_suffix(1);
     if (all.back() != '\n' || lastLine.ends_with('\\')) {
         const size_t line = static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + (all.back() != '\n');
-        throw failAt(line, "the file ends in the middle of a line, so it may have been cut short");
+        throw unreadable(fileName, line, "the file ends in the middle of a line, so it may have been cut short");
     }
 
     try {
         WineRegCursor cursor(all, 0, 1);
         cursor.nextLine();
-        file.headerLength_ = cursor.pos();
-        // A block's items gather here and get one allocation of their own.
-        std::vector<Item> items;
-        bool inKey = false;
-        const auto closeKey = [&] {
-            if (inKey)
-                file.keys_.back().items.assign(items.begin(), items.end());
-            items.clear();
-        };
-        file.keys_.reserve(all.size() / 512);
-        std::string folded;
-        std::u16string nameUnits;
-        while (cursor.pos() < all.size()) {
-            const auto lineStart = static_cast<uint32_t>(cursor.pos());
+        // The header: comments and blank lines up to the first key.
+        while (cursor.pos() < all.size() && !startsKey(all, cursor.pos())) {
             cursor.skipBlanks();
             const char c = cursor.peek();
-            if (c == '[') {
-                readWineKeyPath(cursor, all, folded);
-                cursor.skipBlanks();
-                while (cursor.peek() >= '0' && cursor.peek() <= '9')
-                    cursor.advance(1);
-                cursor.expectLineEnd();
-                cursor.nextLine();
-                closeKey();
-                file.keys_.push_back(Key{.items = {}, .hash = hashPath(folded)});
-                inKey = true;
-                items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
-                continue;
-            }
-            if (c == '"' || c == '@') {
-                if (!inKey)
-                    cursor.fail("a value before the first key");
-                // The default value's empty name is a view of the line's start.
-                Item item{.begin = lineStart, .nameBegin = lineStart, .isValue = 1};
-                const size_t nameStart = cursor.pos() + 1;
-                const size_t plainLength = plainNameLength(all, nameStart);
-                const bool plain = c == '"' && nameStart + plainLength < all.size() && all[nameStart + plainLength] == '"';
-                nameUnits.clear();
-                parseWineValue(cursor, plain ? nullptr : &nameUnits, nullptr);
-                if (plain) {
-                    item.nameBegin = static_cast<uint32_t>(nameStart);
-                    item.nameLength = static_cast<uint32_t>(plainLength);
-                } else if (c == '"') {
-                    item.nameBegin = static_cast<uint32_t>(file.names_.size());
-                    item.nameStored = 1;
-                    file.names_.push_back(utf16ToUtf8(nameUnits));
-                }
-                cursor.nextLine();
-                item.length = static_cast<uint32_t>(cursor.pos() - lineStart);
-                items.push_back(item);
-                continue;
-            }
+            if (c == '"' || c == '@')
+                cursor.fail("a value before the first key");
             if (c != '#' && c != ';' && !cursor.atLineEnd())
                 cursor.fail("a line Orvane does not understand");
             cursor.nextLine();
-            if (inKey)
-                items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
-            else
-                file.headerLength_ = cursor.pos();
         }
-        closeKey();
+        file.headerLength_ = cursor.pos();
+        file.keys_.reserve(all.size() / 512);
+        std::vector<std::string> escapedTrees;
+        for (const std::string_view tree : trees) {
+            file.trees_.push_back(foldCase(normalizeKeyPath(tree)));
+            escapedTrees.push_back(formatWineKeyPath(file.trees_.back()));
+        }
+        std::string folded;
+        while (cursor.pos() < all.size()) {
+            const auto keyStart = static_cast<uint32_t>(cursor.pos());
+            const auto keyLine = static_cast<uint32_t>(cursor.line());
+            if (!trees.empty() && !namesTree(all, keyStart, escapedTrees)) {
+                // Other programs' blocks in a row: one run, its last line apart
+                // so that a new key can see whether a blank line ends it.
+                size_t lastLine = keyStart;
+                cursor.nextLine();
+                while (cursor.pos() < all.size() &&
+                       !(startsKey(all, cursor.pos()) && namesTree(all, cursor.pos(), escapedTrees))) {
+                    lastLine = cursor.pos();
+                    cursor.nextLine();
+                }
+                Key run{.line = keyLine, .path = Path::NotRead};
+                if (lastLine > keyStart)
+                    run.items.push_back(Item{.begin = keyStart, .length = static_cast<uint32_t>(lastLine - keyStart)});
+                run.items.push_back(Item{.begin = static_cast<uint32_t>(lastLine),
+                                         .length = static_cast<uint32_t>(cursor.pos() - lastLine)});
+                file.keys_.push_back(std::move(run));
+                file.carriedNamed_ = false;
+                continue;
+            }
+            readKeyLine(cursor, all, folded);
+            Key key{.items = {Item{.begin = keyStart, .length = static_cast<uint32_t>(cursor.pos() - keyStart)}},
+                    .hash = hashPath(folded),
+                    .line = keyLine};
+            const size_t blockStart = cursor.pos();
+            const size_t blockLine = cursor.line();
+            while (cursor.pos() < all.size() && !startsKey(all, cursor.pos()))
+                cursor.nextLine();
+            file.readBlock(blockStart, cursor.pos(), blockLine, key.items);
+            file.keys_.push_back(std::move(key));
+        }
     } catch (const WineRegParseFailure& failure) {
-        throw failAt(failure.line, failure.what);
+        throw unreadable(fileName, failure.line, failure.what);
     }
     file.rebuildIndex();
     return file;
+}
+
+void WineRegFile::readBlock(size_t begin, size_t end, size_t line, std::vector<Item>& items) const
+{
+    const std::string_view all = text_.view();
+    WineRegCursor cursor(all, begin, line);
+    std::u16string nameUnits;
+    std::string folded;
+    while (cursor.pos() < end) {
+        const auto lineStart = static_cast<uint32_t>(cursor.pos());
+        cursor.skipBlanks();
+        const char c = cursor.peek();
+        if (c == '"' || c == '@') {
+            // The default value's empty name is a view of the line's start.
+            Item item{.begin = lineStart, .nameBegin = lineStart, .isValue = 1};
+            const size_t nameStart = cursor.pos() + 1;
+            const size_t plainLength = plainNameLength(all, nameStart);
+            const bool plain = c == '"' && nameStart + plainLength < all.size() && all[nameStart + plainLength] == '"';
+            nameUnits.clear();
+            parseWineValue(cursor, plain ? nullptr : &nameUnits, nullptr);
+            if (plain) {
+                item.nameBegin = static_cast<uint32_t>(nameStart);
+                item.nameLength = static_cast<uint32_t>(plainLength);
+            } else if (c == '"') {
+                item.nameBegin = static_cast<uint32_t>(names_.size());
+                item.nameStored = 1;
+                names_.push_back(utf16ToUtf8(nameUnits));
+            }
+            cursor.nextLine();
+            item.length = static_cast<uint32_t>(cursor.pos() - lineStart);
+            items.push_back(item);
+            continue;
+        }
+        if (c == '[') {
+            readKeyLine(cursor, all, folded); // says what is wrong with it
+            cursor.fail("a key line inside a key");
+        }
+        if (c != '#' && c != ';' && !cursor.atLineEnd())
+            cursor.fail("a line Orvane does not understand");
+        cursor.nextLine();
+        items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
+    }
+}
+
+bool WineRegFile::inTrees(std::string_view folded) const
+{
+    return trees_.empty() || std::any_of(trees_.begin(), trees_.end(), [folded](const std::string& root) {
+               return folded == root || (folded.starts_with(root) && folded[root.size()] == '\\');
+           });
+}
+
+// Splits each run of carried blocks into its blocks, each under its path,
+// its lines still unread.
+void WineRegFile::nameCarriedBlocks() const
+{
+    if (std::exchange(carriedNamed_, true))
+        return;
+    const std::string_view all = text_.view();
+    std::vector<Key> named;
+    named.reserve(keys_.size());
+    std::string folded;
+    for (Key& run : keys_) {
+        if (run.path != Path::NotRead) {
+            named.push_back(std::move(run));
+            continue;
+        }
+        // The run's text lies in one piece; lines added after it since stay at its end.
+        size_t textItems = 0;
+        while (textItems < run.items.size() && !run.items[textItems].edited)
+            ++textItems;
+        const size_t end = run.items[textItems - 1].begin + run.items[textItems - 1].length;
+        WineRegCursor cursor(all, run.items.front().begin, run.line);
+        while (cursor.pos() < end) {
+            const auto keyStart = static_cast<uint32_t>(cursor.pos());
+            Key key{.line = static_cast<uint32_t>(cursor.line())};
+            try {
+                readKeyLine(cursor, all, folded);
+                key.hash = hashPath(folded);
+            } catch (const WineRegParseFailure&) {
+                // A line that only looks like a key line stays carried, under no name.
+                cursor = WineRegCursor(all, keyStart, key.line);
+                cursor.nextLine();
+                key.path = Path::Unreadable;
+            }
+            key.items.push_back(Item{.begin = keyStart, .length = static_cast<uint32_t>(cursor.pos() - keyStart)});
+            const size_t bodyStart = cursor.pos();
+            while (cursor.pos() < end && !startsKey(all, cursor.pos()))
+                cursor.nextLine();
+            if (cursor.pos() > bodyStart) {
+                key.items.push_back(Item{.begin = static_cast<uint32_t>(bodyStart),
+                                         .length = static_cast<uint32_t>(cursor.pos() - bodyStart)});
+                key.carried = key.path == Path::Known;
+            }
+            named.push_back(std::move(key));
+        }
+        named.back().items.insert(named.back().items.end(), run.items.begin() + static_cast<ptrdiff_t>(textItems),
+                                  run.items.end());
+    }
+    keys_ = std::move(named);
+    rebuildIndex();
+}
+
+WineRegFile::Key& WineRegFile::parsed(Key& key) const
+{
+    if (!key.carried)
+        return key;
+    const Item rest = key.items[1];
+    std::vector<Item> items{key.items.front()};
+    try {
+        readBlock(rest.begin, rest.begin + rest.length, key.line + 1, items);
+    } catch (const WineRegParseFailure& failure) {
+        throw unreadable(fileName_, failure.line, failure.what);
+    }
+    items.insert(items.end(), key.items.begin() + 2, key.items.end()); // lines added after it since
+    key.items = std::move(items);
+    key.carried = false;
+    return key;
 }
 
 std::string_view WineRegFile::itemText(const Item& item) const
@@ -216,6 +363,10 @@ void WineRegFile::rebase(FileText saved)
             item.begin = begin;
             item.edited = 0;
         }
+    // What deleted values left is dropped, and the blocks' indexes with it.
+    for (Key& key : keys_)
+        if (std::erase_if(key.items, [](const Item& item) { return item.length == 0; }) > 0)
+            key.names.items.reset();
     edits_.clear();
     text_ = std::move(saved);
 }

@@ -59,7 +59,9 @@ TEST_F(PrefixReadAheadTest, WhatAnotherProgramSavedAfterTheReadingAheadIsWhatThe
 TEST_F(PrefixReadAheadTest, AFileThatCannotBeReadIsReportedByTheFirstCommand)
 {
     const fs::path prefix = makePrefix("broken", "C:\\\\Games\\\\W3");
-    test::writeFile(prefix / "user.reg", "WINE REGISTRY Version 2\n[A] 1\ngarbage\n");
+    // In the game's own key: another program's key is carried unread.
+    test::writeFile(prefix / "user.reg",
+                    "WINE REGISTRY Version 2\n[Software\\\\Blizzard Entertainment\\\\Warcraft III] 1\ngarbage\n");
     PrefixReadAhead early(prefix.string(), folders(), nullptr);
     ASSERT_EQ(std::get<PrefixInUse>(early.settled()).folder, prefix);
     SettingsPlace place = early.settingsOf(prefix);

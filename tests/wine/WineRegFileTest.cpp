@@ -267,6 +267,42 @@ void expectUnreadable(const std::string& content, const std::string& lineWanted)
     }
 }
 
+// Read for Orvane's own tree, the file carries every other block as it
+// stands, whatever it holds: an odd line there refuses nothing until that
+// key itself is asked for. A line Orvane cannot read in its own tree is
+// refused as before.
+TEST(WineRegFile, OtherProgramsBlocksAreCarriedByteForByteAndReadOnlyWhenAskedFor)
+{
+    constexpr std::string_view Own[] = {"Software\\Blizzard Entertainment\\Warcraft III"};
+    const std::string others = "[Software\\\\Odd] 1\n"
+                               "garbage line\n"
+                               "\"x\"=hex:00,\\\n"
+                               "  [not a key\n"
+                               "\"bytes\"=\"\xff\xfe\x01\"\n"
+                               "[Software\\\\Odd] 2\n"
+                               "\"y\"=dword:zz\n"
+                               "\n";
+    const std::string video = "Software\\Blizzard Entertainment\\Warcraft III\\Video";
+    const std::string game = "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Video] 1\n\"gamma\"=dword:00000019\n\n";
+    WineRegFile file = WineRegFile::parse(FileText(std::string(WineHeader) + others + game), "user.reg", Own);
+    EXPECT_EQ(file.queryValue(video, "gamma")->data[0], 0x19);
+    file.setValue(video, "gamma", RegValue{REG_DWORD_TYPE, {0x1e, 0, 0, 0}});
+    file.setValue("Software\\Orvane", "opengl", RegValue{REG_DWORD_TYPE, {1, 0, 0, 0}});
+    const std::string written = file.serialize();
+    EXPECT_TRUE(written.starts_with(std::string(WineHeader) + others)) << written;
+    EXPECT_NE(written.find("\"gamma\"=dword:0000001e"), std::string::npos);
+    EXPECT_TRUE(file.keyExists("Software\\Odd"));
+    try {
+        file.valueNames("Software\\Odd");
+        ADD_FAILURE() << "the odd key was read";
+    } catch (const RegistryStoreError& error) {
+        EXPECT_NE(std::string(error.what()).find("line 6: a line Orvane does not understand"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_THROW(WineRegFile::parse(FileText(std::string(WineHeader) + game + "garbage\n"), "user.reg", Own),
+                 RegistryStoreError);
+}
+
 TEST(WineRegFile, RefusesWhatItCannotRead)
 {
     expectUnreadable("", "line 1: the file is empty");

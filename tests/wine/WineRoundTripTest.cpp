@@ -2,11 +2,13 @@
 // reads; what Orvane writes, Wine reports and keeps; and no write while a
 // wineserver holds the registry.
 #include "settings/Errors.h"
+#include "settings/Schema.h"
 #include "settings/TextEncoding.h"
 #include "tests/support/TempPrefix.h"
 #include "tests/wine/WinePrefixFixture.h"
 
 #include <algorithm>
+#include <fstream>
 
 namespace orvane::test {
 namespace {
@@ -112,6 +114,32 @@ TEST_F(WineRoundTrip, AUserRegThatWineRewroteLosesNothingOrvaneWrote)
     EXPECT_EQ(registry->ReadInteger("Negative"), -6112);
     EXPECT_TRUE(registry->ValueExists("Empty"));
     EXPECT_TRUE(registry->KeyExists(std::string(Key) + "\\Orvane\\BnetUsers"));
+}
+
+// Another program's blocks with lines neither Orvane nor Wine can read, an
+// odd continuation, a second block of one key and bytes outside the
+// encoding: Orvane's write keeps them as they are, and Wine reads past them.
+TEST_F(WineRoundTrip, OddBlocksOfOtherProgramsStayAsTheyAreAndWineStillReadsTheGamesValue)
+{
+    const std::string odd = "\n[Software\\\\OrvaneRoundTrip\\\\Odd] 1796739014\n"
+                            "garbage line\n"
+                            "\"x\"=hex:00,\\\n"
+                            "  [not a key\n"
+                            "\"bytes\"=\"\xff\xfe\"\n"
+                            "[Software\\\\OrvaneRoundTrip\\\\Odd] 1796739015\n"
+                            "\"y\"=dword:0000002a\n";
+    std::ofstream(prefix() / "user.reg", std::ios::app | std::ios::binary) << odd;
+    {
+        auto registry = orvane();
+        RegistryCommand command(*registry);
+        ASSERT_TRUE(registry->OpenKey(std::string(schema::VideoKey), true));
+        registry->WriteInteger("gamma", 33);
+        command.finish();
+    }
+    EXPECT_NE(readFile(prefix() / "user.reg").find(odd), std::string::npos);
+    std::string output;
+    EXPECT_EQ(wine({"reg", "query", "HKCU\\" + std::string(schema::VideoKey), "/v", "gamma"}, &output), 0) << output;
+    EXPECT_NE(output.find("0x21"), std::string::npos) << output;
 }
 
 TEST_F(WineRoundTrip, OrvaneRefusesToWriteWhileAWineserverRuns)
