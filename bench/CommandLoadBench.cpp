@@ -2,6 +2,7 @@
 // the whole process, beside the same change written by the Wine store
 // alone: what the command line adds to the one file write it needs. Then
 // how --load grows with other programs' keys and with account names.
+#include "bench/Growth.h"
 #include "bench/LargeUserReg.h"
 #include "settings/RegistryAccess.h"
 #include "settings/Schema.h"
@@ -10,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -93,23 +93,6 @@ void StoreAloneWrite(benchmark::State& state)
         command.finish();
     }
     std::filesystem::remove_all(prefix);
-}
-
-double median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + static_cast<ptrdiff_t>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
-
-// Each size's median, and the growth from each size to the next, tenfold, one.
-void reportGrowth(benchmark::State& state, const std::vector<std::string>& sizes,
-                  const std::vector<std::vector<double>>& times)
-{
-    for (size_t i = 0; i < sizes.size(); ++i) {
-        state.counters[sizes[i] + "_ms"] = median(times[i]);
-        if (i > 0)
-            state.counters["growth_" + sizes[i - 1] + "_to_" + sizes[i]] = median(times[i]) / median(times[i - 1]);
-    }
 }
 
 double millisecondsOf(const std::vector<std::string>& arguments, long* peakKilobytes = nullptr)

@@ -1,12 +1,12 @@
 // From starting the orvane program to its main window on the screen, on
 // the demo prefix, under an X server of the benchmark's own (Xvfb).
+#include "bench/Growth.h"
 #include "bench/LargeUserReg.h"
 #include "tools/DemoPrefix.h"
 
 #include <benchmark/benchmark.h>
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -139,19 +139,12 @@ void QtProcessStartToWindowShown(benchmark::State& state)
             grownTimes[i].push_back(startToWindowShown(connection, program, grown[i]));
         state.SetIterationTime(demoTimes.back() / 1000);
     }
-    const auto median = [](std::vector<double> times) {
-        std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-        return times[times.size() / 2];
-    };
     state.counters["empty_window_ms"] = median(floorTimes);
     state.counters["demo_ms"] = median(demoTimes);
     state.counters["demo_to_empty"] = median(demoTimes) / median(floorTimes);
-    for (size_t i = 0; i < sizes.size(); ++i) {
-        state.counters["with_" + sizes[i] + "_ms"] = median(grownTimes[i]);
+    reportGrowth(state, sizes, grownTimes);
+    for (size_t i = 0; i < sizes.size(); ++i)
         state.counters[sizes[i] + "_to_demo"] = median(grownTimes[i]) / median(demoTimes);
-        if (i > 0)
-            state.counters["growth_" + sizes[i - 1] + "_to_" + sizes[i]] = median(grownTimes[i]) / median(grownTimes[i - 1]);
-    }
     if (connection)
         xcb_disconnect(connection);
     stop(server);
