@@ -177,17 +177,7 @@ bool IniDocument::readBool(std::string_view section, std::string_view key, bool 
 
 void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    refuseLineBreak(section, key, value);
-    Section* found = findSection(section);
-    if (!found) {
-        sections_.push_back({std::string(section), {}});
-        found = &sections_.back();
-    }
-    std::string line = std::string(key) + "=" + std::string(value);
-    if (auto* existing = const_cast<std::string*>(findLine(*found, key)))
-        *existing = std::move(line);
-    else
-        found->lines.push_back(std::move(line));
+    writeStrings(section, {{std::string(key), std::string(value)}});
 }
 
 void IniDocument::writeStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& values)
