@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -57,6 +58,9 @@ class WineStoreSafety : public ::testing::Test {
 protected:
     RegistryAccess open(const fs::path& folder) const { return RegistryAccess(std::make_unique<WinePrefixStore>(folder)); }
     std::string journalThenWinesSave() const;
+    // A save of the hard-linked user.reg killed where arm() says, its
+    // journal left in place: whether it was.
+    bool killedLinkedSave(const std::function<void()>& arm) const;
     void setKeyscroll(const fs::path& folder, int value) const
     {
         RegistryAccess registry = open(folder);
@@ -221,16 +225,24 @@ TEST_F(WineStoreSafety, ASaveThatLandsWhileTheFolderIsFlushedIsNotTakenForOrvane
 // the file then saved by Wine: the journal no longer belongs to the file.
 std::string WineStoreSafety::journalThenWinesSave() const
 {
+    // Killed while the linked file is being written in place, the journal complete.
+    EXPECT_TRUE(killedLinkedSave([] { test::onNextDataSync([] { test::onNextDataSync([] { ::raise(SIGKILL); }); }); }));
+    const std::string wines = gameFile("[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n");
+    saveAsWine(prefix.userReg(), wines);
+    return wines;
+}
+
+bool WineStoreSafety::killedLinkedSave(const std::function<void()>& arm) const
+{
     prefix.writeUserReg(gameFile());
     fs::create_hard_link(prefix.userReg(), prefix.path() / "backup.reg");
     const pid_t saver = ::fork();
     if (saver < 0) {
         ADD_FAILURE() << "cannot fork the saver";
-        return {};
+        return false;
     }
     if (saver == 0) {
-        // Killed while the linked file is being written in place, the journal complete.
-        test::onNextDataSync([] { test::onNextDataSync([] { ::raise(SIGKILL); }); });
+        arm();
         setKeyscroll(prefix.path(), 7);
         ::_exit(0);
     }
@@ -238,9 +250,7 @@ std::string WineStoreSafety::journalThenWinesSave() const
     ::waitpid(saver, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status));
     EXPECT_TRUE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
-    const std::string wines = gameFile("[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n");
-    saveAsWine(prefix.userReg(), wines);
-    return wines;
+    return WIFSIGNALED(status) && fs::exists(prefix.path() / "user.reg.orvane-journal");
 }
 
 // The first command reads Wine's file, and at its end the store tells of the save it dropped.
@@ -270,19 +280,8 @@ TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedThe
 // the journal is no longer for that file, though the inode is the same.
 TEST_F(WineStoreSafety, AJournalIsNotReplayedOverAnEditMadeInPlaceSince)
 {
-    prefix.writeUserReg(gameFile());
-    fs::create_hard_link(prefix.userReg(), prefix.path() / "backup.reg");
-    const pid_t saver = ::fork();
-    ASSERT_GE(saver, 0);
-    if (saver == 0) {
-        test::onNextFsync([] { ::raise(SIGKILL); }); // the folder's flush after the journal's rename
-        setKeyscroll(prefix.path(), 7);
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(saver, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    ASSERT_TRUE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
+    // Killed at the folder's flush after the journal's rename.
+    ASSERT_TRUE(killedLinkedSave([] { test::onNextFsync([] { ::raise(SIGKILL); }); }));
     const std::string edited = gameFile("[Software\\Editor] 1796739015\n\"Edited\"=dword:00000001\n\n");
     test::writeFile(prefix.userReg(), edited); // the same inode, other content
     RegistryAccess registry = open(prefix.path());
