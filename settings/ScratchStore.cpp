@@ -1,18 +1,12 @@
 #include "settings/ScratchStore.h"
 
+#include "settings/TextEncoding.h"
+
 #include <algorithm>
-#include <cctype>
+#include <unordered_set>
 
 namespace orvane {
 namespace {
-
-std::string folded(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
 
 // The key and each of its parents, the key first.
 std::vector<std::string> withParents(const std::string& key)
@@ -37,7 +31,7 @@ bool ScratchStore::underneathCounts(const std::string& key) const
 
 bool ScratchStore::keyExists(std::string_view path)
 {
-    const std::string key = folded(path);
+    const std::string key = foldCase(path);
     if (key.empty() || created_.contains(key))
         return true;
     return underneathCounts(key) && underneath_->keyExists(path);
@@ -45,16 +39,16 @@ bool ScratchStore::keyExists(std::string_view path)
 
 bool ScratchStore::createKey(std::string_view path)
 {
-    for (const std::string& key : withParents(folded(path)))
+    for (const std::string& key : withParents(foldCase(path)))
         created_.insert(key);
     return true;
 }
 
 std::optional<RegValue> ScratchStore::queryValue(std::string_view path, std::string_view name)
 {
-    const std::string key = folded(path);
+    const std::string key = foldCase(path);
     if (const auto changes = keys_.find(key); changes != keys_.end())
-        if (const auto value = changes->second.values.find(folded(name)); value != changes->second.values.end())
+        if (const auto value = changes->second.values.find(foldCase(name)); value != changes->second.values.end())
             return value->second;
     if (!underneathCounts(key))
         return std::nullopt;
@@ -65,8 +59,8 @@ bool ScratchStore::setValue(std::string_view path, std::string_view name, const 
 {
     if (path.empty() || !keyExists(path))
         return false;
-    KeyChanges& changes = keys_[folded(path)];
-    const std::string lower = folded(name);
+    KeyChanges& changes = keys_[foldCase(path)];
+    const std::string lower = foldCase(name);
     if (!changes.values.contains(lower))
         changes.names.emplace_back(name);
     changes.values[lower] = value;
@@ -77,8 +71,8 @@ bool ScratchStore::deleteValue(std::string_view path, std::string_view name)
 {
     if (!queryValue(path, name))
         return false;
-    KeyChanges& changes = keys_[folded(path)];
-    const std::string lower = folded(name);
+    KeyChanges& changes = keys_[foldCase(path)];
+    const std::string lower = foldCase(name);
     if (!changes.values.contains(lower))
         changes.names.emplace_back(name);
     changes.values[lower] = std::nullopt;
@@ -89,7 +83,7 @@ bool ScratchStore::deleteTree(std::string_view path)
 {
     if (path.empty() || !keyExists(path))
         return false;
-    const std::string tree = folded(path);
+    const std::string tree = foldCase(path);
     std::erase_if(keys_, [&tree](const auto& entry) { return isBelow(entry.first, tree); });
     std::erase_if(created_, [&tree](const std::string& key) { return isBelow(key, tree); });
     deleted_.insert(tree);
@@ -98,7 +92,7 @@ bool ScratchStore::deleteTree(std::string_view path)
 
 std::vector<std::string> ScratchStore::valueNames(std::string_view path)
 {
-    const std::string key = folded(path);
+    const std::string key = foldCase(path);
     std::vector<std::string> names;
     if (underneathCounts(key))
         names = underneath_->valueNames(path);
@@ -107,15 +101,15 @@ std::vector<std::string> ScratchStore::valueNames(std::string_view path)
         return names;
     const auto& values = changes->second.values;
     std::erase_if(names, [&values](const std::string& name) {
-        const auto value = values.find(folded(name));
+        const auto value = values.find(foldCase(name));
         return value != values.end() && !value->second;
     });
-    for (const std::string& name : changes->second.names) {
-        const bool listed = std::any_of(names.begin(), names.end(),
-                                        [&name](const std::string& other) { return folded(other) == folded(name); });
-        if (!listed && values.at(folded(name)))
+    std::unordered_set<std::string> listed;
+    for (const std::string& name : names)
+        listed.insert(foldCase(name));
+    for (const std::string& name : changes->second.names)
+        if (values.at(foldCase(name)) && listed.insert(foldCase(name)).second)
             names.push_back(name);
-    }
     return names;
 }
 

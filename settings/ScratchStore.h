@@ -37,7 +37,7 @@ private:
     bool underneathCounts(const std::string& key) const;
 
     std::unique_ptr<RegistryStore> underneath_;
-    std::map<std::string, KeyChanges> keys_; // by the key's lower-case path
+    std::map<std::string, KeyChanges> keys_; // by the key's folded path
     std::set<std::string> created_;
     std::set<std::string> deleted_;
 };
