@@ -126,7 +126,8 @@ void LoadGrowthWithOtherKeys(benchmark::State& state)
 }
 
 // --load of a configuration with 10 to 10,000 account names, each onto the
-// demo prefix as it was; the peak memory of the largest.
+// demo prefix as it was, and --save of them again; the peak memory of the
+// largest load.
 void LoadGrowthWithAccountNames(benchmark::State& state)
 {
     const std::vector<int> counts{10, 100, 1000, 10000};
@@ -147,15 +148,24 @@ void LoadGrowthWithAccountNames(benchmark::State& state)
         return std::string(std::istreambuf_iterator<char>(in), {});
     }();
     std::vector<std::vector<double>> times(counts.size());
+    std::vector<std::vector<double>> saveTimes(counts.size());
+    const std::string saved = (std::filesystem::temp_directory_path() / "orvane-bench-saved.ini").string();
     long peak = 0;
     for (auto _ : state) {
         for (size_t i = 0; i < counts.size(); ++i) {
             std::ofstream(demo / "user.reg", std::ios::binary | std::ios::trunc) << original;
             times[i].push_back(millisecondsOf({program, "--prefix", demo.string(), "--load", files[i]}, &peak));
+            // And the names exported again, through the registry kept in memory.
+            saveTimes[i].push_back(millisecondsOf({program, "--prefix", demo.string(), "--save", saved}));
         }
         state.SetIterationTime(times.back().back() / 1000);
     }
     reportGrowth(state, sizes, times);
+    std::vector<std::string> saveSizes;
+    for (const std::string& size : sizes)
+        saveSizes.push_back("save_" + size);
+    reportGrowth(state, saveSizes, saveTimes);
+    std::filesystem::remove(saved);
     state.counters["10000_names_peak_MB"] = static_cast<double>(peak) / 1024;
     std::filesystem::remove_all(demo);
     for (const std::string& file : files)
