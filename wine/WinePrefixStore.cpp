@@ -4,6 +4,8 @@
 #include "settings/PosixFile.h"
 #include "settings/Errors.h"
 #include "settings/Schema.h"
+#include "settings/TextEncoding.h"
+#include "wine/WineRegExcerpt.h"
 #include "wine/WineServer.h"
 
 #include <cerrno>
@@ -27,6 +29,9 @@ WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::mo
 WinePrefixStore::~WinePrefixStore() = default;
 
 namespace {
+
+// The keys Orvane reads and writes; other programs' keys are carried as they stand.
+constexpr std::string_view OwnTrees[] = {schema::GameKey, schema::OrvaneKey};
 
 WinePrefixStore::FileStamp stampOf(const struct stat& info)
 {
@@ -73,9 +78,21 @@ WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
     return stampOf(info);
 }
 
-// Reads the whole file and the stamp of exactly what was read; a read
-// that ends early is an error, never a shorter registry.
-void WinePrefixStore::readFromDisk()
+WinePrefixStore::Reading WinePrefixStore::readingFor(std::string_view path)
+{
+    const std::string folded = foldCase(path);
+    for (const std::string_view tree : OwnTrees) {
+        const std::string root = foldCase(tree);
+        if (folded == root || (folded.starts_with(root) && folded[root.size()] == '\\'))
+            return Reading::OwnTrees;
+    }
+    return Reading::Whole;
+}
+
+// Reads the file and the stamp of exactly what was read; a read that ends
+// early is an error, never a shorter registry. For the trees alone, the
+// rest of the file streams past unkept.
+void WinePrefixStore::readFromDisk(Reading reading)
 {
     std::error_code error;
     if (!std::filesystem::is_directory(prefix_, error))
@@ -104,6 +121,7 @@ void WinePrefixStore::readFromDisk()
         if (errno != ENOENT)
             cannotRead(file, std::strerror(errno));
         file_ = WineRegFile();
+        wholeFile_ = true;
         stamp_ = {};
         return;
     }
@@ -112,6 +130,20 @@ void WinePrefixStore::readFromDisk()
         cannotRead(file, std::strerror(errno));
     if (!S_ISREG(info.st_mode))
         cannotRead(file, std::string("it is ") + kindOf(info.st_mode) + ", not a regular file");
+    if (reading == Reading::OwnTrees) {
+        if (std::optional<std::string> excerpt = treesExcerpt(in.get(), static_cast<size_t>(info.st_size), OwnTrees)) {
+            try {
+                file_ = WineRegFile::parse(FileText(std::move(*excerpt)), file, OwnTrees);
+                wholeFile_ = false;
+                stamp_ = stampOf(info);
+                return;
+            } catch (const RegistryStoreError&) {
+                // Read whole, the error then names the file's own line.
+            }
+        }
+        if (::lseek(in.get(), 0, SEEK_SET) != 0 || ::fstat(in.get(), &info) != 0)
+            cannotRead(file, std::strerror(errno));
+    }
     FileText content = FileText::ofSize(static_cast<size_t>(info.st_size));
     size_t done = 0;
     try {
@@ -122,23 +154,24 @@ void WinePrefixStore::readFromDisk()
     if (done < content.size())
         cannotRead(file, "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) + " bytes");
     file_.reset();
-    // Only the keys Orvane works on are read now; other programs' keys are
-    // carried as they stand.
-    constexpr std::string_view OwnTrees[] = {schema::GameKey, schema::OrvaneKey};
     file_ = WineRegFile::parse(std::move(content), file, OwnTrees);
+    wholeFile_ = true;
     stamp_ = stampOf(info);
 }
 
-WineRegFile& WinePrefixStore::current()
+WineRegFile& WinePrefixStore::current(Reading reading)
 {
     if (!lock_)
         lock_.emplace(prefix_);
     try {
         if (!checkedThisCommand_ || !file_) {
             if (!file_ || !(stampOnDisk() == stamp_))
-                readFromDisk();
+                readFromDisk(reading);
             checkedThisCommand_ = depth_ > 0;
         }
+        // The rest of the file, and this command's changes made again on it.
+        if (reading == Reading::Whole && !wholeFile_)
+            mergeWithDisk();
     } catch (...) {
         if (depth_ == 0)
             lock_.reset();
@@ -150,7 +183,7 @@ WineRegFile& WinePrefixStore::current()
 void WinePrefixStore::readAhead()
 {
     try {
-        current();
+        current(Reading::OwnTrees);
     } catch (const std::exception&) {
         // Read again, and fail again, where the program expects it; a notice
         // the reading gave before it failed still waits to be told.
@@ -201,7 +234,7 @@ void WinePrefixStore::tellNotice()
 
 void WinePrefixStore::record(Change change)
 {
-    apply(current(), change);
+    apply(current(readingFor(change.path)), change);
     pending_.push_back(std::move(change));
 }
 
@@ -248,6 +281,9 @@ void WinePrefixStore::writeChanges()
                 pending_.clear();
                 return;
             }
+            // Only the whole file can be written back.
+            if (!wholeFile_)
+                mergeWithDisk();
             if (wineserverRunning(prefix_))
                 abandonChanges("Cannot save the settings: Wine is running for the prefix " + prefix_.string() +
                                " and would overwrite the change. Close Warcraft III and every other Wine program of "
@@ -301,14 +337,17 @@ void WinePrefixStore::removeStaleTemporaries() const
 
 bool WinePrefixStore::keyExists(std::string_view path)
 {
-    const bool exists = current().keyExists(path);
+    // A parent of the trees mostly exists through them.
+    bool exists = current(Reading::OwnTrees).keyExists(path);
+    if (!exists && readingFor(path) == Reading::Whole)
+        exists = current(Reading::Whole).keyExists(path);
     finishOperation();
     return exists;
 }
 
 bool WinePrefixStore::createKey(std::string_view path)
 {
-    if (!current().keyExists(path))
+    if (!current(readingFor(path)).keyExists(path))
         record(Change{Change::CreateKey, std::string(path), {}, {}});
     finishOperation();
     return true;
@@ -316,7 +355,7 @@ bool WinePrefixStore::createKey(std::string_view path)
 
 std::optional<RegValue> WinePrefixStore::queryValue(std::string_view path, std::string_view name)
 {
-    auto value = current().queryValue(path, name);
+    auto value = current(readingFor(path)).queryValue(path, name);
     finishOperation();
     return value;
 }
@@ -324,7 +363,7 @@ std::optional<RegValue> WinePrefixStore::queryValue(std::string_view path, std::
 bool WinePrefixStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
 {
     // user.reg has no block for the root itself.
-    const bool exists = !path.empty() && current().keyExists(path);
+    const bool exists = !path.empty() && current(readingFor(path)).keyExists(path);
     if (exists)
         record(Change{Change::SetValue, std::string(path), std::string(name), value});
     finishOperation();
@@ -333,7 +372,7 @@ bool WinePrefixStore::setValue(std::string_view path, std::string_view name, con
 
 bool WinePrefixStore::deleteValue(std::string_view path, std::string_view name)
 {
-    const bool exists = current().hasValue(path, name);
+    const bool exists = current(readingFor(path)).hasValue(path, name);
     if (exists)
         record(Change{Change::DeleteValue, std::string(path), std::string(name), {}});
     finishOperation();
@@ -342,7 +381,7 @@ bool WinePrefixStore::deleteValue(std::string_view path, std::string_view name)
 
 bool WinePrefixStore::deleteTree(std::string_view path)
 {
-    const bool exists = !path.empty() && current().keyExists(path);
+    const bool exists = !path.empty() && current(readingFor(path)).keyExists(path);
     if (exists)
         record(Change{Change::DeleteTree, std::string(path), {}, {}});
     finishOperation();
@@ -351,7 +390,7 @@ bool WinePrefixStore::deleteTree(std::string_view path)
 
 std::vector<std::string> WinePrefixStore::valueNames(std::string_view path)
 {
-    auto names = current().valueNames(path);
+    auto names = current(readingFor(path)).valueNames(path);
     finishOperation();
     return names;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The registry of a Wine prefix: its user.reg, read when it changed on
-// disk and written back atomically once at the end of every command.
+// disk and written back atomically once at the end of every command. Only
+// the game's and Orvane's keys are kept until a write or another key needs
+// the whole file, so that a large registry costs the start little.
 #include "settings/RegistryStore.h"
 #include "wine/PrefixLock.h"
 #include "wine/WineRegFile.h"
@@ -53,10 +55,15 @@ private:
         std::string name;
         RegValue value;
     };
+    // How much of the file an operation needs: the trees of the game's
+    // and Orvane's keys, or every block, to write it back or to look
+    // elsewhere.
+    enum class Reading { OwnTrees, Whole };
+    static Reading readingFor(std::string_view path);
     // The file as it is now, read again when it changed since the last read.
-    WineRegFile& current();
+    WineRegFile& current(Reading reading);
     FileStamp stampOnDisk() const;
-    void readFromDisk();
+    void readFromDisk(Reading reading = Reading::Whole);
     void mergeWithDisk();
     void record(Change change);
     void apply(WineRegFile& file, const Change& change) const;
@@ -72,6 +79,7 @@ private:
     // Held from the first look at the file until the command's write is done.
     std::optional<PrefixLock> lock_;
     std::optional<WineRegFile> file_;
+    bool wholeFile_ = false; // file_ holds every block, not only the trees'
     FileStamp stamp_;
     std::vector<Change> pending_;
     int depth_ = 0;

@@ -6,6 +6,7 @@
 #include "settings/RegistryAccess.h"
 #include "settings/TextEncoding.h"
 #include "wine/WineRegLexer.h"
+#include "wine/WineRegTrees.h"
 #include "wine/WineValueCodec.h"
 
 #include <algorithm>
@@ -45,13 +46,6 @@ RegistryStoreError unreadable(const std::string& fileName, size_t line, const st
                               "again.");
 }
 
-bool startsKey(std::string_view text, size_t at)
-{
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    return at < text.size() && text[at] == '[';
-}
-
 // Reads a key line at the cursor to its end: the path, then Wine's time stamp.
 void readKeyLine(WineRegCursor& cursor, std::string_view text, std::string& folded)
 {
@@ -62,20 +56,6 @@ void readKeyLine(WineRegCursor& cursor, std::string_view text, std::string& fold
         cursor.advance(1);
     cursor.expectLineEnd();
     cursor.nextLine();
-}
-
-// Whether the key line at `at` names a tree or a key below it, as Wine
-// writes the path: ASCII with each backslash doubled, in any case.
-bool namesTree(std::string_view text, size_t at, const std::vector<std::string>& escapedTrees)
-{
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    const std::string_view rest = text.substr(at + 1);
-    return std::any_of(escapedTrees.begin(), escapedTrees.end(), [rest](const std::string& tree) {
-        if (rest.size() <= tree.size() || (rest[tree.size()] != ']' && rest[tree.size()] != '\\'))
-            return false;
-        return std::equal(tree.begin(), tree.end(), rest.begin(), [](char a, char b) { return a == asciiLower(b); });
-    });
 }
 
 // Counted with memchr, many times faster than a loop the compiler does not vectorize.
@@ -146,7 +126,7 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
         WineRegCursor cursor(all, 0, 1);
         cursor.nextLine();
         // The header: comments and blank lines up to the first key.
-        while (cursor.pos() < all.size() && !startsKey(all, cursor.pos())) {
+        while (cursor.pos() < all.size() && !startsKeyLine(all, cursor.pos())) {
             cursor.skipBlanks();
             const char c = cursor.peek();
             if (c == '"' || c == '@')
@@ -157,11 +137,9 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
         }
         file.headerLength_ = cursor.pos();
         file.keys_.reserve(all.size() / 512);
-        std::vector<std::string> escapedTrees;
-        for (const std::string_view tree : trees) {
+        const std::vector<std::string> escapedTrees = escapedTreePaths(trees);
+        for (const std::string_view tree : trees)
             file.trees_.push_back(foldCase(normalizeKeyPath(tree)));
-            escapedTrees.push_back(formatWineKeyPath(file.trees_.back()));
-        }
         std::string folded;
         while (cursor.pos() < all.size()) {
             const auto keyStart = static_cast<uint32_t>(cursor.pos());
@@ -188,7 +166,7 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
                     .line = keyLine};
             const size_t blockStart = cursor.pos();
             const size_t blockLine = cursor.line();
-            while (cursor.pos() < all.size() && !startsKey(all, cursor.pos()))
+            while (cursor.pos() < all.size() && !startsKeyLine(all, cursor.pos()))
                 cursor.nextLine();
             file.readBlock(blockStart, cursor.pos(), blockLine, key.items);
             file.keys_.push_back(std::move(key));
@@ -284,7 +262,7 @@ void WineRegFile::nameCarriedBlocks() const
             }
             key.items.push_back(Item{.begin = keyStart, .length = static_cast<uint32_t>(cursor.pos() - keyStart)});
             const size_t bodyStart = cursor.pos();
-            while (cursor.pos() < end && !startsKey(all, cursor.pos()))
+            while (cursor.pos() < end && !startsKeyLine(all, cursor.pos()))
                 cursor.nextLine();
             if (cursor.pos() > bodyStart) {
                 key.items.push_back(Item{.begin = static_cast<uint32_t>(bodyStart),

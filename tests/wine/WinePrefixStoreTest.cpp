@@ -301,27 +301,36 @@ TEST_F(WineStore, APrefixWithoutUserRegStartsEmptyAndGetsOne)
     EXPECT_TRUE(open()->KeyExists("Software\\Orvane"));
 }
 
-class BrokenFile : public WineStore, public ::testing::WithParamInterface<std::pair<const char*, std::string>> {};
+struct Broken {
+    const char* name;
+    std::string text;
+    int line; // the file's own, though only the game's keys are read at first
+};
+
+class BrokenFile : public WineStore, public ::testing::WithParamInterface<Broken> {};
 
 TEST_P(BrokenFile, IsNamedWithItsLineAndNeverOverwritten)
 {
-    const std::string broken = GetParam().second;
+    const std::string broken = GetParam().text;
     prefix.writeUserReg(broken);
     auto registry = open();
     const std::string message = errorOf([&] { registry->KeyExists(Game); });
-    EXPECT_NE(message.find(prefix.userReg().string() + ", line "), std::string::npos) << message;
+    EXPECT_NE(message.find(prefix.userReg().string() + ", line " + std::to_string(GetParam().line) + ":"),
+              std::string::npos) << message;
     EXPECT_THROW(registry->OpenKey("Software\\Orvane", true), RegistryStoreError);
     EXPECT_EQ(prefix.readUserReg(), broken);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BrokenFile,
-    ::testing::Values(std::pair{"Empty", std::string()},
-                      std::pair{"Truncated", gameFile().substr(0, gameFile().find("keyscroll") + 4)},
-                      std::pair{"TruncatedText", std::string(WineHeader) + "[A] 1\n\"x\"=\"half"},
-                      std::pair{"Binary", std::string("WINE REGISTRY Version 2\n\x7f\x45\x4c\x46\x02\x01", 30)},
-                      std::pair{"UnknownHeader", std::string("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER]\n")}),
-    [](const auto& info) { return std::string(info.param.first); });
+    ::testing::Values(Broken{"Empty", std::string(), 1},
+                      Broken{"Truncated", gameFile().substr(0, gameFile().find("keyscroll") + 4), 8},
+                      Broken{"TruncatedText", std::string(WineHeader) + "[A] 1\n\"x\"=\"half", 6},
+                      Broken{"Binary", std::string("WINE REGISTRY Version 2\n\x7f\x45\x4c\x46\x02\x01", 30), 2},
+                      Broken{"UnknownHeader", "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER]\n", 1},
+                      Broken{"BadLineInTheGamesKeyAfterOthers",
+                             gameFile() + "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Video] 1\ngarbage\n", 15}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace orvane

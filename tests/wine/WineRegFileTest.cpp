@@ -2,11 +2,15 @@
 // nothing changed that Orvane did not change.
 #include "settings/Errors.h"
 #include "settings/TextEncoding.h"
+#include "wine/WineRegExcerpt.h"
 #include "wine/WineRegFile.h"
 #include "wine/WineValueCodec.h"
 #include "tests/support/TempPrefix.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 using namespace std::string_literals;
 
@@ -301,6 +305,42 @@ TEST(WineRegFile, OtherProgramsBlocksAreCarriedByteForByteAndReadOnlyWhenAskedFo
     }
     EXPECT_THROW(WineRegFile::parse(FileText(std::string(WineHeader) + game + "garbage\n"), "user.reg", Own),
                  RegistryStoreError);
+}
+
+// Read for the trees alone, the file streams through a small buffer: at
+// every buffer size the trees' blocks and the header are kept whole and
+// nothing else, whatever lies at the buffer's edge. What only the whole
+// file can tell is left to reading it whole.
+TEST(WineRegFile, TheTreesExcerptKeepsTheirBlocksAtEveryBufferSize)
+{
+    constexpr std::string_view Own[] = {"Software\\Blizzard Entertainment\\Warcraft III", "Software\\Orvane"};
+    const std::string gameplay = "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1\n"
+                                 "\"keyscroll\"=dword:00000032\n\n";
+    const std::string orvane = " \t[software\\\\ORVANE] 2\r\n\"opengl\"=dword:00000001\r\n";
+    const std::string others = "[Software\\\\Blizzard Entertainment\\\\Warcraft III Demo] 1\n"
+                               "\"x\"=\"" + std::string(300, 'y') + "\"\n"
+                               "   \n"
+                               "  \t [Software\\\\Classes\\\\.txt] 3\n"
+                               "\"[no key\"=hex:00,\\\n  [01\n\n";
+    const std::string text = std::string(WineHeader) + "\n" + others + gameplay + others + orvane + others;
+    const auto excerptOf = [&](std::string_view content, size_t size, size_t chunk) {
+        const int fd = ::memfd_create("user.reg", 0);
+        EXPECT_EQ(::write(fd, content.data(), content.size()), static_cast<ssize_t>(content.size()));
+        ::lseek(fd, 0, SEEK_SET);
+        std::optional<std::string> excerpt = treesExcerpt(fd, size, Own, chunk);
+        ::close(fd);
+        return excerpt;
+    };
+    const std::string expected = std::string(WineHeader) + "\n" + gameplay + orvane;
+    for (size_t chunk = 1; chunk <= text.size() + 1; ++chunk)
+        ASSERT_EQ(excerptOf(text, text.size(), chunk), expected) << "a buffer of " << chunk << " bytes";
+
+    EXPECT_EQ(excerptOf(text, text.size() + 1, 64), std::nullopt) << "shorter than its size said";
+    for (const std::string& end : {"[Software\\\\Other] 1\n\"x\"=\"\0\"\n"s, "[Software\\\\Other] 1\n\"x\"=\"ab"s,
+                                   "[Software\\\\Other] 1\n\"x\"=hex:00,\\\r\n"s}) {
+        const std::string refused = text + end;
+        EXPECT_EQ(excerptOf(refused, refused.size(), 64), std::nullopt) << end;
+    }
 }
 
 TEST(WineRegFile, RefusesWhatItCannotRead)

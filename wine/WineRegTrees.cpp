@@ -1,0 +1,38 @@
+#include "wine/WineRegTrees.h"
+
+#include "settings/RegistryAccess.h"
+#include "settings/TextEncoding.h"
+#include "wine/WineValueCodec.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+std::vector<std::string> escapedTreePaths(std::span<const std::string_view> trees)
+{
+    std::vector<std::string> escaped;
+    for (const std::string_view tree : trees)
+        escaped.push_back(formatWineKeyPath(foldCase(normalizeKeyPath(tree))));
+    return escaped;
+}
+
+bool startsKeyLine(std::string_view text, size_t at)
+{
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    return at < text.size() && text[at] == '[';
+}
+
+bool namesTree(std::string_view text, size_t at, const std::vector<std::string>& escapedTrees)
+{
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    const std::string_view rest = text.substr(at + 1);
+    return std::any_of(escapedTrees.begin(), escapedTrees.end(), [rest](const std::string& tree) {
+        if (rest.size() <= tree.size() || (rest[tree.size()] != ']' && rest[tree.size()] != '\\'))
+            return false;
+        return std::equal(tree.begin(), tree.end(), rest.begin(), [](char a, char b) { return a == asciiLower(b); });
+    });
+}
+
+} // namespace orvane

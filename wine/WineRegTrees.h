@@ -1,0 +1,20 @@
+#pragma once
+// Which key lines of a registry text name the key trees a reading is
+// limited to, told from the line as Wine writes it.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+// The trees' paths as they stand in a key line: folded, each backslash doubled.
+std::vector<std::string> escapedTreePaths(std::span<const std::string_view> trees);
+
+// Whether a line starts at `at` with blanks, if any, and a '['.
+bool startsKeyLine(std::string_view text, size_t at);
+
+// Whether the key line at `at` names a tree or a key below it, in any case.
+bool namesTree(std::string_view text, size_t at, const std::vector<std::string>& escapedTrees);
+
+} // namespace orvane
