@@ -40,6 +40,8 @@ std::string valueText(RegistryAccess& registry, const std::string& name)
 
 ValueTexts valueTexts(RegistryAccess& registry)
 {
+    // One look at the registry for them all, not one for each value.
+    RegistryCommand command(registry);
     std::vector<std::string_view> keys = schema::settingsKeys();
     keys.push_back(schema::BnetUsersKey);
     ValueTexts values;
@@ -52,6 +54,7 @@ ValueTexts valueTexts(RegistryAccess& registry)
             values[placeOf(key) + name] = valueText(registry, name);
         registry.CloseKey();
     }
+    command.finish();
     return values;
 }
 

@@ -126,8 +126,8 @@ void LoadGrowthWithOtherKeys(benchmark::State& state)
 }
 
 // --load of a configuration with 10 to 10,000 account names, each onto the
-// demo prefix as it was, and --save of them again; the peak memory of the
-// largest load.
+// demo prefix as it was, --save of them again, and the same --load again
+// onto the names it stored; the peak memory of the largest load.
 void LoadGrowthWithAccountNames(benchmark::State& state)
 {
     const std::vector<int> counts{10, 100, 1000, 10000};
@@ -149,6 +149,7 @@ void LoadGrowthWithAccountNames(benchmark::State& state)
     }();
     std::vector<std::vector<double>> times(counts.size());
     std::vector<std::vector<double>> saveTimes(counts.size());
+    std::vector<std::vector<double>> reloadTimes(counts.size());
     const std::string saved = (std::filesystem::temp_directory_path() / "orvane-bench-saved.ini").string();
     long peak = 0;
     for (auto _ : state) {
@@ -157,14 +158,18 @@ void LoadGrowthWithAccountNames(benchmark::State& state)
             times[i].push_back(millisecondsOf({program, "--prefix", demo.string(), "--load", files[i]}, &peak));
             // And the names exported again, through the registry kept in memory.
             saveTimes[i].push_back(millisecondsOf({program, "--prefix", demo.string(), "--save", saved}));
+            // And loaded again, each stored name replaced.
+            reloadTimes[i].push_back(millisecondsOf({program, "--prefix", demo.string(), "--load", files[i]}));
         }
         state.SetIterationTime(times.back().back() / 1000);
     }
     reportGrowth(state, sizes, times);
-    std::vector<std::string> saveSizes;
-    for (const std::string& size : sizes)
-        saveSizes.push_back("save_" + size);
-    reportGrowth(state, saveSizes, saveTimes);
+    for (const auto& [name, measured] : {std::pair{"save_", &saveTimes}, std::pair{"reload_", &reloadTimes}}) {
+        std::vector<std::string> named;
+        for (const std::string& size : sizes)
+            named.push_back(name + size);
+        reportGrowth(state, named, *measured);
+    }
     std::filesystem::remove(saved);
     state.counters["10000_names_peak_MB"] = static_cast<double>(peak) / 1024;
     std::filesystem::remove_all(demo);

@@ -225,9 +225,12 @@ void WineRegFile::setValue(std::string_view path, std::string_view name, const R
     }
     const std::vector<size_t> blocks = blocksOf(foldCase(path));
     Key& key = blocks.empty() ? appendKey(path) : parsed(keys_[blocks.back()]);
-    // New values go after the key's last value or option line, before its blank lines.
+    // New values go after the key's last value or option line, before its
+    // blank lines; what a deleted value left saves as nothing and stops the
+    // search, so that replacing every value of a key stays linear.
     size_t at = key.items.size();
-    while (at > 1 && !key.items[at - 1].isValue && isBlankLine(itemText(key.items[at - 1])))
+    while (at > 1 && !key.items[at - 1].isValue && !itemText(key.items[at - 1]).empty() &&
+           isBlankLine(itemText(key.items[at - 1])))
         --at;
     Item item = ownedItem(formatWineValue(name, value), true);
     item.nameStored = 1;
