@@ -179,6 +179,22 @@ void refusePlantedLink(const std::filesystem::path& link)
 
 } // namespace
 
+void removeStaleTemporaries(const std::filesystem::path& target)
+{
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::weakly_canonical(target, error);
+    if (error)
+        return;
+    const std::string ours = file.filename().string() + ".orvane-";
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == ours.size() + 6 && name.starts_with(ours)) {
+            std::error_code ignored;
+            std::filesystem::remove(entry.path(), ignored);
+        }
+    }
+}
+
 std::filesystem::path linkTarget(std::filesystem::path path)
 {
     for (int hops = 0; hops < 40; ++hops) {

@@ -39,6 +39,10 @@ using StillCurrent = std::function<bool(const struct stat* onDisk)>;
 struct stat replaceFileAtomically(const std::filesystem::path& target, std::string_view content,
                                   const StillCurrent& stillCurrent = {});
 
+// A replacement that was killed leaves its temporary file beside the file
+// it replaces; this clears them away. Only these names are touched.
+void removeStaleTemporaries(const std::filesystem::path& target);
+
 // The file a chain of symbolic links ends at; the path itself otherwise.
 // Links that loop throw std::system_error with ELOOP.
 std::filesystem::path linkTarget(std::filesystem::path path);

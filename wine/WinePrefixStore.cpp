@@ -6,6 +6,7 @@
 #include "settings/Schema.h"
 #include "settings/TextEncoding.h"
 #include "wine/WineRegExcerpt.h"
+#include "wine/WineRegTrees.h"
 #include "wine/WineServer.h"
 
 #include <cerrno>
@@ -24,14 +25,22 @@ bool WinePrefixStore::FileStamp::operator==(const FileStamp& other) const
            same(modified, other.modified) && same(changed, other.changed);
 }
 
-WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
-
-WinePrefixStore::~WinePrefixStore() = default;
-
 namespace {
 
 // The keys Orvane reads and writes; other programs' keys are carried as they stand.
 constexpr std::string_view OwnTrees[] = {schema::GameKey, schema::OrvaneKey};
+
+} // namespace
+
+WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix))
+{
+    for (const std::string_view tree : OwnTrees)
+        foldedOwnTrees_.push_back(foldCase(tree));
+}
+
+WinePrefixStore::~WinePrefixStore() = default;
+
+namespace {
 
 WinePrefixStore::FileStamp stampOf(const struct stat& info)
 {
@@ -78,15 +87,13 @@ WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
     return stampOf(info);
 }
 
-WinePrefixStore::Reading WinePrefixStore::readingFor(std::string_view path)
+WinePrefixStore::Reading WinePrefixStore::readingFor(std::string_view path) const
 {
     const std::string folded = foldCase(path);
-    for (const std::string_view tree : OwnTrees) {
-        const std::string root = foldCase(tree);
-        if (folded == root || (folded.starts_with(root) && folded[root.size()] == '\\'))
-            return Reading::OwnTrees;
-    }
-    return Reading::Whole;
+    return std::any_of(foldedOwnTrees_.begin(), foldedOwnTrees_.end(),
+                       [&folded](const std::string& root) { return isInTree(folded, root); })
+               ? Reading::OwnTrees
+               : Reading::Whole;
 }
 
 // Reads the file and the stamp of exactly what was read; a read that ends
@@ -289,7 +296,7 @@ void WinePrefixStore::writeChanges()
                                " and would overwrite the change. Close Warcraft III and every other Wine program of "
                                "this prefix (or run \"wineserver -k\" with WINEPREFIX=" + prefix_.string() +
                                "), then make the change again.");
-            removeStaleTemporaries();
+            removeStaleTemporaries(registryFile());
             FileText content = file_->serializedText();
             const struct stat written =
                 replaceFileAtomically(registryFile(), content.view(), [this](const struct stat* onDisk) {
@@ -313,24 +320,6 @@ void WinePrefixStore::writeChanges()
                            "make the change again.");
         } catch (const RegistryStoreError& error) {
             abandonChanges(error.what());
-        }
-    }
-}
-
-// A write that was killed leaves its temporary file behind; the next one
-// clears them away. Only Orvane's own names are touched, never Wine's.
-void WinePrefixStore::removeStaleTemporaries() const
-{
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(registryFile(), error);
-    if (error)
-        return;
-    const std::string ours = target.filename().string() + ".orvane-";
-    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == ours.size() + 6 && name.starts_with(ours)) {
-            std::error_code ignored;
-            std::filesystem::remove(entry.path(), ignored);
         }
     }
 }

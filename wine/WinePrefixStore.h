@@ -59,7 +59,7 @@ private:
     // and Orvane's keys, or every block, to write it back or to look
     // elsewhere.
     enum class Reading { OwnTrees, Whole };
-    static Reading readingFor(std::string_view path);
+    Reading readingFor(std::string_view path) const;
     // The file as it is now, read again when it changed since the last read.
     WineRegFile& current(Reading reading);
     FileStamp stampOnDisk() const;
@@ -72,10 +72,10 @@ private:
     void endOfWork();
     void writeChanges();
     void tellNotice();
-    void removeStaleTemporaries() const;
     [[noreturn]] void abandonChanges(const std::string& message);
 
     std::filesystem::path prefix_;
+    std::vector<std::string> foldedOwnTrees_;
     // Held from the first look at the file until the command's write is done.
     std::optional<PrefixLock> lock_;
     std::optional<WineRegFile> file_;

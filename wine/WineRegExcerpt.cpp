@@ -54,10 +54,8 @@ size_t TreeBlockFilter::take(std::string_view text, bool atEnd)
     size_t undecided = text.size();
     bool heldKeyLine = false;
     for (size_t at = text.find('[', from); at != std::string_view::npos; at = text.find('[', at + 1)) {
-        size_t lineStart = at;
-        while (lineStart > from && (text[lineStart - 1] == ' ' || text[lineStart - 1] == '\t'))
-            --lineStart;
-        if (lineStart != from && text[lineStart - 1] != '\n')
+        const size_t lineStart = keyLineStartAt(text, from, at);
+        if (lineStart == std::string_view::npos)
             continue;
         if (!atEnd && text.size() - at < lookahead_) {
             undecided = lineStart;

@@ -73,10 +73,8 @@ size_t newlinesIn(std::string_view text)
 size_t nextTreeKeyLine(std::string_view text, size_t from, const std::vector<std::string>& escapedTrees)
 {
     for (size_t at = text.find('[', from); at != std::string_view::npos; at = text.find('[', at + 1)) {
-        size_t lineStart = at;
-        while (lineStart > from && (text[lineStart - 1] == ' ' || text[lineStart - 1] == '\t'))
-            --lineStart;
-        if ((lineStart == from || text[lineStart - 1] == '\n') && namesTree(text, lineStart, escapedTrees))
+        const size_t lineStart = keyLineStartAt(text, from, at);
+        if (lineStart != std::string_view::npos && namesTree(text, lineStart, escapedTrees))
             return lineStart;
     }
     return text.size();
@@ -222,9 +220,8 @@ void WineRegFile::readBlock(size_t begin, size_t end, size_t line, std::vector<I
 
 bool WineRegFile::inTrees(std::string_view folded) const
 {
-    return trees_.empty() || std::any_of(trees_.begin(), trees_.end(), [folded](const std::string& root) {
-               return folded == root || (folded.starts_with(root) && folded[root.size()] == '\\');
-           });
+    return trees_.empty() ||
+           std::any_of(trees_.begin(), trees_.end(), [folded](const std::string& root) { return isInTree(folded, root); });
 }
 
 // Splits each run of carried blocks into its blocks, each under its path,

@@ -16,6 +16,20 @@ std::vector<std::string> escapedTreePaths(std::span<const std::string_view> tree
     return escaped;
 }
 
+bool isInTree(std::string_view foldedPath, std::string_view foldedRoot)
+{
+    return foldedPath.starts_with(foldedRoot) &&
+           (foldedPath.size() == foldedRoot.size() || foldedPath[foldedRoot.size()] == '\\');
+}
+
+size_t keyLineStartAt(std::string_view text, size_t from, size_t at)
+{
+    size_t lineStart = at;
+    while (lineStart > from && (text[lineStart - 1] == ' ' || text[lineStart - 1] == '\t'))
+        --lineStart;
+    return lineStart == from || text[lineStart - 1] == '\n' ? lineStart : std::string_view::npos;
+}
+
 bool startsKeyLine(std::string_view text, size_t at)
 {
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
