@@ -23,7 +23,7 @@ TEST_F(About, ItShowsTheProductAndTheMaintainersOverTheDisabledWindow)
     EXPECT_TRUE(box().visible());
     EXPECT_FALSE(mainWindow().enabled());
     EXPECT_EQ(box().layout().caption, "Info about Orvane");
-    EXPECT_EQ(box().label("Label5").caption(), "Orvane 1.5b");
+    EXPECT_EQ(box().label("Label5").caption(), "Orvane " ORVANE_VERSION);
     EXPECT_EQ(box().label("Label6").caption(), CopyrightNotice);
     click("butOK", &box());
     EXPECT_FALSE(box().visible());

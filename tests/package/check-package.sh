@@ -4,6 +4,7 @@
 # prefix, under an X server of its own, until its main window shows.
 set -eu
 build=$1
+version=$2
 deb=$(ls "$build"/orvane_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || { echo "no orvane_*.deb in $build: run make package"; exit 1; }
 root=$(mktemp -d)
@@ -25,10 +26,11 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 for size in 16 32 48; do
     file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size"
 done
-test -s "$root/usr/share/doc/orvane/readme.txt"
+# The installed readme is titled with the version the build states.
+head -n 1 "$root/usr/share/doc/orvane/readme.txt" | grep -qF "Orvane $version - "
 test -s "$root/usr/share/bash-completion/completions/orvane"
 # The installed program answers a script without a display.
-env -u DISPLAY "$root/usr/bin/orvane" --version | grep -qx "Orvane 1.5b"
+env -u DISPLAY "$root/usr/bin/orvane" --version | grep -qxF "Orvane $version"
 if command -v lintian >/dev/null; then
     lintian --fail-on error,warning "$deb"
 fi

@@ -112,7 +112,7 @@ TEST_F(OrvaneCommand, HelpAndVersionAnswerOnStandardOutput)
     EXPECT_EQ(help.err, "");
     const Outcome version = orvane({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "Orvane 1.5b\n");
+    EXPECT_EQ(version.out, "Orvane " ORVANE_VERSION "\n");
 }
 
 TEST_F(OrvaneCommand, AWrongOptionOrAMissingArgumentIsAUsageError)

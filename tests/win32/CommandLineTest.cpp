@@ -26,7 +26,7 @@ TEST_F(OrvaneExeCommand, VersionHelpAndUsageErrorsAnswerWithoutAWindow)
 {
     const test::CommandRun version = test::runOrvaneCommand(L"--version");
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "Orvane 1.5b\n");
+    EXPECT_EQ(version.out, "Orvane " ORVANE_VERSION "\n");
     const test::CommandRun help = test::runOrvaneCommand(L"--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: orvane.exe ", 0), 0u) << help.out;

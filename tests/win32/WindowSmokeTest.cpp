@@ -153,7 +153,7 @@ TEST_F(OrvaneExe, TheAboutBoxOpensOverTheDisabledWindowAndOKClosesIt)
     HWND box = test::shownWindow(L"OrvaneWindow", L"Info about Orvane");
     ASSERT_TRUE(box);
     EXPECT_FALSE(IsWindowEnabled(orvane.window()));
-    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(aboutBoxLayout(), "Label5"))), "Orvane 1.5b");
+    EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(aboutBoxLayout(), "Label5"))), "Orvane " ORVANE_VERSION);
     EXPECT_EQ(test::windowText(GetDlgItem(box, controlId(aboutBoxLayout(), "lbMail"))).rfind("Mail: ", 0), 0u);
     SendMessageW(GetDlgItem(box, controlId(aboutBoxLayout(), "butOK")), BM_CLICK, 0, 0);
     EXPECT_TRUE(test::waitFor([&] { return !IsWindowVisible(box) && IsWindowEnabled(orvane.window()); }));
