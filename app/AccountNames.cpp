@@ -32,20 +32,19 @@ void AccountNames::postAdditions(const std::vector<std::string>& names)
 
 void AccountNames::refresh(RegistryAccess& registry, ListControl& list, std::string& current)
 {
-    registry.OpenKey(schema::BnetUsersKey, false);
+    RegistryKey key = registry.openKey(schema::BnetUsersKey);
     if (deletion_.waiting)
-        deleteRequested(registry, list, current);
+        deleteRequested(key, list, current);
     names_.clear();
     list.clear();
-    registry.GetValueNames(valueNames_);
-    if (!storeAll(registry, list, current)) {
+    valueNames_ = key.valueNames();
+    if (!storeAll(key, list, current)) {
         // Stored under a free name, the current name is read back by the run below.
-        registry.WriteString(valueNameAt(names_.size()), current);
+        key.writeString(valueNameAt(names_.size()), current);
         refresh(registry, list, current);
         return;
     }
-    registry.GetValueNames(valueNames_);
-    registry.CloseKey();
+    valueNames_ = key.valueNames();
 }
 
 void AccountNames::clear()
@@ -54,27 +53,27 @@ void AccountNames::clear()
     valueNames_.clear();
 }
 
-void AccountNames::deleteRequested(RegistryAccess& registry, const ListControl& list, std::string& current)
+void AccountNames::deleteRequested(RegistryKey& key, const ListControl& list, std::string& current)
 {
     // The current name moves to the entry after the deleted one, or before it at the end.
     const int selected = list.selected();
     const int next = selected < list.count() - 1 ? selected + 1 : selected - 1;
     current = next >= 0 && next < list.count() ? list.items()[static_cast<size_t>(next)] : "";
     for (size_t k = 0; k < valueNames_.size(); ++k)
-        if (registry.ReadString(valueNameAt(k)) == deletion_.name)
-            registry.DeleteValue(valueNameAt(k));
+        if (key.readString(valueNameAt(k)) == deletion_.name)
+            key.deleteValue(valueNameAt(k));
     deletion_.waiting = false;
-    registry.GetValueNames(valueNames_);
+    valueNames_ = key.valueNames();
 }
 
 // Takes every stored name and the waiting additions into the lists and
 // stores them again, sorted and numbered from 0. Whether current was among them.
-bool AccountNames::storeAll(RegistryAccess& registry, ListControl& list, const std::string& current)
+bool AccountNames::storeAll(RegistryKey& key, ListControl& list, const std::string& current)
 {
     std::vector<std::string> read;
     read.reserve(valueNames_.size() + additions_.size());
     for (const std::string& valueName : valueNames_)
-        read.push_back(registry.ReadString(valueName));
+        read.push_back(key.readString(valueName));
     for (std::string& name : additions_)
         if (!name.empty())
             read.push_back(std::move(name));
@@ -85,9 +84,9 @@ bool AccountNames::storeAll(RegistryAccess& registry, ListControl& list, const s
     if (const auto at = std::find(names_.begin(), names_.end(), current); at != names_.end())
         list.select(static_cast<int>(at - names_.begin()));
     for (const std::string& valueName : valueNames_)
-        registry.DeleteValue(valueName);
+        key.deleteValue(valueName);
     for (size_t k = 0; k < names_.size(); ++k)
-        registry.WriteString(valueNameAt(k), names_[k]);
+        key.writeString(valueNameAt(k), names_[k]);
     return found;
 }
 

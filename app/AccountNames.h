@@ -3,7 +3,7 @@
 // a sorted list and the list control, with an addition or deletion that
 // waits to be carried out, and stored again sorted and numbered from 0.
 #include "controls/Controls.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 
 #include <string>
 #include <vector>
@@ -37,8 +37,8 @@ private:
         bool waiting = false;
     };
 
-    void deleteRequested(RegistryAccess& registry, const ListControl& list, std::string& current);
-    bool storeAll(RegistryAccess& registry, ListControl& list, const std::string& current);
+    void deleteRequested(RegistryKey& key, const ListControl& list, std::string& current);
+    bool storeAll(RegistryKey& key, ListControl& list, const std::string& current);
 
     std::vector<std::string> names_;
     std::vector<std::string> valueNames_;

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 
 #include <string_view>
 

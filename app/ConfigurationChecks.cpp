@@ -20,13 +20,11 @@ struct ScreenMode {
 
 ScreenMode loadedMode(const IniDocument& file, RegistryAccess& registry)
 {
-    const bool stored = registry.OpenKey(schema::VideoKey, false);
-    const auto video = [&](const char* key) {
-        return file.readInteger("Video", key, stored && registry.ValueExists(key) ? registry.ReadInteger(key) : 0);
+    const RegistryKey stored = registry.openKey(schema::VideoKey);
+    const auto video = [&](const char* name) {
+        return file.readInteger("Video", name, stored.hasValue(name) ? stored.readInteger(name) : 0);
     };
-    ScreenMode mode{video("reswidth"), video("resheight"), video("colordepth"), video("refreshrate")};
-    registry.CloseKey();
-    return mode;
+    return ScreenMode{video("reswidth"), video("resheight"), video("colordepth"), video("refreshrate")};
 }
 
 std::string modeText(const ScreenMode& mode)

@@ -5,7 +5,7 @@
 // launcher's script and its log tell the player.
 #include "config/IniDocument.h"
 #include "settings/DisplayModes.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 
 #include <optional>
 #include <string>

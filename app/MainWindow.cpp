@@ -70,15 +70,11 @@ void MainWindow::attachDialogs(const MainWindowDialogs& dialogs)
 void MainWindow::start()
 {
     setPanelText(1, "No configuration loaded!");
-    context_.registry->SetRootKey(RootKey::CurrentUser);
     if (!context_.arguments.empty() && context_.arguments.front() == "/scrshtemu")
         installation_.gameFolder = "C:\\Program Files\\Warcraft III";
     setPanelText(0, "Installed in " + installation_.gameFolder);
     StatusBar.setPanelHint(0, context_.place.description);
-    RegistryAccess& registry = *context_.registry;
-    registry.OpenKey(schema::GameKey, false);
-    programs_.game = registry.ReadString(schema::Program);
-    registry.CloseKey();
+    programs_.game = context_.registry->openKey(schema::GameKey).readString(schema::Program);
     programs_.editor = installation_.gameFolder + "\\World Editor.exe";
     reloadSettings();
 }

@@ -13,21 +13,15 @@ void MainWindow::cleanUpRegistry()
         return;
     CMRegCleanUp.setEnabled(false);
     RegistryAccess& registry = *context_.registry;
-    registry.OpenKey("Software\\", false);
-    registry.DeleteKey("Orvane");
-    registry.CloseKey();
-    registry.OpenKey(schema::GameKey, false);
-    registry.DeleteValue(schema::AllowLocalFiles);
-    registry.CloseKey();
+    registry.openKey("Software\\").deleteSubkey("Orvane");
+    registry.openKey(schema::GameKey).deleteValue(schema::AllowLocalFiles);
 }
 
 void MainWindow::removeAllowLocalFiles()
 {
-    RegistryAccess& registry = *context_.registry;
-    registry.OpenKey(schema::GameKey, false);
-    if (registry.ValueExists(schema::AllowLocalFiles))
-        registry.DeleteValue(schema::AllowLocalFiles);
-    registry.CloseKey();
+    RegistryKey game = context_.registry->openKey(schema::GameKey);
+    if (game.hasValue(schema::AllowLocalFiles))
+        game.deleteValue(schema::AllowLocalFiles);
 }
 
 } // namespace orvane

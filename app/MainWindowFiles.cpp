@@ -5,7 +5,7 @@
 #include "dialogs/ProfileRenameDialog.h"
 #include "settings/ApplySettings.h"
 #include "settings/Schema.h"
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 
 namespace orvane {
 namespace {
@@ -87,21 +87,19 @@ void MainWindow::renameProfile(const std::string& newName)
     // The registry first, written through: when it refuses (Wine running),
     // the profile file has not been touched.
     RegistryAccess& registry = *context_.registry;
-    registry.OpenKey(std::string(schema::MiscKey) + "\\", false);
+    RegistryKey misc = registry.openKey(std::string(schema::MiscKey) + "\\");
     const std::optional<std::string> stored =
-        registry.ValueExists("campaignprofile") ? std::optional(registry.ReadString("campaignprofile")) : std::nullopt;
-    registry.WriteString("campaignprofile", newName);
-    registry.CloseKey();
+        misc.hasValue("campaignprofile") ? std::optional(misc.readString("campaignprofile")) : std::nullopt;
+    misc.writeString("campaignprofile", newName);
     registry.flush();
     try {
         profile.save(file);
     } catch (const std::exception&) {
-        registry.OpenKey(std::string(schema::MiscKey) + "\\", false);
+        misc = registry.openKey(std::string(schema::MiscKey) + "\\");
         if (stored)
-            registry.WriteString("campaignprofile", *stored);
+            misc.writeString("campaignprofile", *stored);
         else
-            registry.DeleteValue("campaignprofile");
-        registry.CloseKey();
+            misc.deleteValue("campaignprofile");
         throw;
     }
     context_.settings.campaignprofile = newName;

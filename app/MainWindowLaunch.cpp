@@ -1,8 +1,8 @@
 // Starting the game or the World Editor, which ends Orvane, and opening
 // the readme, which does not.
 #include "app/MainWindow.h"
-#include "settings/Errors.h"
-#include "settings/Utf8Paths.h"
+#include "files/Errors.h"
+#include "files/Utf8Paths.h"
 
 namespace orvane {
 

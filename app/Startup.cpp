@@ -27,11 +27,9 @@ std::optional<Installation> checkInstallation(Context& context)
     Installation installation{.startFolder = std::filesystem::current_path()};
     context.registry = std::make_unique<RegistryAccess>(context.place.openStore());
     RegistryAccess& registry = *context.registry;
-    if (!registry.KeyExists(schema::GameKey))
+    if (!registry.keyExists(schema::GameKey))
         return std::nullopt;
-    registry.OpenKey(schema::GameKey, false);
-    installation.gameFolder = registry.ReadString(schema::InstallPath);
-    registry.CloseKey();
+    installation.gameFolder = registry.openKey(schema::GameKey).readString(schema::InstallPath);
     std::error_code ignored; // an unusable folder leaves the current directory as it is
     if (!installation.gameFolder.empty())
         std::filesystem::current_path(context.place.paths.hostPath(installation.gameFolder), ignored);

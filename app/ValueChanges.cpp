@@ -1,6 +1,6 @@
 #include "app/ValueChanges.h"
 
-#include "settings/Errors.h"
+#include "registry/RegistryErrors.h"
 #include "settings/Schema.h"
 
 #include <set>
@@ -23,14 +23,14 @@ std::string placeOf(std::string_view key)
 
 // An integer's decimal digits or a text as it is; the game keeps values of
 // other kinds beside them (its gateways as a list of texts, say).
-std::string valueText(RegistryAccess& registry, const std::string& name)
+std::string valueText(const RegistryKey& key, const std::string& name)
 {
     try {
-        return std::to_string(registry.ReadInteger(name));
+        return std::to_string(key.readInteger(name));
     } catch (const RegistryError&) {
     }
     try {
-        return registry.ReadString(name);
+        return key.readString(name);
     } catch (const RegistryError&) {
         return "(data of another kind)";
     }
@@ -46,13 +46,9 @@ ValueTexts valueTexts(RegistryAccess& registry)
     keys.push_back(schema::BnetUsersKey);
     ValueTexts values;
     for (std::string_view key : keys) {
-        if (!registry.OpenKey(key, false))
-            continue;
-        std::vector<std::string> names;
-        registry.GetValueNames(names);
-        for (const std::string& name : names)
-            values[placeOf(key) + name] = valueText(registry, name);
-        registry.CloseKey();
+        const RegistryKey opened = registry.openKey(key);
+        for (const std::string& name : opened.valueNames())
+            values[placeOf(key) + name] = valueText(opened, name);
     }
     command.finish();
     return values;

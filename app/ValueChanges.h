@@ -1,7 +1,7 @@
 #pragma once
 // The stored values that loading a configuration may change, as text, by
 // where they are kept, to tell a player's script what a load did.
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 
 #include <map>
 #include <string>

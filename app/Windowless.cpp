@@ -7,10 +7,10 @@
 #include "context/ProgramInfo.h"
 #include "platform/PlatformDisplayModes.h"
 #include "settings/ApplySettings.h"
-#include "settings/Errors.h"
+#include "files/Errors.h"
 #include "settings/Schema.h"
-#include "settings/ScratchStore.h"
-#include "settings/Utf8Paths.h"
+#include "registry/OverlayStore.h"
+#include "files/Utf8Paths.h"
 
 namespace orvane {
 namespace {
@@ -114,7 +114,7 @@ int runWithoutWindow(const CommandLine& line, SettingsPlace place, DisplayModeSo
     if (line.load && !(loaded = checkedConfiguration(*line.load, place, display, err)))
         return 1;
     if (!line.load) // an export changes nothing: what the start makes stays in memory
-        place.openStore = [open = std::move(place.openStore)] { return std::make_unique<ScratchStore>(open()); };
+        place.openStore = [open = std::move(place.openStore)] { return std::make_unique<OverlayStore>(open()); };
     NoWindows toolkit;
     WrittenBoxes boxes(err);
     NamedFile files;

@@ -4,7 +4,7 @@
 // how --load grows with other programs' keys and with account names.
 #include "bench/Growth.h"
 #include "bench/LargeUserReg.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "settings/Schema.h"
 #include "tools/DemoPrefix.h"
 #include "wine/WinePrefixStore.h"
@@ -87,9 +87,7 @@ void StoreAloneWrite(benchmark::State& state)
     for (auto _ : state) {
         RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix));
         RegistryCommand command(registry);
-        registry.OpenKey(schema::VideoKey, false);
-        registry.WriteInteger("gamma", gamma++ % 2 ? 41 : 40);
-        registry.CloseKey();
+        registry.openKey(schema::VideoKey).writeInteger("gamma", gamma++ % 2 ? 41 : 40);
         command.finish();
     }
     std::filesystem::remove_all(prefix);

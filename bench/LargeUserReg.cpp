@@ -1,8 +1,8 @@
 #include "bench/LargeUserReg.h"
 
-#include "settings/RegistryStore.h"
+#include "registry/RegistryStore.h"
 #include "settings/Schema.h"
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include "wine/WineRegFile.h"
 #include "wine/WineValueCodec.h"
 

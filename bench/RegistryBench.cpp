@@ -1,7 +1,7 @@
 // Parsing a large user.reg, and one command that writes the game's values.
 #include "bench/LargeUserReg.h"
-#include "settings/AtomicFile.h"
-#include "settings/RegistryAccess.h"
+#include "files/AtomicFile.h"
+#include "registry/RegistryAccess.h"
 #include "settings/Schema.h"
 #include "settings/SettingsRegistry.h"
 #include "wine/WinePrefixStore.h"
@@ -63,7 +63,7 @@ void ParsedFormPeakMemory(benchmark::State& state)
         const long before = statusKilobytes("VmRSS:");
         {
             RegistryAccess registry(std::make_unique<WinePrefixStore>(folder));
-            benchmark::DoNotOptimize(registry.KeyExists("Software"));
+            benchmark::DoNotOptimize(registry.keyExists("Software"));
             ratio = double(statusKilobytes("VmHWM:") - before) * 1024 / double(largeFile().size());
         }
     }
@@ -90,10 +90,9 @@ void CommandWritingGameValues(benchmark::State& state)
         for (const schema::StoredValue& value : schema::storedValues()) {
             if (!value.key.starts_with(schema::GameKey))
                 continue;
-            registry.OpenKey(value.key, true);
-            writeSetting(registry, value, record);
+            RegistryKey key = registry.createKey(value.key);
+            writeSetting(key, value, record);
         }
-        registry.CloseKey();
         command.finish();
     }
     std::filesystem::remove_all(folder);

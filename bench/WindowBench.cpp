@@ -4,7 +4,7 @@
 #include "app/Startup.h"
 #include "bench/LargeUserReg.h"
 #include "context/Context.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "settings/Schema.h"
 #include "wine/WinePrefixStore.h"
 #include "tools/DemoPrefix.h"
@@ -101,8 +101,7 @@ void AutoApplyKeystroke(benchmark::State& state)
     const std::filesystem::path prefix = makePrefix(10u << 20);
     {
         RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix));
-        registry.OpenKey(schema::OrvaneKey, true);
-        registry.WriteBool("autoapply", true);
+        registry.createKey(schema::OrvaneKey).writeBool("autoapply", true);
     }
     const auto startedIn = std::filesystem::current_path();
     Doubles doubles;

@@ -1,9 +1,9 @@
 #include "config/ConfigFile.h"
 
 #include "config/TextFiles.h"
-#include "settings/Errors.h"
+#include "files/Errors.h"
 #include "settings/Schema.h"
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 
 namespace orvane {
 namespace {

@@ -1,8 +1,8 @@
 #include "config/IniDocument.h"
 
 #include "config/TextFiles.h"
-#include "settings/Errors.h"
-#include "settings/TextEncoding.h"
+#include "files/Errors.h"
+#include "files/TextEncoding.h"
 
 #include <algorithm>
 #include <charconv>

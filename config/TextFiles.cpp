@@ -2,10 +2,10 @@
 
 #include "config/IniDocument.h"
 
-#include "settings/Utf8Paths.h"
-#include "settings/AtomicFile.h"
-#include "settings/Errors.h"
-#include "settings/TextEncoding.h"
+#include "files/Utf8Paths.h"
+#include "files/AtomicFile.h"
+#include "files/Errors.h"
+#include "files/TextEncoding.h"
 
 #include <algorithm>
 #include <array>

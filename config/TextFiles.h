@@ -1,7 +1,7 @@
 #pragma once
 // Users' text files: read as the program's UTF-8 text whatever they were
 // written in, replaced atomically, named in the file layer's errors.
-#include "settings/Errors.h"
+#include "files/Errors.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "context/Commands.h"
 
 #include "context/ProgramInfo.h"
-#include "settings/Errors.h"
+#include "files/Errors.h"
 
 namespace orvane {
 

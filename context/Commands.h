@@ -4,7 +4,7 @@
 // after which the program goes on.
 #include "context/MessageBoxes.h"
 #include "controls/Dispatch.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 
 #include <exception>
 #include <memory>

@@ -10,8 +10,8 @@
 #include "context/ProgramStarter.h"
 #include "controls/Toolkit.h"
 #include "settings/DisplayModes.h"
-#include "settings/RegistryAccess.h"
-#include "settings/RegistryStore.h"
+#include "registry/RegistryAccess.h"
+#include "registry/RegistryStore.h"
 #include "settings/SettingsSnapshot.h"
 #include "wine/PathMapping.h"
 

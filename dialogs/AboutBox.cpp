@@ -2,7 +2,7 @@
 
 #include "context/ProgramInfo.h"
 #include "context/ProgramStarter.h"
-#include "settings/Errors.h"
+#include "files/Errors.h"
 
 #include <string>
 

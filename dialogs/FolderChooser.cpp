@@ -1,7 +1,7 @@
 #include "dialogs/FolderChooser.h"
 
 #include "platform/Folders.h"
-#include "settings/Errors.h"
+#include "files/Errors.h"
 
 #include <cctype>
 

@@ -2,7 +2,7 @@
 
 #include "settings/Schema.h"
 #include "settings/SettingsRegistry.h"
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 
 namespace orvane {
 namespace {
@@ -99,11 +99,9 @@ void OptionsDialog::save()
     if (fileExists(context_.place.paths, WEEXEdit.text()))
         programs_.editor = WEEXEdit.text();
     record.startparams = ParamEdit.text();
-    RegistryAccess& registry = *context_.registry;
-    registry.OpenKey(schema::OrvaneKey, true);
+    RegistryKey own = context_.registry->createKey(schema::OrvaneKey);
     for (const auto field : {schema::Field{&SettingsSnapshot::autoapply}, schema::Field{&SettingsSnapshot::startparams}})
-        writeSetting(registry, schema::rowOf(field), record);
-    registry.CloseKey();
+        writeSetting(own, schema::rowOf(field), record);
     close();
 }
 

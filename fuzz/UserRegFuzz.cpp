@@ -4,9 +4,9 @@
 // reader reads back the same, and a file read for one tree only reads the
 // same and keeps every byte outside that tree, also when only that tree's
 // blocks are taken as the file streams past.
-#include "settings/Errors.h"
-#include "settings/RegistryAccess.h"
-#include "settings/TextEncoding.h"
+#include "registry/RegistryErrors.h"
+#include "registry/KeyPaths.h"
+#include "files/TextEncoding.h"
 #include "wine/WineRegExcerpt.h"
 #include "wine/WineRegFile.h"
 #include "wine/WineRegLexer.h"

@@ -1,11 +1,11 @@
 #include "platform/Folders.h"
 
 #include "platform/TextCompare.h"
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 #include "wine/WinePaths.h"
 
 #ifdef _WIN32
-#include "settings/WideText.h"
+#include "files/WideText.h"
 #include <windows.h>
 #endif
 

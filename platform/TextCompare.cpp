@@ -1,10 +1,10 @@
 #include "platform/TextCompare.h"
 
 #ifdef _WIN32
-#include "settings/WideText.h"
+#include "files/WideText.h"
 #include <windows.h>
 #else
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include <cwchar>
 #include <cwctype>
 #endif

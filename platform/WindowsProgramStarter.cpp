@@ -1,6 +1,6 @@
 #include "platform/WindowsProgramStarter.h"
 
-#include "settings/WideText.h"
+#include "files/WideText.h"
 
 #include <windows.h>
 #include <shellapi.h>

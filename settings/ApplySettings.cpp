@@ -1,7 +1,7 @@
 #include "settings/ApplySettings.h"
 
 #include "settings/Conversions.h"
-#include "settings/Errors.h"
+#include "registry/RegistryErrors.h"
 #include "settings/SettingsRegistry.h"
 
 #include <algorithm>
@@ -25,11 +25,10 @@ void writeKey(RegistryAccess& registry, std::span<const schema::StoredValue> val
 {
     if (std::none_of(values.begin(), values.end(), written))
         return;
-    registry.OpenKey(values.front().key, false);
+    RegistryKey key = registry.openKey(values.front().key);
     for (const schema::StoredValue& value : values)
         if (written(value))
-            writeSetting(registry, value, record);
-    registry.CloseKey();
+            writeSetting(key, value, record);
 }
 
 // The record's port, when the port as typed is one the game accepts.
@@ -38,9 +37,8 @@ bool writePort(RegistryAccess& registry, const schema::StoredValue& port, const 
 {
     if (!schema::GamePorts.contains(toInteger(portText)))
         return false;
-    registry.OpenKey(port.key, false);
-    writeSetting(registry, port, record);
-    registry.CloseKey();
+    RegistryKey key = registry.openKey(port.key);
+    writeSetting(key, port, record);
     return true;
 }
 
@@ -62,9 +60,10 @@ std::vector<const schema::StoredValue*> takeNewerValues(RegistryAccess& registry
             continue;
         SettingsSnapshot now = record;
         try {
-            if (!registry.OpenKey(value.key, false) || !registry.ValueExists(value.name))
+            const RegistryKey key = registry.openKey(value.key);
+            if (!key.hasValue(value.name))
                 continue;
-            readSetting(registry, value, now);
+            readSetting(key, value, now);
         } catch (const RegistryError&) {
             continue; // what cannot be read is no newer value
         }
@@ -73,7 +72,6 @@ std::vector<const schema::StoredValue*> takeNewerValues(RegistryAccess& registry
             newer.push_back(&value);
         }
     }
-    registry.CloseKey();
     return newer;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Writing the record to the registry: the values a selection names, key by
 // key, in the order of the schema.
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "settings/Schema.h"
 #include "settings/SettingsSnapshot.h"
 

@@ -1,7 +1,5 @@
 #include "settings/Conversions.h"
 
-#include "settings/Errors.h"
-
 #include <charconv>
 
 namespace orvane {

@@ -13,33 +13,29 @@ namespace {
 bool createMissing(RegistryAccess& registry, std::string_view key)
 {
     bool created = false;
-    registry.OpenKey(key, false);
+    RegistryKey opened = registry.openKey(key);
     for (const schema::StoredValue& value : schema::storedValues()) {
-        if (value.key == key && value.createdWhenMissing && !registry.ValueExists(value.name)) {
-            writeInitial(registry, value);
+        if (value.key == key && value.createdWhenMissing && !opened.hasValue(value.name)) {
+            writeInitial(opened, value);
             created = true;
         }
     }
-    registry.CloseKey();
     return created;
 }
 
 void readKey(RegistryAccess& registry, std::string_view key, SettingsSnapshot& record)
 {
-    registry.OpenKey(key, false);
+    const RegistryKey opened = registry.openKey(key);
     for (const schema::StoredValue& value : schema::storedValues())
         if (value.key == key && value.loaded)
-            readSetting(registry, value, record);
-    registry.CloseKey();
+            readSetting(opened, value, record);
 }
 
 void createOwnKeys(RegistryAccess& registry)
 {
     for (std::string_view key : {schema::OrvaneKey, schema::BnetUsersKey}) {
-        if (!registry.KeyExists(key)) {
-            registry.OpenKey(key, true);
-            registry.CloseKey();
-        }
+        if (!registry.keyExists(key))
+            registry.createKey(key);
     }
 }
 

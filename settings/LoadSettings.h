@@ -1,7 +1,7 @@
 #pragma once
 // Bringing the record in line with the registry. The window's own steps
 // come in between, in the order the load has always run them.
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "settings/SettingsSnapshot.h"
 
 namespace orvane {

@@ -3,29 +3,29 @@
 namespace orvane {
 namespace {
 
-void write(RegistryAccess& registry, std::string_view name, const schema::Value& value)
+void write(RegistryKey& key, std::string_view name, const schema::Value& value)
 {
     std::visit(schema::Overloaded{
-                   [&](int32_t number) { registry.WriteInteger(name, number); },
-                   [&](std::string_view text) { registry.WriteString(name, text); },
-                   [&](bool on) { registry.WriteBool(name, on); },
+                   [&](int32_t number) { key.writeInteger(name, number); },
+                   [&](std::string_view text) { key.writeString(name, text); },
+                   [&](bool on) { key.writeBool(name, on); },
                },
                value);
 }
 
 } // namespace
 
-void readSetting(RegistryAccess& registry, const schema::StoredValue& value, SettingsSnapshot& record)
+void readSetting(const RegistryKey& key, const schema::StoredValue& value, SettingsSnapshot& record)
 {
     std::visit(schema::Overloaded{
-                   [&](schema::IntegerField field) { record.*field = registry.ReadInteger(value.name); },
-                   [&](schema::TextField field) { record.*field = registry.ReadString(value.name); },
-                   [&](schema::BoolField field) { record.*field = registry.ReadBool(value.name); },
+                   [&](schema::IntegerField field) { record.*field = key.readInteger(value.name); },
+                   [&](schema::TextField field) { record.*field = key.readString(value.name); },
+                   [&](schema::BoolField field) { record.*field = key.readBool(value.name); },
                },
                value.field);
 }
 
-void writeSetting(RegistryAccess& registry, const schema::StoredValue& value, const SettingsSnapshot& record)
+void writeSetting(RegistryKey& key, const schema::StoredValue& value, const SettingsSnapshot& record)
 {
     const schema::Value stored = std::visit(
         [&record](auto field) -> schema::Value {
@@ -36,12 +36,12 @@ void writeSetting(RegistryAccess& registry, const schema::StoredValue& value, co
         },
         value.field);
     for (const std::string& name : schema::writtenNames(value))
-        write(registry, name, stored);
+        write(key, name, stored);
 }
 
-void writeInitial(RegistryAccess& registry, const schema::StoredValue& value)
+void writeInitial(RegistryKey& key, const schema::StoredValue& value)
 {
-    write(registry, value.name, value.initial);
+    write(key, value.name, value.initial);
 }
 
 } // namespace orvane

@@ -1,6 +1,6 @@
 #include "tools/DemoPrefix.h"
 
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
 #include "tools/GameDefaults.h"
 

@@ -26,23 +26,22 @@ void writeFile(const std::filesystem::path& file, const std::string& content)
 
 void writeGameDefaults(RegistryAccess& registry, const std::string& gameFolder)
 {
-    registry.OpenKey(schema::GameKey, true);
-    registry.WriteString(schema::InstallPath, gameFolder);
-    registry.WriteString(schema::Program, gameFolder + "\\Warcraft III.exe");
+    RegistryKey game = registry.createKey(schema::GameKey);
+    game.writeString(schema::InstallPath, gameFolder);
+    game.writeString(schema::Program, gameFolder + "\\Warcraft III.exe");
     for (const schema::StoredValue& value : schema::storedValues()) {
         // Orvane's own values are made by Orvane's first load.
         if (value.createdWhenMissing || !value.key.starts_with(schema::GameKey))
             continue;
-        registry.OpenKey(value.key, true);
+        RegistryKey key = registry.createKey(value.key);
         if (isFolder(value)) {
             const std::string folder = gameFolder + "\\" + std::string(std::get<std::string_view>(value.initial));
             for (const std::string& name : schema::writtenNames(value))
-                registry.WriteString(name, folder);
+                key.writeString(name, folder);
         } else {
-            writeInitial(registry, value);
+            writeInitial(key, value);
         }
     }
-    registry.CloseKey();
 }
 void writeGameFolder(const std::filesystem::path& game)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The game's settings as a fresh installation has them.
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 
 #include <filesystem>
 #include <string>

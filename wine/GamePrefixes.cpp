@@ -1,8 +1,8 @@
 #include "wine/GamePrefixes.h"
 
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "settings/Schema.h"
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include "wine/WinePrefixStore.h"
 
 #include <algorithm>
@@ -41,9 +41,8 @@ std::string readInstallPath(const fs::path& folder)
 {
     try {
         RegistryAccess registry(std::make_unique<WinePrefixStore>(folder));
-        if (!registry.OpenKey(schema::GameKey, false))
-            return {};
-        return registry.ValueExists("InstallPath") ? registry.ReadString("InstallPath") : std::string();
+        const RegistryKey game = registry.openKey(schema::GameKey);
+        return game.hasValue("InstallPath") ? game.readString("InstallPath") : std::string();
     } catch (const std::exception&) {
         return {};
     }

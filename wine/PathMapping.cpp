@@ -1,6 +1,6 @@
 #include "wine/PathMapping.h"
 
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 #include "wine/WinePaths.h"
 
 namespace orvane {

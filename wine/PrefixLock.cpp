@@ -1,6 +1,6 @@
 #include "wine/PrefixLock.h"
 
-#include "settings/Errors.h"
+#include "registry/RegistryErrors.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "wine/WinePaths.h"
 
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>

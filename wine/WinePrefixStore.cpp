@@ -1,10 +1,10 @@
 #include "wine/WinePrefixStore.h"
 
-#include "settings/AtomicFile.h"
-#include "settings/PosixFile.h"
-#include "settings/Errors.h"
+#include "files/AtomicFile.h"
+#include "files/PosixFile.h"
+#include "registry/RegistryErrors.h"
 #include "settings/Schema.h"
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include "wine/WineRegExcerpt.h"
 #include "wine/WineRegTrees.h"
 #include "wine/WineServer.h"
@@ -248,10 +248,10 @@ void WinePrefixStore::record(Change change)
 void WinePrefixStore::apply(WineRegFile& file, const Change& change) const
 {
     switch (change.kind) {
-    case Change::CreateKey: file.createKey(change.path); break;
-    case Change::SetValue: file.setValue(change.path, change.name, change.value); break;
-    case Change::DeleteValue: file.deleteValue(change.path, change.name); break;
-    case Change::DeleteTree: file.deleteTree(change.path); break;
+    case Change::KeyCreated: file.createKey(change.path); break;
+    case Change::ValueSet: file.setValue(change.path, change.name, change.value); break;
+    case Change::ValueDeleted: file.deleteValue(change.path, change.name); break;
+    case Change::TreeDeleted: file.deleteTree(change.path); break;
     }
 }
 
@@ -337,7 +337,7 @@ bool WinePrefixStore::keyExists(std::string_view path)
 bool WinePrefixStore::createKey(std::string_view path)
 {
     if (!current(readingFor(path)).keyExists(path))
-        record(Change{Change::CreateKey, std::string(path), {}, {}});
+        record(Change{Change::KeyCreated, std::string(path), {}, {}});
     finishOperation();
     return true;
 }
@@ -354,7 +354,7 @@ bool WinePrefixStore::setValue(std::string_view path, std::string_view name, con
     // user.reg has no block for the root itself.
     const bool exists = !path.empty() && current(readingFor(path)).keyExists(path);
     if (exists)
-        record(Change{Change::SetValue, std::string(path), std::string(name), value});
+        record(Change{Change::ValueSet, std::string(path), std::string(name), value});
     finishOperation();
     return exists;
 }
@@ -363,7 +363,7 @@ bool WinePrefixStore::deleteValue(std::string_view path, std::string_view name)
 {
     const bool exists = current(readingFor(path)).hasValue(path, name);
     if (exists)
-        record(Change{Change::DeleteValue, std::string(path), std::string(name), {}});
+        record(Change{Change::ValueDeleted, std::string(path), std::string(name), {}});
     finishOperation();
     return exists;
 }
@@ -372,7 +372,7 @@ bool WinePrefixStore::deleteTree(std::string_view path)
 {
     const bool exists = !path.empty() && current(readingFor(path)).keyExists(path);
     if (exists)
-        record(Change{Change::DeleteTree, std::string(path), {}, {}});
+        record(Change{Change::TreeDeleted, std::string(path), {}, {}});
     finishOperation();
     return exists;
 }

@@ -3,7 +3,7 @@
 // disk and written back atomically once at the end of every command. Only
 // the game's and Orvane's keys are kept until a write or another key needs
 // the whole file, so that a large registry costs the start little.
-#include "settings/RegistryStore.h"
+#include "registry/RegistryStore.h"
 #include "wine/PrefixLock.h"
 #include "wine/WineRegFile.h"
 
@@ -50,7 +50,7 @@ public:
 
 private:
     struct Change {
-        enum Kind { CreateKey, SetValue, DeleteValue, DeleteTree } kind;
+        enum Kind { KeyCreated, ValueSet, ValueDeleted, TreeDeleted } kind;
         std::string path;
         std::string name;
         RegValue value;

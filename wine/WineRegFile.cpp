@@ -1,6 +1,6 @@
 #include "wine/WineRegFile.h"
 
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include "wine/WineRegLexer.h"
 #include "wine/WineValueCodec.h"
 

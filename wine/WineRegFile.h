@@ -9,8 +9,8 @@
 // Parsed for the key trees named, the file's other blocks are carried as
 // they stand and read only when first asked for: a large file costs little
 // more than its copy, and another program's odd line refuses nothing.
-#include "settings/FileText.h"
-#include "settings/RegistryStore.h"
+#include "files/FileText.h"
+#include "registry/RegistryStore.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // them back.
 #include "wine/WineRegFile.h"
 
-#include "settings/Errors.h"
-#include "settings/RegistryAccess.h"
-#include "settings/TextEncoding.h"
+#include "registry/RegistryErrors.h"
+#include "registry/RegistryAccess.h"
+#include "files/TextEncoding.h"
 #include "wine/WineRegLexer.h"
 #include "wine/WineRegTrees.h"
 #include "wine/WineValueCodec.h"

@@ -1,7 +1,6 @@
 #include "wine/WineRegTrees.h"
 
-#include "settings/RegistryAccess.h"
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include "wine/WineValueCodec.h"
 
 #include <algorithm>
@@ -14,12 +13,6 @@ std::vector<std::string> escapedTreePaths(std::span<const std::string_view> tree
     for (const std::string_view tree : trees)
         escaped.push_back(formatWineKeyPath(foldCase(normalizeKeyPath(tree))));
     return escaped;
-}
-
-bool isInTree(std::string_view foldedPath, std::string_view foldedRoot)
-{
-    return foldedPath.starts_with(foldedRoot) &&
-           (foldedPath.size() == foldedRoot.size() || foldedPath[foldedRoot.size()] == '\\');
 }
 
 size_t keyLineStartAt(std::string_view text, size_t from, size_t at)

@@ -1,6 +1,8 @@
 #pragma once
 // Which key lines of a registry text name the key trees a reading is
 // limited to, told from the line as Wine writes it.
+#include "registry/KeyPaths.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,9 +12,6 @@ namespace orvane {
 
 // The trees' paths as they stand in a key line: folded, each backslash doubled.
 std::vector<std::string> escapedTreePaths(std::span<const std::string_view> trees);
-
-// Whether a folded key path is the folded root or lies below it.
-bool isInTree(std::string_view foldedPath, std::string_view foldedRoot);
 
 // Whether a line starts at `at` with blanks, if any, and a '['.
 bool startsKeyLine(std::string_view text, size_t at);

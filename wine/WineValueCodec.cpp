@@ -1,7 +1,7 @@
 #include "wine/WineValueCodec.h"
 
-#include "settings/RegistryAccess.h"
-#include "settings/TextEncoding.h"
+#include "registry/KeyPaths.h"
+#include "files/TextEncoding.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Wine's text form of registry values and key names: "name"=data lines in
 // each of the data forms Wine writes, and its escaping of text.
-#include "settings/RegistryStore.h"
+#include "registry/RegistryStore.h"
 #include "wine/WineRegLexer.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // writing, and what other encodings become.
 #include "config/IniDocument.h"
 #include "config/TextFiles.h"
-#include "settings/Errors.h"
+#include "files/Errors.h"
 
 #include <gtest/gtest.h>
 

@@ -12,22 +12,21 @@ protected:
     void store(std::vector<std::pair<std::string, std::string>> values, const std::string& current)
     {
         game.edit([&](RegistryAccess& registry) {
-            registry.OpenKey(schema::BnetUsersKey, true);
+            RegistryKey key = registry.createKey(schema::BnetUsersKey);
             for (const auto& [name, data] : values)
-                registry.WriteString(name, data);
-            registry.OpenKey(schema::StringKey, false);
-            registry.WriteString("userbnet", current);
+                key.writeString(name, data);
+            key = registry.openKey(schema::StringKey);
+            key.writeString("userbnet", current);
         });
     }
     // The key as "name=data" in enumeration order.
     std::vector<std::string> storedKey() const
     {
         auto registry = game.registry();
-        registry->OpenKey(schema::BnetUsersKey, false);
-        std::vector<std::string> names;
-        registry->GetValueNames(names);
+        RegistryKey key = registry->openKey(schema::BnetUsersKey);
+        std::vector<std::string> names = key.valueNames();
         for (std::string& name : names)
-            name += "=" + registry->ReadString(name);
+            name += "=" + key.readString(name);
         return names;
     }
     ListControl& accounts() const { return list("BnetName"); }
@@ -170,16 +169,16 @@ TEST_F(Accounts, DeletingWithNothingSelectedRemovesEmptyNamesAndTakesTheFirst)
 TEST_F(Accounts, AStoredValueThatIsNotTextStopsTheRunAndKeepsTheKey)
 {
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::BnetUsersKey, true);
-        registry.WriteString("BnetName0", "Alpha");
-        registry.WriteInteger("BnetName1", 5);
+        RegistryKey key = registry.createKey(schema::BnetUsersKey);
+        key.writeString("BnetName0", "Alpha");
+        key.writeInteger("BnetName1", 5);
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Ungültiger Datentyp für 'BnetName1'"});
     EXPECT_EQ(accounts().count(), 0);
     auto registry = game.registry();
-    registry->OpenKey(schema::BnetUsersKey, false);
-    EXPECT_EQ(registry->ReadInteger("BnetName1"), 5);
+    RegistryKey key = registry->openKey(schema::BnetUsersKey);
+    EXPECT_EQ(key.readInteger("BnetName1"), 5);
 }
 
 TEST_F(Accounts, TheDialogLeftByEscapeOrTheWindowManagerEnablesTheMainWindow)

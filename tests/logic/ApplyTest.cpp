@@ -15,11 +15,9 @@ protected:
     void emptyKey(std::string_view key) const
     {
         game.edit([&](RegistryAccess& registry) {
-            registry.OpenKey(key, false);
-            std::vector<std::string> names;
-            registry.GetValueNames(names);
-            for (const auto& name : names)
-                registry.DeleteValue(name);
+            RegistryKey opened = registry.openKey(key);
+            for (const auto& name : opened.valueNames())
+                opened.deleteValue(name);
         });
     }
     int32_t integerIn(std::string_view key, std::string_view name) const { return test::integerIn(game, key, name); }
@@ -53,8 +51,8 @@ protected:
     void turnOnAutoApply() const
     {
         game.edit([](RegistryAccess& registry) {
-            registry.OpenKey(schema::OrvaneKey, true);
-            registry.WriteBool("autoapply", true);
+            RegistryKey key = registry.createKey(schema::OrvaneKey);
+            key.writeBool("autoapply", true);
         });
     }
 };
@@ -269,16 +267,16 @@ TEST_F(Apply, AMissingKeyFailsAtItsFirstWriteAfterWhatCameBefore)
     ASSERT_EQ(start(), StartOutcome::Running);
     retype("PS", "C:\\Saves");
     game.edit([](RegistryAccess& registry) {
-        registry.DeleteKey(std::string(schema::GameKey) + "\\DelOpt1");
-        registry.OpenKey(std::string(schema::GameKey) + "\\DelOpt0", false);
-        registry.WriteString("Path1", "D:\\Elsewhere");
+        registry.deleteKey(std::string(schema::GameKey) + "\\DelOpt1");
+        RegistryKey key = registry.openKey(std::string(schema::GameKey) + "\\DelOpt0");
+        key.writeString("Path1", "D:\\Elsewhere");
     });
     click("MAS");
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Setzen der Daten für 'Path0'"});
     const std::string saves = std::string(schema::GameKey) + "\\DelOpt0";
     for (const char* name : {"Path0", "Path1", "Path2"})
         EXPECT_EQ(textIn(saves, name), "C:\\Saves") << name;
-    EXPECT_FALSE(game.registry()->KeyExists(std::string(schema::GameKey) + "\\DelOpt1"));
+    EXPECT_FALSE(game.registry()->keyExists(std::string(schema::GameKey) + "\\DelOpt1"));
     EXPECT_EQ(textIn(schema::StringKey, "userlocal"), "Player");
 }
 
@@ -295,10 +293,10 @@ TEST_F(Apply, FoldersAreCopiedIntoEveryPathValueAndOpenGLIntoOrvanesKey)
         EXPECT_EQ(textIn(logs, name), "C:\\Logs");
     EXPECT_EQ(namesIn(std::string(schema::GameKey) + "\\DelOpt3"), std::vector<std::string>{"Path0"});
     EXPECT_EQ(integerIn(schema::OrvaneKey, "opengl"), 1);
-    EXPECT_TRUE(game.registry()->KeyExists(std::string(schema::GameKey)));
+    EXPECT_TRUE(game.registry()->keyExists(std::string(schema::GameKey)));
     auto registry = game.registry();
-    registry->OpenKey(schema::VideoKey, false);
-    EXPECT_FALSE(registry->ValueExists("opengl"));
+    RegistryKey key = registry->openKey(schema::VideoKey);
+    EXPECT_FALSE(key.hasValue("opengl"));
 }
 
 TEST_F(Apply, ReloadDiscardsWhatWasNotApplied)

@@ -10,8 +10,8 @@ protected:
     bool allowLocalFilesStored() const
     {
         auto registry = game.registry();
-        registry->OpenKey(schema::GameKey, false);
-        return registry->ValueExists(schema::AllowLocalFiles);
+        RegistryKey key = registry->openKey(schema::GameKey);
+        return key.hasValue(schema::AllowLocalFiles);
     }
 };
 
@@ -38,9 +38,9 @@ TEST_F(Cleanup, YesRemovesOrvanesKeyAndTheValueAndNothingElse)
     const std::vector<std::string> accounts = form().accounts().names();
     boxes.setNextAnswer(MessageAnswer::Yes);
     pressShortcut("F6");
-    EXPECT_FALSE(game.registry()->KeyExists(schema::OrvaneKey));
+    EXPECT_FALSE(game.registry()->keyExists(schema::OrvaneKey));
     EXPECT_FALSE(allowLocalFilesStored());
-    EXPECT_TRUE(game.registry()->KeyExists(schema::VideoKey));
+    EXPECT_TRUE(game.registry()->keyExists(schema::VideoKey));
     EXPECT_FALSE(control("CMRegCleanUp").enabled());
     EXPECT_EQ(state().settings, before);
     EXPECT_EQ(form().accounts().names(), accounts);
@@ -56,11 +56,11 @@ TEST_F(Cleanup, YesRemovesOrvanesKeyAndTheValueAndNothingElse)
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Setzen der Daten für 'opengl'"});
     // The next load makes everything again, and the item comes back.
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::GameKey, false);
-        registry.DeleteValue(schema::AllowLocalFiles);
+        RegistryKey key = registry.openKey(schema::GameKey);
+        key.deleteValue(schema::AllowLocalFiles);
     });
     pressShortcut("F5");
-    EXPECT_TRUE(game.registry()->KeyExists(schema::BnetUsersKey));
+    EXPECT_TRUE(game.registry()->keyExists(schema::BnetUsersKey));
     EXPECT_TRUE(control("CMRegCleanUp").enabled());
 }
 

@@ -1,6 +1,6 @@
 // Saving and loading configuration files as a player does, with the files
 // and the registry read back.
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 
@@ -65,9 +65,9 @@ protected:
     void storeAccounts(const std::vector<std::string>& names) const
     {
         game.edit([&](RegistryAccess& registry) {
-            registry.OpenKey(schema::BnetUsersKey, true);
+            RegistryKey key = registry.createKey(schema::BnetUsersKey);
             for (size_t i = 0; i < names.size(); ++i)
-                registry.WriteString("BnetName" + std::to_string(i), names[i]);
+                key.writeString("BnetName" + std::to_string(i), names[i]);
         });
     }
     int questions() const
@@ -84,8 +84,8 @@ protected:
 TEST_F(ConfigFile, AValueWithALineBreakIsNamedAndNoFileIsWritten)
 {
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::OrvaneKey, true);
-        registry.WriteString("startparams", "-window\r\n[Video]\r\ngamma=99");
+        RegistryKey key = registry.createKey(schema::OrvaneKey);
+        key.writeString("startparams", "-window\r\n[Video]\r\ngamma=99");
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     save(file);
@@ -304,7 +304,7 @@ TEST_F(ConfigFile, CancellingTheLoadLeavesTheReloadAndAsksNothing)
 TEST_F(ConfigFile, AReloadThatFailsEndsTheLoadBeforeTheDialog)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
-    game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::SoundKey)); });
+    game.edit([](RegistryAccess& registry) { registry.deleteKey(std::string(schema::SoundKey)); });
     pressShortcut("Ctrl+L");
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'ambient'"});
     EXPECT_TRUE(files.shown.empty());
@@ -314,7 +314,7 @@ TEST_F(ConfigFile, AReloadThatFailsEndsTheLoadBeforeTheDialog)
 TEST_F(ConfigFile, AWriteBackStoppingAtAMissingKeyKeepsWhatWasWrittenAndPresentsNothing)
 {
     // A missing folder key reads as an empty folder, but cannot be written.
-    game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::GameKey) + "\\DelOpt1"); });
+    game.edit([](RegistryAccess& registry) { registry.deleteKey(std::string(schema::GameKey) + "\\DelOpt1"); });
     ASSERT_EQ(start(), StartOutcome::Running);
     writeFile(file, "[Video]\ngamma=70\n[DelOpt0]\nsavpath=D:\\Saves\n");
     load(file, MessageAnswer::Yes);
@@ -345,8 +345,8 @@ TEST_F(ConfigFile, AFileSavedOnOneSystemLoadsTheSameOnTheOther)
 {
     const std::filesystem::path shared = pathOf(ORVANE_TEST_DATA "/saved-on-linux.ini");
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::StringKey, false);
-        registry.WriteString("userbnet", "J\xC3\xBCrgen");
+        RegistryKey key = registry.openKey(schema::StringKey);
+        key.writeString("userbnet", "J\xC3\xBCrgen");
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     for (const char* field : {"PS", "PR", "PL", "PE"})

@@ -1,7 +1,7 @@
 // The folder chooser: the tree from the drive root down, opening folders,
 // the drive list, OK into the target folder and all four edits, Cancel.
 #include "dialogs/FolderChooser.h"
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 
 #include <cctype>

@@ -1,5 +1,5 @@
 // Starting the game and the editor, which ends Orvane, and the readme.
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 
@@ -11,8 +11,8 @@ protected:
     void setStartParams(const std::string& parameters) const
     {
         game.edit([&](RegistryAccess& registry) {
-            registry.OpenKey(schema::OrvaneKey, true);
-            registry.WriteString("startparams", parameters);
+            RegistryKey key = registry.createKey(schema::OrvaneKey);
+            key.writeString("startparams", parameters);
         });
     }
 };

@@ -1,6 +1,6 @@
 // Loading the settings at start and on F5: what is created, what the window
 // shows, and where a failing read leaves the program.
-#include "settings/Errors.h"
+#include "files/Errors.h"
 #include "tests/logic/OrvaneFixture.h"
 
 #ifndef _WIN32
@@ -35,18 +35,17 @@ TEST_F(Load, FirstRunCreatesOrvanesOwnValuesAndFillsTheWindow)
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_TRUE(boxes.shown.empty());
     auto registry = game.registry();
-    registry->OpenKey(Game, false);
-    EXPECT_EQ(registry->ReadInteger("Allow Local Files"), 0);
-    registry->OpenKey("Software\\Orvane", false);
-    EXPECT_EQ(registry->ReadInteger("autoapply"), 0);
-    EXPECT_EQ(registry->ReadInteger("opengl"), 0);
-    EXPECT_TRUE(registry->ValueExists("startparams"));
-    EXPECT_EQ(registry->ReadString("startparams"), "");
-    registry->OpenKey("Software\\Orvane\\BnetUsers", false);
-    std::vector<std::string> names;
-    registry->GetValueNames(names);
+    RegistryKey key = registry->openKey(Game);
+    EXPECT_EQ(key.readInteger("Allow Local Files"), 0);
+    key = registry->openKey("Software\\Orvane");
+    EXPECT_EQ(key.readInteger("autoapply"), 0);
+    EXPECT_EQ(key.readInteger("opengl"), 0);
+    EXPECT_TRUE(key.hasValue("startparams"));
+    EXPECT_EQ(key.readString("startparams"), "");
+    key = registry->openKey("Software\\Orvane\\BnetUsers");
+    std::vector<std::string> names = key.valueNames();
     EXPECT_EQ(names, std::vector<std::string>{"BnetName0"});
-    EXPECT_EQ(registry->ReadString("BnetName0"), "");
+    EXPECT_EQ(key.readString("BnetName0"), "");
     EXPECT_TRUE(control("CMRegCleanUp").enabledByProgram());
 
     // The game's defaults.
@@ -93,8 +92,8 @@ TEST_F(Load, ASecondLoadCreatesNothingAndDiscardsUnappliedChanges)
 TEST_F(Load, AMissingIntegerStopsTheLoadWhereItFailed)
 {
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::MiscKey, false);
-        registry.DeleteValue("seenintromovie");
+        RegistryKey key = registry.openKey(schema::MiscKey);
+        key.deleteValue("seenintromovie");
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'seenintromovie'"});
@@ -109,7 +108,7 @@ TEST_F(Load, AMissingIntegerStopsTheLoadWhereItFailed)
     EXPECT_TRUE(form().accounts().names().empty());
     expectDesignTimeControls();
     // What the load had created stays created.
-    EXPECT_TRUE(game.registry()->KeyExists("Software\\Orvane\\BnetUsers"));
+    EXPECT_TRUE(game.registry()->keyExists("Software\\Orvane\\BnetUsers"));
 }
 
 TEST_F(Load, AGameThatNeverWroteItsSettingsFailsAtKeyscroll)
@@ -117,7 +116,7 @@ TEST_F(Load, AGameThatNeverWroteItsSettingsFailsAtKeyscroll)
     game.edit([](RegistryAccess& registry) {
         for (std::string_view key : schema::settingsKeys())
             if (key.starts_with(std::string(schema::GameKey) + "\\"))
-                registry.DeleteKey(std::string(key));
+                registry.deleteKey(std::string(key));
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'keyscroll'"});
@@ -127,8 +126,8 @@ TEST_F(Load, AGameThatNeverWroteItsSettingsFailsAtKeyscroll)
 TEST_F(Load, AValueOfTheWrongTypeIsNamed)
 {
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::VideoKey, false);
-        registry.WriteString("gamma", "25");
+        RegistryKey key = registry.openKey(schema::VideoKey);
+        key.writeString("gamma", "25");
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Ungültiger Datentyp für 'gamma'"});
@@ -141,8 +140,8 @@ TEST_F(Load, AValueOfTheWrongTypeIsNamed)
 TEST_F(Load, AutoapplyStoredAsTextEndsTheLoadBeforeAnyGameValue)
 {
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::OrvaneKey, true);
-        registry.WriteString("autoapply", "1");
+        RegistryKey key = registry.createKey(schema::OrvaneKey);
+        key.writeString("autoapply", "1");
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"Ungültiger Datentyp für 'autoapply'"});
@@ -153,7 +152,7 @@ TEST_F(Load, AutoapplyStoredAsTextEndsTheLoadBeforeAnyGameValue)
 
 TEST_F(Load, AMissingFolderKeyGivesAnEmptyFolder)
 {
-    game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::GameKey) + "\\DelOpt2"); });
+    game.edit([](RegistryAccess& registry) { registry.deleteKey(std::string(schema::GameKey) + "\\DelOpt2"); });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(state().settings.logpath, "");

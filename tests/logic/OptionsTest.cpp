@@ -1,7 +1,7 @@
 // Orvane's own options: filled afresh, the executables' hints, Browse,
 // saving into Orvane's key and leaving without saving.
 #include "dialogs/OptionsDialog.h"
-#include "settings/Utf8Paths.h"
+#include "files/Utf8Paths.h"
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 
@@ -90,7 +90,7 @@ TEST_F(Options, AfterACleanupSavingMakesOrvanesKeyAgainWithoutOpenGLOrAccounts)
     click("CMOptions");
     click("SaveOptBut", &dialog());
     EXPECT_EQ(test::namesIn(game, schema::OrvaneKey), (std::vector<std::string>{"autoapply", "startparams"}));
-    EXPECT_FALSE(game.registry()->KeyExists(schema::BnetUsersKey));
+    EXPECT_FALSE(game.registry()->keyExists(schema::BnetUsersKey));
 }
 
 } // namespace

@@ -87,24 +87,19 @@ std::vector<std::string> OrvaneFixture::errorTexts() const
 int32_t integerIn(const TestGame& game, std::string_view key, std::string_view name)
 {
     auto registry = game.registry();
-    registry->OpenKey(key, false);
-    return registry->ReadInteger(name);
+    return registry->openKey(key).readInteger(name);
 }
 
 std::string textIn(const TestGame& game, std::string_view key, std::string_view name)
 {
     auto registry = game.registry();
-    registry->OpenKey(key, false);
-    return registry->ReadString(name);
+    return registry->openKey(key).readString(name);
 }
 
 std::vector<std::string> namesIn(const TestGame& game, std::string_view key)
 {
     auto registry = game.registry();
-    registry->OpenKey(key, false);
-    std::vector<std::string> names;
-    registry->GetValueNames(names);
-    return names;
+    return registry->openKey(key).valueNames();
 }
 
 } // namespace orvane::test

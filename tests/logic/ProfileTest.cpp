@@ -161,8 +161,8 @@ TEST_F(Profiles, AProfileFileThatIsNoTextIsNeverRewritten)
 TEST_F(Profiles, WithNoProfileSelectedTheRenameAimsAtFolderZero)
 {
     game.edit([this](RegistryAccess& registry) {
-        registry.OpenKey(std::string(schema::GameKey) + "\\DelOpt0", false);
-        registry.WriteString("Path0", game.siblingInstallPath("Nowhere"));
+        RegistryKey key = registry.openKey(std::string(schema::GameKey) + "\\DelOpt0");
+        key.writeString("Path0", game.siblingInstallPath("Nowhere"));
     });
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(list("CPCombo").count(), 0);

@@ -1,7 +1,7 @@
 // Program start as a player meets it: the installation check, the windows,
 // the start-up variables, the error box and the way out.
 #include "context/ProgramInfo.h"
-#include "settings/Errors.h"
+#include "files/Errors.h"
 #include "tests/logic/OrvaneFixture.h"
 
 #ifndef _WIN32
@@ -31,7 +31,7 @@ protected:
 
 TEST_F(Startup, WithoutTheGameKeyOnlyTheFatalMessageAppears)
 {
-    game.edit([](RegistryAccess& registry) { registry.DeleteKey(std::string(schema::GameKey)); });
+    game.edit([](RegistryAccess& registry) { registry.deleteKey(std::string(schema::GameKey)); });
     EXPECT_EQ(start(), StartOutcome::NotInstalled);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], FatalMessage);
@@ -95,9 +95,9 @@ TEST_F(Startup, PanelZerosToolTipNamesWhereTheSettingsAreKept)
 TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
 {
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::GameKey, false);
-        registry.DeleteValue(schema::InstallPath);
-        registry.DeleteValue(schema::Program);
+        RegistryKey key = registry.openKey(schema::GameKey);
+        key.deleteValue(schema::InstallPath);
+        key.deleteValue(schema::Program);
     });
     const std::filesystem::path elsewhere = game.gameFolder().parent_path() / "elsewhere";
     std::filesystem::create_directory(elsewhere);
@@ -113,8 +113,8 @@ TEST_F(Startup, WithoutInstallPathWar3MpqIsLookedForWhereOrvaneStarted)
 TEST_F(Startup, AnInstallPathThatIsNotTextEndsTheProgramWithAnErrorReport)
 {
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::GameKey, false);
-        registry.WriteInteger(schema::InstallPath, 1);
+        RegistryKey key = registry.openKey(schema::GameKey);
+        key.writeInteger(schema::InstallPath, 1);
     });
     EXPECT_EQ(start(), StartOutcome::Failed);
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -142,8 +142,8 @@ TEST_F(Startup, ScreenshotSwitchReplacesTheFolderShownButNotTheCurrentDirectory)
     const std::filesystem::path moved = game.moveGameTo("WC3");
     const std::string movedPath = game.siblingInstallPath("wc3");
     game.edit([&](RegistryAccess& registry) {
-        registry.OpenKey(schema::GameKey, false);
-        registry.WriteString(schema::InstallPath, movedPath);
+        RegistryKey key = registry.openKey(schema::GameKey);
+        key.writeString(schema::InstallPath, movedPath);
     });
     ASSERT_EQ(start({"/scrshtemu"}), StartOutcome::Running);
     const std::string shown = "C:\\Program Files\\Warcraft III";

@@ -1,5 +1,5 @@
 #include "settings/Conversions.h"
-#include "settings/Errors.h"
+#include "settings/Conversions.h"
 
 #include <gtest/gtest.h>
 

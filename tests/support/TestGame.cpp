@@ -1,11 +1,11 @@
 #include "tests/support/TestGame.h"
 
-#include "settings/Errors.h"
+#include "registry/RegistryErrors.h"
 #include "settings/Schema.h"
 #include "tools/GameDefaults.h"
 
 #ifdef _WIN32
-#include "settings/WindowsRegistryStore.h"
+#include "registry/WindowsRegistryStore.h"
 #include <windows.h>
 #else
 #include "wine/WinePrefixStore.h"
@@ -35,9 +35,8 @@ fs::path makeTemporaryFolder()
 #ifdef _WIN32
 void removeGameAndOrvaneKeys(RegistryAccess& registry)
 {
-    registry.CloseKey();
-    registry.DeleteKey(std::string(schema::GameKey));
-    registry.DeleteKey(std::string(schema::OrvaneKey));
+    registry.deleteKey(std::string(schema::GameKey));
+    registry.deleteKey(std::string(schema::OrvaneKey));
 }
 #endif
 
@@ -132,8 +131,7 @@ fs::path TestGame::moveGameTo(const std::string& folderName) const
 void TestGame::setInteger(std::string_view key, std::string_view name, int32_t value) const
 {
     edit([&](RegistryAccess& registry) {
-        registry.OpenKey(key, true);
-        registry.WriteInteger(name, value);
+        registry.createKey(key).writeInteger(name, value);
     });
 }
 
@@ -145,16 +143,16 @@ std::string TestGame::contents() const
     keys.push_back(schema::BnetUsersKey);
     for (std::string_view key : keys) {
         text.append("[").append(key).append("]\n");
-        if (!access->OpenKey(key, false))
+        const RegistryKey opened = access->openKey(key);
+        if (!opened)
             continue;
-        std::vector<std::string> names;
-        access->GetValueNames(names);
+        std::vector<std::string> names = opened.valueNames();
         for (const std::string& name : names) {
             std::string value;
             try {
-                value = std::to_string(access->ReadInteger(name));
+                value = std::to_string(opened.readInteger(name));
             } catch (const RegistryError&) {
-                value = '"' + access->ReadString(name) + '"';
+                value = '"' + opened.readString(name) + '"';
             }
             text += name + "=" + value + "\n";
         }

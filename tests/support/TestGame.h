@@ -3,7 +3,7 @@
 // prefix of its own on Linux, the registry of the test's Windows session on
 // Windows. Every setting at its default.
 #include "context/Context.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 
 #include <filesystem>
 #include <memory>
@@ -55,7 +55,6 @@ void TestGame::edit(Change change) const
     auto access = registry();
     RegistryCommand command(*access);
     change(*access);
-    access->CloseKey();
     command.finish();
 }
 

@@ -138,8 +138,8 @@ TEST_F(OrvaneCommand, LoadWritesTheFileAndReportsEachChangeAndSaveGivesItBack)
     EXPECT_NE(load.out.find("-> Arthas\n"), std::string::npos) << load.out;
     EXPECT_EQ(load.err, "");
     auto registry = game.registry();
-    registry->OpenKey(schema::VideoKey, false);
-    EXPECT_EQ(registry->ReadInteger("gamma"), 40);
+    RegistryKey key = registry->openKey(schema::VideoKey);
+    EXPECT_EQ(key.readInteger("gamma"), 40);
 
     const Outcome again = onPrefix({"--load", file.string()});
     EXPECT_EQ(again.status, 0);
@@ -232,9 +232,9 @@ TEST_F(OrvaneCommand, ValuesTheGameCannotUseAreStoredAndNamedOnTheErrorStream)
         EXPECT_NE(load.err.find(file.string() + line + "\n"), std::string::npos) << line << "\n" << load.err;
     EXPECT_EQ(load.err.find("tooltips"), std::string::npos);
     auto registry = game.registry();
-    registry->OpenKey(schema::VideoKey, false);
-    EXPECT_EQ(registry->ReadInteger("gamma"), 1000);
-    EXPECT_EQ(registry->ReadInteger("refreshrate"), 60);
+    RegistryKey key = registry->openKey(schema::VideoKey);
+    EXPECT_EQ(key.readInteger("gamma"), 1000);
+    EXPECT_EQ(key.readInteger("refreshrate"), 60);
 }
 
 // Two launchers' scripts at once on one prefix, as a plain file and as a
@@ -263,11 +263,11 @@ TEST_F(OrvaneCommand, TwoLoadsAtOnceLoseNothingAndTearNothing)
             }
             std::vector<std::string> names;
             auto registry = game.registry();
-            registry->OpenKey(schema::BnetUsersKey, false);
-            registry->GetValueNames(names);
+            RegistryKey key = registry->openKey(schema::BnetUsersKey);
+            names = key.valueNames();
             std::vector<std::string> stored;
             for (const std::string& name : names)
-                stored.push_back(registry->ReadString(name));
+                stored.push_back(key.readString(name));
             for (const std::string& name : added)
                 EXPECT_NE(std::find(stored.begin(), stored.end(), name), stored.end()) << name << " was lost";
             if (linked) {
@@ -356,8 +356,8 @@ TEST_F(OrvaneCommand, ASaveThatCannotBeMadeSaysWhyAndExitsWithOne)
 {
     // A value with a line break would load back as other settings.
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::StringKey, false);
-        registry.WriteString("userlocal", "two\nlines");
+        RegistryKey key = registry.openKey(schema::StringKey);
+        key.writeString("userlocal", "two\nlines");
     });
     const Outcome broken = onPrefix({"--save", "-"});
     EXPECT_EQ(broken.status, 1);
@@ -365,8 +365,8 @@ TEST_F(OrvaneCommand, ASaveThatCannotBeMadeSaysWhyAndExitsWithOne)
     EXPECT_NE(broken.err.find("line break"), std::string::npos) << broken.err;
 
     game.edit([](RegistryAccess& registry) {
-        registry.OpenKey(schema::GameplayKey, false);
-        registry.DeleteValue("keyscroll");
+        RegistryKey key = registry.openKey(schema::GameplayKey);
+        key.deleteValue("keyscroll");
     });
     const Outcome save = onPrefix({"--save", "-"});
     EXPECT_EQ(save.status, 1);

@@ -1,7 +1,7 @@
 #include "tests/win32/LayoutChecks.h"
 
 #include "controls/LayoutScale.h"
-#include "settings/WideText.h"
+#include "files/WideText.h"
 #include "tests/win32/WindowUnderWine.h"
 #include "ui/win32/LayoutFont.h"
 

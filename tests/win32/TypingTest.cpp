@@ -4,7 +4,7 @@
 #include "app/MainWindowLayout.h"
 #include "dialogs/AccountNameDialog.h"
 #include "settings/Schema.h"
-#include "settings/WideText.h"
+#include "files/WideText.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
 

@@ -11,7 +11,7 @@
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ProfileRenameDialog.h"
 #include "settings/Schema.h"
-#include "settings/WideText.h"
+#include "files/WideText.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/LayoutChecks.h"
 #include "tests/win32/WindowUnderWine.h"

@@ -1,7 +1,7 @@
 #include "tests/win32/WindowUnderWine.h"
 
 #include "app/MainWindowLayout.h"
-#include "settings/WideText.h"
+#include "files/WideText.h"
 
 #include <commctrl.h>
 

@@ -2,8 +2,8 @@
 // first command reads is still the file as it is then, and a file that
 // cannot be read is still reported where the program expects it.
 #include "app/PrefixReadAhead.h"
-#include "settings/Errors.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryErrors.h"
+#include "registry/RegistryAccess.h"
 #include "settings/Schema.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempPrefix.h"
@@ -26,9 +26,8 @@ std::string installPathIn(SettingsPlace place)
 {
     RegistryAccess registry(place.openStore());
     RegistryCommand command(registry);
-    registry.OpenKey(std::string(schema::GameKey), false);
-    std::string path = registry.ReadString(std::string(schema::InstallPath));
-    registry.CloseKey();
+    RegistryKey key = registry.openKey(std::string(schema::GameKey));
+    std::string path = key.readString(std::string(schema::InstallPath));
     command.finish();
     return path;
 }
@@ -67,14 +66,14 @@ TEST_F(PrefixReadAheadTest, AFileThatCannotBeReadIsReportedByTheFirstCommand)
     SettingsPlace place = early.settingsOf(prefix);
     RegistryAccess registry(place.openStore());
     try {
-        registry.KeyExists(std::string(schema::GameKey));
+        registry.keyExists(std::string(schema::GameKey));
         ADD_FAILURE() << "the broken file was read";
     } catch (const RegistryStoreError& error) {
         EXPECT_NE(std::string(error.what()).find("line 3: a line Orvane does not understand"), std::string::npos)
             << error.what();
     }
     // And again on the next command, as without reading ahead.
-    EXPECT_THROW(registry.KeyExists(std::string(schema::GameKey)), RegistryStoreError);
+    EXPECT_THROW(registry.keyExists(std::string(schema::GameKey)), RegistryStoreError);
 }
 
 TEST_F(PrefixReadAheadTest, APrefixOtherThanTheOneReadAheadHasItsOwnRegistry)

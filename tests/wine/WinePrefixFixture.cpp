@@ -65,13 +65,13 @@ void WinePrefixTest::SetUpTestSuite()
 
 void WinePrefixTest::SetUp()
 {
-    orvane()->DeleteKey(Key);
+    orvane()->deleteKey(Key);
 }
 
 void WinePrefixTest::TearDown()
 {
     waitForWineserver();
-    orvane()->DeleteKey(Key);
+    orvane()->deleteKey(Key);
 }
 
 int WinePrefixTest::wine(std::vector<std::string> arguments, std::string* output)

@@ -1,7 +1,7 @@
 #pragma once
 // A real Wine prefix shared by the round-trip tests ($WINEPREFIX, created
 // when missing), and Wine's own programs run in it.
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
 
 #include <gtest/gtest.h>

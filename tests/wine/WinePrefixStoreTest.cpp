@@ -1,7 +1,7 @@
 // The promises of the Wine prefix store: one atomic write per command,
 // nobody's change lost, nothing written while Wine runs, nothing broken.
-#include "settings/Errors.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryErrors.h"
+#include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
 #include "tests/support/FakeWineserver.h"
 #include "tests/support/TempPrefix.h"
@@ -48,8 +48,8 @@ protected:
     int32_t readGameplay(const char* name) const
     {
         auto fresh = open();
-        fresh->OpenKey(Game + "\\Gameplay", false);
-        return fresh->ReadInteger(name);
+        RegistryKey key = fresh->openKey(Game + "\\Gameplay");
+        return key.readInteger(name);
     }
     template <class Operation>
     std::string errorOf(Operation operation)
@@ -68,8 +68,8 @@ protected:
 TEST_F(WineStore, AWriteOutsideACommandReachesTheFileAtOnce)
 {
     auto registry = open();
-    registry->OpenKey(Game + "\\Gameplay", false);
-    registry->WriteInteger("keyscroll", 77);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    key.writeInteger("keyscroll", 77);
     EXPECT_EQ(readGameplay("keyscroll"), 77);
 }
 
@@ -77,11 +77,10 @@ TEST_F(WineStore, ACommandWritesTheFileOnceAtItsEnd)
 {
     auto registry = open();
     RegistryCommand command(*registry);
-    registry->OpenKey(Game + "\\Gameplay", false);
-    registry->WriteInteger("keyscroll", 10);
-    registry->OpenKey("Software\\Orvane", true);
-    registry->WriteBool("autoapply", true);
-    registry->CloseKey();
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    key.writeInteger("keyscroll", 10);
+    key = registry->createKey("Software\\Orvane");
+    key.writeBool("autoapply", true);
     EXPECT_EQ(prefix.readUserReg(), gameFile());
     struct stat before {};
     ::stat(prefix.userReg().c_str(), &before);
@@ -97,10 +96,10 @@ TEST_F(WineStore, WhatACommandWroteBeforeAnErrorStaysWritten)
 {
     auto registry = open();
     RegistryCommand command(*registry);
-    registry->OpenKey(Game + "\\Gameplay", false);
-    registry->WriteInteger("keyscroll", 12);
-    registry->OpenKey(Game + "\\Video", false);
-    EXPECT_THROW(registry->WriteInteger("gamma", 30), RegistryError);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    key.writeInteger("keyscroll", 12);
+    key = registry->openKey(Game + "\\Video");
+    EXPECT_THROW(key.writeInteger("gamma", 30), RegistryError);
     command.finish();
     EXPECT_EQ(readGameplay("keyscroll"), 12);
 }
@@ -108,8 +107,8 @@ TEST_F(WineStore, WhatACommandWroteBeforeAnErrorStaysWritten)
 TEST_F(WineStore, KeepsEveryByteItDidNotChange)
 {
     auto registry = open();
-    registry->OpenKey(Game + "\\Gameplay", false);
-    registry->WriteInteger("netgameport", 6113);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    key.writeInteger("netgameport", 6113);
     std::string expected = gameFile();
     expected.replace(expected.find("000017e0"), 8, "000017e1");
     EXPECT_EQ(prefix.readUserReg(), expected);
@@ -119,8 +118,8 @@ TEST_F(WineStore, KeepsTheFilesPermissions)
 {
     ::chmod(prefix.userReg().c_str(), 0600);
     auto registry = open();
-    registry->OpenKey(Game + "\\Gameplay", false);
-    registry->WriteInteger("keyscroll", 1);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    key.writeInteger("keyscroll", 1);
     struct stat info {};
     ::stat(prefix.userReg().c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -129,21 +128,21 @@ TEST_F(WineStore, KeepsTheFilesPermissions)
 TEST_F(WineStore, ReadsTheFileAgainWhenWineChangedIt)
 {
     auto registry = open();
-    registry->OpenKey(Game + "\\Gameplay", false);
-    EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    EXPECT_EQ(key.readInteger("keyscroll"), 50);
     std::string changed = gameFile();
     changed.replace(changed.find("00000032"), 8, "00000063");
     prefix.writeUserReg(changed + "[Software\\\\New] 1\n\n");
-    EXPECT_EQ(registry->ReadInteger("keyscroll"), 99);
-    EXPECT_TRUE(registry->KeyExists("Software\\New"));
+    EXPECT_EQ(key.readInteger("keyscroll"), 99);
+    EXPECT_TRUE(registry->keyExists("Software\\New"));
 }
 
 TEST_F(WineStore, AppliesACommandOnTopOfAFileChangedMeanwhile)
 {
     auto registry = open();
     RegistryCommand command(*registry);
-    registry->OpenKey(Game + "\\Gameplay", false);
-    registry->WriteInteger("keyscroll", 20);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    key.writeInteger("keyscroll", 20);
     // Wine saves its own change while the command runs.
     std::string theirs = gameFile();
     theirs.replace(theirs.find("000017e0"), 8, "00001b58");
@@ -152,24 +151,23 @@ TEST_F(WineStore, AppliesACommandOnTopOfAFileChangedMeanwhile)
     EXPECT_EQ(readGameplay("keyscroll"), 20);
     EXPECT_EQ(readGameplay("netgameport"), 7000);
     auto fresh = open();
-    fresh->OpenKey("Software\\Theirs", false);
-    EXPECT_EQ(fresh->ReadInteger("kept"), 1);
+    EXPECT_EQ(fresh->openKey("Software\\Theirs").readInteger("kept"), 1);
 }
 
 TEST_F(WineStore, RefusesToWriteWhileWineRunsForThePrefix)
 {
     auto registry = open();
-    registry->OpenKey(Game + "\\Gameplay", false);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
     {
         FakeWineserver server(prefix.path());
-        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 5); });
+        const std::string message = errorOf([&] { key.writeInteger("keyscroll", 5); });
         EXPECT_NE(message.find(prefix.path().string()), std::string::npos) << message;
         EXPECT_NE(message.find("wineserver -k"), std::string::npos) << message;
         EXPECT_EQ(prefix.readUserReg(), gameFile());
         // The registry in memory is what is on disk again.
-        EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+        EXPECT_EQ(key.readInteger("keyscroll"), 50);
     }
-    registry->WriteInteger("keyscroll", 6);
+    key.writeInteger("keyscroll", 6);
     EXPECT_EQ(readGameplay("keyscroll"), 6);
 }
 
@@ -181,9 +179,9 @@ TEST_F(WineStore, ACommandThatChangesNothingWritesNothingAndIsNotRefusedWhileWin
     {
         FakeWineserver server(prefix.path());
         RegistryCommand command(*registry);
-        registry->OpenKey(Game + "\\Gameplay", false);
-        registry->WriteInteger("keyscroll", 50); // as they were
-        registry->WriteInteger("netgameport", 6112);
+        RegistryKey key = registry->openKey(Game + "\\Gameplay");
+        key.writeInteger("keyscroll", 50); // as they were
+        key.writeInteger("netgameport", 6112);
         EXPECT_NO_THROW(command.finish());
         struct stat after {};
         ::stat(prefix.userReg().c_str(), &after);
@@ -192,7 +190,7 @@ TEST_F(WineStore, ACommandThatChangesNothingWritesNothingAndIsNotRefusedWhileWin
         EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
         EXPECT_EQ(prefix.readUserReg(), gameFile());
         // A real change is still refused.
-        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 51); });
+        const std::string message = errorOf([&] { key.writeInteger("keyscroll", 51); });
         EXPECT_NE(message.find("wineserver -k"), std::string::npos) << message;
     }
 }
@@ -204,8 +202,8 @@ TEST_F(WineStore, TheNextWriteClearsAwayTemporariesThatAKilledWriteLeftButNotWin
     test::writeFile(prefix.path() / "user.reg.wine-tmp", "Wine's own");
     test::writeFile(prefix.path() / "user.reg.orvane-notes.txt", "not a temporary of ours");
     auto registry = open();
-    registry->OpenKey(Game + "\\Gameplay", false);
-    registry->WriteInteger("keyscroll", 7);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
+    key.writeInteger("keyscroll", 7);
     EXPECT_FALSE(std::filesystem::exists(prefix.path() / "user.reg.orvane-a1B2c3"));
     EXPECT_FALSE(std::filesystem::exists(prefix.path() / "user.reg.orvane-zzzzzz"));
     EXPECT_TRUE(std::filesystem::exists(prefix.path() / "user.reg.wine-tmp"));
@@ -216,7 +214,7 @@ TEST_F(WineStore, TheNextWriteClearsAwayTemporariesThatAKilledWriteLeftButNotWin
 TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
 {
     auto registry = open();
-    registry->OpenKey(Game + "\\Gameplay", false);
+    RegistryKey key = registry->openKey(Game + "\\Gameplay");
     // The disk is "full" after 100 bytes: the real write system call fails.
     struct rlimit old {};
     ::getrlimit(RLIMIT_FSIZE, &old);
@@ -224,7 +222,7 @@ TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
     struct rlimit tight = old;
     tight.rlim_cur = 100;
     ::setrlimit(RLIMIT_FSIZE, &tight);
-    const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 9); });
+    const std::string message = errorOf([&] { key.writeInteger("keyscroll", 9); });
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_NE(message.find("The file is unchanged"), std::string::npos) << message;
@@ -235,7 +233,7 @@ TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
     EXPECT_NE(message.find(prefix.userReg().string()), std::string::npos) << message;
     EXPECT_EQ(prefix.readUserReg(), gameFile());
     EXPECT_EQ(prefix.strayFiles(), 0);
-    EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
+    EXPECT_EQ(key.readInteger("keyscroll"), 50);
 }
 
 // Runs check as an unprivileged user when the tests run as root, for whom
@@ -266,9 +264,9 @@ TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
     ::chmod(prefix.path().c_str(), 0555);
     asOrdinaryUser([&] {
         auto registry = open();
-        registry->OpenKey(Game + "\\Gameplay", false);
-        EXPECT_EQ(registry->ReadInteger("keyscroll"), 50);
-        const std::string message = errorOf([&] { registry->WriteInteger("keyscroll", 9); });
+        RegistryKey key = registry->openKey(Game + "\\Gameplay");
+        EXPECT_EQ(key.readInteger("keyscroll"), 50);
+        const std::string message = errorOf([&] { key.writeInteger("keyscroll", 9); });
         EXPECT_NE(message.find("cannot create a temporary file in " + prefix.path().string()), std::string::npos)
             << message;
         EXPECT_NE(message.find("permissions"), std::string::npos) << message;
@@ -280,7 +278,7 @@ TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
 TEST_F(WineStore, AMissingPrefixFolderIsNamed)
 {
     RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path() / "nowhere"));
-    const std::string message = errorOf([&] { registry.KeyExists(Game); });
+    const std::string message = errorOf([&] { registry.keyExists(Game); });
     EXPECT_NE(message.find((prefix.path() / "nowhere").string() + " does not exist"), std::string::npos) << message;
     EXPECT_NE(message.find("WINEPREFIX"), std::string::npos);
 }
@@ -289,16 +287,16 @@ TEST_F(WineStore, APrefixWithoutUserRegStartsEmptyAndGetsOne)
 {
     std::filesystem::remove(prefix.userReg());
     auto registry = open();
-    EXPECT_FALSE(registry->KeyExists(Game));
-    registry->OpenKey("Software\\Orvane", true);
-    registry->WriteString("startparams", "");
+    EXPECT_FALSE(registry->keyExists(Game));
+    RegistryKey key = registry->createKey("Software\\Orvane");
+    key.writeString("startparams", "");
     EXPECT_TRUE(prefix.readUserReg().starts_with("WINE REGISTRY Version 2\n"));
     struct stat info {};
     ::stat(prefix.userReg().c_str(), &info);
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask); // not the temporary file's 0600
-    EXPECT_TRUE(open()->KeyExists("Software\\Orvane"));
+    EXPECT_TRUE(open()->keyExists("Software\\Orvane"));
 }
 
 struct Broken {
@@ -314,10 +312,10 @@ TEST_P(BrokenFile, IsNamedWithItsLineAndNeverOverwritten)
     const std::string broken = GetParam().text;
     prefix.writeUserReg(broken);
     auto registry = open();
-    const std::string message = errorOf([&] { registry->KeyExists(Game); });
+    const std::string message = errorOf([&] { registry->keyExists(Game); });
     EXPECT_NE(message.find(prefix.userReg().string() + ", line " + std::to_string(GetParam().line) + ":"),
               std::string::npos) << message;
-    EXPECT_THROW(registry->OpenKey("Software\\Orvane", true), RegistryStoreError);
+    EXPECT_THROW(registry->createKey("Software\\Orvane"), RegistryStoreError);
     EXPECT_EQ(prefix.readUserReg(), broken);
 }
 

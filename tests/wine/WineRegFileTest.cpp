@@ -1,7 +1,7 @@
 // Reading and writing Wine's user.reg text: every syntax Wine 8 writes, and
 // nothing changed that Orvane did not change.
-#include "settings/Errors.h"
-#include "settings/TextEncoding.h"
+#include "registry/RegistryErrors.h"
+#include "files/TextEncoding.h"
 #include "wine/WineRegExcerpt.h"
 #include "wine/WineRegFile.h"
 #include "wine/WineValueCodec.h"

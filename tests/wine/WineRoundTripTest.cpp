@@ -1,9 +1,9 @@
 // Orvane's Wine store against Wine itself: what Wine's reg writes, Orvane
 // reads; what Orvane writes, Wine reports and keeps; and no write while a
 // wineserver holds the registry.
-#include "settings/Errors.h"
+#include "registry/RegistryErrors.h"
 #include "settings/Schema.h"
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include "tests/support/TempPrefix.h"
 #include "tests/wine/WinePrefixFixture.h"
 
@@ -48,13 +48,15 @@ TEST_F(WineRoundTrip, WhatRegAddWritesOrvaneReadsExactly)
     ASSERT_TRUE(blob);
     EXPECT_EQ(*blob, (RegValue{REG_BINARY_TYPE, {0x0a, 0x0b, 0x0c, 0x0d, 0x0e}}));
     auto registry = orvane();
-    ASSERT_TRUE(registry->OpenKey(Key, false));
-    EXPECT_EQ(registry->ReadString("Text"), Tricky);
-    EXPECT_EQ(registry->ReadString("Expand"), "%SystemRoot%\\fonts");
-    EXPECT_EQ(registry->ReadInteger("Number"), 42);
-    ASSERT_TRUE(registry->OpenKey(std::string(Key) + "\\a\\b\\c\\d", false));
-    EXPECT_EQ(registry->ReadString("deep"), "deep");
-    EXPECT_TRUE(registry->KeyExists(std::string(Key) + "\\A\\B"));
+    RegistryKey opened = registry->openKey(Key);
+    ASSERT_TRUE(opened.isOpen());
+    EXPECT_EQ(opened.readString("Text"), Tricky);
+    EXPECT_EQ(opened.readString("Expand"), "%SystemRoot%\\fonts");
+    EXPECT_EQ(opened.readInteger("Number"), 42);
+    opened = registry->openKey(std::string(Key) + "\\a\\b\\c\\d");
+    ASSERT_TRUE(opened.isOpen());
+    EXPECT_EQ(opened.readString("deep"), "deep");
+    EXPECT_TRUE(registry->keyExists(std::string(Key) + "\\A\\B"));
 }
 
 TEST_F(WineRoundTrip, WhatOrvaneWritesAndDeletesWineReports)
@@ -62,17 +64,16 @@ TEST_F(WineRoundTrip, WhatOrvaneWritesAndDeletesWineReports)
     {
         auto registry = orvane();
         RegistryCommand command(*registry);
-        registry->OpenKey(std::string(Key) + "\\Kept", true);
-        registry->WriteString("Text", Tricky);
-        registry->WriteInteger("Number", 42);
-        registry->WriteBool("Flag", true);
-        registry->WriteString("Empty", "");
-        registry->WriteString("Gone", "x");
-        registry->DeleteValue("Gone");
-        registry->OpenKey(std::string(Key) + "\\Tree\\Sub", true);
-        registry->WriteString("v", "1");
-        registry->CloseKey();
-        registry->DeleteKey(std::string(Key) + "\\Tree");
+        RegistryKey key = registry->createKey(std::string(Key) + "\\Kept");
+        key.writeString("Text", Tricky);
+        key.writeInteger("Number", 42);
+        key.writeBool("Flag", true);
+        key.writeString("Empty", "");
+        key.writeString("Gone", "x");
+        key.deleteValue("Gone");
+        key = registry->createKey(std::string(Key) + "\\Tree\\Sub");
+        key.writeString("v", "1");
+        registry->deleteKey(std::string(Key) + "\\Tree");
         command.finish();
     }
     const std::string text = exported(WineKey);
@@ -94,12 +95,11 @@ TEST_F(WineRoundTrip, AUserRegThatWineRewroteLosesNothingOrvaneWrote)
     {
         auto registry = orvane();
         RegistryCommand command(*registry);
-        registry->OpenKey(std::string(Key) + "\\Orvane", true);
-        registry->WriteString("Text", Tricky);
-        registry->WriteInteger("Negative", -6112);
-        registry->WriteString("Empty", "");
-        registry->OpenKey(std::string(Key) + "\\Orvane\\BnetUsers", true);
-        registry->CloseKey();
+        RegistryKey key = registry->createKey(std::string(Key) + "\\Orvane");
+        key.writeString("Text", Tricky);
+        key.writeInteger("Negative", -6112);
+        key.writeString("Empty", "");
+        key = registry->createKey(std::string(Key) + "\\Orvane\\BnetUsers");
         command.finish();
     }
     const std::string before = readFile(prefix() / "user.reg");
@@ -109,11 +109,12 @@ TEST_F(WineRoundTrip, AUserRegThatWineRewroteLosesNothingOrvaneWrote)
     ASSERT_NE(after.find("[Software\\\\OrvaneRoundTrip\\\\Other]"), std::string::npos);
 
     auto registry = orvane();
-    ASSERT_TRUE(registry->OpenKey(std::string(Key) + "\\Orvane", false));
-    EXPECT_EQ(registry->ReadString("Text"), Tricky);
-    EXPECT_EQ(registry->ReadInteger("Negative"), -6112);
-    EXPECT_TRUE(registry->ValueExists("Empty"));
-    EXPECT_TRUE(registry->KeyExists(std::string(Key) + "\\Orvane\\BnetUsers"));
+    RegistryKey key = registry->openKey(std::string(Key) + "\\Orvane");
+    ASSERT_TRUE(key.isOpen());
+    EXPECT_EQ(key.readString("Text"), Tricky);
+    EXPECT_EQ(key.readInteger("Negative"), -6112);
+    EXPECT_TRUE(key.hasValue("Empty"));
+    EXPECT_TRUE(registry->keyExists(std::string(Key) + "\\Orvane\\BnetUsers"));
 }
 
 // Another program's blocks with lines neither Orvane nor Wine can read, an
@@ -132,8 +133,9 @@ TEST_F(WineRoundTrip, OddBlocksOfOtherProgramsStayAsTheyAreAndWineStillReadsTheG
     {
         auto registry = orvane();
         RegistryCommand command(*registry);
-        ASSERT_TRUE(registry->OpenKey(std::string(schema::VideoKey), true));
-        registry->WriteInteger("gamma", 33);
+        RegistryKey key = registry->createKey(std::string(schema::VideoKey));
+        ASSERT_TRUE(key.isOpen());
+        key.writeInteger("gamma", 33);
         command.finish();
     }
     EXPECT_NE(readFile(prefix() / "user.reg").find(odd), std::string::npos);
@@ -148,7 +150,7 @@ TEST_F(WineRoundTrip, OrvaneRefusesToWriteWhileAWineserverRuns)
     const std::string before = readFile(prefix() / "user.reg");
     std::string message;
     try {
-        orvane()->OpenKey(std::string(Key) + "\\WhileRunning", true);
+        orvane()->createKey(std::string(Key) + "\\WhileRunning");
     } catch (const RegistryStoreError& error) {
         message = error.what();
     }
@@ -156,7 +158,7 @@ TEST_F(WineRoundTrip, OrvaneRefusesToWriteWhileAWineserverRuns)
     waitForWineserver();
     EXPECT_NE(message.find("Wine is running for the prefix " + prefix().string()), std::string::npos) << message;
     EXPECT_EQ(readFile(prefix() / "user.reg"), before);
-    EXPECT_TRUE(orvane()->OpenKey(std::string(Key) + "\\AfterIt", true));
+    EXPECT_TRUE(orvane()->createKey(std::string(Key) + "\\AfterIt").isOpen());
 }
 
 } // namespace

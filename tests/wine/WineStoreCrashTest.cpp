@@ -1,6 +1,6 @@
 // A save killed at any moment leaves user.reg whole: the old content or
 // the new, and no temporary file survives the next command.
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
 #include "wine/WineRegFile.h"
 #include "tests/support/Files.h"
@@ -33,8 +33,8 @@ std::string fileWithKeyscroll(const std::string& filler, int keyscroll)
 void setKeyscroll(const TempPrefix& prefix, int value)
 {
     RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path()));
-    registry.OpenKey(Gameplay, false);
-    registry.WriteInteger("keyscroll", value);
+    RegistryKey key = registry.openKey(Gameplay);
+    key.writeInteger("keyscroll", value);
 }
 
 TEST(WineStoreCrash, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
@@ -105,8 +105,8 @@ TEST(WineStoreCrash, ALinkedFileKilledMidSaveIsCompletedByTheNextCommand)
         if (writer == 0) {
             for (size_t length = 1;; ++length) {
                 RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path()));
-                registry.OpenKey(Gameplay, false);
-                registry.WriteString("note", std::string(length % 40, 'n'));
+                RegistryKey key = registry.openKey(Gameplay);
+                key.writeString("note", std::string(length % 40, 'n'));
             }
         }
         ::usleep(static_cast<useconds_t>(random() % 20000));
@@ -115,8 +115,8 @@ TEST(WineStoreCrash, ALinkedFileKilledMidSaveIsCompletedByTheNextCommand)
         halfWritten += !whole(test::readFile(other));
         // Orvane's next command, a read, completes what was cut off.
         RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path()));
-        registry.OpenKey(Gameplay, false);
-        EXPECT_EQ(registry.ReadInteger("keyscroll"), 0x32);
+        RegistryKey key = registry.openKey(Gameplay);
+        EXPECT_EQ(key.readInteger("keyscroll"), 0x32);
         ASSERT_TRUE(whole(test::readFile(other))) << "after kill " << kills;
         ASSERT_EQ(test::readFile(other), prefix.readUserReg());
     }
@@ -124,8 +124,8 @@ TEST(WineStoreCrash, ALinkedFileKilledMidSaveIsCompletedByTheNextCommand)
     EXPECT_GE(kills, 50);
     {
         RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path()));
-        registry.OpenKey(Gameplay, false);
-        registry.WriteString("note", "done"); // a write clears what the kills left
+        RegistryKey key = registry.openKey(Gameplay);
+        key.writeString("note", "done"); // a write clears what the kills left
     }
     EXPECT_EQ(prefix.strayFiles(), 0);
     EXPECT_EQ(test::readFile(other), prefix.readUserReg());

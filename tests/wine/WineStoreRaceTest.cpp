@@ -1,8 +1,8 @@
 // Another program saving user.reg beside back-to-back Orvane commands, as a
 // launcher or a second tool does: each of its saves must survive, however
 // its rename falls between Orvane's reads, checks and writes.
-#include "settings/Errors.h"
-#include "settings/RegistryAccess.h"
+#include "registry/RegistryErrors.h"
+#include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempPrefix.h"
@@ -65,9 +65,8 @@ TEST(WineStoreRace, NoOutsideSaveIsOverwrittenByCommandsRunningBesideIt)
     while (::waitpid(outside, nullptr, WNOHANG) == 0 && std::chrono::steady_clock::now() < deadline) {
         RegistryCommand command(registry);
         try {
-            registry.OpenKey(Gameplay, false);
-            registry.WriteInteger("keyscroll", ++commands % 100);
-            registry.CloseKey();
+            RegistryKey key = registry.openKey(Gameplay);
+            key.writeInteger("keyscroll", ++commands % 100);
             command.finish();
         } catch (const RegistryError&) {
             ++refused; // "kept changing while Orvane saved it": nothing written, nothing lost

@@ -1,9 +1,9 @@
 // The Wine store under faults a player's disk can give it: reads that fail
 // part-way, links, an interrupted in-place save, and changes made by others
 // at the worst moment.
-#include "settings/AtomicFile.h"
-#include "settings/Errors.h"
-#include "settings/RegistryAccess.h"
+#include "files/AtomicFile.h"
+#include "registry/RegistryErrors.h"
+#include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
 #include "tests/support/SystemCallHooks.h"
 #include "tests/support/TempPrefix.h"
@@ -64,14 +64,15 @@ protected:
     void setKeyscroll(const fs::path& folder, int value) const
     {
         RegistryAccess registry = open(folder);
-        ASSERT_TRUE(registry.OpenKey(Gameplay, false));
-        registry.WriteInteger("keyscroll", value);
+        RegistryKey key = registry.openKey(Gameplay);
+        ASSERT_TRUE(key.isOpen());
+        key.writeInteger("keyscroll", value);
     }
     int keyscroll(const fs::path& folder) const
     {
         RegistryAccess registry = open(folder);
-        registry.OpenKey(Gameplay, false);
-        return registry.ReadInteger("keyscroll");
+        RegistryKey key = registry.openKey(Gameplay);
+        return key.readInteger("keyscroll");
     }
     TempPrefix prefix;
 };
@@ -212,10 +213,11 @@ TEST_F(WineStoreSafety, ASaveThatLandsWhileTheFolderIsFlushedIsNotTakenForOrvane
     prefix.writeUserReg(gameFile());
     const std::string wines = "[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n";
     RegistryAccess registry = open(prefix.path()); // one store across commands, as the window keeps it
-    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
+    RegistryKey key = registry.openKey(Gameplay);
+    ASSERT_TRUE(key.isOpen());
     test::onNextFsync([&] { saveAsWine(prefix.userReg(), gameFile(wines)); });
-    registry.WriteInteger("keyscroll", 7);
-    registry.WriteInteger("keyscroll", 8);
+    key.writeInteger("keyscroll", 7);
+    key.writeInteger("keyscroll", 8);
     const std::string saved = prefix.readUserReg();
     EXPECT_NE(saved.find("\"ByWine\"=dword:00000001"), std::string::npos) << saved;
     EXPECT_EQ(keyscroll(prefix.path()), 8);
@@ -257,9 +259,9 @@ bool WineStoreSafety::killedLinkedSave(const std::function<void()>& arm) const
 void expectWinesFileReadAndTheDroppedSaveTold(RegistryAccess& registry)
 {
     RegistryCommand command(registry);
-    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
-    EXPECT_EQ(registry.ReadInteger("keyscroll"), 0x32);
-    registry.CloseKey();
+    RegistryKey key = registry.openKey(Gameplay);
+    ASSERT_TRUE(key.isOpen());
+    EXPECT_EQ(key.readInteger("keyscroll"), 0x32);
     const std::string message = messageOf([&] { command.finish(); });
     EXPECT_NE(message.find("Orvane kept that newer file"), std::string::npos) << message;
 }
@@ -305,8 +307,9 @@ TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
 {
     prefix.writeUserReg(gameFile());
     RegistryAccess registry = open(prefix.path());
-    ASSERT_TRUE(registry.OpenKey(Gameplay, false));
-    ASSERT_EQ(registry.ReadInteger("keyscroll"), 0x32);
+    RegistryKey key = registry.openKey(Gameplay);
+    ASSERT_TRUE(key.isOpen());
+    ASSERT_EQ(key.readInteger("keyscroll"), 0x32);
 
     // Same size, same inode, same modification time: only the ctime tells.
     struct stat before {};
@@ -321,7 +324,7 @@ TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ::utimensat(AT_FDCWD, prefix.userReg().c_str(), times, 0);
 
-    registry.WriteInteger("keyscroll", 7);
+    key.writeInteger("keyscroll", 7);
     EXPECT_NE(prefix.readUserReg().find("1796739099"), std::string::npos);
 }
 

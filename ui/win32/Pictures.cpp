@@ -1,7 +1,7 @@
 #include "ui/win32/Pictures.h"
 
 #include "controls/LayoutScale.h"
-#include "settings/WideText.h"
+#include "files/WideText.h"
 
 #include <algorithm>
 #include <cmath>

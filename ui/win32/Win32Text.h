@@ -1,6 +1,6 @@
 #pragma once
 // A window's text in the program's UTF-8.
-#include "settings/WideText.h"
+#include "files/WideText.h"
 
 #include <windows.h>
 

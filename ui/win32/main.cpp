@@ -6,7 +6,7 @@
 #include "app/Windowless.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/WindowsProgramStarter.h"
-#include "settings/WindowsRegistryStore.h"
+#include "registry/WindowsRegistryStore.h"
 #include "ui/win32/Console.h"
 #include "ui/win32/Win32FileDialogs.h"
 #include "ui/win32/Win32MessageBoxes.h"

@@ -1,4 +1,4 @@
-#include "settings/FileText.h"
+#include "files/FileText.h"
 
 #include <cstdint>
 #include <sys/mman.h>

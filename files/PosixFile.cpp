@@ -1,4 +1,4 @@
-#include "settings/PosixFile.h"
+#include "files/PosixFile.h"
 
 #include <cerrno>
 #include <system_error>

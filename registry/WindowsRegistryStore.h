@@ -2,7 +2,7 @@
 // The Windows registry through advapi32, below HKEY_CURRENT_USER. A key
 // read from stays open for the store's life, as each open and close is a
 // round trip to the registry's server that a start pays for every value.
-#include "settings/RegistryStore.h"
+#include "registry/RegistryStore.h"
 
 #include <windows.h>
 

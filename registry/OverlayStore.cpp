@@ -1,6 +1,7 @@
-#include "settings/ScratchStore.h"
+#include "registry/OverlayStore.h"
 
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
+#include "registry/KeyPaths.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -17,19 +18,14 @@ std::vector<std::string> withParents(const std::string& key)
     return keys;
 }
 
-bool isBelow(const std::string& key, const std::string& tree)
-{
-    return key == tree || (key.size() > tree.size() && key.starts_with(tree) && key[tree.size()] == '\\');
-}
-
 } // namespace
 
-bool ScratchStore::underneathCounts(const std::string& key) const
+bool OverlayStore::underneathCounts(const std::string& key) const
 {
-    return std::none_of(deleted_.begin(), deleted_.end(), [&key](const std::string& tree) { return isBelow(key, tree); });
+    return std::none_of(deleted_.begin(), deleted_.end(), [&key](const std::string& tree) { return isInTree(key, tree); });
 }
 
-bool ScratchStore::keyExists(std::string_view path)
+bool OverlayStore::keyExists(std::string_view path)
 {
     const std::string key = foldCase(path);
     if (key.empty() || created_.contains(key))
@@ -37,14 +33,14 @@ bool ScratchStore::keyExists(std::string_view path)
     return underneathCounts(key) && underneath_->keyExists(path);
 }
 
-bool ScratchStore::createKey(std::string_view path)
+bool OverlayStore::createKey(std::string_view path)
 {
     for (const std::string& key : withParents(foldCase(path)))
         created_.insert(key);
     return true;
 }
 
-std::optional<RegValue> ScratchStore::queryValue(std::string_view path, std::string_view name)
+std::optional<RegValue> OverlayStore::queryValue(std::string_view path, std::string_view name)
 {
     const std::string key = foldCase(path);
     if (const auto changes = keys_.find(key); changes != keys_.end())
@@ -55,7 +51,7 @@ std::optional<RegValue> ScratchStore::queryValue(std::string_view path, std::str
     return underneath_->queryValue(path, name);
 }
 
-bool ScratchStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
+bool OverlayStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
 {
     if (path.empty() || !keyExists(path))
         return false;
@@ -67,7 +63,7 @@ bool ScratchStore::setValue(std::string_view path, std::string_view name, const 
     return true;
 }
 
-bool ScratchStore::deleteValue(std::string_view path, std::string_view name)
+bool OverlayStore::deleteValue(std::string_view path, std::string_view name)
 {
     if (!queryValue(path, name))
         return false;
@@ -79,18 +75,18 @@ bool ScratchStore::deleteValue(std::string_view path, std::string_view name)
     return true;
 }
 
-bool ScratchStore::deleteTree(std::string_view path)
+bool OverlayStore::deleteTree(std::string_view path)
 {
     if (path.empty() || !keyExists(path))
         return false;
     const std::string tree = foldCase(path);
-    std::erase_if(keys_, [&tree](const auto& entry) { return isBelow(entry.first, tree); });
-    std::erase_if(created_, [&tree](const std::string& key) { return isBelow(key, tree); });
+    std::erase_if(keys_, [&tree](const auto& entry) { return isInTree(entry.first, tree); });
+    std::erase_if(created_, [&tree](const std::string& key) { return isInTree(key, tree); });
     deleted_.insert(tree);
     return true;
 }
 
-std::vector<std::string> ScratchStore::valueNames(std::string_view path)
+std::vector<std::string> OverlayStore::valueNames(std::string_view path)
 {
     const std::string key = foldCase(path);
     std::vector<std::string> names;

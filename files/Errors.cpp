@@ -1,4 +1,4 @@
-#include "settings/Errors.h"
+#include "files/Errors.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 
 namespace orvane {
 namespace {

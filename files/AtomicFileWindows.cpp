@@ -1,4 +1,4 @@
-#include "settings/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's UTF-8 text as the wide text of the Windows W functions, and
 // back: the wide API keeps non-ASCII text intact whatever the ANSI code page.
-#include "settings/TextEncoding.h"
+#include "files/TextEncoding.h"
 
 #include <string>
 #include <string_view>

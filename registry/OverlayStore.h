@@ -2,7 +2,7 @@
 // A registry read from another store whose changes stay in memory: what a
 // command without a lasting effect (exporting a configuration) may change
 // on its way never reaches the real registry.
-#include "settings/RegistryStore.h"
+#include "registry/RegistryStore.h"
 
 #include <map>
 #include <memory>
@@ -10,9 +10,9 @@
 
 namespace orvane {
 
-class ScratchStore : public RegistryStore {
+class OverlayStore : public RegistryStore {
 public:
-    explicit ScratchStore(std::unique_ptr<RegistryStore> underneath) : underneath_(std::move(underneath)) {}
+    explicit OverlayStore(std::unique_ptr<RegistryStore> underneath) : underneath_(std::move(underneath)) {}
 
     bool keyExists(std::string_view path) override;
     bool createKey(std::string_view path) override;

@@ -1,4 +1,4 @@
-#include "settings/Journal.h"
+#include "files/Journal.h"
 
 #include <cinttypes>
 #include <cstdio>

@@ -1,4 +1,5 @@
-#include "settings/Errors.h"
+#include "registry/RegistryErrors.h"
+#include "settings/Conversions.h"
 
 #include <gtest/gtest.h>
 

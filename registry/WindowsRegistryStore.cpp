@@ -1,6 +1,8 @@
-#include "settings/WindowsRegistryStore.h"
+#include "registry/WindowsRegistryStore.h"
 
-#include "settings/WideText.h"
+#include "files/TextEncoding.h"
+#include "files/WideText.h"
+#include "registry/KeyPaths.h"
 
 #include <windows.h>
 
@@ -33,15 +35,6 @@ private:
     HKEY handle_ = nullptr;
 };
 
-std::string folded(std::string_view path)
-{
-    std::string key(path);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return key;
-}
-
 // A value's data; most fit the first guess, so one round trip reads them.
 LSTATUS readValue(HKEY key, const std::wstring& name, RegValue& value)
 {
@@ -68,7 +61,7 @@ WindowsRegistryStore::~WindowsRegistryStore()
 
 LSTATUS WindowsRegistryStore::withReadable(std::string_view path, const std::function<LSTATUS(HKEY)>& use)
 {
-    const std::string name = folded(path);
+    const std::string name = foldCase(path);
     for (int attempt = 0; attempt < 2; ++attempt) {
         auto found = readable_.find(name);
         if (found == readable_.end()) {
@@ -89,10 +82,9 @@ LSTATUS WindowsRegistryStore::withReadable(std::string_view path, const std::fun
 
 void WindowsRegistryStore::forget(std::string_view path)
 {
-    const std::string name = folded(path);
+    const std::string name = foldCase(path);
     for (auto it = readable_.begin(); it != readable_.end();) {
-        const bool below = it->first.size() > name.size() && it->first[name.size()] == '\\';
-        if (it->first.compare(0, name.size(), name) == 0 && (it->first.size() == name.size() || below)) {
+        if (isInTree(it->first, name)) {
             RegCloseKey(it->second);
             it = readable_.erase(it);
         } else {

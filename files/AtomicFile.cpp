@@ -1,7 +1,7 @@
-#include "settings/AtomicFile.h"
+#include "files/AtomicFile.h"
 
-#include "settings/Journal.h"
-#include "settings/PosixFile.h"
+#include "files/Journal.h"
+#include "files/PosixFile.h"
 
 #include <cerrno>
 #include <cinttypes>
