@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "app/MainWindowLayout.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
@@ -28,6 +27,7 @@ MainWindow::MainWindow(Context& context, Installation installation)
     : context_(context),
       window_(mainWindowLayout(), context.commands),
       installation_(std::move(installation)),
+      settings_(context, window_, accounts_),
       SaveConfigDlg(context.services.fileDialogs,
                     configurationDialog(FileDialogRequest::Purpose::Save, "SaveConfigDlg",
                                         "Choose a name or a file for the new Configuration")),
@@ -36,27 +36,10 @@ MainWindow::MainWindow(Context& context, Installation installation)
                                         "Select a Configuration to load")),
       StatusBar(window_.statusBar("StatusBar")),
       CMRegCleanUp(window_.button("CMRegCleanUp")),
-      MSCB(window_.check("MSCB")),
-      MSTrackBar(window_.slider("MSTrackBar")),
-      NetGP(window_.edit("NetGP")),
-      RRCombo(window_.list("RRCombo")),
-      SFXCB(window_.check("SFXCB")),
-      SFXTrackBar(window_.slider("SFXTrackBar")),
-      EnvCB(window_.check("EnvCB")),
-      MovCB(window_.check("MovCB")),
-      URCB(window_.check("URCB")),
-      MCB(window_.check("MCB")),
-      MusicTrackBar(window_.slider("MusicTrackBar")),
       CPCombo(window_.list("CPCombo")),
-      BnetName(window_.list("BnetName")),
-      PS(window_.edit("PS")),
-      PR(window_.edit("PR")),
-      PL(window_.edit("PL")),
-      PE(window_.edit("PE"))
+      BnetName(window_.list("BnetName"))
 {
-    for (const SettingBinding& row : settingBindings())
-        boundControls_.push_back(row.control.empty() ? nullptr : &window_.control(row.control));
-    window_.bindHandlers(*this);
+    window_.bindHandlers(*this, settings_);
     // The main window is the application's: closing it ends the program,
     // also while a dialog is open.
     window_.setOnClose([this] { quit(); });
@@ -121,13 +104,7 @@ void MainWindow::chooseFolder(schema::TextField field)
 
 void MainWindow::folderChosen(const std::string& folder)
 {
-    SettingsSnapshot& record = context_.settings;
-    record.*folderTarget_ = folder;
-    // Each text set is a change, as if typed.
-    PS.setText(record.savpath);
-    PR.setText(record.reppath);
-    PL.setText(record.logpath);
-    PE.setText(record.errpath);
+    settings_.setFolder(folderTarget_, folder);
 }
 
 void MainWindow::quit()

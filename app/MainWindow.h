@@ -2,7 +2,7 @@
 // The main window's logic: what every control, button and menu item does.
 // It holds the controls under their layout names and knows no toolkit.
 #include "app/AccountNames.h"
-#include "app/SettingBindings.h"
+#include "app/SettingsPresenter.h"
 #include "context/Context.h"
 #include "controls/Window.h"
 #include "dialogs/OptionsDialog.h"
@@ -52,17 +52,14 @@ public:
     const Installation& installation() const { return installation_; }
     LaunchPrograms& programs() { return programs_; }
     const AccountNames& accounts() const { return accounts_; }
+    SettingsPresenter& settings() { return settings_; }
     // Off while the controls are being filled, so that filling is no change.
-    bool changeDetectionOn() const { return changeDetectionOn_; }
+    bool changeDetectionOn() const { return settings_.changeDetectionOn(); }
 
     // Runs once the window exists, before it is shown: the first load.
     void start();
-    // What auto-apply does after every change: every group.
-    void applyAll();
 
     // The user's events, which the layout names.
-    void settingChanged();
-    void apply(ApplyGroup group);
     void reloadSettings();
     void askForAccountName();
     void deleteAccountName();
@@ -88,28 +85,13 @@ public:
     void folderChosen(const std::string& folder);
 
 private:
-    void refreshAccountNames();
-    void presentSettings();
-    void listProfiles();
-    void takeSettings();
-
     void showNoConfigurationLoaded() override;
     void enableCleanup() override;
     void emptyProfiles() override;
-    void readAccounts() override { refreshAccountNames(); }
-    void present() override;
+    void readAccounts() override { settings_.refreshAccountNames(); }
+    void present() override { settings_.presentStored(); }
 
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
-    enum class Direction { Show, Take };
-    void exchangeAll(Direction direction);
-    void exchange(const SettingBinding& row, Control& control, Direction direction);
-    void takePort();
-    int32_t fillRefreshRates();
-    void presentRefreshRates();
-    void rebuildRefreshRates();
-    void writeSelected(const ValueSelection& selected);
-    void remember(const ValueSelection& written);
-    void showNewerValues(const std::vector<const schema::StoredValue*>& newer);
     void startAndEnd(const std::string& program);
 
     Context& context_;
@@ -117,16 +99,9 @@ private:
     Installation installation_;
     LaunchPrograms programs_;
     AccountNames accounts_;
-    bool changeDetectionOn_ = false;
-    // The settings as last read from or written to the registry: a value the
-    // player left as it was there is not written over someone else's since.
-    SettingsSnapshot lastStored_;
-    // The rates RRCombo shows, item for item.
-    std::vector<int32_t> refreshRates_;
+    SettingsPresenter settings_;
     // The folder the folder chooser was opened for.
     schema::TextField folderTarget_ = &SettingsSnapshot::savpath;
-    // Each row's control, in the order of settingBindings(); none where it is NotShown.
-    std::vector<Control*> boundControls_;
     std::optional<MainWindowDialogs> dialogs_;
     // Kept for the whole run, with the last chosen file name.
     FileDialog SaveConfigDlg;
@@ -135,25 +110,12 @@ private:
 
     StatusBarControl& StatusBar;
     ButtonControl& CMRegCleanUp;
-    // The controls that other controls enable, and the lists and edit that
-    // commands of their own fill or read.
-    CheckControl& MSCB;
-    SliderControl& MSTrackBar;
-    EditControl& NetGP;
-    ListControl& RRCombo;
-    CheckControl& SFXCB;
-    SliderControl& SFXTrackBar;
-    CheckControl& EnvCB;
-    CheckControl& MovCB;
-    CheckControl& URCB;
-    CheckControl& MCB;
-    SliderControl& MusicTrackBar;
     ListControl& CPCombo;
     ListControl& BnetName;
-    EditControl& PS;
-    EditControl& PR;
-    EditControl& PL;
-    EditControl& PE;
 };
+
+// The main window's controls, menu and status bar; the rows name the
+// handlers of MainWindow and of its SettingsPresenter.
+const WindowLayout& mainWindowLayout();
 
 } // namespace orvane

@@ -5,11 +5,6 @@
 
 namespace orvane {
 
-void MainWindow::refreshAccountNames()
-{
-    accounts_.refresh(*context_.registry, BnetName, context_.settings.userbnet);
-}
-
 void MainWindow::askForAccountName()
 {
     window_.setEnabled(false);
@@ -19,13 +14,13 @@ void MainWindow::askForAccountName()
 void MainWindow::addAccountName(const std::string& name)
 {
     accounts_.postAddition(name);
-    refreshAccountNames();
+    settings_.refreshAccountNames();
 }
 
 void MainWindow::deleteAccountName()
 {
     accounts_.postDeletion(BnetName.text());
-    refreshAccountNames();
+    settings_.refreshAccountNames();
 }
 
 } // namespace orvane

@@ -1,26 +1,13 @@
 // The files behind the main window: configuration files saved and loaded,
-// and the game's campaign profiles listed and renamed.
+// and the game's campaign profiles renamed.
+#include "app/CampaignProfiles.h"
 #include "app/MainWindow.h"
 #include "config/ConfigFile.h"
 #include "dialogs/ProfileRenameDialog.h"
-#include "settings/ApplySettings.h"
-#include "settings/Schema.h"
 #include "files/Utf8Paths.h"
+#include "settings/ApplySettings.h"
 
 namespace orvane {
-namespace {
-
-std::string profileFolder(const std::string& savpath, int number)
-{
-    return savpath + "\\Profile" + std::to_string(number);
-}
-
-std::string profileFile(const std::string& savpath, int number)
-{
-    return profileFolder(savpath, number) + "\\Campaigns.w3p";
-}
-
-} // namespace
 
 void MainWindow::saveConfigurationFile()
 {
@@ -35,7 +22,7 @@ void MainWindow::saveConfigurationFile()
 
 void MainWindow::loadConfigurationFile()
 {
-    changeDetectionOn_ = false;
+    settings_.ignoreChangesUntilPresented();
     reloadSettings();
     const std::string fileName = LoadConfigDlg.execute().value_or("");
     IniDocument document = fileName.empty() ? IniDocument{} : readConfigurationFile(pathOf(fileName));
@@ -43,32 +30,17 @@ void MainWindow::loadConfigurationFile()
         setPanelText(2, fileName);
     loadConfiguration(document, context_.settings, context_.services.displayModes);
     accounts_.postAdditions(accountNamesOf(document));
-    refreshAccountNames();
+    settings_.refreshAccountNames();
     document = {};
     if (!fileName.empty() &&
         context_.services.boxes.show({MessageId::SaveLoadedConfiguration, "Save to Registry?",
                                       "Do you want to save the loaded configuration to Registry?",
                                       MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes) {
         applySettings(*context_.registry, context_.settings, heldByConfigurationFiles(), std::nullopt);
-        remember(heldByConfigurationFiles());
+        settings_.remember(heldByConfigurationFiles());
     }
     CPCombo.clear();
-    presentSettings();
-}
-
-void MainWindow::listProfiles()
-{
-    const SettingsSnapshot& record = context_.settings;
-    for (int number = 1;; ++number) {
-        std::error_code error;
-        if (!std::filesystem::is_directory(context_.place.paths.hostPath(profileFolder(record.savpath, number)), error))
-            return;
-        const IniDocument profile = IniDocument::load(context_.place.paths.hostPath(profileFile(record.savpath, number)));
-        const std::string name = profile.readString("Campaign", "PlayerName", "noprofile");
-        CPCombo.addItems({name});
-        if (name == record.campaignprofile)
-            CPCombo.select(number - 1);
-    }
+    settings_.present();
 }
 
 void MainWindow::askForProfileName()
@@ -79,32 +51,10 @@ void MainWindow::askForProfileName()
 
 void MainWindow::renameProfile(const std::string& newName)
 {
-    const std::filesystem::path file =
-        context_.place.paths.hostPath(profileFile(context_.settings.savpath, CPCombo.selected() + 1));
-    // The game may keep a profile in a form of its own: never replace it with a few lines of text.
-    IniDocument profile = readProfileFile(file);
-    profile.writeString("Campaign", "PlayerName", newName);
-    // The registry first, written through: when it refuses (Wine running),
-    // the profile file has not been touched.
-    RegistryAccess& registry = *context_.registry;
-    RegistryKey misc = registry.openKey(std::string(schema::MiscKey) + "\\");
-    const std::optional<std::string> stored =
-        misc.hasValue("campaignprofile") ? std::optional(misc.readString("campaignprofile")) : std::nullopt;
-    misc.writeString("campaignprofile", newName);
-    registry.flush();
-    try {
-        profile.save(file);
-    } catch (const std::exception&) {
-        misc = registry.openKey(std::string(schema::MiscKey) + "\\");
-        if (stored)
-            misc.writeString("campaignprofile", *stored);
-        else
-            misc.deleteValue("campaignprofile");
-        throw;
-    }
+    orvane::renameProfile(*context_.registry, context_.place.paths, context_.settings.savpath, CPCombo.selected() + 1,
+                          newName);
     context_.settings.campaignprofile = newName;
-    CPCombo.clear();
-    listProfiles();
+    settings_.relistProfiles();
 }
 
 } // namespace orvane

@@ -1,7 +1,5 @@
 // The main window as it has always looked: pixels at 96 DPI, places counted
 // from the top-left corner of the box that holds the control.
-#include "app/MainWindowLayout.h"
-
 #include "app/MainWindow.h"
 #include "app/Mappings.h"
 
@@ -12,7 +10,7 @@ using enum ControlKind;
 
 const std::vector<std::string> Levels{"Low", "Middle", "High"};
 const std::vector<std::string> Depths{"16 Bit", "32 Bit"};
-constexpr Handler Change = on<&MainWindow::settingChanged>;
+constexpr Handler Change = on<&SettingsPresenter::settingChanged>;
 const std::string ApplyHint = "If you click here the changes you made will be saved to Registry.";
 
 std::string portRange(std::string_view between)
@@ -50,7 +48,7 @@ WindowLayout makeMainWindow()
             {.kind = Edit, .name = "NetGP", .parent = "GameplayGroupBox", .left = 8, .top = 176, .width = 49, .height = 21, .tab = 3,
              .hint = "Enter here a value from " + portRange(" to ") + " as Network Gameport. Default is " + std::to_string(schema::DefaultPort) + ".", .handler = Change, .maxLength = 5},
             {.kind = Button, .name = "GAS", .parent = "GameplayGroupBox", .caption = "Apply Settings", .left = 16, .top = 216, .width = 153, .height = 25, .tab = 4,
-             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Gameplay>},
+             .hint = ApplyHint, .handler = on<&SettingsPresenter::apply, ApplyGroup::Gameplay>},
 
             // Video
             {.kind = Label, .name = "Resolution", .parent = "VideoGroupBox", .caption = "Resolution", .left = 8, .top = 24, .height = 13},
@@ -104,7 +102,7 @@ WindowLayout makeMainWindow()
             {.kind = CheckBox, .name = "OGLCB", .parent = "VESGroupBox", .caption = "OpenGL Mode", .left = 8, .top = 80, .width = 97, .height = 17, .tab = 2,
              .hint = "If this option is enabled both Warcraft III and the World Editor will use OpenGL as graphics system.", .handler = Change},
             {.kind = Button, .name = "VAS", .parent = "VideoGroupBox", .caption = "Apply Settings", .left = 16, .top = 488, .width = 153, .height = 25, .tab = 8,
-             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Video>},
+             .hint = ApplyHint, .handler = on<&SettingsPresenter::apply, ApplyGroup::Video>},
 
             // Sound
             {.kind = CheckBox, .name = "SFXCB", .parent = "SoundGroupBox", .caption = "SFX Volume (1-100)", .left = 8, .top = 24, .width = 113, .height = 17, .tab = 0,
@@ -138,7 +136,7 @@ WindowLayout makeMainWindow()
             {.kind = CheckBox, .name = "MidiCB", .parent = "SESGroupBox", .caption = "Midi", .left = 8, .top = 16, .width = 41, .height = 17, .tab = 1, .handler = Change},
             {.kind = CheckBox, .name = "SoftMidiCB", .parent = "SESGroupBox", .caption = "Software Midi", .left = 8, .top = 40, .width = 89, .height = 17, .tab = 0, .handler = Change},
             {.kind = Button, .name = "SAS", .parent = "SoundGroupBox", .caption = "Apply Settings", .left = 16, .top = 424, .width = 153, .height = 25, .tab = 10,
-             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Sound>},
+             .hint = ApplyHint, .handler = on<&SettingsPresenter::apply, ApplyGroup::Sound>},
 
             // Miscellaneous
             {.kind = Label, .name = "Label19", .parent = "MiscGroupBox", .caption = "Campaign Profile", .left = 8, .top = 24, .height = 13},
@@ -187,7 +185,7 @@ WindowLayout makeMainWindow()
              .hint = "This deletes the value \"Allow Local Files\" in the Warcraft III main registry key (HKEY_CURRENT_USER\\Software\\Blizzard Entertainment\\Warcraft III\\).",
              .handler = on<&MainWindow::removeAllowLocalFiles>},
             {.kind = Button, .name = "MAS", .parent = "MiscGroupBox", .caption = "Apply Settings", .left = 80, .top = 400, .width = 153, .height = 25, .tab = 1,
-             .hint = ApplyHint, .handler = on<&MainWindow::apply, ApplyGroup::Misc>},
+             .hint = ApplyHint, .handler = on<&SettingsPresenter::apply, ApplyGroup::Misc>},
 
             // Outside the group boxes
             {.kind = Image, .name = "W3Icon", .left = 400, .top = 512, .width = 49, .height = 49, .hint = "Click here to run Warcraft III", .handler = on<&MainWindow::startGame>, .picture = "game"},

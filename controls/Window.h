@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace orvane {
@@ -48,10 +49,11 @@ public:
     // In the order of the layout table.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
-    // Gives every control whose row names a handler that member of owner.
-    // A handler of another class is a mistake of the table: logic_error.
-    template <class Owner>
-    void bindHandlers(Owner& owner);
+    // Gives every control whose row names a handler that member of the owner
+    // of its class. A handler of another class is a mistake of the table:
+    // logic_error.
+    template <class... Owners>
+    void bindHandlers(Owners&... owners);
 
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
@@ -84,17 +86,23 @@ Kind& Window::get(std::string_view name) const
     return *control;
 }
 
-template <class Owner>
-void Window::bindHandlers(Owner& owner)
+template <class... Owners>
+void Window::bindHandlers(Owners&... owners)
 {
     for (const auto& control : controls_) {
         const Handler handler = control->row().handler;
         if (!handler)
             continue;
-        if (!handler.belongsTo<Owner>())
+        std::function<void()> run;
+        const auto bindTo = [&](auto& owner) {
+            if (handler.belongsTo<std::remove_reference_t<decltype(owner)>>())
+                run = [&owner, handler] { handler.run(&owner); };
+        };
+        (bindTo(owners), ...);
+        if (!run)
             throw std::logic_error("the handler of " + control->name() + " in " + layout_.name +
                                    " belongs to another window's logic");
-        control->setHandler([&owner, handler] { handler.run(&owner); });
+        control->setHandler(std::move(run));
     }
 }
 

@@ -200,7 +200,7 @@ TEST_F(Apply, ALetterInThePortStopsTheChangeWithTheConversionError)
     EditControl& later = edit("LANName");
     later.setHandler(nullptr);
     later.setText("Later");
-    later.setHandler([this] { form().settingChanged(); });
+    later.setHandler([this] { form().settings().settingChanged(); });
     retype("NetGP", "a");
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"'a' ist kein gültiger Integerwert."});
     EXPECT_EQ(panel(1), "No changes have been made!");
@@ -218,7 +218,7 @@ TEST_F(Apply, AnEmptyPortSkipsItsRowAndStopsTheGameplayApply)
     EXPECT_EQ(panel(1), "Changes have been made!");
     emptyKey(schema::VideoKey);
     moveSlider("KSTrackBar", 70);
-    state().commands.run([this] { form().applyAll(); }); // as auto-apply runs it
+    state().commands.run([this] { form().settings().applyAll(); }); // as auto-apply runs it
     EXPECT_EQ(errorTexts(), std::vector<std::string>{"'' ist kein gültiger Integerwert."});
     EXPECT_EQ(integerIn(schema::GameplayKey, "keyscroll"), 70);
     EXPECT_TRUE(namesIn(schema::VideoKey).empty()); // later blocks did not run

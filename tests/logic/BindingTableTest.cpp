@@ -1,6 +1,5 @@
 // The names that tie the windows' logic to their layout tables, checked in
 // one place: a misspelt control fails here, not on a player's click.
-#include "app/MainWindowLayout.h"
 #include "app/MainWindow.h"
 #include "app/SettingBindings.h"
 #include "controls/AccessibleNames.h"
@@ -63,7 +62,7 @@ TEST(BindingTable, EveryRowNamesAControlThatCanShowItAndRaisesTheChangeHandler)
         const auto found = layout.find(std::string(row.control));
         ASSERT_NE(found, layout.end()) << "no control " << row.control << " in the main window";
         EXPECT_TRUE(fits(row.shown, found->second->kind)) << row.control << " cannot show its setting";
-        EXPECT_TRUE(found->second->handler == on<&MainWindow::settingChanged>) << row.control;
+        EXPECT_TRUE(found->second->handler == on<&SettingsPresenter::settingChanged>) << row.control;
         if (row.shown == Shown::Slider) {
             const auto count = layout.find(std::string(row.count));
             ASSERT_NE(count, layout.end()) << row.control << " has no count label";

@@ -2,7 +2,7 @@
 // its place, captions whole, the events, shortcuts, tool tips, tab order,
 // the dialogs' ways out and the message boxes. The file dialogs have their
 // own file.
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "controls/TabOrder.h"
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/QtPrinting.h"

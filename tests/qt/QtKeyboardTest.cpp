@@ -1,7 +1,7 @@
 // The Qt window as window managers and assistive tools reach it: which
 // window owns a dialog (also under a Wayland compositor), texts set without
 // typing, every control's name, and a long path in the status bar.
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "controls/AccessibleNames.h"
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/Files.h"

@@ -1,7 +1,7 @@
 // The Qt window under a window manager, used with real input: key presses
 // and clicks sent through the X server (XTest, by xdotool), read back from
 // what the window shows, from the logic and from the registry.
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "controls/TabOrder.h"
 #include "platform/PlatformDisplayModes.h"
 #include "tests/qt/QtWindowFixture.h"

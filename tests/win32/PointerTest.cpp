@@ -1,6 +1,6 @@
 // The pointer over the real orvane.exe as a person moves it: tool tips come
 // from the system's input queue, not from messages a test sends.
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/WindowUnderWine.h"
 

@@ -1,7 +1,7 @@
 // Typing into the real orvane.exe as a person does: clicks and key presses
 // through the system's input queue, read back from the edits and from
 // Wine's registry.
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "dialogs/AccountNameDialog.h"
 #include "settings/Schema.h"
 #include "files/WideText.h"

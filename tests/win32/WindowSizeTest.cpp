@@ -2,7 +2,7 @@
 // the display scales players use (100% to 200%, set as LogPixels before
 // each start): each window and control the layout's size times the scale,
 // captions with room to spare, and a move to a monitor of another scale.
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "controls/AccessibleNames.h"
 #include "controls/LayoutScale.h"
 #include "dialogs/AboutBox.h"

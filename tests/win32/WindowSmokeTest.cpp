@@ -1,7 +1,7 @@
 // The real orvane.exe under Wine: found by its control IDs, driven by
 // window messages as the user's input would drive it, and read back with
 // Wine's own "reg query".
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "controls/TabOrder.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"

@@ -1,6 +1,6 @@
 #include "tests/win32/WindowUnderWine.h"
 
-#include "app/MainWindowLayout.h"
+#include "app/MainWindow.h"
 #include "files/WideText.h"
 
 #include <commctrl.h>

@@ -1,0 +1,77 @@
+#pragma once
+// The record and the settings controls of the main window, both ways, by
+// the binding table: presenting the record, taking the controls back after
+// every change the player makes, and the four "Apply Settings".
+#include "app/AccountNames.h"
+#include "app/SettingBindings.h"
+#include "context/Context.h"
+#include "controls/Window.h"
+#include "settings/ApplySettings.h"
+
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class SettingsPresenter {
+public:
+    SettingsPresenter(Context& context, Window& window, AccountNames& accounts);
+
+    // The record as just read from the registry into the controls; what it
+    // holds now counts as stored.
+    void presentStored();
+    // The record into the controls; a change the player makes counts from then on.
+    void present();
+    // Filling the controls on the way to the next presentation is no change.
+    void ignoreChangesUntilPresented() { detecting_ = false; }
+    bool changeDetectionOn() const { return detecting_; }
+
+    // The user's events, which the layout names.
+    void settingChanged();
+    void apply(ApplyGroup group);
+    // What auto-apply does after every change: every group.
+    void applyAll();
+
+    // Values written by other means than an Apply, now as stored.
+    void remember(const ValueSelection& written);
+    // The folder into its field, and the four folder edits as if typed.
+    void setFolder(schema::TextField field, const std::string& folder);
+    // BnetName afresh from the stored names and those waiting to be added.
+    void refreshAccountNames();
+    // CPCombo afresh from the profile folders.
+    void relistProfiles();
+
+private:
+    void takeSettings();
+    void enableDependents();
+    void showAll();
+    void takeAll();
+    void show(const SettingBinding& row, Control& control);
+    void take(const SettingBinding& row, Control& control);
+    void listProfiles();
+    void takePort();
+    int32_t fillRefreshRates();
+    void presentRefreshRates();
+    void rebuildRefreshRates();
+    void writeSelected(const ValueSelection& selected);
+    void showNewerValues(const std::vector<const schema::StoredValue*>& newer);
+
+    Context& context_;
+    Window& window_;
+    AccountNames& accounts_;
+    bool detecting_ = false;
+    // The settings as last read from or written to the registry: a value the
+    // player left as it was there is not written over someone else's since.
+    SettingsSnapshot lastStored_;
+    // The rates RRCombo shows, item for item.
+    std::vector<int32_t> refreshRates_;
+    // Each row's control, in the order of settingBindings(); none where it is NotShown.
+    std::vector<Control*> boundControls_;
+    StatusBarControl& StatusBar;
+    EditControl& NetGP;
+    ListControl& RRCombo;
+    ListControl& CPCombo;
+    ListControl& BnetName;
+};
+
+} // namespace orvane

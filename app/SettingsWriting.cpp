@@ -1,0 +1,70 @@
+// The four "Apply Settings" and auto-apply: the record into the registry,
+// without writing over what another program stored meanwhile.
+#include "app/SettingsPresenter.h"
+
+#include "app/ControlsFilling.h"
+
+namespace orvane {
+
+void SettingsPresenter::apply(ApplyGroup group)
+{
+    writeSelected(appliedBy(group));
+}
+
+void SettingsPresenter::applyAll()
+{
+    writeSelected(appliedByAnyGroup());
+}
+
+void SettingsPresenter::remember(const ValueSelection& written)
+{
+    for (const schema::StoredValue& value : schema::storedValues())
+        if (written(value))
+            std::visit([this](auto field) { lastStored_.*field = context_.settings.*field; }, value.field);
+}
+
+void SettingsPresenter::writeSelected(const ValueSelection& selected)
+{
+    RegistryAccess& registry = *context_.registry;
+    const auto newer = takeNewerValues(registry, context_.settings, lastStored_, selected);
+    const ApplyOutcome outcome = applySettings(registry, context_.settings, selected, NetGP.text());
+    remember([&](const schema::StoredValue& value) {
+        return selected(value) && !(outcome.portRefused && value.field == schema::Field{&SettingsSnapshot::netgameport});
+    });
+    if (!newer.empty())
+        showNewerValues(newer);
+    if (outcome.portRefused)
+        context_.services.boxes.show({MessageId::PortRefused, "Fatal Error",
+                                      portRefusal() + " Change this and press \"Apply Settings\" again!",
+                                      MessageIcon::Information, MessageButtons::Ok});
+}
+
+// Someone else's values, kept, into their controls, and the player told once.
+void SettingsPresenter::showNewerValues(const std::vector<const schema::StoredValue*>& newer)
+{
+    std::string list;
+    {
+        ControlsFilling filling(detecting_, detecting_);
+        const auto rows = settingBindings();
+        for (const schema::StoredValue* value : newer) {
+            for (size_t i = 0; i < rows.size(); ++i) {
+                if (rows[i].field != value->field || !boundControls_[i])
+                    continue;
+                if (rows[i].shown == Shown::Profile)
+                    CPCombo.clear();
+                if (rows[i].shown == Shown::Account)
+                    refreshAccountNames(); // the list chooses the name, and keeps it among them
+                else
+                    show(rows[i], *boundControls_[i]);
+            }
+            list += "\n" + std::string(value->key.substr(value->key.rfind('\\') + 1)) + "\\" + std::string(value->name);
+        }
+        takeAll(); // the count labels and the rates follow what is shown
+    }
+    context_.services.boxes.show({MessageId::NewerValuesKept, "Settings changed elsewhere",
+                                  "Another program has changed these settings since Orvane read them, and you had not "
+                                  "changed them here. Orvane kept them and shows them now:" + list,
+                                  MessageIcon::Information, MessageButtons::Ok});
+}
+
+} // namespace orvane
