@@ -1,6 +1,6 @@
 #include "app/PrefixChoice.h"
 
-#include "app/CommandLine.h"
+#include "wine/WinePaths.h"
 
 #include "dialogs/PrefixChooser.h"
 #include "wine/WinePrefixStore.h"
@@ -63,20 +63,6 @@ std::optional<PrefixInUse> prefixForCommand(const std::optional<std::string>& na
     for (const GamePrefix& prefix : std::get<std::vector<GamePrefix>>(settled))
         err << "  " << prefix.folder.string() << '\n';
     return std::nullopt;
-}
-
-int listGamePrefixes(const HomeFolders& folders, std::ostream& out, std::ostream& err)
-{
-    const std::vector<GamePrefix> found = everyGamePrefix(folders);
-    if (found.empty()) {
-        err << "No Wine prefix with Warcraft III was found: not in ~/.wine, nor among the prefixes of Lutris, "
-               "Bottles, PlayOnLinux or Steam.\n";
-        return 1;
-    }
-    for (const GamePrefix& prefix : found)
-        out << prefix.launcher << '\t' << prefix.folder.string() << '\t' << prefix.installPath << '\t'
-            << lastUsedText(prefix) << '\n';
-    return 0;
 }
 
 } // namespace orvane

@@ -44,9 +44,4 @@ SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_
 std::optional<PrefixInUse> prefixForCommand(const std::optional<std::string>& named, const HomeFolders& folders,
                                             const char* winePrefixVariable, std::ostream& err);
 
-// --list-prefixes: one line per prefix that holds the game, tab-separated
-// launcher, folder, InstallPath and last use, most recently used first.
-// Exit status 1, with a message on err, when there is none.
-int listGamePrefixes(const HomeFolders& folders, std::ostream& out, std::ostream& err);
-
 } // namespace orvane

@@ -94,4 +94,12 @@ std::vector<std::string> wineDrives(const std::filesystem::path& prefix)
     return drives;
 }
 
+std::filesystem::path absoluteFolder(const std::filesystem::path& folder, const std::filesystem::path& startFolder)
+{
+    std::filesystem::path absolute = (startFolder / folder).lexically_normal();
+    if (!absolute.has_filename() && absolute != absolute.root_path())
+        absolute = absolute.parent_path();
+    return absolute;
+}
+
 } // namespace orvane

@@ -18,6 +18,10 @@ std::string hostToWinePath(const std::filesystem::path& prefix, const std::files
 // The entry of folder whose name equals name without regard to case; folder/name when none does.
 std::filesystem::path entryIgnoringCase(const std::filesystem::path& folder, std::string_view name);
 
+// A prefix folder as named from startFolder: absolute, without "." or ".."
+// in it and without a closing separator.
+std::filesystem::path absoluteFolder(const std::filesystem::path& folder, const std::filesystem::path& startFolder);
+
 // The prefix's drives, as "c:", "z:", in the order of their letters.
 std::vector<std::string> wineDrives(const std::filesystem::path& prefix);
 

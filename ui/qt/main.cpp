@@ -1,10 +1,11 @@
 // Orvane on Linux: the Qt window over the player's Wine prefix, or, with
 // options, its commands without a window.
-#include "app/CommandLine.h"
 #include "app/PrefixChoice.h"
 #include "app/PrefixReadAhead.h"
 #include "app/Startup.h"
-#include "app/Windowless.h"
+#include "cli/CommandLine.h"
+#include "cli/ListPrefixes.h"
+#include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/PosixProgramStarter.h"
 #include "ui/qt/FontconfigWarmUp.h"
@@ -34,7 +35,7 @@ int withoutWindow(const CommandLine& line)
             return std::nullopt;
         return settingsOfPrefix(prefix->folder);
     };
-    return answerWithoutWindow(line, true, findPlace, std::cout, std::cerr);
+    return runCommand(line, true, findPlace, std::cout, std::cerr);
 }
 
 } // namespace

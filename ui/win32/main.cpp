@@ -1,9 +1,9 @@
 // Orvane on Windows: the native window over the registry of the user, or,
 // with options, its commands without a window, answered on the console it
 // was started from.
-#include "app/CommandLine.h"
 #include "app/Startup.h"
-#include "app/Windowless.h"
+#include "cli/CommandLine.h"
+#include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/WindowsProgramStarter.h"
 #include "registry/WindowsRegistryStore.h"
@@ -51,7 +51,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
     if (line.withoutWindow()) {
         const ParentConsole console;
-        return answerWithoutWindow(line, false, [](std::ostream&) { return std::optional(usersRegistry()); },
+        return runCommand(line, false, [](std::ostream&) { return std::optional(usersRegistry()); },
                                    std::cout, std::cerr);
     }
     Win32MessageBoxes boxes;

@@ -1,4 +1,4 @@
-#include "app/ValueChanges.h"
+#include "cli/ValueChanges.h"
 
 #include "registry/RegistryErrors.h"
 #include "settings/Schema.h"

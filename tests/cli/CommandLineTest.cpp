@@ -1,6 +1,6 @@
 // Reading the command line, and telling a script what a load changed.
-#include "app/CommandLine.h"
-#include "app/ValueChanges.h"
+#include "cli/CommandLine.h"
+#include "cli/ValueChanges.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include "files/Utf8Paths.h"
+#include "wine/WinePaths.h"
 
 #include <string_view>
 
@@ -56,34 +57,6 @@ std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::st
             return *error;
     }
     return line;
-}
-
-std::string usage(bool withWinePrefixes)
-{
-    std::string text = withWinePrefixes ? "Usage: orvane [--prefix DIR] [--load FILE] [--save FILE|-]\n"
-                                          "       orvane --list-prefixes | --help | --version\n"
-                                        : "Usage: orvane.exe [--load FILE] [--save FILE|-]\n"
-                                          "       orvane.exe --help | --version\n";
-    text += "\nEdits the Warcraft III settings of ";
-    text += withWinePrefixes ? "a Wine prefix" : "the current user";
-    text += ". Without an option it opens its window.\n\n";
-    if (withWinePrefixes)
-        text += "  --prefix DIR      edit the Wine prefix DIR (before WINEPREFIX and the search)\n"
-                "  --list-prefixes   list the Wine prefixes that hold the game, most recently used first\n";
-    text += "  --load FILE       apply a saved configuration to the registry, without a window\n"
-            "  --save FILE       save the settings as a configuration file; - for standard output\n"
-            "  --help            show this text\n"
-            "  --version         show the version\n"
-            "\nExit status: 0 done, 1 refused or failed (nothing written), 2 wrong usage.\n";
-    return text;
-}
-
-std::filesystem::path absoluteFolder(const std::filesystem::path& folder, const std::filesystem::path& startFolder)
-{
-    std::filesystem::path absolute = (startFolder / folder).lexically_normal();
-    if (!absolute.has_filename() && absolute != absolute.root_path())
-        absolute = absolute.parent_path();
-    return absolute;
 }
 
 CommandLine withAbsolutePaths(CommandLine line, const std::filesystem::path& startFolder)

@@ -30,12 +30,11 @@ struct UsageError {
 std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::string>& arguments,
                                                        bool withWinePrefixes);
 
+// What --help and a wrong command line show.
 std::string usage(bool withWinePrefixes);
 
 // The paths the player named, absolute from the folder the command was
 // started in: the start moves into the game's folder later.
 CommandLine withAbsolutePaths(CommandLine line, const std::filesystem::path& startFolder);
-// A folder as an absolute path without "." or ".." in it.
-std::filesystem::path absoluteFolder(const std::filesystem::path& folder, const std::filesystem::path& startFolder);
 
 } // namespace orvane

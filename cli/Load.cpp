@@ -1,0 +1,53 @@
+// --load FILE
+#include "app/ConfigurationChecks.h"
+#include "cli/ValueChanges.h"
+#include "cli/Verbs.h"
+#include "config/ConfigFile.h"
+#include "files/Errors.h"
+#include "files/Utf8Paths.h"
+
+namespace orvane {
+
+std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name, SettingsPlace& place,
+                                                         DisplayModeSource& display, std::ostream& err)
+{
+    try {
+        std::error_code missing;
+        if (!std::filesystem::exists(pathOf(name), missing))
+            throw cannotOpen(pathOf(name), "there is no such file");
+        IniDocument file = readConfigurationFile(pathOf(name));
+        if (!holdsConfiguration(file)) {
+            err << "The file " << name << " is not an Orvane configuration: it has none of its sections.\n";
+            return std::nullopt;
+        }
+        RegistryAccess registry(place.openStore());
+        if (const auto refused = refusalOf(file, name, registry, display)) {
+            err << *refused << '\n';
+            return std::nullopt;
+        }
+        std::vector<std::string> unusable = unusableValues(file, name, registry, display);
+        return CheckedConfiguration{std::move(file), std::move(unusable)};
+    } catch (const FileError& error) {
+        err << withReason(error.what(), error.reason()) << '\n';
+    } catch (const std::exception& error) {
+        err << withFullStop(error.what()) << '\n';
+    }
+    return std::nullopt;
+}
+
+bool loadConfiguration(HeadlessProgram& program, const std::string& name, const CheckedConfiguration& checked,
+                       std::ostream& out, std::ostream& err)
+{
+    RegistryAccess& registry = *program.context().registry;
+    const ValueTexts before = valueTexts(registry);
+    program.chooseFile(name);
+    program.run([](MainWindow& window) { window.loadConfigurationFile(); });
+    if (program.failed())
+        return false;
+    out << changesBetween(before, valueTexts(registry));
+    for (const std::string& unusable : checked.unusable)
+        err << unusable << '\n';
+    return true;
+}
+
+} // namespace orvane

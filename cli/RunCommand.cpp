@@ -1,0 +1,40 @@
+#include "cli/RunCommand.h"
+
+#include "cli/Verbs.h"
+#include "platform/PlatformDisplayModes.h"
+
+namespace orvane {
+
+int runCommand(const CommandLine& line, bool withWinePrefixes, const PlaceFinder& findPlace, std::ostream& out,
+               std::ostream& err)
+{
+    if (line.help)
+        return printHelp(withWinePrefixes, out);
+    if (line.version)
+        return printVersion(out);
+    std::optional<SettingsPlace> place = findPlace(err);
+    if (!place)
+        return 1;
+    const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
+    return loadAndSave(line, std::move(*place), *display, out, err);
+}
+
+int loadAndSave(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,
+                std::ostream& err)
+{
+    std::optional<CheckedConfiguration> loaded;
+    if (line.load && !(loaded = checkedConfiguration(*line.load, place, display, err)))
+        return 1;
+    if (!line.load)
+        place = withoutLastingChanges(std::move(place));
+    HeadlessProgram program(std::move(place), display, line.passedOn, err);
+    if (!program.start())
+        return 1;
+    if (line.load && !loadConfiguration(program, *line.load, *loaded, out, err))
+        return 1;
+    if (line.save)
+        saveConfiguration(program, *line.save, out);
+    return program.failed() ? 1 : 0;
+}
+
+} // namespace orvane

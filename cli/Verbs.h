@@ -1,0 +1,39 @@
+#pragma once
+// What each option of the command line does, one file each. Each returns
+// the exit status or whether it succeeded; messages go to err.
+#include "cli/Headless.h"
+#include "config/IniDocument.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// --help: usage() of CommandLine.h.
+int printHelp(bool withWinePrefixes, std::ostream& out);
+
+// --version
+int printVersion(std::ostream& out);
+
+// --load, before Orvane starts: the file read and checked, so that nothing
+// is written for a file that is refused. What it would store that the
+// game cannot use is told once it is loaded.
+struct CheckedConfiguration {
+    IniDocument file;
+    std::vector<std::string> unusable;
+};
+std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name, SettingsPlace& place,
+                                                         DisplayModeSource& display, std::ostream& err);
+// --load: the checked file into the registry as Load Configuration does,
+// one line on out per stored value it changed.
+bool loadConfiguration(HeadlessProgram& program, const std::string& name, const CheckedConfiguration& checked,
+                       std::ostream& out, std::ostream& err);
+
+// --save alone: what the start makes stays in memory, as an export changes nothing.
+SettingsPlace withoutLastingChanges(SettingsPlace place);
+// --save: the settings as a configuration file, or on out for "-".
+void saveConfiguration(HeadlessProgram& program, const std::string& target, std::ostream& out);
+
+} // namespace orvane
