@@ -57,7 +57,7 @@ void SettingsPresenter::showNewerValues(const std::vector<const schema::StoredVa
                 else
                     show(rows[i], *boundControls_[i]);
             }
-            list += "\n" + std::string(value->key.substr(value->key.rfind('\\') + 1)) + "\\" + std::string(value->name);
+            list.append("\n").append(value->key.substr(value->key.rfind('\\') + 1)).append("\\").append(value->name);
         }
         takeAll(); // the count labels and the rates follow what is shown
     }

@@ -73,9 +73,6 @@ private:
 
 bool operator==(const IniDocument::Section& a, const IniDocument::Section& b);
 
-// The text without the blanks and control characters around it.
-std::string_view trimmed(std::string_view text);
-
 // The key of an INI line: its text before the first "="; none without "=".
 std::optional<std::string_view> lineKey(std::string_view line);
 

@@ -1,7 +1,5 @@
 #include "config/TextFiles.h"
 
-#include "config/IniDocument.h"
-
 #include "files/Utf8Paths.h"
 #include "files/AtomicFile.h"
 #include "files/Errors.h"
@@ -212,6 +210,15 @@ void writeTextFile(const std::filesystem::path& file, std::string_view content)
 FileError cannotOpen(const std::filesystem::path& file, const std::string& reason)
 {
     return FileError(formatMessage(messages::FileOpenFailed, displayPath(file)), reason);
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32)
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32)
+        text.remove_suffix(1);
+    return text;
 }
 
 } // namespace orvane

@@ -49,5 +49,7 @@ void writeTextFile(const std::filesystem::path& file, std::string_view content);
 // FileError "Datei %s kann nicht geöffnet werden", with the reason.
 FileError cannotOpen(const std::filesystem::path& file, const std::string& reason);
 
+// The text without the blanks and control characters around it.
+std::string_view trimmed(std::string_view text);
 
 } // namespace orvane

@@ -10,19 +10,13 @@
 #include <unistd.h>
 
 namespace orvane {
-namespace {
 
-// Long enough for any command without a question on the screen.
-constexpr auto Patience = std::chrono::seconds(10);
-
-} // namespace
-
-PrefixLock::PrefixLock(const std::filesystem::path& prefix)
+PrefixLock::PrefixLock(const std::filesystem::path& prefix, std::chrono::milliseconds patience)
     : folder_(::open(prefix.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
     if (folder_ < 0)
         return; // a prefix that is not there is reported by the reading
-    const auto deadline = std::chrono::steady_clock::now() + Patience;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
         if (::flock(folder_, LOCK_EX | LOCK_NB) == 0)
             return;

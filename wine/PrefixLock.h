@@ -4,16 +4,20 @@
 // is done, so that two Orvanes (the window and a launcher's script, or two
 // scripts) never read, decide and write across each other. Wine takes no
 // part in it; what Wine does is watched for apart.
+#include <chrono>
 #include <filesystem>
 
 namespace orvane {
 
 class PrefixLock {
 public:
-    // Waits while another Orvane's command holds the prefix, up to a few
-    // seconds; then throws RegistryStoreError saying so. A folder that
-    // cannot be locked (a network share without locks) is used unlocked.
-    explicit PrefixLock(const std::filesystem::path& prefix);
+    // Long enough for any command without a question on the screen.
+    static constexpr std::chrono::milliseconds Patience{10'000};
+
+    // Waits while another Orvane's command holds the prefix, up to patience;
+    // then throws RegistryStoreError saying so. A folder that cannot be
+    // locked (a network share without locks) is used unlocked.
+    explicit PrefixLock(const std::filesystem::path& prefix, std::chrono::milliseconds patience = Patience);
     ~PrefixLock();
     PrefixLock(const PrefixLock&) = delete;
     PrefixLock& operator=(const PrefixLock&) = delete;

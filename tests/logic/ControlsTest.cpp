@@ -1,6 +1,7 @@
 // The event rules every toolkit shares, on controls of a small window.
 #include "context/Commands.h"
 #include "controls/Elide.h"
+#include "controls/LayoutScale.h"
 #include "controls/TabOrder.h"
 #include "controls/Window.h"
 #include "tests/support/RecordingMessageBoxes.h"
@@ -174,6 +175,20 @@ TEST(Layout, ControlIdsAreFixedByTheTable)
     EXPECT_EQ(controlId(Sample, "Box"), FirstControlId);
     EXPECT_EQ(controlId(Sample, "Caption"), FirstControlId + 6);
     EXPECT_THROW(controlId(Sample, "Nothing"), std::logic_error);
+}
+
+// Half a pixel and more goes up, less goes down, at every density; a
+// truncating scale would make controls a pixel short at 125% and 150%.
+TEST(Layout, PixelsScaleToTheNearestPixel)
+{
+    EXPECT_EQ(scaledToDpi(13, 96), 13);
+    EXPECT_EQ(scaledToDpi(13, 144), 20);     // 19.5
+    EXPECT_EQ(scaledToDpi(894, 120), 1118);  // 1117.5
+    EXPECT_EQ(scaledToDpi(17, 120), 21);     // 21.25
+    EXPECT_EQ(scaledToDpi(21, 168), 37);     // 36.75
+    EXPECT_EQ(scaledToDpi(7, 72), 5);        // 5.25
+    EXPECT_EQ(scaledToDpi(-13, 144), -20);   // -19.5, as far from zero as 19.5
+    EXPECT_EQ(scaledToDpi(584, 192), 1168);
 }
 
 TEST(Elide, ALongPathKeepsItsDriveAndItsFileNameAndFitsItsRoom)

@@ -17,9 +17,10 @@ TEST(Schema, NoFieldRegistryValueOrFileKeyIsNamedTwice)
         EXPECT_EQ(&schema::rowOf(row.field), &row) << row.name << " shares its field";
         for (const std::string& name : schema::writtenNames(row))
             EXPECT_TRUE(values.insert(std::string(row.key) + "\\" + name).second) << name << " twice in " << row.key;
-        if (const auto place = schema::fileKeyOf(row))
+        if (const auto place = schema::fileKeyOf(row)) {
             EXPECT_TRUE(fileKeys.insert(std::string(place->section) + "/" + std::string(place->key)).second)
                 << place->key << " twice in the file's section " << place->section;
+        }
     }
 }
 

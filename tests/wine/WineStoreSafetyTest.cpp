@@ -4,6 +4,7 @@
 #include "files/AtomicFile.h"
 #include "registry/RegistryErrors.h"
 #include "registry/RegistryAccess.h"
+#include "wine/PrefixLock.h"
 #include "wine/WinePrefixStore.h"
 #include "tests/support/SystemCallHooks.h"
 #include "tests/support/TempPrefix.h"
@@ -12,6 +13,7 @@
 
 #include <csignal>
 #include <functional>
+#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -346,6 +348,32 @@ TEST(AtomicReplace, StopsWithTheFileUntouchedWhenTheLastCheckSaysItChanged)
     EXPECT_THROW(replaceFileAtomically(folder.userReg(), "new\n", [](const struct stat*) { return false; }), FileChangedMeanwhile);
     EXPECT_EQ(folder.readUserReg(), "old\n");
     EXPECT_EQ(folder.strayFiles(), 0);
+}
+
+// One command at a time on a prefix: a second one waits for the first and,
+// when it never lets go, gives up with a message instead of going ahead.
+TEST(PrefixLock, ASecondTakerWaitsForTheFirstAndGivesUpWhileItHolds)
+{
+    TempPrefix prefix;
+    {
+        const PrefixLock first(prefix.path());
+        try {
+            const PrefixLock second(prefix.path(), std::chrono::milliseconds(200));
+            ADD_FAILURE() << "two commands held the prefix at once";
+        } catch (const RegistryStoreError& error) {
+            EXPECT_NE(std::string(error.what()).find("Another Orvane is changing the settings of the Wine prefix " +
+                                                     prefix.path().string()),
+                      std::string::npos)
+                << error.what();
+        }
+    }
+    auto first = std::make_unique<PrefixLock>(prefix.path());
+    std::thread release([&first] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        first.reset();
+    });
+    EXPECT_NO_THROW(PrefixLock(prefix.path(), std::chrono::seconds(30))); // taken once the first lets go
+    release.join();
 }
 
 } // namespace

@@ -3,15 +3,14 @@
 // menu item) and the view through which the logic tells it its changes.
 #include "ui/win32/Win32Controls.h"
 #include "ui/win32/Win32ToolTips.h"
-#include "ui/win32/Win32Window.h"
 
 #include <optional>
 
 namespace orvane {
 
-class Win32Window::ControlHandle : public ControlView {
+class Win32ControlHandle : public ControlView {
 public:
-    ControlHandle(Control& control, UINT id) : control(control), id(id) {}
+    Win32ControlHandle(Control& control, UINT id) : control(control), id(id) {}
     void refresh(const Control& changed, Aspect aspect) override
     {
         updating = true;

@@ -151,7 +151,7 @@ void Win32Window::createMenu()
             AppendMenuW(parent, MF_STRING, id, wide(label).c_str());
             if (!row.shortcut.empty())
                 accelerators.push_back(acceleratorOf(row.shortcut, id));
-            auto handle = std::make_unique<ControlHandle>(*control, id);
+            auto handle = std::make_unique<Win32ControlHandle>(*control, id);
             handle->menu = parent;
             handle->topLevel = window_;
             control->attach(handle.get());
@@ -203,7 +203,7 @@ void Win32Window::createControl(Control& control)
         return;
     if (row.kind == ControlKind::Link)
         SetWindowSubclass(child, linkProcedure, id, reinterpret_cast<DWORD_PTR>(this));
-    auto handle = std::make_unique<ControlHandle>(control, id);
+    auto handle = std::make_unique<Win32ControlHandle>(control, id);
     handle->window = child;
     handle->topLevel = window_;
     handle->toolTips = toolTips_;
@@ -235,7 +235,7 @@ void Win32Window::layOut()
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void Win32Window::placeControl(ControlHandle& handle)
+void Win32Window::placeControl(Win32ControlHandle& handle)
 {
     const LayoutRow& row = handle.control.row();
     const WindowFonts& fonts = fonts_.at(dpi_);

@@ -16,6 +16,8 @@
 
 namespace orvane {
 
+class Win32ControlHandle;
+
 // What a window asks of the toolkit that made it.
 struct ToolkitLinks {
     // The native window of another window, to centre a dialog on.
@@ -42,7 +44,6 @@ public:
     // The window procedure's work for this window.
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    class ControlHandle;
 
 private:
     void createControls();
@@ -52,7 +53,7 @@ private:
     void scaleOwnParts();
     // Places every control at the window's DPI, in that DPI's fonts.
     void layOut();
-    void placeControl(ControlHandle& handle);
+    void placeControl(Win32ControlHandle& handle);
     DWORD style() const;
     DWORD exStyle() const;
     // The frame around the client area at that DPI.
@@ -71,7 +72,7 @@ private:
     HWND toolTips_ = nullptr;
     HMENU menuBar_ = nullptr;
     HACCEL accelerators_ = nullptr;
-    std::map<UINT, std::unique_ptr<ControlHandle>> controls_;
+    std::map<UINT, std::unique_ptr<Win32ControlHandle>> controls_;
     std::map<std::string, HMENU> menus_;
 };
 
