@@ -9,8 +9,9 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-d
 # What building the packages needs: shlibdeps and its file check, mingw-w64.
 PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64
 # Wine runs the Windows build's tests; clang builds the sanitizers and the fuzz
-# target; an X server and the packaging checkers test the installed package.
-TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS) googletest wine wine64 clang libclang-rt-14-dev \
+# target; clang-format checks the code's format; an X server and the
+# packaging checkers test the installed package.
+TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS) googletest wine wine64 clang libclang-rt-14-dev clang-format \
                  xvfb x11-utils x11-apps xdotool openbox weston at-spi2-core dbus python3-pyatspi \
                  lintian desktop-file-utils appstream
 
