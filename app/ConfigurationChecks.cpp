@@ -105,7 +105,8 @@ std::vector<std::string> unusableValues(const IniDocument& file, const std::stri
         const std::string text = file.readString(place->section, place->key, "\n");
         if (text == "\n")
             continue; // not in the file
-        const std::string given = name + ": [" + std::string(place->section) + "] " + std::string(place->key) + "=" + text;
+        const std::string given =
+            name + ": [" + std::string(place->section) + "] " + std::string(place->key) + "=" + text;
         const std::optional<int32_t> number = file.integerAt(place->section, place->key);
         if (!number)
             lines.push_back(given + " is no number, so the stored value stays.");

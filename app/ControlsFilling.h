@@ -9,7 +9,9 @@ namespace orvane {
 class ControlsFilling {
 public:
     ControlsFilling(bool& detecting, bool afterwards)
-        : detecting_(detecting), afterwards_(afterwards), errorsBefore_(std::uncaught_exceptions())
+        : detecting_(detecting),
+          afterwards_(afterwards),
+          errorsBefore_(std::uncaught_exceptions())
     {
         detecting_ = false;
     }

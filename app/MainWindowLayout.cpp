@@ -18,6 +18,7 @@ std::string portRange(std::string_view between)
     return std::to_string(schema::GamePorts.lowest) + std::string(between) + std::to_string(schema::GamePorts.highest);
 }
 
+// clang-format off
 WindowLayout makeMainWindow()
 {
     return {
@@ -210,6 +211,7 @@ WindowLayout makeMainWindow()
         },
     };
 }
+// clang-format on
 
 } // namespace
 

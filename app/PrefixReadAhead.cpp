@@ -15,8 +15,7 @@ PrefixReadAhead::PrefixReadAhead(std::optional<std::string> named, HomeFolders f
               failure_ = std::current_exception();
           }
       })
-{
-}
+{}
 
 PrefixReadAhead::~PrefixReadAhead()
 {

@@ -8,6 +8,7 @@ namespace {
 using S = SettingsSnapshot;
 using enum Shown;
 
+// clang-format off
 constexpr auto Bindings = std::to_array<SettingBinding>({
     // Gameplay
     {"MSCB", &S::mousescrolldisable, InvertedCheck},
@@ -57,6 +58,7 @@ constexpr auto Bindings = std::to_array<SettingBinding>({
     {"IMCB", &S::seenintromovie, InvertedCheck},
     {"ALFCB", &S::AllowLocalFiles, Check},
 });
+// clang-format on
 
 } // namespace
 

@@ -29,7 +29,8 @@ void SettingsPresenter::writeSelected(const ValueSelection& selected)
     const auto newer = takeNewerValues(registry, context_.settings, lastStored_, selected);
     const ApplyOutcome outcome = applySettings(registry, context_.settings, selected, NetGP.text());
     remember([&](const schema::StoredValue& value) {
-        return selected(value) && !(outcome.portRefused && value.field == schema::Field{&SettingsSnapshot::netgameport});
+        return selected(value) &&
+               !(outcome.portRefused && value.field == schema::Field{&SettingsSnapshot::netgameport});
     });
     if (!newer.empty())
         showNewerValues(newer);
@@ -63,7 +64,8 @@ void SettingsPresenter::showNewerValues(const std::vector<const schema::StoredVa
     }
     context_.services.boxes.show({MessageId::NewerValuesKept, "Settings changed elsewhere",
                                   "Another program has changed these settings since Orvane read them, and you had not "
-                                  "changed them here. Orvane kept them and shows them now:" + list,
+                                  "changed them here. Orvane kept them and shows them now:" +
+                                      list,
                                   MessageIcon::Information, MessageButtons::Ok});
 }
 

@@ -77,11 +77,11 @@ StartOutcome startProgram(Windows& windows, Context& context)
         windows.profileRename,
         std::make_unique<ProfileRenameDialog>(context, [&main](const std::string& name) { main.renameProfile(name); }),
         toolkit);
-    AccountNameDialog& accountName = realised(
-        windows.accountName,
-        std::make_unique<AccountNameDialog>(context, main.accounts().names(),
-                                            [&main](const std::string& name) { main.addAccountName(name); }),
-        toolkit);
+    AccountNameDialog& accountName =
+        realised(windows.accountName,
+                 std::make_unique<AccountNameDialog>(context, main.accounts().names(),
+                                                     [&main](const std::string& name) { main.addAccountName(name); }),
+                 toolkit);
     OptionsDialog& options =
         realised(windows.options, std::make_unique<OptionsDialog>(context, main.programs()), toolkit);
     main.attachDialogs({about, folders, profileRename, accountName, options});

@@ -21,8 +21,7 @@ std::optional<std::string> valueOf(const std::vector<std::string>& arguments, si
 
 } // namespace
 
-std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::string>& arguments,
-                                                       bool withWinePrefixes)
+std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::string>& arguments, bool withWinePrefixes)
 {
     CommandLine line;
     for (size_t at = 0; at < arguments.size(); ++at) {

@@ -50,8 +50,7 @@ HeadlessProgram::HeadlessProgram(SettingsPlace place, DisplayModeSource& display
                                  std::ostream& err)
     : boxes_(err),
       context_({toolkit_, boxes_, files_, starter_, display}, std::move(place), std::move(passedOn))
-{
-}
+{}
 
 bool HeadlessProgram::start()
 {

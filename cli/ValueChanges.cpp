@@ -27,8 +27,7 @@ std::string valueText(const RegistryKey& key, const std::string& name)
 {
     try {
         return std::to_string(key.readInteger(name));
-    } catch (const RegistryError&) {
-    }
+    } catch (const RegistryError&) {}
     try {
         return key.readString(name);
     } catch (const RegistryError&) {

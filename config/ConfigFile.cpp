@@ -42,8 +42,8 @@ void correctAfter(std::string_view section, SettingsSnapshot& record, DisplayMod
 {
     if (section == "Gameplay" && !schema::GamePorts.contains(record.netgameport))
         record.netgameport = schema::DefaultPort;
-    if (section == "Video" && topRefreshRate(display, record.reswidth, record.resheight, record.colordepth) <
-                                  record.refreshrate)
+    if (section == "Video" &&
+        topRefreshRate(display, record.reswidth, record.resheight, record.colordepth) < record.refreshrate)
         record.refreshrate = SafeRefreshRate;
 }
 

@@ -117,7 +117,8 @@ IniDocument IniDocument::parse(std::string_view bytes)
         const size_t separator = line.find('=');
         std::string stored(line);
         if (separator != std::string_view::npos)
-            stored = std::string(trimmed(line.substr(0, separator))) + "=" + std::string(trimmed(line.substr(separator + 1)));
+            stored = std::string(trimmed(line.substr(0, separator))) + "=" +
+                     std::string(trimmed(line.substr(separator + 1)));
         document.sections_.back().lines.push_back(std::move(stored));
     }
     return document;

@@ -16,7 +16,8 @@ class Commands : public EventDispatcher {
 public:
     // registry: the program's registry object, which may be created and
     // destroyed while the program runs.
-    Commands(MessageBoxes& boxes, const std::unique_ptr<RegistryAccess>& registry) : boxes_(boxes), registry_(registry) {}
+    Commands(MessageBoxes& boxes, const std::unique_ptr<RegistryAccess>& registry) : boxes_(boxes), registry_(registry)
+    {}
 
     void dispatch(const std::function<void()>& handler) override { run(handler); }
 

@@ -51,10 +51,12 @@ struct ProgramFolders {
 class Context {
 public:
     Context(Services services, SettingsPlace place, std::vector<std::string> arguments, ProgramFolders folders = {})
-        : services(services), place(std::move(place)), arguments(std::move(arguments)), folders(std::move(folders)),
+        : services(services),
+          place(std::move(place)),
+          arguments(std::move(arguments)),
+          folders(std::move(folders)),
           commands(services.boxes, registry)
-    {
-    }
+    {}
     Context(const Context&) = delete;
     Context& operator=(const Context&) = delete;
 

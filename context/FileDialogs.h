@@ -11,10 +11,10 @@ struct FileDialogRequest {
     Purpose purpose = Purpose::Open;
     std::string name; // the dialog's name in its window: "SaveConfigDlg"
     std::string title;
-    std::string filterName;    // "Orvane Configuration (*.ini)"
-    std::string filterPattern; // "*.ini"
+    std::string filterName;       // "Orvane Configuration (*.ini)"
+    std::string filterPattern;    // "*.ini"
     std::string defaultExtension; // added to a typed name that has none
-    std::string fileName;      // the name last chosen, to start from
+    std::string fileName;         // the name last chosen, to start from
     bool operator==(const FileDialogRequest&) const = default;
 };
 // Opening: only an existing file can be chosen. Saving: an existing file is

@@ -102,7 +102,8 @@ private:
 
 class SliderControl : public Control {
 public:
-    SliderControl(const LayoutRow& row, EventDispatcher& dispatcher) : Control(row, dispatcher), position_(row.minimum) {}
+    SliderControl(const LayoutRow& row, EventDispatcher& dispatcher) : Control(row, dispatcher), position_(row.minimum)
+    {}
     int position() const { return position_; }
     // Clamped to the slider's range.
     void setPosition(int position);
@@ -151,7 +152,10 @@ private:
 class StatusBarControl : public Control {
 public:
     StatusBarControl(const LayoutRow& row, EventDispatcher& dispatcher)
-        : Control(row, dispatcher), texts_(row.panelWidths.size()), hints_(row.panelWidths.size()) {}
+        : Control(row, dispatcher),
+          texts_(row.panelWidths.size()),
+          hints_(row.panelWidths.size())
+    {}
     const std::string& panelText(int panel) const { return texts_.at(static_cast<size_t>(panel)); }
     void setPanelText(int panel, const std::string& text);
     // A panel's tool tip; empty for none.

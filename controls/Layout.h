@@ -17,11 +17,11 @@ enum class ControlKind {
     ListBox,      // all items shown; a click highlights, a double click or Enter opens
     Edit,
     Button,
-    Image,        // a picture that reports a click
-    Link,         // a label that reports a click: bold and blue, red and underlined under the pointer
-    StatusBar,    // panels side by side, text centred
-    Menu,         // a drop-down menu of the menu bar
-    MenuItem,     // in a menu, or on the bar itself when its parent is ""
+    Image,     // a picture that reports a click
+    Link,      // a label that reports a click: bold and blue, red and underlined under the pointer
+    StatusBar, // panels side by side, text centred
+    Menu,      // a drop-down menu of the menu bar
+    MenuItem,  // in a menu, or on the bar itself when its parent is ""
     Separator,
 };
 
@@ -37,14 +37,14 @@ struct LayoutRow {
     int height = 0;
     int tab = -1; // place in its container's keyboard order; -1: none
     std::string hint;
-    Handler handler;     // run by the user's change or click
-    int maxLength = 0;   // edits: characters the user may type; 0: no limit
+    Handler handler;   // run by the user's change or click
+    int maxLength = 0; // edits: characters the user may type; 0: no limit
     bool hidden = false;
-    bool centred = false; // labels: the text centred in its width
-    std::string shortcut;          // menu items: "F5", "Ctrl+L"
-    std::string picture;           // images: "game" or "editor"
-    std::vector<int> panelWidths;  // status bar
-    int minimum = 1;               // sliders
+    bool centred = false;         // labels: the text centred in its width
+    std::string shortcut;         // menu items: "F5", "Ctrl+L"
+    std::string picture;          // images: "game" or "editor"
+    std::vector<int> panelWidths; // status bar
+    int minimum = 1;              // sliders
     int maximum = 100;
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 
 namespace orvane {
+// clang-format off
 const WindowLayout& aboutBoxLayout()
 {
     using enum ControlKind;
@@ -26,6 +27,7 @@ const WindowLayout& aboutBoxLayout()
     };
     return layout;
 }
+// clang-format on
 
 AboutBox::AboutBox(Context& context) : Dialog(aboutBoxLayout(), context)
 {

@@ -4,6 +4,7 @@
 
 namespace orvane {
 
+// clang-format off
 const WindowLayout& accountNameDialogLayout()
 {
     using enum ControlKind;
@@ -21,10 +22,13 @@ const WindowLayout& accountNameDialogLayout()
     };
     return layout;
 }
+// clang-format on
 
 AccountNameDialog::AccountNameDialog(Context& context, const std::vector<std::string>& names,
                                      std::function<void(const std::string&)> add)
-    : Dialog(accountNameDialogLayout(), context), names_(names), add_(std::move(add)),
+    : Dialog(accountNameDialogLayout(), context),
+      names_(names),
+      add_(std::move(add)),
       AddBnetEdit(window_.edit("AddBnetEdit"))
 {
     window_.bindHandlers(*this);

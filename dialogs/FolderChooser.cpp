@@ -15,7 +15,7 @@ std::vector<std::string> pathFromRoot(const std::string& folder)
     if (folder.size() < 2)
         return path;
     path.push_back(folder.substr(0, 2) + "\\");
-    for (size_t at = folder.find('\\', 3); ; at = folder.find('\\', at + 1)) {
+    for (size_t at = folder.find('\\', 3);; at = folder.find('\\', at + 1)) {
         const std::string prefix = folder.substr(0, at);
         if (prefix.size() > 3)
             path.push_back(prefix);
@@ -37,6 +37,7 @@ std::string childOf(const std::string& folder, const std::string& name)
 
 } // namespace
 
+// clang-format off
 const WindowLayout& folderChooserLayout()
 {
     using enum ControlKind;
@@ -54,9 +55,12 @@ const WindowLayout& folderChooserLayout()
     };
     return layout;
 }
+// clang-format on
 
 FolderChooser::FolderChooser(Context& context, std::function<void(const std::string&)> chosen)
-    : Dialog(folderChooserLayout(), context), chosen_(std::move(chosen)), DirListBox(window_.list("DirListBox")),
+    : Dialog(folderChooserLayout(), context),
+      chosen_(std::move(chosen)),
+      DirListBox(window_.list("DirListBox")),
       DriveCombo(window_.list("DriveCombo"))
 {
     window_.bindHandlers(*this);
@@ -76,7 +80,8 @@ void FolderChooser::showTree()
     DirListBox.clear();
     DirListBox.addItems(items);
     DirListBox.select(static_cast<int>(pathEntries_.size()) - 1);
-    const std::string drive{static_cast<char>(std::tolower(static_cast<unsigned char>(openFolder_.empty() ? ' ' : openFolder_[0]))), ':'};
+    const std::string drive{
+        static_cast<char>(std::tolower(static_cast<unsigned char>(openFolder_.empty() ? ' ' : openFolder_[0]))), ':'};
     for (int i = 0; i < DriveCombo.count(); ++i)
         if (DriveCombo.items()[static_cast<size_t>(i)] == drive)
             DriveCombo.select(i);

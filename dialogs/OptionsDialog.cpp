@@ -15,6 +15,7 @@ bool fileExists(const PathMapping& paths, const std::string& windowsPath)
 
 } // namespace
 
+// clang-format off
 const WindowLayout& optionsDialogLayout()
 {
     using enum ControlKind;
@@ -39,14 +40,19 @@ const WindowLayout& optionsDialogLayout()
     };
     return layout;
 }
+// clang-format on
 
 OptionsDialog::OptionsDialog(Context& context, LaunchPrograms& programs)
-    : Dialog(optionsDialogLayout(), context), programs_(programs), AASCB(window_.check("AASCB")), WC3EXEdit(window_.edit("WC3EXEdit")),
-      WEEXEdit(window_.edit("WEEXEdit")), ParamEdit(window_.edit("ParamEdit")),
+    : Dialog(optionsDialogLayout(), context),
+      programs_(programs),
+      AASCB(window_.check("AASCB")),
+      WC3EXEdit(window_.edit("WC3EXEdit")),
+      WEEXEdit(window_.edit("WEEXEdit")),
+      ParamEdit(window_.edit("ParamEdit")),
       OpenDialog(context.services.fileDialogs, {.purpose = FileDialogRequest::Purpose::Open,
-                  .name = "OpenDialog",
-                  .filterName = "Executeables (*.exe)",
-                  .filterPattern = "*.exe"})
+                                                .name = "OpenDialog",
+                                                .filterName = "Executeables (*.exe)",
+                                                .filterPattern = "*.exe"})
 {
     window_.bindHandlers(*this);
 }
@@ -100,7 +106,8 @@ void OptionsDialog::save()
         programs_.editor = WEEXEdit.text();
     record.startparams = ParamEdit.text();
     RegistryKey own = context_.registry->createKey(schema::OrvaneKey);
-    for (const auto field : {schema::Field{&SettingsSnapshot::autoapply}, schema::Field{&SettingsSnapshot::startparams}})
+    for (const auto field :
+         {schema::Field{&SettingsSnapshot::autoapply}, schema::Field{&SettingsSnapshot::startparams}})
         writeSetting(own, schema::rowOf(field), record);
     close();
 }

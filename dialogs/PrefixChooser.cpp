@@ -2,6 +2,7 @@
 
 namespace orvane {
 
+// clang-format off
 const WindowLayout& prefixChooserLayout()
 {
     using enum ControlKind;
@@ -19,6 +20,7 @@ const WindowLayout& prefixChooserLayout()
     };
     return layout;
 }
+// clang-format on
 
 std::string describePrefix(const GamePrefix& prefix)
 {
@@ -34,7 +36,9 @@ std::string describePrefix(const GamePrefix& prefix)
 }
 
 PrefixChooser::PrefixChooser(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher)
-    : prefixes_(prefixes), window_(prefixChooserLayout(), dispatcher), PrefixList(window_.list("PrefixList"))
+    : prefixes_(prefixes),
+      window_(prefixChooserLayout(), dispatcher),
+      PrefixList(window_.list("PrefixList"))
 {
     std::vector<std::string> lines;
     for (const GamePrefix& prefix : prefixes_)

@@ -4,6 +4,7 @@
 
 namespace orvane {
 
+// clang-format off
 const WindowLayout& profileRenameDialogLayout()
 {
     using enum ControlKind;
@@ -24,9 +25,12 @@ const WindowLayout& profileRenameDialogLayout()
     };
     return layout;
 }
+// clang-format on
 
 ProfileRenameDialog::ProfileRenameDialog(Context& context, std::function<void(const std::string&)> rename)
-    : Dialog(profileRenameDialogLayout(), context), rename_(std::move(rename)), OldCPName(window_.edit("OldCPName")),
+    : Dialog(profileRenameDialogLayout(), context),
+      rename_(std::move(rename)),
+      OldCPName(window_.edit("OldCPName")),
       NewCPName(window_.edit("NewCPName"))
 {
     OldCPName.setEnabled(false);

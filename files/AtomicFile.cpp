@@ -22,7 +22,9 @@ namespace {
 
 class TempFile {
 public:
-    explicit TempFile(const std::filesystem::path& target) : path_(target.string() + ".orvane-XXXXXX"), fd_(::mkstemp(path_.data()))
+    explicit TempFile(const std::filesystem::path& target)
+        : path_(target.string() + ".orvane-XXXXXX"),
+          fd_(::mkstemp(path_.data()))
     {
         if (fd_.get() < 0)
             failWith(errno, "cannot create a temporary file in " + target.parent_path().string());
@@ -61,7 +63,8 @@ public:
     void sync() const
     {
         if (::fsync(fd_.get()) != 0)
-            throw FolderNotFlushed(errno, std::generic_category(), "cannot flush the folder " + path_.string() + " to disk");
+            throw FolderNotFlushed(errno, std::generic_category(),
+                                   "cannot flush the folder " + path_.string() + " to disk");
     }
 
 private:
@@ -73,7 +76,8 @@ void writeAll(int fd, std::string_view content, const std::string& name, off_t a
 {
     size_t written = 0;
     while (written < content.size()) {
-        const ssize_t n = ::pwrite(fd, content.data() + written, content.size() - written, at + static_cast<off_t>(written));
+        const ssize_t n =
+            ::pwrite(fd, content.data() + written, content.size() - written, at + static_cast<off_t>(written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -173,8 +177,8 @@ void refusePlantedLink(const std::filesystem::path& link)
         return;
     const bool shared = (folderInfo.st_mode & S_ISVTX) && (folderInfo.st_mode & S_IWOTH);
     if (shared && linkInfo.st_uid != ::geteuid() && linkInfo.st_uid != folderInfo.st_uid)
-        failWith(EACCES, link.string() + " is a link that another user made in the shared folder " +
-                             folder.string() + ", so Orvane does not follow it");
+        failWith(EACCES, link.string() + " is a link that another user made in the shared folder " + folder.string() +
+                             ", so Orvane does not follow it");
 }
 
 } // namespace

@@ -18,9 +18,9 @@ public:
 class FileError : public OrvaneError {
 public:
     explicit FileError(const std::string& message, std::string reason = {})
-        : OrvaneError(message), reason_(std::move(reason))
-    {
-    }
+        : OrvaneError(message),
+          reason_(std::move(reason))
+    {}
     const std::string& reason() const { return reason_; }
 
 private:

@@ -42,8 +42,7 @@ FileText::FileText(FileText&& other) noexcept
       mapped_(std::exchange(other.mapped_, nullptr)),
       size_(std::exchange(other.size_, 0)),
       mappedLength_(std::exchange(other.mappedLength_, 0))
-{
-}
+{}
 
 FileText& FileText::operator=(FileText&& other) noexcept
 {

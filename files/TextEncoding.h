@@ -19,7 +19,10 @@ std::u16string utf16leUnits(const std::vector<uint8_t>& bytes);
 // Folds case the way the registry compares names: ASCII and the Latin-1
 // letters, which covers every name the game and Orvane use.
 char16_t foldCase(char16_t c);
-inline char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+inline char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 std::string foldCase(std::string_view utf8);
 
 } // namespace orvane

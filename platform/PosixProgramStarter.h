@@ -12,9 +12,9 @@ namespace orvane {
 class PosixProgramStarter : public ProgramStarter {
 public:
     explicit PosixProgramStarter(std::filesystem::path prefix, std::filesystem::path prefixWine = {})
-        : prefix_(std::move(prefix)), prefixWine_(std::move(prefixWine))
-    {
-    }
+        : prefix_(std::move(prefix)),
+          prefixWine_(std::move(prefixWine))
+    {}
     bool startProgram(const std::string& file, const std::string& parameters, std::string& reason) override;
     bool openTextFile(const std::string& file, std::string& reason) override;
     bool openLink(const std::string& address, std::string& reason) override;

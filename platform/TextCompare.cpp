@@ -17,8 +17,8 @@ int compareIgnoringCase(std::string_view a, std::string_view b)
 {
     const std::wstring wideA = wide(a);
     const std::wstring wideB = wide(b);
-    const int result = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(), static_cast<int>(wideA.size()),
-                                      wideB.data(), static_cast<int>(wideB.size()));
+    const int result = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(),
+                                      static_cast<int>(wideA.size()), wideB.data(), static_cast<int>(wideB.size()));
     return result - CSTR_EQUAL;
 }
 

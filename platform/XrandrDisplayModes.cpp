@@ -35,8 +35,8 @@ std::vector<DisplayMode> queryModes(xcb_connection_t* connection)
         connection, xcb_randr_get_screen_resources_current(connection, screen->root), nullptr)};
     if (!resources.reply)
         return result;
-    Freed<xcb_randr_get_output_primary_reply_t> primary{
-        xcb_randr_get_output_primary_reply(connection, xcb_randr_get_output_primary(connection, screen->root), nullptr)};
+    Freed<xcb_randr_get_output_primary_reply_t> primary{xcb_randr_get_output_primary_reply(
+        connection, xcb_randr_get_output_primary(connection, screen->root), nullptr)};
     xcb_randr_output_t output = primary.reply ? primary.reply->output : XCB_NONE;
     if (output == XCB_NONE && xcb_randr_get_screen_resources_current_outputs_length(resources.reply) > 0)
         output = xcb_randr_get_screen_resources_current_outputs(resources.reply)[0];

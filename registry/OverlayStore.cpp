@@ -22,7 +22,8 @@ std::vector<std::string> withParents(const std::string& key)
 
 bool OverlayStore::underneathCounts(const std::string& key) const
 {
-    return std::none_of(deleted_.begin(), deleted_.end(), [&key](const std::string& tree) { return isInTree(key, tree); });
+    return std::none_of(deleted_.begin(), deleted_.end(),
+                        [&key](const std::string& tree) { return isInTree(key, tree); });
 }
 
 bool OverlayStore::keyExists(std::string_view path)

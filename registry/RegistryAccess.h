@@ -80,7 +80,9 @@ public:
     ~RegistryCommand()
     {
         if (!finished_) {
-            try { registry_.endCommand(); } catch (...) { }
+            try {
+                registry_.endCommand();
+            } catch (...) {}
         }
     }
     RegistryCommand(const RegistryCommand&) = delete;

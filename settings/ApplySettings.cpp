@@ -100,8 +100,8 @@ ApplyOutcome applySettings(RegistryAccess& registry, const SettingsSnapshot& rec
     ApplyOutcome outcome;
     const std::span<const schema::StoredValue> values = schema::storedValues();
     for (auto run = values.begin(); run != values.end();) {
-        const auto end = std::find_if(run, values.end(),
-                                      [&run](const schema::StoredValue& value) { return value.key != run->key; });
+        const auto end =
+            std::find_if(run, values.end(), [&run](const schema::StoredValue& value) { return value.key != run->key; });
         writeKey(registry, {run, end}, record, written);
         const auto port = std::find_if(run, end, isPort);
         if (port != end && portText && selected(*port))

@@ -12,6 +12,7 @@ constexpr ApplyGroup Video = ApplyGroup::Video;
 constexpr ApplyGroup Sound = ApplyGroup::Sound;
 constexpr ApplyGroup Misc = ApplyGroup::Misc;
 
+// clang-format off
 constexpr auto Table = std::to_array<StoredValue>({
     {.key = GameplayKey, .name = "keyscroll", .field = &S::keyscroll, .group = Gameplay, .initial = 50},
     {.key = GameplayKey, .name = "mousescroll", .field = &S::mousescroll, .group = Gameplay, .initial = 50},
@@ -71,6 +72,7 @@ constexpr auto Table = std::to_array<StoredValue>({
     {.key = OrvaneKey, .name = "startparams", .field = &S::startparams, .initial = "", .createdWhenMissing = true,
      .fileSection = "Misc"},
 });
+// clang-format on
 
 } // namespace
 

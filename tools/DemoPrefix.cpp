@@ -38,7 +38,8 @@ void createDemoPrefix(const fs::path& prefix)
     writeRegistry(prefix);
     // A prefix as Wine makes it also has the machine's registry.
     if (!fs::exists(prefix / "system.reg"))
-        std::ofstream(prefix / "system.reg", std::ios::binary) << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n";
+        std::ofstream(prefix / "system.reg", std::ios::binary)
+            << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n";
 }
 
 } // namespace orvane

@@ -11,10 +11,10 @@ namespace orvane {
 // A Wine prefix, and what its launcher records of it.
 struct GamePrefix {
     std::filesystem::path folder;
-    std::string launcher;         // "Lutris", "Bottles", "PlayOnLinux", or "Steam"; " (Flatpak)" added
-    std::string gameName;         // the launcher's name for the game or its prefix; may be empty
-    std::filesystem::path wine;   // the launcher's own Wine for this prefix; empty for the system's
-    std::string installPath;      // the game's "InstallPath" there, filled for the prefixes found
+    std::string launcher;                       // "Lutris", "Bottles", "PlayOnLinux", or "Steam"; " (Flatpak)" added
+    std::string gameName;                       // the launcher's name for the game or its prefix; may be empty
+    std::filesystem::path wine;                 // the launcher's own Wine for this prefix; empty for the system's
+    std::string installPath;                    // the game's "InstallPath" there, filled for the prefixes found
     std::filesystem::file_time_type lastUsed{}; // when its registry was last written
 };
 

@@ -90,15 +90,16 @@ void lutris(const HomeFolders& folders, std::vector<GamePrefix>& out)
                 continue;
             // Lutris names the file <game-slug>-<number>.yml.
             std::string slug = game.stem().string();
-            if (const size_t dash = slug.rfind('-'); dash != std::string::npos &&
-                slug.find_first_not_of("0123456789", dash + 1) == std::string::npos)
+            if (const size_t dash = slug.rfind('-');
+                dash != std::string::npos && slug.find_first_not_of("0123456789", dash + 1) == std::string::npos)
                 slug.resize(dash);
             const std::string version = settingIn(game, "version", "wine");
             out.push_back({.folder = expandHome(prefix, folders.home),
                            .launcher = flavour.launcher,
                            .gameName = slug,
-                           .wine = version.empty() ? fs::path()
-                                                   : existingWine(flavour.data / "runners/wine" / version / "bin/wine")});
+                           .wine = version.empty()
+                                       ? fs::path()
+                                       : existingWine(flavour.data / "runners/wine" / version / "bin/wine")});
         }
     }
     // Lutris's default place for the prefixes it makes.
@@ -109,15 +110,16 @@ void lutris(const HomeFolders& folders, std::vector<GamePrefix>& out)
 void bottles(const HomeFolders& folders, std::vector<GamePrefix>& out)
 {
     const fs::path flatpak = folders.home / ".var/app/com.usebottles.bottles/data/bottles";
-    for (const Flavour& flavour : {Flavour{"Bottles", {}, folders.dataHome / "bottles"},
-                                   Flavour{"Bottles (Flatpak)", {}, flatpak}}) {
+    for (const Flavour& flavour :
+         {Flavour{"Bottles", {}, folders.dataHome / "bottles"}, Flavour{"Bottles (Flatpak)", {}, flatpak}}) {
         for (const fs::path& bottle : subfolders(flavour.data / "bottles")) {
             std::string name = settingIn(bottle / "bottle.yml", "Name");
             const std::string runner = settingIn(bottle / "bottle.yml", "Runner");
-            out.push_back({.folder = bottle,
-                           .launcher = flavour.launcher,
-                           .gameName = name.empty() ? bottle.filename().string() : name,
-                           .wine = runner.empty() ? fs::path() : existingWine(flavour.data / "runners" / runner / "bin/wine")});
+            out.push_back(
+                {.folder = bottle,
+                 .launcher = flavour.launcher,
+                 .gameName = name.empty() ? bottle.filename().string() : name,
+                 .wine = runner.empty() ? fs::path() : existingWine(flavour.data / "runners" / runner / "bin/wine")});
         }
     }
 }
@@ -131,9 +133,10 @@ void playOnLinux(const HomeFolders& folders, std::vector<GamePrefix>& out)
         out.push_back({.folder = prefix,
                        .launcher = "PlayOnLinux",
                        .gameName = prefix.filename().string(),
-                       .wine = version.empty() ? fs::path()
-                                               : existingWine(root / "wine" / ("linux-" + (arch.empty() ? "x86" : arch)) /
-                                                              version / "bin/wine")});
+                       .wine = version.empty()
+                                   ? fs::path()
+                                   : existingWine(root / "wine" / ("linux-" + (arch.empty() ? "x86" : arch)) / version /
+                                                  "bin/wine")});
     }
 }
 
@@ -174,7 +177,8 @@ fs::path protonWine(const fs::path& compatdata)
     std::getline(in, version);
     std::getline(in, fonts);
     fs::path folder = trimmed(fonts);
-    while (!folder.empty() && folder.filename() != "files" && folder.filename() != "dist" && folder != folder.parent_path())
+    while (!folder.empty() && folder.filename() != "files" && folder.filename() != "dist" &&
+           folder != folder.parent_path())
         folder = folder.parent_path();
     return folder.empty() || folder == folder.parent_path() ? fs::path() : existingWine(folder / "bin/wine");
 }

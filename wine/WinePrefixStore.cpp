@@ -20,7 +20,9 @@ namespace orvane {
 
 bool WinePrefixStore::FileStamp::operator==(const FileStamp& other) const
 {
-    const auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+    const auto same = [](const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
     return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
            same(modified, other.modified) && same(changed, other.changed);
 }
@@ -44,8 +46,12 @@ namespace {
 
 WinePrefixStore::FileStamp stampOf(const struct stat& info)
 {
-    return {.exists = true, .device = info.st_dev, .inode = info.st_ino, .size = info.st_size,
-            .modified = info.st_mtim, .changed = info.st_ctim};
+    return {.exists = true,
+            .device = info.st_dev,
+            .inode = info.st_ino,
+            .size = info.st_size,
+            .modified = info.st_mtim,
+            .changed = info.st_ctim};
 }
 
 // The file as read, though a rename may have touched its change time since.
@@ -69,8 +75,8 @@ const char* kindOf(mode_t mode)
 [[noreturn]] void cannotRead(const std::string& file, const std::string& reason)
 {
     throw RegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
-                              ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
-                              "then start Orvane again.");
+                             ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
+                             "then start Orvane again.");
 }
 
 } // namespace
@@ -104,7 +110,7 @@ void WinePrefixStore::readFromDisk(Reading reading)
     std::error_code error;
     if (!std::filesystem::is_directory(prefix_, error))
         throw RegistryStoreError("The Wine prefix " + prefix_.string() +
-                                  " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
+                                 " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
     const std::string file = registryFile().string();
     try {
         linkTarget(registryFile());
@@ -116,7 +122,8 @@ void WinePrefixStore::readFromDisk(Reading reading)
     }
     try {
         if (finishInterruptedReplace(registryFile()) == InterruptedReplace::Discarded)
-            notice_ = "An earlier save of " + file + " was cut off, and another program (Wine, perhaps) has saved "
+            notice_ = "An earlier save of " + file +
+                      " was cut off, and another program (Wine, perhaps) has saved "
                       "the file since. Orvane kept that newer file and dropped its own unfinished save: check the "
                       "settings, and make that change again if it is missing.";
     } catch (const std::system_error& failure) {
@@ -159,7 +166,8 @@ void WinePrefixStore::readFromDisk(Reading reading)
         cannotRead(file, std::strerror(failure.code().value()));
     }
     if (done < content.size())
-        cannotRead(file, "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) + " bytes");
+        cannotRead(file,
+                   "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) + " bytes");
     file_.reset();
     file_ = WineRegFile::parse(std::move(content), file, OwnTrees);
     wholeFile_ = true;
@@ -294,8 +302,8 @@ void WinePrefixStore::writeChanges()
             if (wineserverRunning(prefix_))
                 abandonChanges("Cannot save the settings: Wine is running for the prefix " + prefix_.string() +
                                " and would overwrite the change. Close Warcraft III and every other Wine program of "
-                               "this prefix (or run \"wineserver -k\" with WINEPREFIX=" + prefix_.string() +
-                               "), then make the change again.");
+                               "this prefix (or run \"wineserver -k\" with WINEPREFIX=" +
+                               prefix_.string() + "), then make the change again.");
             removeStaleTemporaries(registryFile());
             FileText content = file_->serializedText();
             const struct stat written =
@@ -308,7 +316,8 @@ void WinePrefixStore::writeChanges()
             return;
         } catch (const FileChangedMeanwhile&) {
             if (attempt == Attempts)
-                abandonChanges("Cannot save the settings: " + file + " kept changing while Orvane saved it. Close "
+                abandonChanges("Cannot save the settings: " + file +
+                               " kept changing while Orvane saved it. Close "
                                "the programs that write it, then make the change again.");
         } catch (const FolderNotFlushed& error) {
             abandonChanges("The settings were saved to " + file + ", but " + error.what() +

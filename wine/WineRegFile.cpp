@@ -30,7 +30,10 @@ std::string parentOf(std::string_view path)
     return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at));
 }
 
-bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+bool isBlankLine(std::string_view line)
+{
+    return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 
 } // namespace
 

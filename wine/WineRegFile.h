@@ -61,9 +61,9 @@ private:
     // One line of a key block, or one value with its continuation lines.
     // Names and text are views into text_ until something is changed.
     struct Item {
-        uint32_t begin = 0;      // in text_, or the index in edits_ when edited
-        uint32_t length = 0;     // in text_, with its line end(s)
-        uint32_t nameBegin = 0;  // in text_, or the index in names_ when stored
+        uint32_t begin = 0;     // in text_, or the index in edits_ when edited
+        uint32_t length = 0;    // in text_, with its line end(s)
+        uint32_t nameBegin = 0; // in text_, or the index in names_ when stored
         uint32_t nameLength : 29 = 0;
         uint32_t isValue : 1 = 0;
         uint32_t edited : 1 = 0;
@@ -75,7 +75,11 @@ private:
         NameIndex() = default;
         NameIndex(const NameIndex&) {}
         NameIndex(NameIndex&&) noexcept = default;
-        NameIndex& operator=(const NameIndex&) { items.reset(); return *this; }
+        NameIndex& operator=(const NameIndex&)
+        {
+            items.reset();
+            return *this;
+        }
         NameIndex& operator=(NameIndex&&) noexcept = default;
         std::unique_ptr<std::unordered_map<std::string, std::vector<uint32_t>>> items;
     };

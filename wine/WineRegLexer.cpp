@@ -8,13 +8,19 @@ namespace {
 constexpr std::array<int8_t, 256> HexDigits = [] {
     std::array<int8_t, 256> table{};
     table.fill(-1);
-    for (int c = '0'; c <= '9'; ++c) table[c] = static_cast<int8_t>(c - '0');
-    for (int c = 'a'; c <= 'f'; ++c) table[c] = static_cast<int8_t>(c - 'a' + 10);
-    for (int c = 'A'; c <= 'F'; ++c) table[c] = static_cast<int8_t>(c - 'A' + 10);
+    for (int c = '0'; c <= '9'; ++c)
+        table[c] = static_cast<int8_t>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c)
+        table[c] = static_cast<int8_t>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c)
+        table[c] = static_cast<int8_t>(c - 'A' + 10);
     return table;
 }();
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 constexpr const char* Unclosed = "the text is not closed (is the file truncated?)";
 

@@ -18,12 +18,11 @@ namespace orvane {
 namespace {
 
 constexpr std::string_view Signature = "WINE REGISTRY Version 2";
-constexpr std::string_view NewFileHeader =
-    "WINE REGISTRY Version 2\n"
-    ";; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n"
-    "\n"
-    "#arch=win64\n"
-    "\n";
+constexpr std::string_view NewFileHeader = "WINE REGISTRY Version 2\n"
+                                           ";; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n"
+                                           "\n"
+                                           "#arch=win64\n"
+                                           "\n";
 
 // The length of a value name that Wine would write as it stands: no
 // escapes, control or non-ASCII characters.
@@ -41,8 +40,9 @@ size_t plainNameLength(std::string_view text, size_t start)
 
 RegistryStoreError unreadable(const std::string& fileName, size_t line, const std::string& what)
 {
-    return RegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) + ": " +
-                              what + ". Orvane has not changed the file. Repair it or restore a copy, then start Orvane "
+    return RegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) +
+                              ": " + what +
+                              ". Orvane has not changed the file. Repair it or restore a copy, then start Orvane "
                               "again.");
 }
 
@@ -106,11 +106,12 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
         file.newLine_ = "\r\n";
     }
     if (first != Signature)
-        throw unreadable(fileName, 1, "this is not a Wine registry file (it does not begin with \"WINE REGISTRY Version 2\")");
+        throw unreadable(fileName, 1,
+                         "this is not a Wine registry file (it does not begin with \"WINE REGISTRY Version 2\")");
     if (const size_t at = all.find('\0'); at != std::string_view::npos)
-        throw unreadable(fileName,
-                         1 + static_cast<size_t>(std::count(all.begin(), all.begin() + static_cast<ptrdiff_t>(at), '\n')),
-                         "the file holds binary data");
+        throw unreadable(
+            fileName, 1 + static_cast<size_t>(std::count(all.begin(), all.begin() + static_cast<ptrdiff_t>(at), '\n')),
+            "the file holds binary data");
     // Wine ends the file after a complete line: anything else was cut short.
     std::string_view lastLine = all.substr(0, all.size() - (all.back() == '\n' ? 1 : 0));
     if (lastLine.ends_with('\r'))
@@ -148,7 +149,8 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
                 cursor.nextLine();
                 const size_t end = nextTreeKeyLine(all, cursor.pos(), escapedTrees);
                 const size_t lastLine = std::max<size_t>(all.rfind('\n', end - 2) + 1, keyStart);
-                cursor = WineRegCursor(all, end, cursor.line() + newlinesIn(all.substr(cursor.pos(), end - cursor.pos())));
+                cursor =
+                    WineRegCursor(all, end, cursor.line() + newlinesIn(all.substr(cursor.pos(), end - cursor.pos())));
                 Key run{.line = keyLine, .path = Path::NotRead};
                 if (lastLine > keyStart)
                     run.items.push_back(Item{.begin = keyStart, .length = static_cast<uint32_t>(lastLine - keyStart)});
@@ -220,8 +222,8 @@ void WineRegFile::readBlock(size_t begin, size_t end, size_t line, std::vector<I
 
 bool WineRegFile::inTrees(std::string_view folded) const
 {
-    return trees_.empty() ||
-           std::any_of(trees_.begin(), trees_.end(), [folded](const std::string& root) { return isInTree(folded, root); });
+    return trees_.empty() || std::any_of(trees_.begin(), trees_.end(),
+                                         [folded](const std::string& root) { return isInTree(folded, root); });
 }
 
 // Splits each run of carried blocks into its blocks, each under its path,

@@ -40,12 +40,13 @@ void GroupBoxStyle::drawComplexControl(ComplexControl control, const QStyleOptio
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(box->palette.color(QPalette::Mid));
-    const QRectF frame = QRectF(subControlRect(control, option, SC_GroupBoxFrame, widget)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF frame =
+        QRectF(subControlRect(control, option, SC_GroupBoxFrame, widget)).adjusted(0.5, 0.5, -0.5, -0.5);
     painter->drawRoundedRect(frame, 2, 2);
     const QRect caption = subControlRect(control, option, SC_GroupBoxLabel, widget);
     painter->fillRect(caption, box->palette.color(QPalette::Window));
-    painter->setPen(box->palette.color(box->state & State_Enabled ? QPalette::Active : QPalette::Disabled,
-                                       QPalette::WindowText));
+    painter->setPen(
+        box->palette.color(box->state & State_Enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter->drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->text);
     painter->restore();
 }

@@ -83,7 +83,8 @@ QWidget* makeWidget(Control& control, QWidget& parent)
         place(*link, row, 0);
         if (row.centred)
             link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        QObject::connect(link, &ClickableImage::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
+        QObject::connect(link, &ClickableImage::clicked,
+                         [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return link;
     }
     case ControlKind::CheckBox: {
@@ -137,14 +138,16 @@ QWidget* makeWidget(Control& control, QWidget& parent)
         // the focus (the dialogs see to it), and in a field or a list acts there only.
         button->setAutoDefault(false);
         place(*button, row, ButtonExtra);
-        QObject::connect(button, &QPushButton::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
+        QObject::connect(button, &QPushButton::clicked,
+                         [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return button;
     }
     case ControlKind::Image: {
         auto* image = new ClickableImage(&parent);
         image->setPicture(picture(row.picture));
         place(*image, row);
-        QObject::connect(image, &ClickableImage::clicked, [&control] { static_cast<ButtonControl&>(control).userClick(); });
+        QObject::connect(image, &ClickableImage::clicked,
+                         [&control] { static_cast<ButtonControl&>(control).userClick(); });
         return image;
     }
     default: return nullptr;
@@ -178,7 +181,8 @@ QWidget* createWidget(Control& control, QWidget& parent, QtControlView& view, co
     view.object = widget;
     control.attach(&view);
     // What the program changed before the widget was made shows in its first frame.
-    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Hint})
+    for (Aspect aspect :
+         {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Hint})
         view.refresh(control, aspect);
     if (row.kind == ControlKind::Label)
         view.refresh(control, Aspect::Caption);

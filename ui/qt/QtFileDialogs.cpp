@@ -25,8 +25,8 @@ std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& reques
     while (dialog.exec() == QDialog::Accepted) {
         const QString chosen = dialog.selectedFiles().value(0);
         const QFileInfo file(chosen);
-        const bool readOnly = !file.isWritable() ||
-                              !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+        const bool readOnly =
+            !file.isWritable() || !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
         if (save && file.exists() && readOnly) {
             // A read-only file is refused, and the dialog asks again.
             QMessageBox::warning(&dialog, dialog.windowTitle(),

@@ -9,7 +9,8 @@ MessageAnswer QtMessageBoxes::show(const MessageBoxRequest& request)
     const auto icon = request.icon == MessageIcon::Error      ? QMessageBox::Critical
                       : request.icon == MessageIcon::Question ? QMessageBox::Question
                                                               : QMessageBox::Information;
-    const auto buttons = request.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    const auto buttons =
+        request.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(icon, QString::fromStdString(request.caption), QString::fromStdString(request.text), buttons);
     const int answer = box.exec();
     if (request.buttons == MessageButtons::Ok)

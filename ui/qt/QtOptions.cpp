@@ -8,10 +8,11 @@ namespace {
 
 // As QGuiApplication, QApplication and the X11 platform take them, with one
 // dash or two.
-constexpr std::string_view WithValue[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
-                                          "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session",
-                                          "-style", "-stylesheet", "-display", "-geometry", "-title",
-                                          "-icon", "-name", "-visual"};
+constexpr std::string_view WithValue[] = {
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-session",       "-style",  "-stylesheet",
+    "-display",     "-geometry",           "-title",         "-icon",   "-name",
+    "-visual"};
 constexpr std::string_view Alone[] = {"-reverse", "-widgetcount", "-testability", "-nograb", "-dograb"};
 constexpr std::string_view WithJoinedValue[] = {"-style=", "-stylesheet=", "-qmljsdebugger="};
 

@@ -27,7 +27,7 @@ protected:
 private:
     struct Panel {
         QLabel* label;
-        int width; // as laid out
+        int width;    // as laid out
         QString text; // whole
     };
     static void elide(Panel& panel);

@@ -77,8 +77,7 @@ HBITMAP loadPicture(const std::string& name, int dpi)
         return picture;
     BITMAP natural{};
     GetObjectW(picture, sizeof(natural), &natural);
-    HBITMAP scaled = resampledPicture(
-        picture, {scaledToDpi(natural.bmWidth, dpi), scaledToDpi(natural.bmHeight, dpi)});
+    HBITMAP scaled = resampledPicture(picture, {scaledToDpi(natural.bmWidth, dpi), scaledToDpi(natural.bmHeight, dpi)});
     DeleteObject(picture);
     return scaled;
 }

@@ -34,7 +34,8 @@ Creation creationOf(const LayoutRow& row)
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | tab};
     case ControlKind::Slider: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | tab};
     case ControlKind::DropDownList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab};
-    case ControlKind::ListBox: return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | tab, WS_EX_CLIENTEDGE};
+    case ControlKind::ListBox:
+        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | tab, WS_EX_CLIENTEDGE};
     case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
     case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | tab};
     case ControlKind::Image: return {L"STATIC", SS_BITMAP | SS_NOTIFY};
@@ -113,9 +114,9 @@ HWND createChildWindow(const Control& control, HWND parent, UINT id)
     if (!creation.windowClass)
         return nullptr;
     const DWORD visible = row.hidden ? 0 : WS_VISIBLE;
-    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, wide(row.caption).c_str(),
-                                  WS_CHILD | visible | creation.style, 0, 0, 0, 0, parent,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(
+        creation.exStyle, creation.windowClass, wide(row.caption).c_str(), WS_CHILD | visible | creation.style, 0, 0, 0,
+        0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     switch (row.kind) {
     case ControlKind::Slider:
         SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(row.minimum, row.maximum));
@@ -179,8 +180,8 @@ void showChange(HWND window, const Control& control, Aspect aspect, const ChildF
         break;
     }
     case Aspect::Checked:
-        SendMessageW(window, BM_SETCHECK, static_cast<const CheckControl&>(control).checked() ? BST_CHECKED : BST_UNCHECKED,
-                     0);
+        SendMessageW(window, BM_SETCHECK,
+                     static_cast<const CheckControl&>(control).checked() ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case Aspect::Position:
         SendMessageW(window, TBM_SETPOS, TRUE, static_cast<const SliderControl&>(control).position());
@@ -200,8 +201,8 @@ void showChange(HWND window, const Control& control, Aspect aspect, const ChildF
             const std::wstring whole = wide(bar.panelText(static_cast<int>(i)));
             const int room = scaledToDpi(control.row().panelWidths[i] - 8, font.dpi);
             const std::wstring text = L"\t" + elideMiddle(whole, room, [&font](const std::wstring& candidate) {
-                return font.width(candidate);
-            });
+                                          return font.width(candidate);
+                                      });
             SendMessageW(window, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
         }
         break;

@@ -82,7 +82,10 @@ ACCEL acceleratorOf(const std::string& shortcut, UINT id)
 } // namespace
 
 Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, LayoutFonts& fonts, TextMeasure& measure)
-    : model_(model), toolkit_(std::move(toolkit)), fonts_(fonts), measure_(measure)
+    : model_(model),
+      toolkit_(std::move(toolkit)),
+      fonts_(fonts),
+      measure_(measure)
 {
     registerWindowClass();
     const WindowLayout& layout = model.layout();
@@ -210,8 +213,8 @@ void Win32Window::createControl(Control& control)
     placeControl(*handle);
     control.attach(handle.get());
     // What the program changed before the window was made shows in its first frame.
-    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text, Aspect::Panels,
-                          Aspect::Hint, Aspect::Caption})
+    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text,
+                          Aspect::Panels, Aspect::Hint, Aspect::Caption})
         handle->refresh(control, aspect);
     controls_[id] = std::move(handle);
 }

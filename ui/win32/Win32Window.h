@@ -44,7 +44,6 @@ public:
     // The window procedure's work for this window.
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-
 private:
     void createControls();
     void createMenu();

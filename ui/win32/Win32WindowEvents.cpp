@@ -115,24 +115,21 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (!toolkit_.closing) {
         switch (message) {
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
+        case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
         case WM_HSCROLL:
             if (lParam) {
                 const auto id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
                 const auto found = controls_.find(id);
                 if (found != controls_.end() && !found->second->updating) {
-                    const int position = static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0));
+                    const int position =
+                        static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0));
                     auto& slider = static_cast<SliderControl&>(found->second->control);
                     if (position != slider.position())
                         slider.userMove(position);
                 }
             }
             return 0;
-        case WM_CLOSE:
-            model_.userClose();
-            return 0;
+        case WM_CLOSE: model_.userClose(); return 0;
         case WM_CTLCOLORSTATIC:
             if (const auto found = controls_.find(static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
                 found != controls_.end() && found->second->control.row().kind == ControlKind::Link) {

@@ -51,8 +51,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
     if (line.withoutWindow()) {
         const ParentConsole console;
-        return runCommand(line, false, [](std::ostream&) { return std::optional(usersRegistry()); },
-                                   std::cout, std::cerr);
+        return runCommand(
+            line, false, [](std::ostream&) { return std::optional(usersRegistry()); }, std::cout, std::cerr);
     }
     Win32MessageBoxes boxes;
     Win32FileDialogs files;
