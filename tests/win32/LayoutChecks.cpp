@@ -1,6 +1,5 @@
 #include "tests/win32/LayoutChecks.h"
 
-#include "controls/LayoutScale.h"
 #include "files/WideText.h"
 #include "tests/win32/WindowUnderWine.h"
 #include "ui/win32/LayoutFont.h"
@@ -9,10 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace orvane::test {
 namespace {
+
+// Where a length of the layout lands at dpi, worked out apart from the
+// program's own scaling: to the nearest pixel.
+int pixelsAt(int layoutPixels, int dpi)
+{
+    return static_cast<int>(std::lround(layoutPixels * dpi / 96.0));
+}
 
 // Where the layout puts a control: its place counts from its box's corner.
 POINT layoutPlace(const WindowLayout& layout, const LayoutRow& row)
@@ -66,8 +73,8 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
 {
     SCOPED_TRACE(layout.name + " at " + std::to_string(dpi) + " DPI");
     const RECT client = clientOf(window);
-    EXPECT_NEAR(client.right, scaledToDpi(layout.clientWidth, dpi), 1);
-    EXPECT_NEAR(client.bottom, scaledToDpi(layout.clientHeight, dpi), 1);
+    EXPECT_NEAR(client.right, pixelsAt(layout.clientWidth, dpi), 1);
+    EXPECT_NEAR(client.bottom, pixelsAt(layout.clientHeight, dpi), 1);
     // The font measured as the fitting rule measures it.
     TextMeasure measure;
     HFONT font = createLayoutFont(measure, dpi);
@@ -93,13 +100,13 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
             sendPointing(control, SB_GETPARTS, 3, edges);
             int edgeAt = 0;
             for (size_t i = 0; i < row.panelWidths.size(); ++i) {
-                EXPECT_NEAR(edges[i], scaledToDpi(edgeAt += row.panelWidths[i], dpi), 1) << "panel " << i;
+                EXPECT_NEAR(edges[i], pixelsAt(edgeAt += row.panelWidths[i], dpi), 1) << "panel " << i;
             }
             continue;
         }
         const POINT at = layoutPlace(layout, row);
-        EXPECT_NEAR(place.left, scaledToDpi(at.x, dpi), 1);
-        EXPECT_NEAR(place.top, scaledToDpi(at.y, dpi), 1);
+        EXPECT_NEAR(place.left, pixelsAt(at.x, dpi), 1);
+        EXPECT_NEAR(place.top, pixelsAt(at.y, dpi), 1);
         const std::string caption = windowText(control);
         switch (row.kind) {
         case ControlKind::Label:
@@ -118,10 +125,10 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
         }
         case ControlKind::Image:
             // The picture control takes its picture's size.
-            EXPECT_NEAR(width, scaledToDpi(48, dpi), 1);
-            EXPECT_NEAR(height, scaledToDpi(48, dpi), 1);
+            EXPECT_NEAR(width, pixelsAt(48, dpi), 1);
+            EXPECT_NEAR(height, pixelsAt(48, dpi), 1);
             break;
-        default: EXPECT_NEAR(width, scaledToDpi(row.width, dpi), 1);
+        default: EXPECT_NEAR(width, pixelsAt(row.width, dpi), 1);
         }
     }
     // A caption ends before the control to its right on its line.

@@ -4,7 +4,6 @@
 // captions with room to spare, and a move to a monitor of another scale.
 #include "app/MainWindow.h"
 #include "controls/AccessibleNames.h"
-#include "controls/LayoutScale.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
@@ -119,7 +118,7 @@ TEST_F(OrvaneExeSizes, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainKeeping
     const int dpi = 192;
     RECT suggested;
     GetWindowRect(orvane.window(), &suggested);
-    RECT client{0, 0, scaledToDpi(mainWindowLayout().clientWidth, dpi), scaledToDpi(mainWindowLayout().clientHeight, dpi)};
+    RECT client{0, 0, mainWindowLayout().clientWidth * 2, mainWindowLayout().clientHeight * 2}; // 192 DPI: twice
     AdjustWindowRectExForDpi(&client, GetWindowLongW(orvane.window(), GWL_STYLE), TRUE,
                              GetWindowLongW(orvane.window(), GWL_EXSTYLE), GetDpiForWindow(orvane.window()));
     suggested.right = suggested.left + client.right - client.left;
