@@ -26,7 +26,7 @@ protected:
         RegistryKey key = registry->openKey(schema::BnetUsersKey);
         std::vector<std::string> names = key.valueNames();
         for (std::string& name : names)
-            name += "=" + key.readString(name);
+            name.append("=").append(key.readString(name));
         return names;
     }
     ListControl& accounts() const { return list("BnetName"); }

@@ -88,7 +88,8 @@ TEST_P(RegistryContract, CreatingAKeyMakesEveryMissingParent)
 TEST_P(RegistryContract, BackslashesAndCaseNameTheSameKeyAndValue)
 {
     registry->createKey(path("Game\\")).writeInteger("Allow Local Files", 7);
-    RegistryKey game = registry->openKey("\\" + path("GAME"));
+    const std::string leadingBackslash = std::string("\\").append(path("GAME"));
+    RegistryKey game = registry->openKey(leadingBackslash);
     ASSERT_TRUE(game.isOpen());
     EXPECT_EQ(game.path(), path("GAME"));
     EXPECT_EQ(game.readInteger("allow local files"), 7);

@@ -2,6 +2,7 @@
 // the system's messages about the window's place and scale.
 #include "ui/win32/Win32ControlHandle.h"
 #include "ui/win32/Win32Text.h"
+#include "ui/win32/Win32Window.h"
 
 #include <commctrl.h>
 
