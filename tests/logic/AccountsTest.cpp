@@ -25,8 +25,10 @@ protected:
         auto registry = game.registry();
         RegistryKey key = registry->openKey(schema::BnetUsersKey);
         std::vector<std::string> names = key.valueNames();
-        for (std::string& name : names)
-            name.append("=").append(key.readString(name));
+        for (std::string& name : names) {
+            const std::string data = key.readString(name);
+            name.append("=").append(data);
+        }
         return names;
     }
     ListControl& accounts() const { return list("BnetName"); }
