@@ -1,6 +1,7 @@
 #pragma once
-// The main window's logic: what every control, button and menu item does.
-// It holds the controls under their layout names and knows no toolkit.
+// The main window's logic: its menus, buttons, dialogs, files and launching;
+// its settings controls are its SettingsPresenter's. It holds the controls
+// under their layout names and knows no toolkit.
 #include "app/AccountNames.h"
 #include "app/SettingsPresenter.h"
 #include "context/Context.h"
