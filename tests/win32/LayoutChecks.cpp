@@ -15,7 +15,7 @@ namespace orvane::test {
 namespace {
 
 // Where a length of the layout lands at dpi, worked out apart from the
-// program's own scaling: to the nearest pixel.
+// program's own scaling: to the nearest pixel, which the program sets exactly.
 int pixelsAt(int layoutPixels, int dpi)
 {
     return static_cast<int>(std::lround(layoutPixels * dpi / 96.0));
@@ -73,8 +73,8 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
 {
     SCOPED_TRACE(layout.name + " at " + std::to_string(dpi) + " DPI");
     const RECT client = clientOf(window);
-    EXPECT_NEAR(client.right, pixelsAt(layout.clientWidth, dpi), 1);
-    EXPECT_NEAR(client.bottom, pixelsAt(layout.clientHeight, dpi), 1);
+    EXPECT_EQ(client.right, pixelsAt(layout.clientWidth, dpi));
+    EXPECT_EQ(client.bottom, pixelsAt(layout.clientHeight, dpi));
     // The font measured as the fitting rule measures it.
     TextMeasure measure;
     HFONT font = createLayoutFont(measure, dpi);
@@ -100,13 +100,13 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
             sendPointing(control, SB_GETPARTS, 3, edges);
             int edgeAt = 0;
             for (size_t i = 0; i < row.panelWidths.size(); ++i) {
-                EXPECT_NEAR(edges[i], pixelsAt(edgeAt += row.panelWidths[i], dpi), 1) << "panel " << i;
+                EXPECT_EQ(edges[i], pixelsAt(edgeAt += row.panelWidths[i], dpi)) << "panel " << i;
             }
             continue;
         }
         const POINT at = layoutPlace(layout, row);
-        EXPECT_NEAR(place.left, pixelsAt(at.x, dpi), 1);
-        EXPECT_NEAR(place.top, pixelsAt(at.y, dpi), 1);
+        EXPECT_EQ(place.left, pixelsAt(at.x, dpi));
+        EXPECT_EQ(place.top, pixelsAt(at.y, dpi));
         const std::string caption = windowText(control);
         switch (row.kind) {
         case ControlKind::Label:
@@ -128,7 +128,7 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
             EXPECT_NEAR(width, pixelsAt(48, dpi), 1);
             EXPECT_NEAR(height, pixelsAt(48, dpi), 1);
             break;
-        default: EXPECT_NEAR(width, pixelsAt(row.width, dpi), 1);
+        default: EXPECT_EQ(width, pixelsAt(row.width, dpi));
         }
     }
     // A caption ends before the control to its right on its line.
