@@ -31,7 +31,7 @@ void SettingsPresenter::present()
 {
     {
         ControlsFilling filling(detecting_, true);
-        showAll();
+        eachBoundRow(&SettingsPresenter::show);
     }
     StatusBar.setPanelText(1, "No changes have been made!");
     takeSettings();
@@ -47,7 +47,7 @@ void SettingsPresenter::settingChanged()
 
 void SettingsPresenter::takeSettings()
 {
-    takeAll();
+    eachBoundRow(&SettingsPresenter::take);
     enableDependents();
     if (context_.settings.autoapply)
         applyAll();
@@ -65,20 +65,12 @@ void SettingsPresenter::enableDependents()
     enableWith("MCB", {"MusicTrackBar"});
 }
 
-void SettingsPresenter::showAll()
+void SettingsPresenter::eachBoundRow(void (SettingsPresenter::*visit)(const SettingBinding&, Control&))
 {
     const auto rows = settingBindings();
     for (size_t i = 0; i < rows.size(); ++i)
         if (boundControls_[i])
-            show(rows[i], *boundControls_[i]);
-}
-
-void SettingsPresenter::takeAll()
-{
-    const auto rows = settingBindings();
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (boundControls_[i])
-            take(rows[i], *boundControls_[i]);
+            (this->*visit)(rows[i], *boundControls_[i]);
 }
 
 void SettingsPresenter::show(const SettingBinding& row, Control& control)

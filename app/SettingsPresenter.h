@@ -44,8 +44,8 @@ public:
 private:
     void takeSettings();
     void enableDependents();
-    void showAll();
-    void takeAll();
+    // Shows or takes every row that has a control.
+    void eachBoundRow(void (SettingsPresenter::*visit)(const SettingBinding&, Control&));
     void show(const SettingBinding& row, Control& control);
     void take(const SettingBinding& row, Control& control);
     void listProfiles();

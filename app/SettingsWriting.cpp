@@ -60,7 +60,7 @@ void SettingsPresenter::showNewerValues(const std::vector<const schema::StoredVa
             }
             list.append("\n").append(value->key.substr(value->key.rfind('\\') + 1)).append("\\").append(value->name);
         }
-        takeAll(); // the count labels and the rates follow what is shown
+        eachBoundRow(&SettingsPresenter::take); // the count labels and the rates follow what is shown
     }
     context_.services.boxes.show({MessageId::NewerValuesKept, "Settings changed elsewhere",
                                   "Another program has changed these settings since Orvane read them, and you had not "

@@ -57,7 +57,6 @@ public:
     // Whether a message told of a refusal or an error so far.
     bool failed() const { return boxes_.failed; }
     Context& context() { return context_; }
-    MainWindow& window() { return *windows_.main; }
 
 private:
     NoWindows toolkit_;

@@ -25,8 +25,7 @@ std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name
             err << *refused << '\n';
             return std::nullopt;
         }
-        std::vector<std::string> unusable = unusableValues(file, name, registry, display);
-        return CheckedConfiguration{std::move(file), std::move(unusable)};
+        return CheckedConfiguration{unusableValues(file, name, registry, display)};
     } catch (const FileError& error) {
         err << withReason(error.what(), error.reason()) << '\n';
     } catch (const std::exception& error) {

@@ -2,7 +2,6 @@
 // What each option of the command line does, one file each. Each returns
 // the exit status or whether it succeeded; messages go to err.
 #include "cli/Headless.h"
-#include "config/IniDocument.h"
 
 #include <optional>
 #include <ostream>
@@ -21,7 +20,6 @@ int printVersion(std::ostream& out);
 // is written for a file that is refused. What it would store that the
 // game cannot use is told once it is loaded.
 struct CheckedConfiguration {
-    IniDocument file;
     std::vector<std::string> unusable;
 };
 std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name, SettingsPlace& place,
