@@ -7,7 +7,6 @@
 #include "context/Context.h"
 #include "controls/Window.h"
 #include "dialogs/OptionsDialog.h"
-#include "settings/ApplySettings.h"
 #include "settings/LoadSettings.h"
 
 #include <filesystem>
