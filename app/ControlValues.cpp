@@ -92,4 +92,15 @@ std::string textOf(const Control& control)
     return dynamic_cast<const ListControl&>(control).text();
 }
 
+ShownState shownStateOf(const Control& control)
+{
+    if (const auto* box = dynamic_cast<const CheckControl*>(&control))
+        return {box->checked() ? 1 : 0, {}};
+    if (const auto* slider = dynamic_cast<const SliderControl*>(&control))
+        return {slider->position(), {}};
+    if (const auto* list = dynamic_cast<const ListControl*>(&control))
+        return {list->selected(), list->text()};
+    return {0, textOf(control)};
+}
+
 } // namespace orvane

@@ -35,6 +35,16 @@ void takeResolution(const ListControl& list, int32_t& width, int32_t& height);
 // An edit's text, or the item a list shows.
 std::string textOf(const Control& control);
 
+// What a control shows, to tell whether the player has changed it since
+// it showed a field: a control still as shown takes nothing back, so a
+// value it cannot show is never replaced by what it shows instead.
+struct ShownState {
+    int position = 0; // a box's check, a slider's position, a list's index
+    std::string text; // an edit's or a list's
+    bool operator==(const ShownState&) const = default;
+};
+ShownState shownStateOf(const Control& control);
+
 // Selects the item, if there is one to select.
 void selectIfAny(ListControl& list, std::optional<int> index);
 

@@ -81,6 +81,11 @@ void MainWindow::emptyProfiles()
     CPCombo.clear();
 }
 
+void MainWindow::valueRead(const schema::StoredValue& value)
+{
+    settings_.remember([&value](const schema::StoredValue& stored) { return &stored == &value; });
+}
+
 void MainWindow::openOptions()
 {
     window_.setEnabled(false);

@@ -88,8 +88,9 @@ private:
     void showNoConfigurationLoaded() override;
     void enableCleanup() override;
     void emptyProfiles() override;
+    void valueRead(const schema::StoredValue& value) override;
     void readAccounts() override { settings_.refreshAccountNames(); }
-    void present() override { settings_.presentStored(); }
+    void present() override { settings_.present(); }
 
     void setPanelText(int panel, const std::string& text) { StatusBar.setPanelText(panel, text); }
     void startAndEnd(const std::string& program);

@@ -29,6 +29,7 @@ void MainWindow::loadConfigurationFile()
     if (!fileName.empty())
         setPanelText(2, fileName);
     loadConfiguration(document, context_.settings, context_.services.displayModes);
+    settings_.given([&document](const schema::StoredValue& value) { return givesValue(document, value); });
     accounts_.postAdditions(accountNamesOf(document));
     settings_.refreshAccountNames();
     document = {};
@@ -36,8 +37,9 @@ void MainWindow::loadConfigurationFile()
         context_.services.boxes.show({MessageId::SaveLoadedConfiguration, "Save to Registry?",
                                       "Do you want to save the loaded configuration to Registry?",
                                       MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes) {
-        applySettings(*context_.registry, context_.settings, heldByConfigurationFiles(), std::nullopt);
-        settings_.remember(heldByConfigurationFiles());
+        const ValueSelection written = settings_.known(heldByConfigurationFiles());
+        applySettings(*context_.registry, context_.settings, written, std::nullopt);
+        settings_.remember(written);
     }
     CPCombo.clear();
     settings_.present();

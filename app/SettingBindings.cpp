@@ -62,6 +62,12 @@ constexpr auto Bindings = std::to_array<SettingBinding>({
 
 } // namespace
 
+bool showsField(const SettingBinding& row, const schema::Field& field)
+{
+    return row.field == field ||
+           (row.shown == Shown::Resolution && field == schema::Field{&SettingsSnapshot::resheight});
+}
+
 std::span<const SettingBinding> settingBindings()
 {
     return Bindings;

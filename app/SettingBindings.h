@@ -33,6 +33,10 @@ struct SettingBinding {
     std::string_view count = {}; // sliders: the label showing the position
 };
 
+// Whether the row's control shows the field: its own, or the height that
+// the resolution list shows with the width.
+bool showsField(const SettingBinding& row, const schema::Field& field);
+
 // In the order the window presents them.
 std::span<const SettingBinding> settingBindings();
 

@@ -17,21 +17,18 @@ SettingsPresenter::SettingsPresenter(Context& context, Window& window, AccountNa
       CPCombo(window.list("CPCombo")),
       BnetName(window.list("BnetName"))
 {
-    for (const SettingBinding& row : settingBindings())
+    for (const SettingBinding& row : settingBindings()) {
         boundControls_.push_back(row.control.empty() ? nullptr : &window.control(row.control));
-}
-
-void SettingsPresenter::presentStored()
-{
-    lastStored_ = context_.settings;
-    present();
+        shownStates_.push_back(row.control.empty() ? ShownState{} : shownStateOf(*boundControls_.back()));
+    }
 }
 
 void SettingsPresenter::present()
 {
+    presented_ = context_.settings;
     {
         ControlsFilling filling(detecting_, true);
-        eachBoundRow(&SettingsPresenter::show);
+        eachBoundRow(&SettingsPresenter::showRow);
     }
     StatusBar.setPanelText(1, "No changes have been made!");
     takeSettings();
@@ -65,12 +62,17 @@ void SettingsPresenter::enableDependents()
     enableWith("MCB", {"MusicTrackBar"});
 }
 
-void SettingsPresenter::eachBoundRow(void (SettingsPresenter::*visit)(const SettingBinding&, Control&))
+void SettingsPresenter::eachBoundRow(void (SettingsPresenter::*visit)(size_t))
 {
-    const auto rows = settingBindings();
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (boundControls_[i])
-            (this->*visit)(rows[i], *boundControls_[i]);
+    for (size_t row = 0; row < boundControls_.size(); ++row)
+        if (boundControls_[row])
+            (this->*visit)(row);
+}
+
+void SettingsPresenter::showRow(size_t row)
+{
+    show(settingBindings()[row], *boundControls_[row]);
+    shownStates_[row] = shownStateOf(*boundControls_[row]);
 }
 
 void SettingsPresenter::show(const SettingBinding& row, Control& control)
@@ -102,9 +104,28 @@ void SettingsPresenter::show(const SettingBinding& row, Control& control)
     }
 }
 
-void SettingsPresenter::take(const SettingBinding& row, Control& control)
+void SettingsPresenter::take(size_t index)
 {
+    const SettingBinding& row = settingBindings()[index];
+    Control& control = *boundControls_[index];
     SettingsSnapshot& record = context_.settings;
+    if (shownStateOf(control) == shownStates_[index]) {
+        // Not the player's change: the field as shown, even one its control
+        // could not show (a profile not in the folder, gamma 0, lights 7).
+        schema::copyField(record, presented_, row.field);
+        if (row.shown == Shown::Resolution)
+            record.resheight = presented_.resheight;
+        if (row.shown == Shown::Slider)
+            window_.label(row.count).setCaption(std::to_string(dynamic_cast<SliderControl&>(control).position()));
+        if (row.shown == Shown::RefreshRate) {
+            rebuildRefreshRates();
+            // Rebuilt for the mode it was shown for, the list is no change
+            // either, whichever item the rebuild selects.
+            if (showsPresentedMode())
+                shownStates_[index] = shownStateOf(control);
+        }
+        return;
+    }
     switch (row.shown) {
     case Shown::Check:
     case Shown::InvertedCheck:
@@ -196,6 +217,13 @@ void SettingsPresenter::presentRefreshRates()
 {
     const int32_t top = fillRefreshRates();
     selectIfAny(RRCombo, presentedRateIndex(refreshRates_, top, context_.settings.refreshrate));
+}
+
+bool SettingsPresenter::showsPresentedMode() const
+{
+    const SettingsSnapshot& record = context_.settings;
+    return record.reswidth == presented_.reswidth && record.resheight == presented_.resheight &&
+           record.colordepth == presented_.colordepth;
 }
 
 void SettingsPresenter::rebuildRefreshRates()

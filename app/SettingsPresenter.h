@@ -3,6 +3,7 @@
 // the binding table: presenting the record, taking the controls back after
 // every change the player makes, and the four "Apply Settings".
 #include "app/AccountNames.h"
+#include "app/ControlValues.h"
 #include "app/SettingBindings.h"
 #include "context/Context.h"
 #include "controls/Window.h"
@@ -17,9 +18,6 @@ class SettingsPresenter {
 public:
     SettingsPresenter(Context& context, Window& window, AccountNames& accounts);
 
-    // The record as just read from the registry into the controls; what it
-    // holds now counts as stored.
-    void presentStored();
     // The record into the controls; a change the player makes counts from then on.
     void present();
     // Filling the controls on the way to the next presentation is no change.
@@ -32,8 +30,13 @@ public:
     // What auto-apply does after every change: every group.
     void applyAll();
 
-    // Values written by other means than an Apply, now as stored.
-    void remember(const ValueSelection& written);
+    // Values read, or written by other means than an Apply, now as stored.
+    void remember(const ValueSelection& stored);
+    // Values no load reads that a configuration file gave: from now on
+    // written with the rest. Until then they are not written at all.
+    void given(const ValueSelection& values);
+    // Of the selected values, those the record holds for real: read, or given.
+    ValueSelection known(const ValueSelection& selected) const;
     // The folder into its field, and the four folder edits as if typed.
     void setFolder(schema::TextField field, const std::string& folder);
     // BnetName afresh from the stored names and those waiting to be added.
@@ -44,15 +47,18 @@ public:
 private:
     void takeSettings();
     void enableDependents();
-    // Shows or takes every row that has a control.
-    void eachBoundRow(void (SettingsPresenter::*visit)(const SettingBinding&, Control&));
+    // Shows or takes every row that has a control, by its place in the table.
+    void eachBoundRow(void (SettingsPresenter::*visit)(size_t));
+    // Shows the row's field and notes what its control then shows.
+    void showRow(size_t row);
     void show(const SettingBinding& row, Control& control);
-    void take(const SettingBinding& row, Control& control);
+    void take(size_t row);
     void listProfiles();
     void takePort();
     int32_t fillRefreshRates();
     void presentRefreshRates();
     void rebuildRefreshRates();
+    bool showsPresentedMode() const;
     void writeSelected(const ValueSelection& selected);
     void showNewerValues(const std::vector<const schema::StoredValue*>& newer);
 
@@ -63,6 +69,13 @@ private:
     // The settings as last read from or written to the registry: a value the
     // player left as it was there is not written over someone else's since.
     SettingsSnapshot lastStored_;
+    // The record as the controls last showed it, and what each control
+    // showed then (by the row's place): a control the player has not changed
+    // since gives its row's field back as shown.
+    SettingsSnapshot presented_;
+    std::vector<ShownState> shownStates_;
+    // Values no load reads that a configuration file has given.
+    std::vector<const schema::StoredValue*> given_;
     // The rates RRCombo shows, item for item.
     std::vector<int32_t> refreshRates_;
     // Each row's control, in the order of settingBindings(); none where it is NotShown.

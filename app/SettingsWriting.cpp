@@ -4,6 +4,8 @@
 
 #include "app/ControlsFilling.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 void SettingsPresenter::apply(ApplyGroup group)
@@ -16,15 +18,31 @@ void SettingsPresenter::applyAll()
     writeSelected(appliedByAnyGroup());
 }
 
-void SettingsPresenter::remember(const ValueSelection& written)
+void SettingsPresenter::remember(const ValueSelection& stored)
 {
     for (const schema::StoredValue& value : schema::storedValues())
-        if (written(value))
-            std::visit([this](auto field) { lastStored_.*field = context_.settings.*field; }, value.field);
+        if (stored(value))
+            schema::copyField(lastStored_, context_.settings, value.field);
 }
 
-void SettingsPresenter::writeSelected(const ValueSelection& selected)
+void SettingsPresenter::given(const ValueSelection& values)
 {
+    for (const schema::StoredValue& value : schema::storedValues())
+        if (!value.loaded && values(value) && std::find(given_.begin(), given_.end(), &value) == given_.end())
+            given_.push_back(&value);
+}
+
+ValueSelection SettingsPresenter::known(const ValueSelection& selected) const
+{
+    return [this, selected](const schema::StoredValue& value) {
+        return selected(value) && (value.loaded || std::find(given_.begin(), given_.end(), &value) != given_.end());
+    };
+}
+
+void SettingsPresenter::writeSelected(const ValueSelection& chosen)
+{
+    // A value the window never read would be written blind over what is stored.
+    const ValueSelection selected = known(chosen);
     RegistryAccess& registry = *context_.registry;
     const auto newer = takeNewerValues(registry, context_.settings, lastStored_, selected);
     const ApplyOutcome outcome = applySettings(registry, context_.settings, selected, NetGP.text());
@@ -44,23 +62,30 @@ void SettingsPresenter::writeSelected(const ValueSelection& selected)
 void SettingsPresenter::showNewerValues(const std::vector<const schema::StoredValue*>& newer)
 {
     std::string list;
+    const bool detecting = detecting_;
     {
-        ControlsFilling filling(detecting_, detecting_);
+        ControlsFilling filling(detecting_, detecting);
         const auto rows = settingBindings();
         for (const schema::StoredValue* value : newer) {
+            schema::copyField(presented_, context_.settings, value->field);
             for (size_t i = 0; i < rows.size(); ++i) {
-                if (rows[i].field != value->field || !boundControls_[i])
+                if (!boundControls_[i] || !showsField(rows[i], value->field))
                     continue;
                 if (rows[i].shown == Shown::Profile)
                     CPCombo.clear();
-                if (rows[i].shown == Shown::Account)
+                if (rows[i].shown == Shown::Account) {
                     refreshAccountNames(); // the list chooses the name, and keeps it among them
-                else
-                    show(rows[i], *boundControls_[i]);
+                    shownStates_[i] = shownStateOf(BnetName);
+                } else {
+                    showRow(i);
+                }
             }
             list.append("\n").append(value->key.substr(value->key.rfind('\\') + 1)).append("\\").append(value->name);
         }
-        eachBoundRow(&SettingsPresenter::take); // the count labels and the rates follow what is shown
+        // The count labels and the rates follow what is shown. Controls that a
+        // failed presentation left as they were are never taken back.
+        if (detecting)
+            eachBoundRow(&SettingsPresenter::take);
     }
     context_.services.boxes.show({MessageId::NewerValuesKept, "Settings changed elsewhere",
                                   "Another program has changed these settings since Orvane read them, and you had not "

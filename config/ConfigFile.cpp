@@ -113,6 +113,21 @@ void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, Display
     correctAfter(section, record, display);
 }
 
+bool givesValue(const IniDocument& doc, const schema::StoredValue& value)
+{
+    const auto place = schema::fileKeyOf(value);
+    if (!place)
+        return false;
+    // No value read from a line holds a line break: the fallback stands for none.
+    const auto textGiven = [&] { return doc.readString(place->section, place->key, "\n") != "\n"; };
+    return std::visit(schema::Overloaded{
+                          [&](schema::IntegerField) { return doc.integerAt(place->section, place->key).has_value(); },
+                          [&](schema::TextField) { return textGiven(); },
+                          [&](schema::BoolField) { return doc.integerAt(place->section, place->key).has_value(); },
+                      },
+                      value.field);
+}
+
 std::vector<std::string> accountNamesOf(const IniDocument& doc)
 {
     return doc.valuesOfLines(AccountsSection);

@@ -3,6 +3,7 @@
 // launch options and the account names.
 #include "config/IniDocument.h"
 #include "settings/DisplayModes.h"
+#include "settings/Schema.h"
 #include "settings/SettingsSnapshot.h"
 
 #include <string>
@@ -29,6 +30,9 @@ void storeConfiguration(IniDocument& doc, const SettingsSnapshot& record, const 
 // field: a port outside the game's range becomes 6112, a refresh rate the
 // display cannot reach for the loaded mode becomes 60.
 void loadConfiguration(const IniDocument& doc, SettingsSnapshot& record, DisplayModeSource& display);
+
+// Whether doc holds a value loadConfiguration takes into the value's field.
+bool givesValue(const IniDocument& doc, const schema::StoredValue& value);
 
 // The values of the accounts section, line by line in file order, each as
 // its key reads (the later line of a key twice).

@@ -23,12 +23,15 @@ bool createMissing(RegistryAccess& registry, std::string_view key)
     return created;
 }
 
-void readKey(RegistryAccess& registry, std::string_view key, SettingsSnapshot& record)
+void readKey(RegistryAccess& registry, std::string_view key, SettingsSnapshot& record, LoadSteps& window)
 {
     const RegistryKey opened = registry.openKey(key);
-    for (const schema::StoredValue& value : schema::storedValues())
-        if (value.key == key && value.loaded)
+    for (const schema::StoredValue& value : schema::storedValues()) {
+        if (value.key == key && value.loaded) {
             readSetting(opened, value, record);
+            window.valueRead(value);
+        }
+    }
 }
 
 void createOwnKeys(RegistryAccess& registry)
@@ -57,10 +60,10 @@ void loadSettings(RegistryAccess& registry, SettingsSnapshot& record, LoadSteps&
         window.enableCleanup();
     createOwnKeys(registry);
     createMissing(registry, schema::OrvaneKey);
-    readKey(registry, schema::OrvaneKey, record);
+    readKey(registry, schema::OrvaneKey, record, window);
     window.emptyProfiles();
     for (std::string_view key : gameKeys())
-        readKey(registry, key, record);
+        readKey(registry, key, record, window);
     window.readAccounts();
     window.present();
 }

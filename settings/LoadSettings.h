@@ -2,6 +2,7 @@
 // Bringing the record in line with the registry. The window's own steps
 // come in between, in the order the load has always run them.
 #include "registry/RegistryAccess.h"
+#include "settings/Schema.h"
 #include "settings/SettingsSnapshot.h"
 
 namespace orvane {
@@ -14,6 +15,8 @@ public:
     // The load has made "Allow Local Files" again: there is something to clean up.
     virtual void enableCleanup() = 0;
     virtual void emptyProfiles() = 0;
+    // The value is in the record as stored now, also when a later one fails.
+    virtual void valueRead(const schema::StoredValue& value) = 0;
     virtual void readAccounts() = 0;
     virtual void present() = 0;
 };

@@ -90,6 +90,11 @@ const StoredValue& rowOf(const Field& field)
     return *found;
 }
 
+void copyField(SettingsSnapshot& to, const SettingsSnapshot& from, const Field& field)
+{
+    std::visit([&](auto member) { to.*member = from.*member; }, field);
+}
+
 std::vector<std::string> writtenNames(const StoredValue& value)
 {
     std::vector<std::string> names{std::string(value.name)};

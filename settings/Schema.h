@@ -102,6 +102,9 @@ std::span<const StoredValue> storedValues();
 // The row of a field; a field without one is a mistake of the table.
 const StoredValue& rowOf(const Field& field);
 
+// Sets the field in `to` to its value in `from`.
+void copyField(SettingsSnapshot& to, const SettingsSnapshot& from, const Field& field);
+
 // The names the writers store the value under: its own, then its copies.
 std::vector<std::string> writtenNames(const StoredValue& value);
 

@@ -73,8 +73,10 @@ TEST_F(Apply, EachButtonWritesItsGroupInItsOrder)
     click("VAS");
     EXPECT_EQ(namesIn(schema::VideoKey), listedAfterWriting(valuesOf(schema::VideoKey)));
     click("SAS");
-    EXPECT_EQ(namesIn(schema::SoundKey), listedAfterWriting(valuesOf(schema::SoundKey)));
-    EXPECT_EQ(integerIn(schema::SoundKey, "nosoundwarn"), 0);
+    // nosoundwarn, which no load reads and no file gave, is not written blind.
+    std::vector<std::string> sound = valuesOf(schema::SoundKey);
+    std::erase(sound, "nosoundwarn");
+    EXPECT_EQ(namesIn(schema::SoundKey), listedAfterWriting(sound));
     click("MAS");
     EXPECT_EQ(namesIn(schema::MiscKey), listedAfterWriting(valuesOf(schema::MiscKey)));
     EXPECT_EQ(namesIn(schema::StringKey), listedAfterWriting(valuesOf(schema::StringKey)));

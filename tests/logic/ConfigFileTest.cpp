@@ -335,7 +335,8 @@ TEST_F(ConfigFile, LongLinesDuplicatesAndALargeFileLoad)
     ASSERT_EQ(start(), StartOutcome::Running);
     load(file);
     EXPECT_EQ(state().settings.gamma, 30);
-    EXPECT_EQ(state().settings.campaignprofile.size(), 0u); // no profile of that name to select
+    // No profile of that name to select, and still the file's.
+    EXPECT_EQ(state().settings.campaignprofile, std::string(1 << 20, 'x'));
     EXPECT_TRUE(errorTexts().empty());
 }
 

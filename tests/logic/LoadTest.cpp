@@ -159,11 +159,30 @@ TEST_F(Load, AMissingFolderKeyGivesAnEmptyFolder)
     EXPECT_EQ(edit("PL").text(), "");
 }
 
-TEST_F(Load, NosoundwarnIsNeverRead)
+TEST_F(Load, NosoundwarnIsNeverReadNorWrittenBlind)
 {
     game.setInteger(schema::SoundKey, "nosoundwarn", 1);
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(state().settings.nosoundwarn, 0);
+    click("SAS");
+    EXPECT_EQ(test::integerIn(game, schema::SoundKey, "nosoundwarn"), 1);
+}
+
+// A reload that fails midway has read what it read as stored: those values
+// are no change of the player's, so an Apply keeps what is stored since.
+TEST_F(Load, WhatAFailedReloadReadCountsAsStored)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    game.setInteger(schema::GameplayKey, "keyscroll", 77);
+    game.edit([](RegistryAccess& registry) { registry.openKey(schema::MiscKey).deleteValue("seenintromovie"); });
+    pressShortcut("F5");
+    ASSERT_EQ(errorTexts(), std::vector<std::string>{"Fehler beim Holen der Daten für 'seenintromovie'"});
+    ASSERT_EQ(state().settings.keyscroll, 77);
+    game.setInteger(schema::GameplayKey, "keyscroll", 11);
+    game.setInteger(schema::GameplayKey, "tooltips", 0);
+    click("GAS");
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "keyscroll"), 11);
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "tooltips"), 0);
 }
 
 TEST_F(Load, AReloadReadsWhatWineWroteMeanwhile)

@@ -88,6 +88,44 @@ TEST_F(Present, ValuesNoItemStandsForLeaveTheControlAndTheRecordAlone)
     EXPECT_EQ(record.provider, 5);
 }
 
+// Stored by another program after the controls showed other values: the
+// lists' and boxes' old states are no change of the player's, so every
+// write, automatic ones included, keeps what no control can show.
+TEST_F(Present, ValuesNoControlCanShowSurviveEveryWriteThatDoesNotChangeThem)
+{
+    offer({{800, 600, 16, 60}, {800, 600, 16, 75}, {800, 600, 16, 85}, {1024, 600, 16, 60}});
+    ASSERT_EQ(start(), StartOutcome::Running);
+    ASSERT_EQ(list("LCombo").selected(), 1);
+    game.edit([](RegistryAccess& registry) {
+        RegistryKey video = registry.openKey(schema::VideoKey);
+        video.writeInteger("lights", 7);
+        video.writeInteger("reswidth", 1024);
+        video.writeInteger("resheight", 600);
+        video.writeInteger("refreshrate", 100);
+        video.writeInteger("gamma", 0);
+        registry.openKey(schema::GameplayKey).writeInteger("tooltips", 2);
+        registry.openKey(schema::MiscKey).writeString("campaignprofile", "Nobody");
+        registry.openKey(schema::OrvaneKey).writeBool("autoapply", true);
+    });
+    pressShortcut("F5"); // presenting writes everything, as does each change after
+    click("OCB");
+    EXPECT_EQ(list("LCombo").selected(), 1); // as it was
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "occlusion"), 0);
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "lights"), 7);
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "reswidth"), 1024);
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "resheight"), 600);
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "refreshrate"), 100);
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "gamma"), 0);
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "tooltips"), 2);
+    EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Nobody");
+    // What the player changes is written.
+    pick("LCombo", 2);
+    click("TTCB");
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "lights"), 2);
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "tooltips"), check("TTCB").checked() ? 1 : 0);
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "refreshrate"), 100);
+}
+
 TEST_F(Present, SlidersShowValuesOutsideTheirRangeAtTheNearestEnd)
 {
     game.setInteger(schema::VideoKey, "gamma", 0);
@@ -95,9 +133,12 @@ TEST_F(Present, SlidersShowValuesOutsideTheirRangeAtTheNearestEnd)
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(slider("GammaTrackBar").position(), 1);
     EXPECT_EQ(slider("MusicTrackBar").position(), 100);
-    // The change handling that ends the presentation takes the positions shown.
-    EXPECT_EQ(state().settings.gamma, 1);
+    // The counts follow the positions; the record keeps what the sliders
+    // cannot show until the player moves them.
+    EXPECT_EQ(state().settings.gamma, 0);
     EXPECT_EQ(control<LabelControl>("GammaCount").caption(), "1");
+    moveSlider("GammaTrackBar", 30);
+    EXPECT_EQ(state().settings.gamma, 30);
     EXPECT_EQ(control<LabelControl>("MusicCount").caption(), "100");
 }
 

@@ -158,6 +158,39 @@ TEST_F(Profiles, AProfileFileThatIsNoTextIsNeverRewritten)
     EXPECT_TRUE(dialog().visible()); // left with Cancel
 }
 
+// A profile the list cannot read ends the presentation there: the controls
+// after it show nothing of the record, so none of them is taken back into
+// it, not even when someone else's value is shown, until a reload presents
+// everything.
+TEST_F(Profiles, AnUnreadableProfileEndsThePresentationAndNoControlIsTakenUntilAReload)
+{
+    std::filesystem::remove(profileFile(2));
+    std::filesystem::create_directory(profileFile(2)); // a folder where the game keeps its file
+    ASSERT_EQ(start(), StartOutcome::Running);
+    ASSERT_EQ(errorTexts().size(), 1u);
+    EXPECT_NE(errorTexts()[0].find("Profile2"), std::string::npos) << errorTexts()[0];
+    EXPECT_FALSE(form().changeDetectionOn());
+    EXPECT_EQ(edit("LANName").text(), ""); // after the profiles: never shown
+    retype("PS", "C:\\Typed");
+    EXPECT_EQ(state().settings.savpath, game.installPath() + "\\save");
+
+    game.setInteger(schema::VideoKey, "gamma", 40);
+    click("VAS");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].id, MessageId::NewerValuesKept);
+    EXPECT_EQ(slider("GammaTrackBar").position(), 40);
+    EXPECT_FALSE(form().changeDetectionOn());
+    click("MAS");
+    EXPECT_EQ(test::textIn(game, schema::StringKey, "userlocal"), "Player");
+    EXPECT_EQ(test::textIn(game, schema::SavegamesKey, "Path0"), game.installPath() + "\\save");
+
+    std::filesystem::remove(profileFile(2));
+    pressShortcut("F5");
+    EXPECT_TRUE(form().changeDetectionOn());
+    EXPECT_EQ(edit("LANName").text(), "Player");
+    EXPECT_EQ(edit("PS").text(), game.installPath() + "\\save");
+}
+
 TEST_F(Profiles, WithNoProfileSelectedTheRenameAimsAtFolderZero)
 {
     game.edit([this](RegistryAccess& registry) {

@@ -237,6 +237,27 @@ TEST_F(OrvaneCommand, ValuesTheGameCannotUseAreStoredAndNamedOnTheErrorStream)
     EXPECT_EQ(key.readInteger("refreshrate"), 60);
 }
 
+// With auto-apply on, the loaded file is presented and every value written
+// again: a profile the game folder does not hold stays the file's, and
+// nosoundwarn, which no load reads, stays as the last file that gave it.
+TEST_F(OrvaneCommand, AutoApplyKeepsWhatNoControlShowsAndWritesNothingBlind)
+{
+    {
+        auto registry = game.registry();
+        registry->createKey(schema::OrvaneKey).writeBool("autoapply", true);
+    }
+    const auto first = configuration("first.ini", "[Misc]\ncampaignprofile=Third\n[Sound]\nnosoundwarn=1\n");
+    const Outcome load = onPrefix({"--load", first.string()});
+    EXPECT_EQ(load.status, 0) << load.err;
+    EXPECT_NE(load.out.find("Misc\\campaignprofile: Player -> Third\n"), std::string::npos) << load.out;
+    const auto second = configuration("second.ini", "[Video]\ngamma=40\n");
+    EXPECT_EQ(onPrefix({"--load", second.string()}).status, 0);
+    auto registry = game.registry();
+    EXPECT_EQ(registry->openKey(schema::MiscKey).readString("campaignprofile"), "Third");
+    EXPECT_EQ(registry->openKey(schema::SoundKey).readInteger("nosoundwarn"), 1);
+    EXPECT_EQ(registry->openKey(schema::VideoKey).readInteger("gamma"), 40);
+}
+
 // Two launchers' scripts at once on one prefix, as a plain file and as a
 // hard-linked one: each command reads, decides and writes as one step, so
 // neither loses the account name the other added, nor is the file torn.
