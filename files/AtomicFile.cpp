@@ -227,6 +227,8 @@ struct stat replaceFileAtomically(const std::filesystem::path& link, std::string
     const std::string tempName = temp.name();
     writeTemporary(temp, replacing ? &old : nullptr, hardLinked ? journalHeader(old, readWhole(target)) : std::string(),
                    content);
+    struct stat ours {};
+    ::fstat(temp.fd(), &ours);
     // A last look, with nothing slow between it and the replacement: a file
     // saved by another program meanwhile is never displaced, not even for a moment.
     struct stat now {};
@@ -234,8 +236,6 @@ struct stat replaceFileAtomically(const std::filesystem::path& link, std::string
     if (stillCurrent && !stillCurrent(exists ? &now : nullptr))
         throw FileChangedMeanwhile();
     if (!hardLinked) {
-        struct stat ours {};
-        ::fstat(temp.fd(), &ours);
         if (!exchangeInto(folder, tempName, name, stillCurrent, ours) &&
             ::renameat(folder.fd(), tempName.c_str(), folder.fd(), name.c_str()) != 0)
             failWith(errno, "cannot replace " + target.string());

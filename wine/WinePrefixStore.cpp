@@ -361,8 +361,11 @@ std::optional<RegValue> WinePrefixStore::queryValue(std::string_view path, std::
 bool WinePrefixStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
 {
     // user.reg has no block for the root itself.
-    const bool exists = !path.empty() && current(readingFor(path)).keyExists(path);
-    if (exists)
+    WineRegFile* file = path.empty() ? nullptr : &current(readingFor(path));
+    const bool exists = file && file->keyExists(path);
+    // A value set as it was read is no change: made again over a file
+    // someone saved since, it would put back what they replaced.
+    if (exists && file->queryValue(path, name) != value)
         record(Change{Change::ValueSet, std::string(path), std::string(name), value});
     finishOperation();
     return exists;

@@ -143,6 +143,7 @@ TEST_F(WineStore, AppliesACommandOnTopOfAFileChangedMeanwhile)
     RegistryCommand command(*registry);
     RegistryKey key = registry->openKey(Game + "\\Gameplay");
     key.writeInteger("keyscroll", 20);
+    key.writeInteger("netgameport", 6112); // as read: no change to make over theirs
     // Wine saves its own change while the command runs.
     std::string theirs = gameFile();
     theirs.replace(theirs.find("000017e0"), 8, "00001b58");
