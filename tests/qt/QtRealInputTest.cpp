@@ -21,8 +21,10 @@
 #include <QStatusBar>
 #include <QWindow>
 
+#include <cmath>
 #include <cstdio>
 #include <sstream>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -65,7 +67,8 @@ protected:
     void pointAt(QWidget* widget, QPoint point, const std::string& then = "")
     {
         const QPointF pixel = QPointF(widget->mapToGlobal(point)) * widget->devicePixelRatioF();
-        xdotool("mousemove --sync " + std::to_string(qRound(pixel.x())) + " " + std::to_string(qRound(pixel.y())) + " " + then);
+        xdotool("mousemove --sync " + std::to_string(qRound(pixel.x())) + " " + std::to_string(qRound(pixel.y())) +
+                " " + then);
     }
     void clickOn(QWidget* widget) { pointAt(widget, widget->rect().center(), "click 1"); }
     // Selects what the field holds and types over it, key by key.
@@ -92,9 +95,9 @@ protected:
 
 TEST_F(RealInput, TypingIntoEveryEditOfTheMainWindowKeepsTheTextAndApplyStoresIt)
 {
-    const std::vector<std::pair<const char*, std::string>> typed{
-        {"NetGP", "7000"}, {"LANName", "Thrall"}, {"PS", "C:\\Saves"}, {"PR", "C:\\Replays"},
-        {"PL", "C:\\Logs"}, {"PE", "C:\\Errors"}};
+    const std::vector<std::pair<const char*, std::string>> typed{{"NetGP", "7000"},   {"LANName", "Thrall"},
+                                                                 {"PS", "C:\\Saves"}, {"PR", "C:\\Replays"},
+                                                                 {"PL", "C:\\Logs"},  {"PE", "C:\\Errors"}};
     for (const auto& [name, text] : typed) {
         typeInto(widget(name), text);
         EXPECT_EQ(widget<QLineEdit>(name)->text(), test::qt(text)) << name;
@@ -186,26 +189,51 @@ TEST_F(RealInput, EnterInTheFolderTreeGoesDownLevelByLevel)
     EXPECT_EQ(edit("PL").text(), game.installPath() + "\\save\\Deeper");
 }
 
-TEST_F(RealInput, ALinkIsUnderlinedUnderThePointerInItsOtherColourAndKeepsItsSize)
+// The contrast ratio of two colours as the web's accessibility guidelines define it.
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& colour) {
+        double sum = 0;
+        for (const auto& [channel, weight] :
+             {std::pair{colour.redF(), 0.2126}, std::pair{colour.greenF(), 0.7152}, std::pair{colour.blueF(), 0.0722}})
+            sum += weight * (channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Red under the pointer on a light and on a dark theme, readable on both.
+TEST_F(RealInput, ALinkIsUnderlinedAndRedUnderThePointerAndKeepsItsSize)
 {
     main->findChild<QAction*>("CMHelpInfo")->trigger();
     QWidget* box = dialogOf(windows->about->window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
-    for (const char* name : {"lbMail", "lbWeb"}) {
-        auto* link = box->findChild<QLabel*>(name);
-        const QFontInfo before(link->font());
-        pointAt(link, link->rect().center());
-        EXPECT_TRUE(link->font().underline()) << name;
-        EXPECT_EQ(link->foregroundRole(), QPalette::LinkVisited) << name;
-        xdotool("mousemove --sync 0 0");
-        EXPECT_FALSE(link->font().underline()) << name;
-        EXPECT_EQ(link->foregroundRole(), QPalette::Link) << name;
-        const QFontInfo after(link->font());
-        EXPECT_EQ(after.family(), before.family()) << name;
-        EXPECT_EQ(after.pixelSize(), before.pixelSize()) << name;
-        EXPECT_TRUE(after.bold()) << name;
-        EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text())) << name << " is cut";
-    }
+    QPalette dark = box->palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    for (const bool darkTheme : {false, true})
+        for (const char* name : {"lbMail", "lbWeb"}) {
+            if (darkTheme)
+                box->setPalette(dark);
+            auto* link = box->findChild<QLabel*>(name);
+            const QFontInfo before(link->font());
+            pointAt(link, link->rect().center());
+            EXPECT_TRUE(link->font().underline()) << name;
+            const QColor shown = link->palette().color(link->foregroundRole());
+            const QColor background = box->palette().color(QPalette::Window);
+            EXPECT_TRUE(shown.hue() == 0 && shown.saturation() > 0) << name << " is " << shown.name().toStdString();
+            EXPECT_GE(contrastRatio(shown, background), 4.5) << name << " on " << background.name().toStdString();
+            xdotool("mousemove --sync 0 0");
+            EXPECT_EQ(link->palette().color(link->foregroundRole()), box->palette().color(QPalette::Link)) << name;
+            EXPECT_FALSE(link->font().underline()) << name;
+            const QFontInfo after(link->font());
+            EXPECT_EQ(after.family(), before.family()) << name;
+            EXPECT_EQ(after.pixelSize(), before.pixelSize()) << name;
+            EXPECT_TRUE(after.bold()) << name;
+            EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text())) << name << " is cut";
+        }
 }
 
 // Run also at 150% and 200% on a screen of 1366 by 768, where the window
@@ -238,8 +266,9 @@ TEST_F(RealInput, TheWindowStaysOnTheScreenAndTabBringsEveryControlIntoView)
         ASSERT_TRUE(focused);
         // A field is scrolled to as far as its cursor, as Qt does.
         const QRect cursor = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const QRect typedAt = qobject_cast<QLineEdit*>(focused) ? QRect(focused->mapToGlobal(cursor.topLeft()), cursor.size())
-                                                                : onScreen(focused);
+        const QRect typedAt = qobject_cast<QLineEdit*>(focused)
+                                  ? QRect(focused->mapToGlobal(cursor.topLeft()), cursor.size())
+                                  : onScreen(focused);
         EXPECT_TRUE(seen.contains(typedAt)) << focused->objectName().toStdString() << " out of view";
     }
     // The lowest control, which Tab does not reach, scrolled to and clicked.
@@ -257,7 +286,8 @@ TEST_F(RealInput, ThePicturesOnTheScreenAreTheSharpOnesAtTwiceTheScale)
         main->findChild<QScrollArea*>("ClientView")->ensureWidgetVisible(picture);
         QTest::qWait(100);
         const QPoint at = picture->mapTo(main, QPoint());
-        const QImage shown = main->windowHandle()->screen()->grabWindow(main->winId(), at.x(), at.y(), 48, 48).toImage();
+        const QImage shown =
+            main->windowHandle()->screen()->grabWindow(main->winId(), at.x(), at.y(), 48, 48).toImage();
         const QImage drawn(QString(":/%1%2.bmp").arg(file, scale == 2 ? "@2x" : ""));
         ASSERT_EQ(shown.size(), drawn.size()) << name;
         EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32)) << name;
@@ -271,7 +301,8 @@ protected:
     void beforeStart() override
     {
         display.offered = platformDisplayModes()->modes();
-        const QSize screen = QGuiApplication::primaryScreen()->size() * QGuiApplication::primaryScreen()->devicePixelRatio();
+        const QSize screen =
+            QGuiApplication::primaryScreen()->size() * QGuiApplication::primaryScreen()->devicePixelRatio();
         game.setInteger(schema::VideoKey, "reswidth", screen.width());
         game.setInteger(schema::VideoKey, "resheight", screen.height());
         game.setInteger(schema::VideoKey, "colordepth", 32);

@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/qt/LinkColour.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -43,8 +45,8 @@ private:
     QIcon picture_;
 };
 
-// A link: bold, in the palette's link colour, and under the pointer in its
-// other link colour and underlined, keeping its size and shape.
+// A link: bold, in the palette's link colour, and under the pointer red and
+// underlined, keeping its size and shape.
 class LinkLabel : public ClickableImage {
 public:
     LinkLabel(const QString& text, QWidget* parent) : ClickableImage(text, parent) { showPointer(false); }
@@ -69,7 +71,15 @@ private:
         differing.setBold(true);
         differing.setUnderline(over);
         setFont(differing);
-        setForegroundRole(over ? QPalette::LinkVisited : QPalette::Link);
+        if (!over) {
+            setPalette(QPalette()); // the dialog's again
+            setForegroundRole(QPalette::Link);
+            return;
+        }
+        QPalette red = palette();
+        red.setColor(QPalette::WindowText, readableRedOn(red.color(backgroundRole())));
+        setPalette(red);
+        setForegroundRole(QPalette::WindowText);
     }
 };
 
