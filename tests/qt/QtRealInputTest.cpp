@@ -7,9 +7,11 @@
 #include "tests/qt/QtWindowFixture.h"
 #include "tests/support/Files.h"
 #include "tests/support/QtPrinting.h"
+#include "ui/qt/QtFileDialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 
 #include <cmath>
@@ -234,6 +237,32 @@ TEST_F(RealInput, ALinkIsUnderlinedAndRedUnderThePointerAndKeepsItsSize)
             EXPECT_TRUE(after.bold()) << name;
             EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text())) << name << " is cut";
         }
+}
+
+// Qt's file dialogs size themselves to their contents: on a small screen
+// at a high scale they keep to the free area all the same, Cancel in view.
+TEST_F(RealInput, TheFileDialogsKeepToTheScreenTheirOwnerIsOn)
+{
+    QtFileDialogs real;
+    files.passTo = &real;
+    const QRect free = main->screen()->availableGeometry();
+    for (const char* menuItem : {"CMFileSaveConfig", "CMFileLoadConfig"}) {
+        QRect shown;
+        QRect cancel;
+        QTimer::singleShot(500, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            shown = dialog->frameGeometry();
+            for (auto* button : dialog->findChildren<QPushButton*>())
+                if (button->text().remove('&') == "Cancel")
+                    cancel = QRect(button->mapToGlobal(QPoint()), button->size());
+            dialog->reject();
+        });
+        main->findChild<QAction*>(menuItem)->trigger();
+        EXPECT_TRUE(free.contains(shown)) << menuItem << ": " << shown << " on " << free;
+        EXPECT_TRUE(!cancel.isEmpty() && free.contains(cancel)) << menuItem << ": " << cancel;
+    }
+    files.passTo = nullptr;
 }
 
 // Run also at 150% and 200% on a screen of 1366 by 768, where the window

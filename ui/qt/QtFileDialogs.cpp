@@ -1,10 +1,26 @@
 #include "ui/qt/QtFileDialogs.h"
 
+#include "ui/qt/ScreenFit.h"
+
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMessageBox>
 
 namespace orvane {
+namespace {
+
+// The main window the dialog is opened for, though another window may have the focus.
+const QWidget* ownerWindow()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<const QMainWindow*>(window) && window->isVisible())
+            return window;
+    return QApplication::activeWindow();
+}
+
+} // namespace
 
 std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& request)
 {
@@ -22,6 +38,7 @@ std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& reques
     dialog.setSizeGripEnabled(true);
     if (!last.isEmpty())
         dialog.selectFile(last);
+    fitDialogTo(dialog, ownerWindow());
     while (dialog.exec() == QDialog::Accepted) {
         const QString chosen = dialog.selectedFiles().value(0);
         const QFileInfo file(chosen);

@@ -1,5 +1,7 @@
 #include "ui/qt/ScreenFit.h"
 
+#include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -23,6 +25,49 @@ QSize frameExtent(const QWidget& window)
     return window.frameGeometry().size() - window.size();
 }
 
+// Centred over another window, or on its own screen, then inside the free
+// area, its frame being of the size given.
+void placeInFreeArea(QWidget& window, QSize framed, const QWidget* over)
+{
+    const QRect free = freeArea(over ? *over : window);
+    QRect frame(QPoint(), framed);
+    frame.moveCenter(over ? over->frameGeometry().center() : free.center());
+    // The top left corner, with the title bar and the menu, last of all leaves the free area.
+    frame.moveRight(std::min(frame.right(), free.right()));
+    frame.moveBottom(std::min(frame.bottom(), free.bottom()));
+    frame.moveLeft(std::max(frame.left(), free.left()));
+    frame.moveTop(std::max(frame.top(), free.top()));
+    window.move(frame.topLeft());
+}
+
+// Once the window manager has framed the dialog, its frame too within the free area.
+class FrameFit : public QObject {
+public:
+    explicit FrameFit(QWidget& dialog) : QObject(&dialog), dialog_(dialog) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Move && event->type() != QEvent::Show)
+            return false;
+        const QRect free = freeArea(dialog_);
+        const QSize frame = frameExtent(dialog_);
+        if (free.contains(dialog_.frameGeometry()) || frame.isEmpty())
+            return false;
+        dialog_.resize(dialog_.size().boundedTo(free.size() - frame));
+        QRect framed = dialog_.frameGeometry();
+        framed.moveBottom(std::min(framed.bottom(), free.bottom()));
+        framed.moveRight(std::min(framed.right(), free.right()));
+        framed.moveTop(std::max(framed.top(), free.top()));
+        framed.moveLeft(std::max(framed.left(), free.left()));
+        dialog_.move(framed.topLeft());
+        return false;
+    }
+
+private:
+    QWidget& dialog_;
+};
+
 } // namespace
 
 bool fitClientView(QMainWindow& window, QScrollArea& view)
@@ -45,15 +90,26 @@ bool fitClientView(QMainWindow& window, QScrollArea& view)
 void centreOn(QWidget& window, const QWidget* over)
 {
     window.adjustSize();
-    const QRect free = freeArea(over ? *over : window);
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(over ? over->frameGeometry().center() : free.center());
-    // The top left corner, with the title bar and the menu, last of all leaves the free area.
-    frame.moveRight(std::min(frame.right(), free.right()));
-    frame.moveBottom(std::min(frame.bottom(), free.bottom()));
-    frame.moveLeft(std::max(frame.left(), free.left()));
-    frame.moveTop(std::max(frame.top(), free.top()));
-    window.move(frame.topLeft());
+    placeInFreeArea(window, window.frameGeometry().size(), over);
+}
+
+void fitDialogTo(QWidget& dialog, const QWidget* owner)
+{
+    // Its own frame is the window manager's to add once shown: the owner's
+    // stands for it until then, and the frame it gets is fitted again.
+    const QSize frame = owner ? frameExtent(*owner) : QSize(0, 0);
+    const QSize room = freeArea(owner ? *owner : dialog).size() - frame;
+    // Its lists scroll: below the layout's minimum they shrink, and the dialog fits.
+    dialog.ensurePolished();
+    if (QLayout* layout = dialog.layout()) {
+        layout->activate();
+        if (room.boundedTo(dialog.minimumSizeHint()) != dialog.minimumSizeHint())
+            layout->setSizeConstraint(QLayout::SetNoConstraint);
+    }
+    dialog.setMinimumSize(dialog.minimumSizeHint().boundedTo(room));
+    dialog.resize(dialog.sizeHint().boundedTo(room));
+    placeInFreeArea(dialog, dialog.size() + frame, owner);
+    dialog.installEventFilter(new FrameFit(dialog));
 }
 
 } // namespace orvane

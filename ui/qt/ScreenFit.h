@@ -17,4 +17,9 @@ bool fitClientView(QMainWindow& window, QScrollArea& view);
 // moved inside the free area as far as it fits.
 void centreOn(QWidget& window, const QWidget* over);
 
+// A dialog that sizes itself (the file dialogs) no larger than the free
+// area of its owner's screen leaves, less a frame like the owner's, and
+// centred over the owner.
+void fitDialogTo(QWidget& dialog, const QWidget* owner);
+
 } // namespace orvane
