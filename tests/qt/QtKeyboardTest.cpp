@@ -12,7 +12,10 @@
 #include <QAccessibleEditableTextInterface>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
 #include <QWindow>
@@ -43,6 +46,33 @@ TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
         QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_TRUE(main->isEnabled()) << opener;
     }
+}
+
+// Where the platform tells the screen's free area the window has the client
+// area's size and no other; a Wayland compositor tells none, so there the
+// window may be made smaller, and its client area then scrolls.
+TEST_F(QtWindow, TheWindowMayBeMadeSmallerWhereTheFreeAreaIsUnknown)
+{
+    showActive();
+    auto* view = main->findChild<QScrollArea*>("ClientView");
+    QWidget* client = widget("ClientArea");
+    ASSERT_TRUE(view && client);
+    EXPECT_EQ(view->viewport()->size(), client->size()); // all of it shown at first
+    if (!QGuiApplication::platformName().startsWith("wayland")) {
+        EXPECT_EQ(main->minimumSize(), main->maximumSize());
+        return;
+    }
+    const QSize whole = main->size();
+    EXPECT_EQ(main->maximumSize(), whole); // never larger than the client area needs
+    EXPECT_LT(main->minimumSize().height(), whole.height() - 150);
+    EXPECT_LT(main->minimumSize().width(), whole.width() - 200);
+    main->resize(whole - QSize(200, 150));
+    QTRY_COMPARE(main->size(), whole - QSize(200, 150));
+    QTRY_VERIFY(view->verticalScrollBar()->isVisible());
+    QTRY_VERIFY(view->horizontalScrollBar()->isVisible());
+    view->ensureWidgetVisible(widget("MAS"));
+    EXPECT_TRUE(view->viewport()->rect().contains(
+        QRect(widget("MAS")->mapTo(view->viewport(), QPoint()), widget("MAS")->size())));
 }
 
 TEST_F(QtWindow, ATextSetThroughTheAccessibilityInterfaceReachesTheLogic)
@@ -82,16 +112,18 @@ TEST_F(QtWindow, EveryControlTellsAssistiveToolsItsNameAndEveryLabelWhatItShows)
             EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text())
                 << row.name << " " << when;
         }
-        const std::pair<const char*, const char*> counted[] = {{"MSTrackBar", "MSCount"}, {"KSTrackBar", "KSCount"},
-                                                               {"GammaTrackBar", "GammaCount"}, {"SFXTrackBar", "SFXCount"},
+        const std::pair<const char*, const char*> counted[] = {{"MSTrackBar", "MSCount"},
+                                                               {"KSTrackBar", "KSCount"},
+                                                               {"GammaTrackBar", "GammaCount"},
+                                                               {"SFXTrackBar", "SFXCount"},
                                                                {"MusicTrackBar", "MusicCount"}};
         for (const auto& [slider, count] : counted)
             EXPECT_EQ(widget<QLabel>(count)->text().toInt(), widget<QSlider>(slider)->value()) << count << " " << when;
     };
     for (const LayoutRow& row : mainWindowLayout().controls) {
         QWidget* control = main->findChild<QWidget*>(test::qt(row.name));
-        const bool menu = row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem ||
-                          row.kind == ControlKind::Separator;
+        const bool menu =
+            row.kind == ControlKind::Menu || row.kind == ControlKind::MenuItem || row.kind == ControlKind::Separator;
         if (!control || menu || row.kind == ControlKind::StatusBar || row.kind == ControlKind::Label)
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);

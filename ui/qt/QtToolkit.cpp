@@ -63,6 +63,13 @@ public:
     }
     QWidget* clientArea() const { return view_->widget(); }
     void fitOnScreen() { fitClientView(*this, *view_); }
+    // As large as the client area, where the window may be made smaller.
+    QSize sizeHint() const override
+    {
+        if (screenFreeAreaKnown())
+            return QMainWindow::sizeHint();
+        return clientArea()->size() + QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    }
 
 protected:
     void moveEvent(QMoveEvent* event) override
@@ -228,8 +235,13 @@ void QtWindow::build()
     const int statusHeight = main_ ? main_->statusBar()->height() : 0;
     client->setFixedSize(layout.clientWidth, layout.clientHeight - statusHeight);
     if (main_) {
-        top_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        // Where the screen's free area is unknown (Wayland tells no panels),
+        // the window may be made smaller than its client area, which then
+        // scrolls; it never grows beyond it.
+        top_->layout()->setSizeConstraint(screenFreeAreaKnown() ? QLayout::SetFixedSize : QLayout::SetMinimumSize);
         main_->fitOnScreen();
+        if (!screenFreeAreaKnown())
+            main_->setMaximumSize(main_->sizeHint());
     } else {
         top_->setFixedSize(layout.clientWidth, layout.clientHeight);
     }

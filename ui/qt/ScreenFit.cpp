@@ -1,6 +1,7 @@
 #include "ui/qt/ScreenFit.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -70,8 +71,21 @@ private:
 
 } // namespace
 
+bool screenFreeAreaKnown()
+{
+    return !QGuiApplication::platformName().startsWith("wayland");
+}
+
 bool fitClientView(QMainWindow& window, QScrollArea& view)
 {
+    if (!screenFreeAreaKnown()) {
+        const QSize whole = view.widget()->size();
+        if (view.maximumSize() == whole)
+            return false;
+        view.setMinimumSize(view.minimumSizeHint());
+        view.setMaximumSize(whole);
+        return true;
+    }
     const QSize bars(0, window.menuBar()->sizeHint().height() + window.statusBar()->height());
     const QSize room = freeArea(window).size() - frameExtent(window) - bars;
     const QSize whole = view.widget()->size();
@@ -89,7 +103,8 @@ bool fitClientView(QMainWindow& window, QScrollArea& view)
 
 void centreOn(QWidget& window, const QWidget* over)
 {
-    window.adjustSize();
+    // Not adjustSize(), which holds a window to two thirds of its screen.
+    window.resize(window.sizeHint().expandedTo(window.minimumSize()).boundedTo(window.maximumSize()));
     placeInFreeArea(window, window.frameGeometry().size(), over);
 }
 

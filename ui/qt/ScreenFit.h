@@ -8,9 +8,14 @@ class QWidget;
 
 namespace orvane {
 
+// Whether the platform tells the free area of a screen: a Wayland
+// compositor keeps its panels and where it places windows to itself.
+bool screenFreeAreaKnown();
+
 // Sizes the main window's scrolling view of its client area to the room the
 // free area leaves, up to the whole client area: where the window fits it
 // shows all of it, without scroll bars. True when the view's size changed.
+// Where the free area is unknown, the view may shrink to scroll instead.
 bool fitClientView(QMainWindow& window, QScrollArea& view);
 
 // Centred over another window, or on its own screen when there is none, and
