@@ -3,6 +3,7 @@
 #include "registry/RegistryErrors.h"
 #include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/FakeWineserver.h"
 #include "tests/support/TempPrefix.h"
 
@@ -10,10 +11,8 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -236,33 +235,11 @@ TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
     EXPECT_EQ(key.readInteger("keyscroll"), 50);
 }
 
-// Runs check as an unprivileged user when the tests run as root, for whom
-// permissions would not apply.
-void asOrdinaryUser(const std::function<void()>& check)
-{
-    if (::geteuid() != 0) {
-        check();
-        return;
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const passwd* nobody = ::getpwnam("nobody");
-        if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
-            ::_exit(3);
-        check();
-        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the check failed as the user nobody";
-}
-
 TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
 {
     ::chmod(prefix.userReg().c_str(), 0644);
     ::chmod(prefix.path().c_str(), 0555);
-    asOrdinaryUser([&] {
+    test::asOrdinaryUser([&] {
         auto registry = open();
         RegistryKey key = registry->openKey(Game + "\\Gameplay");
         EXPECT_EQ(key.readInteger("keyscroll"), 50);
