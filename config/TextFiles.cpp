@@ -176,7 +176,9 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
     if (!std::filesystem::exists(file, error))
         return std::nullopt;
     try {
-        finishInterruptedReplace(file);
+        // Reading writes nothing, so that a read-only folder reads too: the next write finishes the save.
+        if (std::optional<std::string> unfinished = contentAfterInterruptedReplace(file))
+            return unfinished;
     } catch (const std::system_error& failure) {
         throw cannotOpen(file, failure.what());
     }
@@ -201,6 +203,8 @@ void writeTextFile(const std::filesystem::path& file, std::string_view content)
     if (isReadOnly(file))
         throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), "it is read-only");
     try {
+        // What a save that was cut off left is settled first, so that it never outlives this one.
+        finishInterruptedReplace(file);
         replaceFileAtomically(file, content);
     } catch (const std::system_error& failure) {
         throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), failure.what());

@@ -38,8 +38,10 @@ std::string encodeText(std::string_view text, const FileEncoding& encoding);
 // its byte order mark counts as text).
 bool looksLikeText(std::string_view bytes);
 
-// The file's bytes; nullopt when it does not exist. A file that cannot be
-// read throws FileError "Datei %s kann nicht geöffnet werden".
+// The file's bytes; nullopt when it does not exist. A save of it that was
+// cut off is read as it was to end, and left on disk for writeTextFile to
+// finish. A file that cannot be read throws FileError "Datei %s kann nicht
+// geöffnet werden".
 std::optional<std::string> readTextFile(const std::filesystem::path& file);
 
 // Replaces the file's content atomically. Throws FileError "Datei %s kann

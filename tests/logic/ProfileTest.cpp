@@ -6,7 +6,13 @@
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 #ifndef _WIN32
+#include "config/TextFiles.h"
 #include "tests/support/FakeWineserver.h"
+#include "tests/support/SystemCallHooks.h"
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 
@@ -173,6 +179,41 @@ TEST_F(Profiles, WithNoProfileSelectedTheRenameAimsAtFolderZero)
     EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Player");
     EXPECT_FALSE(mainWindow().enabled()); // until Cancel
 }
+
+#ifndef _WIN32
+// A rename of a profile file of several names, cut off once its journal was
+// in place: listed as it was to end, and the file left as it is until the
+// next rename finishes it.
+TEST_F(Profiles, ACutOffRenameIsListedAsItWasToEndAndFinishedByTheNextOne)
+{
+    writeProfile(2, "[Campaign]\nPlayerName=Grunt\n");
+    std::filesystem::create_hard_link(profileFile(2), saves() / "Grunt.w3p");
+    const pid_t saver = ::fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) {
+        test::onNextFsync([] { ::raise(SIGKILL); });
+        writeTextFile(profileFile(2), "[Campaign]\r\nPlayerName=Thrall\r\n\r\n");
+        ::_exit(0);
+    }
+    ::waitpid(saver, nullptr, 0);
+    const std::filesystem::path journal = profileFile(2).string() + ".orvane-journal";
+    ASSERT_TRUE(std::filesystem::exists(journal));
+    const auto modified = std::filesystem::last_write_time(profileFile(2));
+
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("CPCombo").items(), (std::vector<std::string>{"Player", "Thrall"}));
+    EXPECT_EQ(readProfile(2), "[Campaign]\nPlayerName=Grunt\n");
+    EXPECT_EQ(std::filesystem::last_write_time(profileFile(2)), modified);
+    EXPECT_TRUE(std::filesystem::exists(journal));
+
+    pick("CPCombo", "Thrall");
+    rename("Orc");
+    EXPECT_EQ(readProfile(2), "[Campaign]\r\nPlayerName=Orc\r\n\r\n");
+    EXPECT_FALSE(std::filesystem::exists(journal));
+    EXPECT_EQ(test::readFile(saves() / "Grunt.w3p"), readProfile(2));
+}
+
+#endif
 
 } // namespace
 } // namespace orvane

@@ -2,9 +2,12 @@
 // option and exit status through the real entry point, on a prefix of the
 // test's own, read back from its user.reg.
 #include "settings/Schema.h"
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/FakeWineserver.h"
+#include "tests/support/SystemCallHooks.h"
 #include "tests/terminal/OrvaneCommand.h"
 
+#include <csignal>
 #include <sys/stat.h>
 
 namespace orvane {
@@ -218,6 +221,52 @@ TEST_F(OrvaneCommand, SavingAConfigurationWritesNothingButTheConfiguration)
     EXPECT_NE(save.out.find("[Gameplay]\r\nkeyscroll=50\r\n"), std::string::npos) << save.out;
     EXPECT_NE(save.out.find("Allow Local Files=0\r\nstartparams=\r\n"), std::string::npos) << save.out;
     EXPECT_EQ(userReg(), before);
+}
+
+// A save of the hard-linked user.reg cut off once its journal was in place:
+// exporting reads the settings as that save was to leave them and leaves
+// the prefix as it is, also where it cannot be written; the next command
+// that writes finishes the save.
+TEST_F(OrvaneCommand, ExportingReadsACutOffSaveAsItWasToEndAndLeavesThePrefixAsItIs)
+{
+    const std::filesystem::path file = game.prefix() / "user.reg";
+    const std::filesystem::path journal = game.prefix() / "user.reg.orvane-journal";
+    std::filesystem::create_hard_link(file, game.prefix() / "backup.reg");
+    ASSERT_TRUE(test::killedSave(
+        game.prefix(), [] { test::onNextFsync([] { ::raise(SIGKILL); }); },
+        [](RegistryAccess& registry) { registry.openKey(schema::GameplayKey).writeInteger("keyscroll", 77); }));
+    const std::string before = userReg();
+    const auto modified = std::filesystem::last_write_time(file);
+    const std::string journalBefore = test::readFile(journal);
+    const auto expectUnchanged = [&] {
+        EXPECT_EQ(userReg(), before);
+        EXPECT_EQ(std::filesystem::last_write_time(file), modified);
+        EXPECT_EQ(test::readFile(journal), journalBefore);
+    };
+
+    const Outcome save = onPrefix({"--save", "-"});
+    EXPECT_EQ(save.status, 0) << save.err;
+    EXPECT_NE(save.out.find("[Gameplay]\r\nkeyscroll=77\r\n"), std::string::npos) << save.out;
+    expectUnchanged();
+
+    // As a read-only disk or another user's prefix: nothing there may be written.
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(game.prefix().c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(game.scratch().c_str(), 0777), 0); // for the output
+    test::asOrdinaryUser([&] {
+        // Output files of its own: the earlier run's are root's.
+        const std::vector<std::string> arguments{"--prefix", game.prefix().string(), "--save", "-"};
+        const Outcome readOnly = finish(launch(arguments, {"WINEPREFIX"}, {}, "read-only"), "read-only");
+        EXPECT_EQ(readOnly.status, 0) << readOnly.err;
+        EXPECT_EQ(readOnly.out, save.out);
+    });
+    ASSERT_EQ(::chmod(game.prefix().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+    expectUnchanged();
+
+    EXPECT_EQ(onPrefix({"--load", configuration("gamma.ini", "[Video]\ngamma=25\n").string()}).status, 0);
+    EXPECT_NE(userReg().find("\"keyscroll\"=dword:0000004d"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(journal));
 }
 
 // A link another user made in a shared folder such as /tmp is not followed,

@@ -1,6 +1,7 @@
 // A save of the hard-linked user.reg cut off part-way, through its journal:
-// finished by the next command, and dropped once another program has saved
-// the file since.
+// finished by the next command that may write, dropped once another program
+// has saved the file since, and read, never written, by what only reads.
+#include "registry/OverlayStore.h"
 #include "registry/RegistryAccess.h"
 #include "registry/RegistryErrors.h"
 #include "wine/WinePrefixStore.h"
@@ -12,6 +13,7 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/stat.h>
 
 namespace orvane {
 namespace {
@@ -50,6 +52,15 @@ void saveAsWine(const fs::path& userReg, const std::string& content)
     fs::rename(temp, userReg);
 }
 
+// What a reading must leave as it was: the file's bytes, its inode and
+// modification time, and the journal's bytes.
+struct OnDisk {
+    std::string userReg;
+    ino_t inode = 0;
+    timespec modified{};
+    std::string journal;
+};
+
 // Killed at the folder's flush after the journal's rename: user.reg still
 // holds the old value, the journal the new.
 void killAfterTheJournal()
@@ -62,6 +73,11 @@ protected:
     RegistryAccess open(const fs::path& folder) const
     {
         return RegistryAccess(std::make_unique<WinePrefixStore>(folder));
+    }
+    // As exporting a configuration reads the registry.
+    RegistryAccess openForExport() const
+    {
+        return RegistryAccess(std::make_unique<OverlayStore>(std::make_unique<WinePrefixStore>(prefix.path())));
     }
     std::string journalThenWinesSave() const;
     // A save of the hard-linked user.reg, of keyscroll 7, killed where arm()
@@ -78,6 +94,23 @@ protected:
     {
         RegistryKey key = registry.openKey(Gameplay);
         return key.readInteger("keyscroll");
+    }
+    fs::path journal() const { return prefix.path() / "user.reg.orvane-journal"; }
+    OnDisk onDisk() const
+    {
+        struct stat info {};
+        ::stat(prefix.userReg().c_str(), &info);
+        return {prefix.readUserReg(), info.st_ino, info.st_mtim,
+                fs::exists(journal()) ? test::readFile(journal()) : "(none)"};
+    }
+    void expectLeftAsItWas(const OnDisk& before) const
+    {
+        const OnDisk now = onDisk();
+        EXPECT_EQ(now.userReg, before.userReg);
+        EXPECT_EQ(now.inode, before.inode);
+        EXPECT_EQ(now.modified.tv_sec, before.modified.tv_sec);
+        EXPECT_EQ(now.modified.tv_nsec, before.modified.tv_nsec);
+        EXPECT_EQ(now.journal, before.journal);
     }
     TempPrefix prefix;
 };
@@ -152,6 +185,43 @@ TEST_F(WineStoreJournal, AJournalDroppedWhileReadingAheadIsToldByTheFirstCommand
     RegistryAccess registry(std::move(store));
     expectWinesFileReadAndTheDroppedSaveTold(registry);
     EXPECT_EQ(prefix.readUserReg(), wines);
+}
+
+TEST_F(WineStoreJournal, AnExportReadsACutOffSaveAsItWasToEndAndLeavesItForTheNextWrite)
+{
+    ASSERT_TRUE(killedLinkedSave(killAfterTheJournal));
+    const OnDisk before = onDisk();
+    ASSERT_NE(before.userReg.find("\"keyscroll\"=dword:00000032"), std::string::npos);
+
+    EXPECT_EQ(keyscroll(openForExport()), 7);
+    expectLeftAsItWas(before);
+
+    // The next write finishes the save, and its own change goes on top.
+    RegistryAccess registry = open(prefix.path());
+    registry.openKey(Gameplay).writeInteger("mousescroll", 3);
+    const std::string saved = prefix.readUserReg();
+    EXPECT_NE(saved.find("\"keyscroll\"=dword:00000007"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\"mousescroll\"=dword:00000003"), std::string::npos) << saved;
+    EXPECT_FALSE(fs::exists(journal()));
+    EXPECT_EQ(test::readFile(prefix.path() / "backup.reg"), saved);
+}
+
+// A prefix on a read-only disk, or of another user: the export and the
+// window read it as the cut-off save was to leave it; a write says why it cannot.
+TEST_F(WineStoreJournal, AReadOnlyPrefixWithACutOffSaveIsStillReadAndLeftAsItIs)
+{
+    ASSERT_TRUE(killedLinkedSave(killAfterTheJournal));
+    ASSERT_EQ(::chmod(prefix.userReg().c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(prefix.path().c_str(), 0555), 0);
+    const OnDisk before = onDisk();
+    test::asOrdinaryUser([&] {
+        EXPECT_EQ(messageOf([&] { EXPECT_EQ(keyscroll(openForExport()), 7); }), "");
+        EXPECT_EQ(messageOf([&] { EXPECT_EQ(keyscroll(open(prefix.path())), 7); }), ""); // as the window reads it
+        const std::string refused =
+            messageOf([&] { open(prefix.path()).openKey(Gameplay).writeInteger("keyscroll", 9); });
+        EXPECT_NE(refused.find("check the folder's permissions"), std::string::npos) << refused;
+    });
+    expectLeftAsItWas(before);
 }
 
 } // namespace
