@@ -50,6 +50,9 @@ void writeTextFile(const std::filesystem::path& file, std::string_view content);
 
 // FileError "Datei %s kann nicht geöffnet werden", with the reason.
 FileError cannotOpen(const std::filesystem::path& file, const std::string& reason);
+// For a file that reading or parsing had no memory left for: its name, and
+// what the player can do.
+FileError tooLargeForMemory(const std::filesystem::path& file);
 
 // The text without the blanks and control characters around it.
 std::string_view trimmed(std::string_view text);

@@ -75,6 +75,7 @@ private:
     WineRegFile& current(Reading reading);
     FileStamp stampOnDisk() const;
     void readFromDisk(Reading reading = Reading::Whole);
+    void readText(Reading reading, const std::string& file);
     // What a save of Orvane's that was cut off was to leave, when that is to
     // be read instead of the file; the save is finished on disk otherwise.
     std::optional<std::string> unfinishedSave();

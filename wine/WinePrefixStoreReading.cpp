@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -33,6 +34,28 @@ const char* kindOf(mode_t mode)
     throw RegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
                              ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
                              "then start Orvane again.");
+}
+
+// Told from the size alone, before any of the file is read.
+void refuseOverTheBound(const std::string& file, const struct stat& info)
+{
+    if (static_cast<uintmax_t>(info.st_size) <= WineRegFile::MaxSize)
+        return;
+    throw RegistryStoreError(
+        "Cannot read the Wine registry file " + file + ": it holds " + std::to_string(info.st_size) +
+        " bytes, more than the " + std::to_string(WineRegFile::MaxSize) +
+        " bytes (4 GB) that Orvane reads, and far more than any registry Wine writes. Orvane has not "
+        "changed it. Restore the file from a backup, then start Orvane again.");
+}
+
+[[noreturn]] void outOfMemory(const std::string& file)
+{
+    std::error_code unknown;
+    const uintmax_t size = std::filesystem::file_size(file, unknown);
+    throw RegistryStoreError("Cannot read the Wine registry file " + file + ": there is not enough memory for " +
+                             (unknown ? std::string("it") : "its " + std::to_string(size) + " bytes") +
+                             ". Orvane has not changed it. Close other programs to free memory, or restore a smaller "
+                             "copy of the file from a backup, then start Orvane again.");
 }
 
 // Errors that say the prefix cannot be written, though it can be read.
@@ -99,6 +122,15 @@ void WinePrefixStore::readFromDisk(Reading reading)
                              "the link at the prefix's real user.reg");
         cannotRead(file, failure.what());
     }
+    try {
+        readText(reading, file);
+    } catch (const std::bad_alloc&) {
+        outOfMemory(file);
+    }
+}
+
+void WinePrefixStore::readText(Reading reading, const std::string& file)
+{
     std::optional<std::string> unfinished = unfinishedSave();
     // Not blocking: a named pipe in its place would otherwise wait forever for a writer.
     FileDescriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -122,6 +154,7 @@ void WinePrefixStore::readFromDisk(Reading reading)
         stamp_ = FileStamp::of(info);
         return;
     }
+    refuseOverTheBound(file, info);
     if (reading == Reading::OwnTrees) {
         if (std::optional<std::string> excerpt =
                 treesExcerpt(in.get(), static_cast<size_t>(info.st_size), ownTrees())) {
@@ -136,6 +169,7 @@ void WinePrefixStore::readFromDisk(Reading reading)
         }
         if (::lseek(in.get(), 0, SEEK_SET) != 0 || ::fstat(in.get(), &info) != 0)
             cannotRead(file, std::strerror(errno));
+        refuseOverTheBound(file, info); // it may have grown since
     }
     FileText content = FileText::ofSize(static_cast<size_t>(info.st_size));
     size_t done = 0;

@@ -7,6 +7,7 @@
 #include "tests/support/Files.h"
 #ifndef _WIN32
 #include "config/TextFiles.h"
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/FakeWineserver.h"
 #include "tests/support/SystemCallHooks.h"
 
@@ -213,6 +214,33 @@ TEST_F(Profiles, ACutOffRenameIsListedAsItWasToEndAndFinishedByTheNextOne)
     EXPECT_EQ(test::readFile(saves() / "Grunt.w3p"), readProfile(2));
 }
 
+// A profile too large to read, or whose text is too large to take apart:
+// named, with what to do, not reported as a failed allocation.
+TEST_F(Profiles, AProfileTooLargeForTheMemoryLeftIsNamedWithWhatToDo)
+{
+    if (test::addressSanitized())
+        GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+    const auto expectNamed = [&](const std::string& size) {
+        test::withLittleMemory(128u << 20, [&] {
+            ASSERT_EQ(start(), StartOutcome::Running);
+            ASSERT_EQ(errorTexts().size(), 1u);
+            const std::string message = errorTexts()[0];
+            EXPECT_EQ(message.rfind("Orvane cannot read the file ", 0), 0u) << message;
+            EXPECT_NE(message.find("/save/Profile2/Campaigns.w3p: its " + size +
+                                   " bytes do not fit in the memory left. Close other programs to free memory and "
+                                   "try again, or replace the file with a smaller copy."),
+                      std::string::npos)
+                << message;
+        });
+    };
+    std::filesystem::resize_file(profileFile(2), 1ull << 30); // sparse: it takes no disk
+    expectNamed("1073741824");
+    std::string sections;
+    for (int n = 0; n < 4 << 20; ++n)
+        sections += "[a]\n";
+    writeProfile(2, sections);
+    expectNamed("16777216");
+}
 #endif
 
 } // namespace

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,6 +45,33 @@ void asOrdinaryUser(const std::function<void()>& check)
                 ::_exit(3);
         },
         check, "as the user nobody");
+}
+
+void withLittleMemory(size_t headroom, const std::function<void()>& check)
+{
+    inChild(
+        [headroom] {
+            size_t pages = 0;
+            std::ifstream("/proc/self/statm") >> pages; // the address space in use
+            const rlim_t limit = pages * static_cast<size_t>(::sysconf(_SC_PAGESIZE)) + headroom;
+            const struct rlimit bound {
+                limit, limit
+            };
+            if (::setrlimit(RLIMIT_AS, &bound) != 0)
+                ::_exit(3);
+        },
+        check, "with little memory");
+}
+
+bool addressSanitized()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+    return __has_feature(address_sanitizer);
+#else
+    return false;
+#endif
 }
 
 bool killedSave(const std::filesystem::path& prefix, const std::function<void()>& arm,

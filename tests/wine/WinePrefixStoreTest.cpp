@@ -5,6 +5,7 @@
 #include "wine/WinePrefixStore.h"
 #include "tests/support/ChildProcesses.h"
 #include "tests/support/FakeWineserver.h"
+#include "tests/support/SystemCallHooks.h"
 #include "tests/support/TempPrefix.h"
 
 #include <gtest/gtest.h>
@@ -250,6 +251,39 @@ TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
     });
     EXPECT_EQ(prefix.readUserReg(), gameFile());
     EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+// Larger than any registry: refused by its size alone, before any of it is
+// read (every read fails here).
+TEST_F(WineStore, AFileLargerThanAnyRegistryIsRefusedByItsSizeBeforeAnyOfItIsRead)
+{
+    std::filesystem::resize_file(prefix.userReg(), 4ull << 30); // sparse: it takes no disk
+    std::string message;
+    {
+        test::ReadFault everyRead(0);
+        message = errorOf([&] { open()->keyExists(Game); });
+    }
+    EXPECT_NE(message.find(prefix.userReg().string() +
+                           ": it holds 4294967296 bytes, more than the 4294967295 bytes (4 GB) that Orvane reads"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("Restore the file from a backup"), std::string::npos) << message;
+}
+
+// A registry that the memory left cannot hold is named, with what to do,
+// not reported as a failed allocation.
+TEST_F(WineStore, AFileTooLargeForTheMemoryLeftIsNamedWithWhatToDo)
+{
+    if (test::addressSanitized())
+        GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+    std::filesystem::resize_file(prefix.userReg(), 1ull << 30);
+    test::withLittleMemory(256u << 20, [&] {
+        const std::string message = errorOf([&] { open()->keyExists(Game); });
+        EXPECT_NE(message.find(prefix.userReg().string() + ": there is not enough memory for its 1073741824 bytes"),
+                  std::string::npos)
+            << message;
+        EXPECT_NE(message.find("Close other programs to free memory"), std::string::npos) << message;
+    });
 }
 
 TEST_F(WineStore, AMissingPrefixFolderIsNamed)
