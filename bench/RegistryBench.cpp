@@ -1,7 +1,9 @@
-// Parsing a large user.reg, and one command that writes the game's values.
+// Parsing a large user.reg, refusing one larger than any registry, and one command
+// that writes the game's values.
 #include "bench/LargeUserReg.h"
 #include "files/AtomicFile.h"
 #include "registry/RegistryAccess.h"
+#include "registry/RegistryErrors.h"
 #include "settings/Schema.h"
 #include "settings/SettingsRegistry.h"
 #include "wine/WinePrefixStore.h"
@@ -71,6 +73,31 @@ void ParsedFormPeakMemory(benchmark::State& state)
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(ParsedFormPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A user.reg of 4 GB, one byte over what a registry can be, sparse so that
+// it takes no disk: the time to refuse it, and the memory the refusal took.
+void RefusingAUserRegOverTheBound(benchmark::State& state)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "orvane-bench-XXXXXX").string();
+    ::mkdtemp(folder.data());
+    const std::filesystem::path file = std::filesystem::path(folder) / "user.reg";
+    std::ofstream(file, std::ios::binary) << largeFile();
+    std::filesystem::resize_file(file, 4ull << 30);
+    long peakKilobytes = 0;
+    for (auto _ : state) {
+        std::ofstream("/proc/self/clear_refs") << "5"; // resets the peak
+        const long before = statusKilobytes("VmRSS:");
+        try {
+            RegistryAccess registry(std::make_unique<WinePrefixStore>(folder));
+            registry.keyExists("Software");
+            state.SkipWithError("the file was read");
+        } catch (const RegistryStoreError&) {}
+        peakKilobytes = statusKilobytes("VmHWM:") - before;
+    }
+    state.counters["peak_kB"] = double(peakKilobytes);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(RefusingAUserRegOverTheBound)->Unit(benchmark::kMillisecond);
 
 // Writes every game value once (about 45), as "Apply Settings" for all
 // groups does, and flushes the file.

@@ -63,7 +63,7 @@ IniDocument readIniText(const std::filesystem::path& file, std::string_view refu
         return {};
     if (!looksLikeText(*bytes))
         throw FileError(formatMessage(refusal, displayPath(file)));
-    return IniDocument::parse(*bytes);
+    return IniDocument::parse(*bytes, file);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <new>
 #include <unordered_map>
 #include <utility>
 
@@ -129,7 +130,16 @@ IniDocument IniDocument::load(const std::filesystem::path& file)
     if (file.empty())
         return {};
     const std::optional<std::string> bytes = readTextFile(file);
-    return bytes ? parse(*bytes) : IniDocument{};
+    return bytes ? parse(*bytes, file) : IniDocument{};
+}
+
+IniDocument IniDocument::parse(std::string_view bytes, const std::filesystem::path& file)
+{
+    try {
+        return parse(bytes);
+    } catch (const std::bad_alloc&) {
+        throw tooLargeForMemory(file);
+    }
 }
 
 const IniDocument::Section* IniDocument::findSection(std::string_view name) const

@@ -25,6 +25,9 @@ public:
     // Reads text (UTF-8, or Windows-1252 where it is not UTF-8, or UTF-16
     // with its byte order mark); a NUL ends it.
     static IniDocument parse(std::string_view bytes);
+    // The same for the bytes of file; the memory running out throws a
+    // FileError naming it.
+    static IniDocument parse(std::string_view bytes, const std::filesystem::path& file);
     // The encoding the text was read in, and is saved in.
     const FileEncoding& encoding() const { return encoding_; }
     // A missing file, or an empty name, gives an empty document. A file that

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <new>
 #include <system_error>
 #ifndef _WIN32
 #include <fcntl.h>
@@ -170,13 +171,17 @@ bool looksLikeText(std::string_view bytes)
     return true;
 }
 
-std::optional<std::string> readTextFile(const std::filesystem::path& file)
+namespace {
+
+std::optional<std::string> readBytes(const std::filesystem::path& file)
 {
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return std::nullopt;
     try {
-        finishInterruptedReplace(file);
+        // Reading writes nothing, so that a read-only folder reads too: the next write finishes the save.
+        if (std::optional<std::string> unfinished = contentAfterInterruptedReplace(file))
+            return unfinished;
     } catch (const std::system_error& failure) {
         throw cannotOpen(file, failure.what());
     }
@@ -196,11 +201,24 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
     throw cannotOpen(file, error ? error.message() : "it could not be read to its end");
 }
 
+} // namespace
+
+std::optional<std::string> readTextFile(const std::filesystem::path& file)
+{
+    try {
+        return readBytes(file);
+    } catch (const std::bad_alloc&) {
+        throw tooLargeForMemory(file);
+    }
+}
+
 void writeTextFile(const std::filesystem::path& file, std::string_view content)
 {
     if (isReadOnly(file))
         throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), "it is read-only");
     try {
+        // What a save that was cut off left is settled first, so that it never outlives this one.
+        finishInterruptedReplace(file);
         replaceFileAtomically(file, content);
     } catch (const std::system_error& failure) {
         throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), failure.what());
@@ -210,6 +228,16 @@ void writeTextFile(const std::filesystem::path& file, std::string_view content)
 FileError cannotOpen(const std::filesystem::path& file, const std::string& reason)
 {
     return FileError(formatMessage(messages::FileOpenFailed, displayPath(file)), reason);
+}
+
+FileError tooLargeForMemory(const std::filesystem::path& file)
+{
+    std::error_code unknown;
+    const uintmax_t size = std::filesystem::file_size(file, unknown);
+    return FileError("Orvane cannot read the file " + displayPath(file) + ": " +
+                     (unknown ? std::string("it does") : "its " + std::to_string(size) + " bytes do") +
+                     " not fit in the memory left. Close other programs to free memory and try again, or replace the "
+                     "file with a smaller copy");
 }
 
 std::string_view trimmed(std::string_view text)

@@ -38,8 +38,10 @@ std::string encodeText(std::string_view text, const FileEncoding& encoding);
 // its byte order mark counts as text).
 bool looksLikeText(std::string_view bytes);
 
-// The file's bytes; nullopt when it does not exist. A file that cannot be
-// read throws FileError "Datei %s kann nicht geöffnet werden".
+// The file's bytes; nullopt when it does not exist. A save of it that was
+// cut off is read as it was to end, and left on disk for writeTextFile to
+// finish. A file that cannot be read throws FileError "Datei %s kann nicht
+// geöffnet werden".
 std::optional<std::string> readTextFile(const std::filesystem::path& file);
 
 // Replaces the file's content atomically. Throws FileError "Datei %s kann
@@ -48,6 +50,9 @@ void writeTextFile(const std::filesystem::path& file, std::string_view content);
 
 // FileError "Datei %s kann nicht geöffnet werden", with the reason.
 FileError cannotOpen(const std::filesystem::path& file, const std::string& reason);
+// For a file that reading or parsing had no memory left for: its name, and
+// what the player can do.
+FileError tooLargeForMemory(const std::filesystem::path& file);
 
 // The text without the blanks and control characters around it.
 std::string_view trimmed(std::string_view text);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -136,6 +137,29 @@ std::string readWhole(const std::filesystem::path& file)
     return content;
 }
 
+// The journal an interrupted in-place replacement left beside target,
+// read against the file now in target's place.
+struct LeftJournal {
+    std::string saved;
+    size_t contentAt = 0; // where, in saved, what the replacement was to leave begins
+    bool forThisFile = false;
+};
+
+std::optional<LeftJournal> leftJournal(const std::filesystem::path& target)
+{
+    const std::filesystem::path journal = journalOf(target);
+    std::error_code error;
+    if (!std::filesystem::exists(journal, error))
+        return std::nullopt;
+    LeftJournal left{.saved = readWhole(journal)};
+    struct stat now {};
+    const bool exists = ::stat(target.c_str(), &now) == 0;
+    const JournalReading reading = readJournal(left.saved, now, exists ? readWhole(target) : std::string());
+    left.contentAt = static_cast<size_t>(reading.content.data() - left.saved.data());
+    left.forThisFile = exists && reading.forThisFile;
+    return left;
+}
+
 // Swaps the new file and the target in one step, then asks whether what it
 // displaced was still the file the content was made from: a save another
 // program renamed into place since the last look is swapped back, never
@@ -261,25 +285,30 @@ struct stat replaceFileAtomically(const std::filesystem::path& link, std::string
 InterruptedReplace finishInterruptedReplace(const std::filesystem::path& link)
 {
     const std::filesystem::path target = linkTarget(link);
-    const std::filesystem::path journal = journalOf(target);
-    std::error_code error;
-    if (!std::filesystem::exists(journal, error))
+    const std::optional<LeftJournal> left = leftJournal(target);
+    if (!left)
         return InterruptedReplace::None;
-    const std::string saved = readWhole(journal);
-    struct stat now {};
-    const bool exists = ::stat(target.c_str(), &now) == 0;
-    const JournalReading reading = readJournal(saved, now, exists ? readWhole(target) : std::string());
+    const std::filesystem::path journal = journalOf(target);
     const Folder folder(target);
-    if (!exists || !reading.forThisFile) {
+    if (!left->forThisFile) {
         // Another program saved or edited the file since.
         ::unlink(journal.c_str());
         folder.sync();
         return InterruptedReplace::Discarded;
     }
-    overwriteInPlace(target, reading.content);
+    overwriteInPlace(target, std::string_view(left->saved).substr(left->contentAt));
     ::unlink(journal.c_str());
     folder.sync();
     return InterruptedReplace::Completed;
+}
+
+std::optional<std::string> contentAfterInterruptedReplace(const std::filesystem::path& link)
+{
+    std::optional<LeftJournal> left = leftJournal(linkTarget(link));
+    if (!left || !left->forThisFile)
+        return std::nullopt;
+    left->saved.erase(0, left->contentAt);
+    return std::move(left->saved);
 }
 
 } // namespace orvane

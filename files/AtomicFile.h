@@ -3,6 +3,8 @@
 // the new content, never a truncated file.
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <stdexcept>
 #include <system_error>
 #include <string_view>
@@ -57,5 +59,11 @@ enum class InterruptedReplace {
 // file it was made for. Call it before reading a file that
 // replaceFileAtomically writes.
 InterruptedReplace finishInterruptedReplace(const std::filesystem::path& target);
+
+// What finishInterruptedReplace would leave in target, found without
+// writing anything: the new content of an interrupted in-place replacement
+// made for the very file now in target's place. nullopt when there is
+// none, and the file stands as it is.
+std::optional<std::string> contentAfterInterruptedReplace(const std::filesystem::path& target);
 
 } // namespace orvane

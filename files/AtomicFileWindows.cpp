@@ -58,4 +58,9 @@ InterruptedReplace finishInterruptedReplace(const std::filesystem::path&)
     return InterruptedReplace::None;
 }
 
+std::optional<std::string> contentAfterInterruptedReplace(const std::filesystem::path&)
+{
+    return std::nullopt;
+}
+
 } // namespace orvane

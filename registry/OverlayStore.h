@@ -1,7 +1,8 @@
 #pragma once
 // A registry read from another store whose changes stay in memory: what a
 // command without a lasting effect (exporting a configuration) may change
-// on its way never reaches the real registry.
+// on its way never reaches the real registry, and the store underneath is
+// told that it only reads.
 #include "registry/RegistryStore.h"
 
 #include <map>
@@ -12,7 +13,10 @@ namespace orvane {
 
 class OverlayStore : public RegistryStore {
 public:
-    explicit OverlayStore(std::unique_ptr<RegistryStore> underneath) : underneath_(std::move(underneath)) {}
+    explicit OverlayStore(std::unique_ptr<RegistryStore> underneath) : underneath_(std::move(underneath))
+    {
+        underneath_->onlyRead();
+    }
 
     bool keyExists(std::string_view path) override;
     bool createKey(std::string_view path) override;

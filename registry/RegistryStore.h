@@ -50,6 +50,10 @@ public:
     // Writes what the running command changed so far now, not at its end;
     // a store that writes at once has nothing to do.
     virtual void flush() {}
+    // Nothing is written through this store from here on. A store that
+    // would finish an interrupted save of its file before reading it leaves
+    // the file as it stands, and reads what that save was to leave.
+    virtual void onlyRead() {}
 };
 
 } // namespace orvane

@@ -40,7 +40,9 @@ fs::path fromEnvironment(const char* name, const fs::path& fallback)
 std::string readInstallPath(const fs::path& folder)
 {
     try {
-        RegistryAccess registry(std::make_unique<WinePrefixStore>(folder));
+        auto store = std::make_unique<WinePrefixStore>(folder);
+        store->onlyRead(); // listing the prefixes changes none of them
+        RegistryAccess registry(std::move(store));
         const RegistryKey game = registry.openKey(schema::GameKey);
         return game.hasValue("InstallPath") ? game.readString("InstallPath") : std::string();
     } catch (const std::exception&) {

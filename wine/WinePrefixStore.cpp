@@ -1,18 +1,13 @@
 #include "wine/WinePrefixStore.h"
 
 #include "files/AtomicFile.h"
-#include "files/PosixFile.h"
 #include "registry/RegistryErrors.h"
 #include "settings/Schema.h"
 #include "files/TextEncoding.h"
-#include "wine/WineRegExcerpt.h"
 #include "wine/WineRegTrees.h"
 #include "wine/WineServer.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <cstdlib>
-#include <cstring>
+#include <algorithm>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -27,24 +22,7 @@ bool WinePrefixStore::FileStamp::operator==(const FileStamp& other) const
            same(modified, other.modified) && same(changed, other.changed);
 }
 
-namespace {
-
-// The keys Orvane reads and writes; other programs' keys are carried as they stand.
-constexpr std::string_view OwnTrees[] = {schema::GameKey, schema::OrvaneKey};
-
-} // namespace
-
-WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix))
-{
-    for (const std::string_view tree : OwnTrees)
-        foldedOwnTrees_.push_back(foldCase(tree));
-}
-
-WinePrefixStore::~WinePrefixStore() = default;
-
-namespace {
-
-WinePrefixStore::FileStamp stampOf(const struct stat& info)
+WinePrefixStore::FileStamp WinePrefixStore::FileStamp::of(const struct stat& info)
 {
     return {.exists = true,
             .device = info.st_dev,
@@ -54,6 +32,23 @@ WinePrefixStore::FileStamp stampOf(const struct stat& info)
             .changed = info.st_ctim};
 }
 
+// The keys Orvane reads and writes; other programs' keys are carried as they stand.
+std::span<const std::string_view> WinePrefixStore::ownTrees()
+{
+    static constexpr std::string_view Trees[] = {schema::GameKey, schema::OrvaneKey};
+    return Trees;
+}
+
+WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix))
+{
+    for (const std::string_view tree : ownTrees())
+        foldedOwnTrees_.push_back(foldCase(tree));
+}
+
+WinePrefixStore::~WinePrefixStore() = default;
+
+namespace {
+
 // The file as read, though a rename may have touched its change time since.
 bool sameContentAs(const WinePrefixStore::FileStamp& stamp, const struct stat& info)
 {
@@ -61,37 +56,7 @@ bool sameContentAs(const WinePrefixStore::FileStamp& stamp, const struct stat& i
            stamp.modified.tv_sec == info.st_mtim.tv_sec && stamp.modified.tv_nsec == info.st_mtim.tv_nsec;
 }
 
-const char* kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISFIFO(mode))
-        return "a named pipe";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "a device";
-}
-
-[[noreturn]] void cannotRead(const std::string& file, const std::string& reason)
-{
-    throw RegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
-                             ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
-                             "then start Orvane again.");
-}
-
 } // namespace
-
-WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
-{
-    struct stat info {};
-    const std::string file = registryFile().string();
-    if (::stat(file.c_str(), &info) != 0) {
-        if (errno == ENOENT)
-            return {};
-        cannotRead(file, std::strerror(errno));
-    }
-    return stampOf(info);
-}
 
 WinePrefixStore::Reading WinePrefixStore::readingFor(std::string_view path) const
 {
@@ -100,78 +65,6 @@ WinePrefixStore::Reading WinePrefixStore::readingFor(std::string_view path) cons
                        [&folded](const std::string& root) { return isInTree(folded, root); })
                ? Reading::OwnTrees
                : Reading::Whole;
-}
-
-// Reads the file and the stamp of exactly what was read; a read that ends
-// early is an error, never a shorter registry. For the trees alone, the
-// rest of the file streams past unkept.
-void WinePrefixStore::readFromDisk(Reading reading)
-{
-    std::error_code error;
-    if (!std::filesystem::is_directory(prefix_, error))
-        throw RegistryStoreError("The Wine prefix " + prefix_.string() +
-                                 " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
-    const std::string file = registryFile().string();
-    try {
-        linkTarget(registryFile());
-    } catch (const std::system_error& failure) {
-        if (failure.code().value() == ELOOP)
-            cannotRead(file, "it is a symbolic link whose links lead back to each other and never reach a file. Point "
-                             "the link at the prefix's real user.reg");
-        cannotRead(file, failure.what());
-    }
-    try {
-        if (finishInterruptedReplace(registryFile()) == InterruptedReplace::Discarded)
-            notice_ = "An earlier save of " + file +
-                      " was cut off, and another program (Wine, perhaps) has saved "
-                      "the file since. Orvane kept that newer file and dropped its own unfinished save: check the "
-                      "settings, and make that change again if it is missing.";
-    } catch (const std::system_error& failure) {
-        cannotRead(file, std::string("an earlier save could not be completed: ") + failure.what());
-    }
-    // Not blocking: a named pipe in its place would otherwise wait forever for a writer.
-    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (in.get() < 0) {
-        if (errno != ENOENT)
-            cannotRead(file, std::strerror(errno));
-        file_ = WineRegFile();
-        wholeFile_ = true;
-        stamp_ = {};
-        return;
-    }
-    struct stat info {};
-    if (::fstat(in.get(), &info) != 0)
-        cannotRead(file, std::strerror(errno));
-    if (!S_ISREG(info.st_mode))
-        cannotRead(file, std::string("it is ") + kindOf(info.st_mode) + ", not a regular file");
-    if (reading == Reading::OwnTrees) {
-        if (std::optional<std::string> excerpt = treesExcerpt(in.get(), static_cast<size_t>(info.st_size), OwnTrees)) {
-            try {
-                file_ = WineRegFile::parse(FileText(std::move(*excerpt)), file, OwnTrees);
-                wholeFile_ = false;
-                stamp_ = stampOf(info);
-                return;
-            } catch (const RegistryStoreError&) {
-                // Read whole, the error then names the file's own line.
-            }
-        }
-        if (::lseek(in.get(), 0, SEEK_SET) != 0 || ::fstat(in.get(), &info) != 0)
-            cannotRead(file, std::strerror(errno));
-    }
-    FileText content = FileText::ofSize(static_cast<size_t>(info.st_size));
-    size_t done = 0;
-    try {
-        done = readFully(in.get(), content.data(), content.size(), file);
-    } catch (const std::system_error& failure) {
-        cannotRead(file, std::strerror(failure.code().value()));
-    }
-    if (done < content.size())
-        cannotRead(file,
-                   "it ended after " + std::to_string(done) + " of its " + std::to_string(content.size()) + " bytes");
-    file_.reset();
-    file_ = WineRegFile::parse(std::move(content), file, OwnTrees);
-    wholeFile_ = true;
-    stamp_ = stampOf(info);
 }
 
 WineRegFile& WinePrefixStore::current(Reading reading)
@@ -312,7 +205,7 @@ void WinePrefixStore::writeChanges()
                 });
             file_->rebase(std::move(content));
             pending_.clear();
-            stamp_ = stampOf(written);
+            stamp_ = FileStamp::of(written);
             return;
         } catch (const FileChangedMeanwhile&) {
             if (attempt == Attempts)

@@ -3,12 +3,20 @@
 // disk and written back atomically once at the end of every command. Only
 // the game's and Orvane's keys are kept until a write or another key needs
 // the whole file, so that a large registry costs the start little.
+//
+// A save of Orvane's that was cut off is finished before the file is read;
+// where the prefix cannot be written, or the store only reads, the file is
+// left as it stands and read as that save was to leave it.
 #include "registry/RegistryStore.h"
 #include "wine/PrefixLock.h"
 #include "wine/WineRegFile.h"
 
 #include <filesystem>
 #include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace orvane {
@@ -36,6 +44,7 @@ public:
     void beginCommand() override;
     void endCommand() override;
     void flush() override { writeChanges(); }
+    void onlyRead() override { onlyReading_ = true; }
 
     // What identifies one state of the file on disk.
     struct FileStamp {
@@ -46,6 +55,7 @@ public:
         struct timespec modified {};
         struct timespec changed {};
         bool operator==(const FileStamp& other) const;
+        static FileStamp of(const struct stat& info);
     };
 
 private:
@@ -60,10 +70,15 @@ private:
     // elsewhere.
     enum class Reading { OwnTrees, Whole };
     Reading readingFor(std::string_view path) const;
+    static std::span<const std::string_view> ownTrees();
     // The file as it is now, read again when it changed since the last read.
     WineRegFile& current(Reading reading);
     FileStamp stampOnDisk() const;
     void readFromDisk(Reading reading = Reading::Whole);
+    void readText(Reading reading, const std::string& file);
+    // What a save of Orvane's that was cut off was to leave, when that is to
+    // be read instead of the file; the save is finished on disk otherwise.
+    std::optional<std::string> unfinishedSave();
     void mergeWithDisk();
     void record(Change change);
     void apply(WineRegFile& file, const Change& change) const;
@@ -84,6 +99,7 @@ private:
     std::vector<Change> pending_;
     int depth_ = 0;
     bool checkedThisCommand_ = false;
+    bool onlyReading_ = false; // nothing is written, not even to finish a save that was cut off
     // What the program should hear once this command is done.
     std::string notice_;
 };

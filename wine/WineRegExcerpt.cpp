@@ -109,7 +109,8 @@ std::optional<std::string> treesExcerpt(int fd, size_t size, std::span<const std
         // Room for the next chunk: a line that stays undecided this long is held whole.
         if (buffer.size() - held < chunk)
             buffer.resize(std::max(2 * buffer.size(), held + chunk));
-        const ssize_t count = ::read(fd, buffer.data() + held, chunk);
+        // A byte past the size tells a file that grows while it is read, however fast it grows.
+        const ssize_t count = ::read(fd, buffer.data() + held, std::min(chunk, size + 1 - total));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
@@ -118,6 +119,8 @@ std::optional<std::string> treesExcerpt(int fd, size_t size, std::span<const std
         if (std::memchr(fresh.data(), '\0', fresh.size()))
             return std::nullopt;
         total += fresh.size();
+        if (total > size)
+            return std::nullopt;
         tail += fresh.substr(fresh.size() - std::min<size_t>(fresh.size(), 3));
         tail.erase(0, tail.size() - std::min<size_t>(tail.size(), 3));
         const std::string_view text(buffer.data(), held + fresh.size());

@@ -12,7 +12,7 @@
 namespace orvane {
 
 // Reads fd from where it stands to its end, which should lie size bytes
-// on. nullopt when the file fails a check that only the whole file can
+// on, and never more than a byte past that. nullopt when the file fails a check that only the whole file can
 // tell (binary data, a cut-off end, its size), or does not read as its
 // size says: reading it whole says what is wrong.
 std::optional<std::string> treesExcerpt(int fd, size_t size, std::span<const std::string_view> trees,

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -27,6 +28,9 @@ namespace orvane {
 
 class WineRegFile {
 public:
+    // The largest text a registry is read from: its offsets are 32 bits.
+    static constexpr size_t MaxSize = std::numeric_limits<uint32_t>::max();
+
     // An empty registry with Wine's header, for a prefix without user.reg.
     WineRegFile();
     // Throws RegistryStoreError naming fileName and the line it could not read:

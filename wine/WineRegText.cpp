@@ -10,7 +10,6 @@
 #include "wine/WineValueCodec.h"
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 #include <span>
 
@@ -97,7 +96,7 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
     const std::string_view all = file.text_.view();
     if (all.empty())
         throw unreadable(fileName, 1, "the file is empty");
-    if (all.size() > std::numeric_limits<uint32_t>::max())
+    if (all.size() > MaxSize)
         throw unreadable(fileName, 1, "the file is larger than 4 GB, far larger than any registry Wine writes");
     const size_t firstEnd = all.find('\n');
     std::string_view first = all.substr(0, firstEnd);

@@ -6,7 +6,14 @@
 #include "tests/logic/OrvaneFixture.h"
 #include "tests/support/Files.h"
 #ifndef _WIN32
+#include "config/TextFiles.h"
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/FakeWineserver.h"
+#include "tests/support/SystemCallHooks.h"
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 
@@ -206,6 +213,68 @@ TEST_F(Profiles, WithNoProfileSelectedTheRenameAimsAtFolderZero)
     EXPECT_EQ(test::textIn(game, schema::MiscKey, "campaignprofile"), "Player");
     EXPECT_FALSE(mainWindow().enabled()); // until Cancel
 }
+
+#ifndef _WIN32
+// A rename of a profile file of several names, cut off once its journal was
+// in place: listed as it was to end, and the file left as it is until the
+// next rename finishes it.
+TEST_F(Profiles, ACutOffRenameIsListedAsItWasToEndAndFinishedByTheNextOne)
+{
+    writeProfile(2, "[Campaign]\nPlayerName=Grunt\n");
+    std::filesystem::create_hard_link(profileFile(2), saves() / "Grunt.w3p");
+    const pid_t saver = ::fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) {
+        test::onNextFsync([] { ::raise(SIGKILL); });
+        writeTextFile(profileFile(2), "[Campaign]\r\nPlayerName=Thrall\r\n\r\n");
+        ::_exit(0);
+    }
+    ::waitpid(saver, nullptr, 0);
+    const std::filesystem::path journal = profileFile(2).string() + ".orvane-journal";
+    ASSERT_TRUE(std::filesystem::exists(journal));
+    const auto modified = std::filesystem::last_write_time(profileFile(2));
+
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(list("CPCombo").items(), (std::vector<std::string>{"Player", "Thrall"}));
+    EXPECT_EQ(readProfile(2), "[Campaign]\nPlayerName=Grunt\n");
+    EXPECT_EQ(std::filesystem::last_write_time(profileFile(2)), modified);
+    EXPECT_TRUE(std::filesystem::exists(journal));
+
+    pick("CPCombo", "Thrall");
+    rename("Orc");
+    EXPECT_EQ(readProfile(2), "[Campaign]\r\nPlayerName=Orc\r\n\r\n");
+    EXPECT_FALSE(std::filesystem::exists(journal));
+    EXPECT_EQ(test::readFile(saves() / "Grunt.w3p"), readProfile(2));
+}
+
+// A profile too large to read, or whose text is too large to take apart:
+// named, with what to do, not reported as a failed allocation.
+TEST_F(Profiles, AProfileTooLargeForTheMemoryLeftIsNamedWithWhatToDo)
+{
+    if (test::addressSanitized())
+        GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+    const auto expectNamed = [&](const std::string& size) {
+        test::withLittleMemory(128u << 20, [&] {
+            ASSERT_EQ(start(), StartOutcome::Running);
+            ASSERT_EQ(errorTexts().size(), 1u);
+            const std::string message = errorTexts()[0];
+            EXPECT_EQ(message.rfind("Orvane cannot read the file ", 0), 0u) << message;
+            EXPECT_NE(message.find("/save/Profile2/Campaigns.w3p: its " + size +
+                                   " bytes do not fit in the memory left. Close other programs to free memory and "
+                                   "try again, or replace the file with a smaller copy."),
+                      std::string::npos)
+                << message;
+        });
+    };
+    std::filesystem::resize_file(profileFile(2), 1ull << 30); // sparse: it takes no disk
+    expectNamed("1073741824");
+    std::string sections;
+    for (int n = 0; n < 4 << 20; ++n)
+        sections += "[a]\n";
+    writeProfile(2, sections);
+    expectNamed("16777216");
+}
+#endif
 
 } // namespace
 } // namespace orvane

@@ -2,106 +2,16 @@
 // option and exit status through the real entry point, on a prefix of the
 // test's own, read back from its user.reg.
 #include "settings/Schema.h"
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/FakeWineserver.h"
-#include "tests/support/Files.h"
-#include "tests/support/TestGame.h"
+#include "tests/support/SystemCallHooks.h"
+#include "tests/terminal/OrvaneCommand.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fcntl.h>
-#include <spawn.h>
+#include <csignal>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace orvane {
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class OrvaneCommand : public ::testing::Test {
-protected:
-    // orvane started with these arguments and, beside the test's own
-    // environment, these variables set ("NAME=value") or removed ("NAME"),
-    // in the folder given or the test's own; its output goes to files named
-    // after run. Returns its process.
-    pid_t launch(const std::vector<std::string>& arguments, const std::vector<std::string>& variables,
-                 const std::filesystem::path& startedIn, const std::string& run) const
-    {
-        const std::filesystem::path out = game.scratch() / (run + ".out");
-        const std::filesystem::path err = game.scratch() / (run + ".err");
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (!startedIn.empty())
-            posix_spawn_file_actions_addchdir_np(&actions, startedIn.c_str());
-        const std::string program = std::string(ORVANE_BINARY_DIR) + "/orvane";
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        std::vector<std::string> environment;
-        for (char** entry = environ; *entry; ++entry) {
-            const std::string setting = *entry;
-            const std::string name = setting.substr(0, setting.find('='));
-            if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" &&
-                std::none_of(variables.begin(), variables.end(), [&](const std::string& variable) {
-                    return variable.substr(0, variable.find('=')) == name;
-                }))
-                environment.push_back(setting);
-        }
-        for (const std::string& variable : variables)
-            if (variable.find('=') != std::string::npos)
-                environment.push_back(variable);
-        std::vector<char*> envp;
-        for (std::string& setting : environment)
-            envp.push_back(setting.data());
-        envp.push_back(nullptr);
-        pid_t child = -1;
-        if (::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
-            child = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        return child;
-    }
-    Outcome finish(pid_t child, const std::string& run) const
-    {
-        Outcome outcome;
-        int status = 0;
-        if (child > 0 && ::waitpid(child, &status, 0) == child)
-            outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        outcome.out = test::readFile(game.scratch() / (run + ".out"));
-        outcome.err = test::readFile(game.scratch() / (run + ".err"));
-        return outcome;
-    }
-    Outcome orvane(const std::vector<std::string>& arguments, const std::vector<std::string>& variables = {},
-                   const std::filesystem::path& startedIn = {}) const
-    {
-        return finish(launch(arguments, variables, startedIn, "orvane"), "orvane");
-    }
-    Outcome onPrefix(std::vector<std::string> arguments) const
-    {
-        arguments.insert(arguments.begin(), {"--prefix", game.prefix().string()});
-        return orvane(arguments, {"WINEPREFIX"});
-    }
-    std::string userReg() const { return test::readFile(game.prefix() / "user.reg"); }
-    std::filesystem::path configuration(const std::string& name, const std::string& text) const
-    {
-        const std::filesystem::path file = game.scratch() / name;
-        test::writeFile(file, text);
-        return file;
-    }
-
-    test::TestGame game;
-};
 
 TEST_F(OrvaneCommand, HelpAndVersionAnswerOnStandardOutput)
 {
@@ -332,6 +242,52 @@ TEST_F(OrvaneCommand, SavingAConfigurationWritesNothingButTheConfiguration)
     EXPECT_NE(save.out.find("[Gameplay]\r\nkeyscroll=50\r\n"), std::string::npos) << save.out;
     EXPECT_NE(save.out.find("Allow Local Files=0\r\nstartparams=\r\n"), std::string::npos) << save.out;
     EXPECT_EQ(userReg(), before);
+}
+
+// A save of the hard-linked user.reg cut off once its journal was in place:
+// exporting reads the settings as that save was to leave them and leaves
+// the prefix as it is, also where it cannot be written; the next command
+// that writes finishes the save.
+TEST_F(OrvaneCommand, ExportingReadsACutOffSaveAsItWasToEndAndLeavesThePrefixAsItIs)
+{
+    const std::filesystem::path file = game.prefix() / "user.reg";
+    const std::filesystem::path journal = game.prefix() / "user.reg.orvane-journal";
+    std::filesystem::create_hard_link(file, game.prefix() / "backup.reg");
+    ASSERT_TRUE(test::killedSave(
+        game.prefix(), [] { test::onNextFsync([] { ::raise(SIGKILL); }); },
+        [](RegistryAccess& registry) { registry.openKey(schema::GameplayKey).writeInteger("keyscroll", 77); }));
+    const std::string before = userReg();
+    const auto modified = std::filesystem::last_write_time(file);
+    const std::string journalBefore = test::readFile(journal);
+    const auto expectUnchanged = [&] {
+        EXPECT_EQ(userReg(), before);
+        EXPECT_EQ(std::filesystem::last_write_time(file), modified);
+        EXPECT_EQ(test::readFile(journal), journalBefore);
+    };
+
+    const Outcome save = onPrefix({"--save", "-"});
+    EXPECT_EQ(save.status, 0) << save.err;
+    EXPECT_NE(save.out.find("[Gameplay]\r\nkeyscroll=77\r\n"), std::string::npos) << save.out;
+    expectUnchanged();
+
+    // As a read-only disk or another user's prefix: nothing there may be written.
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(game.prefix().c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(game.scratch().c_str(), 0777), 0); // for the output
+    test::asOrdinaryUser([&] {
+        // Output files of its own: the earlier run's are root's.
+        const std::vector<std::string> arguments{"--prefix", game.prefix().string(), "--save", "-"};
+        const Outcome readOnly = finish(launch(arguments, {"WINEPREFIX"}, {}, "read-only"), "read-only");
+        EXPECT_EQ(readOnly.status, 0) << readOnly.err;
+        EXPECT_EQ(readOnly.out, save.out);
+    });
+    ASSERT_EQ(::chmod(game.prefix().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+    expectUnchanged();
+
+    EXPECT_EQ(onPrefix({"--load", configuration("gamma.ini", "[Video]\ngamma=25\n").string()}).status, 0);
+    EXPECT_NE(userReg().find("\"keyscroll\"=dword:0000004d"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(journal));
 }
 
 // A link another user made in a shared folder such as /tmp is not followed,

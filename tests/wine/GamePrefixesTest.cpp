@@ -4,14 +4,18 @@
 #include "context/Commands.h"
 #include "dialogs/PrefixChooser.h"
 #include "wine/GamePrefixes.h"
+#include "settings/Schema.h"
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/Files.h"
 #include "tests/support/MemoryToolkit.h"
 #include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/SystemCallHooks.h"
 #include "tests/support/TempPrefix.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -161,6 +165,28 @@ TEST_F(GamePrefixes, AFolderThePlayerMayNotReadIsPassedOver)
     fs::permissions(h / "Games/locked", fs::perms::owner_all);
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// Listing reads a prefix whose save was cut off as that save was to leave
+// it, and changes no prefix.
+TEST_F(GamePrefixes, ListingReadsACutOffSaveAsItWasToEndAndChangesNoPrefix)
+{
+    const fs::path wine = home.path() / ".wine";
+    makePrefix(wine, true);
+    fs::create_hard_link(wine / "user.reg", wine / "backup.reg");
+    ASSERT_TRUE(test::killedSave(
+        wine, [] { test::onNextFsync([] { ::raise(SIGKILL); }); },
+        [](RegistryAccess& registry) {
+            registry.openKey(std::string(schema::GameKey)).writeString("InstallPath", "C:\\Games\\Moved");
+        }));
+    const std::string before = test::readFile(wine / "user.reg");
+    const auto modified = fs::last_write_time(wine / "user.reg");
+    const std::vector<GamePrefix> all = everyGamePrefix(folders());
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].installPath, "C:\\Games\\Moved");
+    EXPECT_EQ(test::readFile(wine / "user.reg"), before);
+    EXPECT_EQ(fs::last_write_time(wine / "user.reg"), modified);
+    EXPECT_TRUE(fs::exists(wine / "user.reg.orvane-journal"));
 }
 
 TEST(GameKeyScan, FindsTheKeyLineOnlyWhereWineWritesIt)

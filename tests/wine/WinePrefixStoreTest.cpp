@@ -3,17 +3,17 @@
 #include "registry/RegistryErrors.h"
 #include "registry/RegistryAccess.h"
 #include "wine/WinePrefixStore.h"
+#include "tests/support/ChildProcesses.h"
 #include "tests/support/FakeWineserver.h"
+#include "tests/support/SystemCallHooks.h"
 #include "tests/support/TempPrefix.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -237,33 +237,11 @@ TEST_F(WineStore, AFailingWriteLeavesTheOldFileIntact)
     EXPECT_EQ(key.readInteger("keyscroll"), 50);
 }
 
-// Runs check as an unprivileged user when the tests run as root, for whom
-// permissions would not apply.
-void asOrdinaryUser(const std::function<void()>& check)
-{
-    if (::geteuid() != 0) {
-        check();
-        return;
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const passwd* nobody = ::getpwnam("nobody");
-        if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
-            ::_exit(3);
-        check();
-        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the check failed as the user nobody";
-}
-
 TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
 {
     ::chmod(prefix.userReg().c_str(), 0644);
     ::chmod(prefix.path().c_str(), 0555);
-    asOrdinaryUser([&] {
+    test::asOrdinaryUser([&] {
         auto registry = open();
         RegistryKey key = registry->openKey(Game + "\\Gameplay");
         EXPECT_EQ(key.readInteger("keyscroll"), 50);
@@ -274,6 +252,39 @@ TEST_F(WineStore, AReadOnlyPrefixFolderGivesAClearErrorAndKeepsTheFile)
     });
     EXPECT_EQ(prefix.readUserReg(), gameFile());
     EXPECT_EQ(prefix.strayFiles(), 0);
+}
+
+// Larger than any registry: refused by its size alone, before any of it is
+// read (every read fails here).
+TEST_F(WineStore, AFileLargerThanAnyRegistryIsRefusedByItsSizeBeforeAnyOfItIsRead)
+{
+    std::filesystem::resize_file(prefix.userReg(), 4ull << 30); // sparse: it takes no disk
+    std::string message;
+    {
+        test::ReadFault everyRead(0);
+        message = errorOf([&] { open()->keyExists(Game); });
+    }
+    EXPECT_NE(message.find(prefix.userReg().string() +
+                           ": it holds 4294967296 bytes, more than the 4294967295 bytes (4 GB) that Orvane reads"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("Restore the file from a backup"), std::string::npos) << message;
+}
+
+// A registry that the memory left cannot hold is named, with what to do,
+// not reported as a failed allocation.
+TEST_F(WineStore, AFileTooLargeForTheMemoryLeftIsNamedWithWhatToDo)
+{
+    if (test::addressSanitized())
+        GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+    std::filesystem::resize_file(prefix.userReg(), 1ull << 30);
+    test::withLittleMemory(256u << 20, [&] {
+        const std::string message = errorOf([&] { open()->keyExists(Game); });
+        EXPECT_NE(message.find(prefix.userReg().string() + ": there is not enough memory for its 1073741824 bytes"),
+                  std::string::npos)
+            << message;
+        EXPECT_NE(message.find("Close other programs to free memory"), std::string::npos) << message;
+    });
 }
 
 TEST_F(WineStore, AMissingPrefixFolderIsNamed)

@@ -341,6 +341,14 @@ TEST(WineRegFile, TheTreesExcerptKeepsTheirBlocksAtEveryBufferSize)
         const std::string refused = text + end;
         EXPECT_EQ(excerptOf(refused, refused.size(), 64), std::nullopt) << end;
     }
+
+    // A file that grows while it is read is read a byte past its size, and no further.
+    const int grown = ::memfd_create("user.reg", 0);
+    ASSERT_EQ(::write(grown, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    ::lseek(grown, 0, SEEK_SET);
+    EXPECT_EQ(treesExcerpt(grown, 100, Own, 64), std::nullopt);
+    EXPECT_EQ(::lseek(grown, 0, SEEK_CUR), 101);
+    ::close(grown);
 }
 
 TEST(WineRegFile, RefusesWhatItCannotRead)

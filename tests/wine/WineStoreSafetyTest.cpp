@@ -1,6 +1,5 @@
 // The Wine store under faults a player's disk can give it: reads that fail
-// part-way, links, an interrupted in-place save, and changes made by others
-// at the worst moment.
+// part-way, links, and changes made by others at the worst moment.
 #include "files/AtomicFile.h"
 #include "registry/RegistryErrors.h"
 #include "registry/RegistryAccess.h"
@@ -11,12 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -59,10 +56,6 @@ std::string messageOf(const std::function<void()>& operation)
 class WineStoreSafety : public ::testing::Test {
 protected:
     RegistryAccess open(const fs::path& folder) const { return RegistryAccess(std::make_unique<WinePrefixStore>(folder)); }
-    std::string journalThenWinesSave() const;
-    // A save of the hard-linked user.reg killed where arm() says, its
-    // journal left in place: whether it was.
-    bool killedLinkedSave(const std::function<void()>& arm) const;
     void setKeyscroll(const fs::path& folder, int value) const
     {
         RegistryAccess registry = open(folder);
@@ -158,20 +151,6 @@ TEST_F(WineStoreSafety, AHardLinkStaysOneFileForEveryName)
     EXPECT_EQ(prefix.strayFiles(), 0);
 }
 
-TEST_F(WineStoreSafety, AnInPlaceSaveThatWasInterruptedIsCompletedBeforeReading)
-{
-    // As a crash leaves it: the journal whole, the linked file half rewritten.
-    std::string complete = gameFile();
-    complete.replace(complete.find("00000032"), 8, "00000009");
-    const std::string half = complete.substr(0, complete.size() / 2) + gameFile().substr(complete.size() / 2);
-    prefix.writeUserReg(half);
-    test::writeFile(prefix.path() / "user.reg.orvane-journal", complete);
-
-    EXPECT_EQ(keyscroll(prefix.path()), 9);
-    EXPECT_EQ(prefix.readUserReg(), complete);
-    EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
-}
-
 TEST_F(WineStoreSafety, AChangeMadeJustBeforeTheReplaceIsMergedNotLost)
 {
     prefix.writeUserReg(gameFile());
@@ -223,86 +202,6 @@ TEST_F(WineStoreSafety, ASaveThatLandsWhileTheFolderIsFlushedIsNotTakenForOrvane
     const std::string saved = prefix.readUserReg();
     EXPECT_NE(saved.find("\"ByWine\"=dword:00000001"), std::string::npos) << saved;
     EXPECT_EQ(keyscroll(prefix.path()), 8);
-}
-
-// A save of a hard-linked user.reg killed with its journal complete, and
-// the file then saved by Wine: the journal no longer belongs to the file.
-std::string WineStoreSafety::journalThenWinesSave() const
-{
-    // Killed while the linked file is being written in place, the journal complete.
-    EXPECT_TRUE(killedLinkedSave([] { test::onNextDataSync([] { test::onNextDataSync([] { ::raise(SIGKILL); }); }); }));
-    const std::string wines = gameFile("[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n");
-    saveAsWine(prefix.userReg(), wines);
-    return wines;
-}
-
-bool WineStoreSafety::killedLinkedSave(const std::function<void()>& arm) const
-{
-    prefix.writeUserReg(gameFile());
-    fs::create_hard_link(prefix.userReg(), prefix.path() / "backup.reg");
-    const pid_t saver = ::fork();
-    if (saver < 0) {
-        ADD_FAILURE() << "cannot fork the saver";
-        return false;
-    }
-    if (saver == 0) {
-        arm();
-        setKeyscroll(prefix.path(), 7);
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(saver, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status));
-    EXPECT_TRUE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
-    return WIFSIGNALED(status) && fs::exists(prefix.path() / "user.reg.orvane-journal");
-}
-
-// The first command reads Wine's file, and at its end the store tells of the save it dropped.
-void expectWinesFileReadAndTheDroppedSaveTold(RegistryAccess& registry)
-{
-    RegistryCommand command(registry);
-    RegistryKey key = registry.openKey(Gameplay);
-    ASSERT_TRUE(key.isOpen());
-    EXPECT_EQ(key.readInteger("keyscroll"), 0x32);
-    const std::string message = messageOf([&] { command.finish(); });
-    EXPECT_NE(message.find("Orvane kept that newer file"), std::string::npos) << message;
-}
-
-TEST_F(WineStoreSafety, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedTheFile)
-{
-    const std::string wines = journalThenWinesSave();
-    RegistryAccess registry = open(prefix.path());
-    expectWinesFileReadAndTheDroppedSaveTold(registry);
-    EXPECT_EQ(prefix.readUserReg(), wines);
-    EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
-    // Said once.
-    EXPECT_EQ(messageOf([&] { keyscroll(prefix.path()); }), "");
-}
-
-// Killed once its journal was in place, before the file itself was touched,
-// and the file then edited in place, as an editor or a backup tool does:
-// the journal is no longer for that file, though the inode is the same.
-TEST_F(WineStoreSafety, AJournalIsNotReplayedOverAnEditMadeInPlaceSince)
-{
-    // Killed at the folder's flush after the journal's rename.
-    ASSERT_TRUE(killedLinkedSave([] { test::onNextFsync([] { ::raise(SIGKILL); }); }));
-    const std::string edited = gameFile("[Software\\Editor] 1796739015\n\"Edited\"=dword:00000001\n\n");
-    test::writeFile(prefix.userReg(), edited); // the same inode, other content
-    RegistryAccess registry = open(prefix.path());
-    expectWinesFileReadAndTheDroppedSaveTold(registry);
-    EXPECT_EQ(prefix.readUserReg(), edited);
-    EXPECT_EQ(test::readFile(prefix.path() / "backup.reg"), edited);
-}
-
-TEST_F(WineStoreSafety, AJournalDroppedWhileReadingAheadIsToldByTheFirstCommand)
-{
-    const std::string wines = journalThenWinesSave();
-    auto store = std::make_unique<WinePrefixStore>(prefix.path());
-    store->readAhead(); // the journal is dropped here, on the start's own thread
-    EXPECT_FALSE(fs::exists(prefix.path() / "user.reg.orvane-journal"));
-    RegistryAccess registry(std::move(store));
-    expectWinesFileReadAndTheDroppedSaveTold(registry);
-    EXPECT_EQ(prefix.readUserReg(), wines);
 }
 
 TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
