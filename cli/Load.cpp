@@ -38,12 +38,18 @@ bool loadConfiguration(HeadlessProgram& program, const std::string& name, const 
                        std::ostream& out, std::ostream& err)
 {
     RegistryAccess& registry = *program.context().registry;
-    const ValueTexts before = valueTexts(registry);
+    ValueTexts before;
+    ValueTexts after;
     program.chooseFile(name);
-    program.run([](MainWindow& window) { window.loadConfigurationFile(); });
+    // Read in the load's own turn: another Orvane's change is not told as this one's.
+    program.run([&](MainWindow& window) {
+        before = valueTexts(registry);
+        window.loadConfigurationFile();
+        after = valueTexts(registry);
+    });
     if (program.failed())
         return false;
-    out << changesBetween(before, valueTexts(registry));
+    out << changesBetween(before, after);
     for (const std::string& unusable : checked.unusable)
         err << unusable << '\n';
     return true;
