@@ -53,6 +53,8 @@ private:
     int32_t fillRefreshRates();
     void presentRefreshRates();
     void rebuildRefreshRates();
+    // Whether the record holds a selected value other than the one last stored.
+    bool changesStored(const ValueSelection& selected) const;
     void writeSelected(const ValueSelection& selected);
     void showNewerValues(const std::vector<const schema::StoredValue*>& newer);
 

@@ -1,5 +1,6 @@
 // --load FILE
 #include "app/ConfigurationChecks.h"
+#include "app/GameRunning.h"
 #include "cli/ValueChanges.h"
 #include "cli/Verbs.h"
 #include "config/ConfigFile.h"
@@ -40,6 +41,8 @@ bool loadConfiguration(HeadlessProgram& program, const std::string& name, const 
     RegistryAccess& registry = *program.context().registry;
     ValueTexts before;
     ValueTexts after;
+    if (const std::optional<std::string> warning = runningGameWarning(program.context().place))
+        err << "Warning: " << *warning << '\n';
     program.chooseFile(name);
     // Read in the load's own turn: another Orvane's change is not told as this one's.
     program.run([&](MainWindow& window) {

@@ -39,6 +39,56 @@ TEST_F(OrvaneExeCommand, VersionHelpAndUsageErrorsAnswerWithoutAWindow)
     EXPECT_NE(wrong.err.find("unknown option --prefix"), std::string::npos) << wrong.err;
 }
 
+// A program started from a copy under another name, ended with the test.
+class StartedCopy {
+public:
+    StartedCopy(const std::filesystem::path& program, const std::filesystem::path& copy)
+    {
+        std::filesystem::copy_file(program, copy);
+        std::wstring commandLine = L"\"" + copy.wstring() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        if (!CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process_))
+            ADD_FAILURE() << "cannot start " << copy.string();
+    }
+    ~StartedCopy() { end(); }
+    StartedCopy(const StartedCopy&) = delete;
+    StartedCopy& operator=(const StartedCopy&) = delete;
+    void end()
+    {
+        if (!process_.hProcess)
+            return;
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 5000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+        process_ = {};
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// A script's load while the game runs for the same user: told on the error
+// output, and done.
+TEST_F(OrvaneExeCommand, LoadWarnsWhileTheGameRuns)
+{
+    const std::wstring gamma40 = L"--load " + configuration("g.ini", "[Video]\r\ngamma=40\r\n");
+    StartedCopy war3(test::orvaneProgram().parent_path() / "tests" / "orvane_idle_program.exe",
+                     game.scratch() / "war3.exe");
+    const test::CommandRun load = test::runOrvaneCommand(gamma40);
+    EXPECT_EQ(load.status, 0) << load.err;
+    EXPECT_EQ(load.err, "Warning: Warcraft III is running (war3.exe): close it first, or its own settings may "
+                        "overwrite these when it exits.\r\n");
+    EXPECT_NE(test::regQuery(std::string(schema::VideoKey), "gamma").find("0x28"), std::string::npos);
+
+    war3.end();
+    const test::CommandRun after = test::runOrvaneCommand(gamma40);
+    EXPECT_EQ(after.status, 0);
+    EXPECT_EQ(after.err, "");
+}
+
 TEST_F(OrvaneExeCommand, LoadWritesTheRegistryAndABadPortWritesNothing)
 {
     const test::CommandRun load = test::runOrvaneCommand(L"--load " + configuration("g.ini", "[Video]\r\ngamma=40\r\n"));
