@@ -1,6 +1,7 @@
 // The files behind the main window: configuration files saved and loaded,
 // and the game's campaign profiles renamed.
 #include "app/CampaignProfiles.h"
+#include "app/GameRunning.h"
 #include "app/MainWindow.h"
 #include "config/ConfigFile.h"
 #include "dialogs/ProfileRenameDialog.h"
@@ -36,7 +37,8 @@ void MainWindow::loadConfigurationFile()
     if (!fileName.empty() &&
         context_.services.boxes.show({MessageId::SaveLoadedConfiguration, "Save to Registry?",
                                       "Do you want to save the loaded configuration to Registry?",
-                                      MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes) {
+                                      MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes &&
+        writeDespiteRunningGame(context_)) {
         const ValueSelection written = settings_.known(heldByConfigurationFiles());
         applySettings(*context_.registry, context_.settings, written, std::nullopt);
         settings_.remember(written);
@@ -53,6 +55,8 @@ void MainWindow::askForProfileName()
 
 void MainWindow::renameProfile(const std::string& newName)
 {
+    if (!writeDespiteRunningGame(context_))
+        return;
     orvane::renameProfile(*context_.registry, context_.place.paths, context_.settings.savpath, CPCombo.selected() + 1,
                           newName);
     context_.settings.campaignprofile = newName;

@@ -59,6 +59,8 @@ private:
     void presentRefreshRates();
     void rebuildRefreshRates();
     bool showsPresentedMode() const;
+    // Whether the record holds a selected value other than the one last stored.
+    bool changesStored(const ValueSelection& selected) const;
     void writeSelected(const ValueSelection& selected);
     void showNewerValues(const std::vector<const schema::StoredValue*>& newer);
 

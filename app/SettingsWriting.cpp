@@ -1,8 +1,10 @@
 // The four "Apply Settings" and auto-apply: the record into the registry,
-// without writing over what another program stored meanwhile.
+// without writing over what another program stored meanwhile, and the
+// player's change asked for first while the game runs.
 #include "app/SettingsPresenter.h"
 
 #include "app/ControlsFilling.h"
+#include "app/GameRunning.h"
 
 #include <algorithm>
 
@@ -39,10 +41,23 @@ ValueSelection SettingsPresenter::known(const ValueSelection& selected) const
     };
 }
 
+bool SettingsPresenter::changesStored(const ValueSelection& selected) const
+{
+    const auto& values = schema::storedValues();
+    return std::any_of(values.begin(), values.end(), [&](const schema::StoredValue& value) {
+        return selected(value) &&
+               std::visit([this](auto field) { return !(lastStored_.*field == context_.settings.*field); },
+                          value.field);
+    });
+}
+
 void SettingsPresenter::writeSelected(const ValueSelection& chosen)
 {
     // A value the window never read would be written blind over what is stored.
     const ValueSelection selected = known(chosen);
+    // Asked before the registry is touched, so that no other Orvane waits on the answer.
+    if (changesStored(selected) && !writeDespiteRunningGame(context_))
+        return;
     RegistryAccess& registry = *context_.registry;
     const auto newer = takeNewerValues(registry, context_.settings, lastStored_, selected);
     const ApplyOutcome outcome = applySettings(registry, context_.settings, selected, NetGP.text());

@@ -24,7 +24,8 @@ std::string withReason(std::string text, const std::string& reason)
 
 MessageAnswer WrittenBoxes::show(const MessageBoxRequest& request)
 {
-    if (request.id == MessageId::SaveLoadedConfiguration)
+    // A running game the load has told of already, before it began.
+    if (request.id == MessageId::SaveLoadedConfiguration || request.id == MessageId::GameRunning)
         return MessageAnswer::Yes;
     err_ << withReason(request.text, request.detail) << '\n';
     failed = failed || request.id != MessageId::NewerValuesKept;

@@ -1,7 +1,7 @@
 #pragma once
 // The window's own logic run without a window, for the command line: its
-// one question answered "Yes", every message it would show written to the
-// error stream, and no program started.
+// questions whether to save answered "Yes", every other message it would
+// show written to the error stream, and no program started.
 #include "app/Startup.h"
 #include "context/Context.h"
 
@@ -18,8 +18,8 @@ public:
     void quit() override {}
 };
 
-// Every box but the question of Load Configuration goes to the error
-// stream; all but the notice of values kept report a refusal or an error.
+// Every box but the questions whether to save goes to the error stream;
+// all but the notice of values kept report a refusal or an error.
 class WrittenBoxes : public MessageBoxes {
 public:
     explicit WrittenBoxes(std::ostream& err) : err_(err) {}

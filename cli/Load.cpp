@@ -1,5 +1,6 @@
 // --load FILE
 #include "app/ConfigurationChecks.h"
+#include "app/GameRunning.h"
 #include "cli/ValueChanges.h"
 #include "cli/Verbs.h"
 #include "config/ConfigFile.h"
@@ -38,12 +39,20 @@ bool loadConfiguration(HeadlessProgram& program, const std::string& name, const 
                        std::ostream& out, std::ostream& err)
 {
     RegistryAccess& registry = *program.context().registry;
-    const ValueTexts before = valueTexts(registry);
+    ValueTexts before;
+    ValueTexts after;
+    if (const std::optional<std::string> warning = runningGameWarning(program.context().place))
+        err << "Warning: " << *warning << '\n';
     program.chooseFile(name);
-    program.run([](MainWindow& window) { window.loadConfigurationFile(); });
+    // Read in the load's own turn: another Orvane's change is not told as this one's.
+    program.run([&](MainWindow& window) {
+        before = valueTexts(registry);
+        window.loadConfigurationFile();
+        after = valueTexts(registry);
+    });
     if (program.failed())
         return false;
-    out << changesBetween(before, valueTexts(registry));
+    out << changesBetween(before, after);
     for (const std::string& unusable : checked.unusable)
         err << unusable << '\n';
     return true;

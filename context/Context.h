@@ -8,6 +8,7 @@
 #include "context/FileDialogs.h"
 #include "context/MessageBoxes.h"
 #include "context/ProgramStarter.h"
+#include "context/RunningPrograms.h"
 #include "controls/Toolkit.h"
 #include "settings/DisplayModes.h"
 #include "registry/RegistryAccess.h"
@@ -33,12 +34,15 @@ struct Services {
 };
 
 // Where the settings are kept: the registry that the start opens, how its
-// Windows paths map to this machine's, and panel 0's tool tip naming it
-// (empty for the system's own registry).
+// Windows paths map to this machine's, panel 0's tool tip naming it (empty
+// for the system's own registry), and the programs to look among for the
+// game before a write (none where the store itself refuses to write while
+// the game runs, as a Wine prefix's does).
 struct SettingsPlace {
     std::function<std::unique_ptr<RegistryStore>()> openStore;
     PathMapping paths;
     std::string description;
+    RunningPrograms* programs = nullptr;
 };
 
 // Where Orvane's own files are: the folder of the program, and the folder

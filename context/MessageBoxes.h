@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-enum class MessageIcon { Information, Question, Error };
+enum class MessageIcon { Information, Question, Warning, Error };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
@@ -21,6 +21,7 @@ enum class MessageId {
     CleanupQuestion,
     SaveLoadedConfiguration,
     NewerValuesKept,
+    GameRunning,
 };
 
 struct MessageBoxRequest {

@@ -59,6 +59,33 @@ WindowsRegistryStore::~WindowsRegistryStore()
         RegCloseKey(key);
 }
 
+void WindowsRegistryStore::endCommand()
+{
+    if (depth_ > 0 && --depth_ == 0)
+        turn_.reset();
+}
+
+void WindowsRegistryStore::lookInTurn()
+{
+    if (depth_ > 0 && !turn_)
+        turn_.emplace();
+}
+
+bool WindowsRegistryStore::writeInTurn(const std::function<bool()>& write)
+{
+    if (!turn_)
+        turn_.emplace();
+    struct LetGo {
+        WindowsRegistryStore& store;
+        ~LetGo()
+        {
+            if (store.depth_ == 0)
+                store.turn_.reset();
+        }
+    } letGo{*this};
+    return write();
+}
+
 LSTATUS WindowsRegistryStore::withReadable(std::string_view path, const std::function<LSTATUS(HKEY)>& use)
 {
     const std::string name = foldCase(path);
@@ -95,6 +122,7 @@ void WindowsRegistryStore::forget(std::string_view path)
 
 bool WindowsRegistryStore::keyExists(std::string_view path)
 {
+    lookInTurn();
     return withReadable(path, [](HKEY key) {
                return RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                        nullptr, nullptr, nullptr);
@@ -103,16 +131,19 @@ bool WindowsRegistryStore::keyExists(std::string_view path)
 
 bool WindowsRegistryStore::createKey(std::string_view path)
 {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
-    return true;
+    return writeInTurn([&] {
+        HKEY handle = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_READ | KEY_WRITE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
+            return false;
+        RegCloseKey(handle);
+        return true;
+    });
 }
 
 std::optional<RegValue> WindowsRegistryStore::queryValue(std::string_view path, std::string_view name)
 {
+    lookInTurn();
     const std::wstring valueName = wide(name);
     RegValue value;
     if (withReadable(path, [&](HKEY key) { return readValue(key, valueName, value); }) != ERROR_SUCCESS)
@@ -122,30 +153,37 @@ std::optional<RegValue> WindowsRegistryStore::queryValue(std::string_view path, 
 
 bool WindowsRegistryStore::setValue(std::string_view path, std::string_view name, const RegValue& value)
 {
-    Key key(path, KEY_READ | KEY_WRITE);
-    return key && RegSetValueExW(key.get(), wide(name).c_str(), 0, value.type, value.data.data(),
-                                 static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+    return writeInTurn([&] {
+        Key key(path, KEY_READ | KEY_WRITE);
+        return key && RegSetValueExW(key.get(), wide(name).c_str(), 0, value.type, value.data.data(),
+                                     static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+    });
 }
 
 bool WindowsRegistryStore::deleteValue(std::string_view path, std::string_view name)
 {
-    Key key(path, KEY_READ | KEY_WRITE);
-    return key && RegDeleteValueW(key.get(), wide(name).c_str()) == ERROR_SUCCESS;
+    return writeInTurn([&] {
+        Key key(path, KEY_READ | KEY_WRITE);
+        return key && RegDeleteValueW(key.get(), wide(name).c_str()) == ERROR_SUCCESS;
+    });
 }
 
 bool WindowsRegistryStore::deleteTree(std::string_view path)
 {
     // Whether RegDeleteTreeW removes the named key too differs between versions: remove it in any case.
-    forget(path);
-    const std::wstring widePath = wide(path);
-    if (RegDeleteTreeW(HKEY_CURRENT_USER, widePath.c_str()) != ERROR_SUCCESS)
-        return false;
-    RegDeleteKeyW(HKEY_CURRENT_USER, widePath.c_str());
-    return true;
+    return writeInTurn([&] {
+        forget(path);
+        const std::wstring widePath = wide(path);
+        if (RegDeleteTreeW(HKEY_CURRENT_USER, widePath.c_str()) != ERROR_SUCCESS)
+            return false;
+        RegDeleteKeyW(HKEY_CURRENT_USER, widePath.c_str());
+        return true;
+    });
 }
 
 std::vector<std::string> WindowsRegistryStore::valueNames(std::string_view path)
 {
+    lookInTurn();
     std::vector<std::string> names;
     withReadable(path, [&names](HKEY key) {
         names.clear();

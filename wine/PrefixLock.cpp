@@ -1,7 +1,5 @@
 #include "wine/PrefixLock.h"
 
-#include "registry/RegistryErrors.h"
-
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -31,9 +29,7 @@ PrefixLock::PrefixLock(const std::filesystem::path& prefix, std::chrono::millise
         folder_ = -1;
         if (error != EWOULDBLOCK)
             return;
-        throw RegistryStoreError("Another Orvane is changing the settings of the Wine prefix " + prefix.string() +
-                                 " (its window may be asking a question). Nothing was changed: finish there, then "
-                                 "try again.");
+        throw turnNotGiven("the settings of the Wine prefix " + prefix.string());
     }
 }
 

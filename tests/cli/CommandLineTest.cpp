@@ -1,8 +1,17 @@
-// Reading the command line, and telling a script what a load changed.
+// Reading the command line, telling a script what a load changed, and
+// warning it of a running game.
 #include "cli/CommandLine.h"
+#include "cli/RunCommand.h"
 #include "cli/ValueChanges.h"
+#include "settings/Schema.h"
+#include "tests/support/Files.h"
+#include "tests/support/FixedDisplayModes.h"
+#include "tests/support/ListedPrograms.h"
+#include "tests/support/TestGame.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace orvane {
 namespace {
@@ -62,6 +71,31 @@ TEST(StoredValuesChanges, OneSortedLinePerChangedAddedOrRemovedValue)
     EXPECT_EQ(changesBetween(before, after), "Orvane\\BnetUsers\\BnetName1: (none) -> Arthas\n"
                                              "String\\userlocal: x -> (none)\n"
                                              "Video\\gamma: 25 -> 40\n");
+}
+
+// A script's load while the game runs: told on standard error, and done.
+TEST(CommandLoad, WhileTheGameRunsWarnsOnTheErrorStreamAndLoads)
+{
+    const std::filesystem::path startedIn = std::filesystem::current_path();
+    test::TestGame game;
+    test::FixedDisplayModes display;
+    test::ListedPrograms programs;
+    programs.running = {"Frozen Throne.exe"};
+    const std::filesystem::path file = game.scratch() / "fast.ini";
+    test::writeFile(file, "[Video]\ngamma=70\n");
+    CommandLine line;
+    line.load = file.string();
+    SettingsPlace place = game.place();
+    place.programs = &programs;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = loadAndSave(line, std::move(place), display, out, err);
+    std::filesystem::current_path(startedIn);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(err.str(), "Warning: Warcraft III is running (Frozen Throne.exe): close it first, or its own settings "
+                         "may overwrite these when it exits.\n");
+    EXPECT_NE(out.str().find("Video\\gamma: 25 -> 70\n"), std::string::npos) << out.str();
+    EXPECT_EQ(game.registry()->openKey(schema::VideoKey).readInteger("gamma"), 70);
 }
 
 } // namespace

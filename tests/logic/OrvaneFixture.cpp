@@ -19,6 +19,7 @@ StartOutcome OrvaneFixture::start(std::vector<std::string> arguments)
     windows.reset();
     SettingsPlace place = game.place();
     place.description = placeDescription;
+    place.programs = &programs;
     context = std::make_unique<Context>(Services{toolkitInUse(), boxes, files, starter, display}, std::move(place),
                                         std::move(arguments), folders);
     windows = std::make_unique<Windows>();

@@ -1,10 +1,12 @@
 #pragma once
 // Orvane started with the in-memory toolkit on a game of its own, with the
-// message-box, file-dialog, starter and display doubles in a fresh context. The helpers act as a player
-// does: through the controls' user events, one dispatched event each.
+// message-box, file-dialog, starter, display and running-programs doubles
+// in a fresh context. The helpers act as a player does: through the
+// controls' user events, one dispatched event each.
 #include "app/Startup.h"
 #include "settings/Schema.h"
 #include "tests/support/FixedDisplayModes.h"
+#include "tests/support/ListedPrograms.h"
 #include "tests/support/MemoryToolkit.h"
 #include "tests/support/RecordingFileDialogs.h"
 #include "tests/support/RecordingStarter.h"
@@ -56,6 +58,7 @@ protected:
     RecordingFileDialogs files;
     RecordingStarter starter;
     FixedDisplayModes display;
+    ListedPrograms programs;
     MemoryToolkit toolkit;
     std::filesystem::path startedIn;
     // Panel 0's tool tip for the next start.

@@ -14,8 +14,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace orvane {
 namespace {
@@ -29,6 +32,8 @@ using StoreMaker = std::function<std::unique_ptr<RegistryStore>()>;
 struct StoreKind {
     const char* name;
     std::function<StoreMaker()> forOneTest;
+    // Each store made is one of its own, as two programs' are, not one handed out again.
+    bool apart = true;
 };
 
 class RegistryContract : public ::testing::TestWithParam<StoreKind> {
@@ -286,6 +291,34 @@ TEST_P(RegistryContract, AValueOfAnySizeIsReadWhole)
     }
 }
 
+// Two Orvanes on one registry take turns: a command that has looked at the
+// settings keeps another's command waiting until it ends, so that what the
+// other reads, decides and writes comes after it.
+TEST_P(RegistryContract, ACommandKeepsAnotherStoresCommandWaitingUntilItEnds)
+{
+    if (!GetParam().apart)
+        GTEST_SKIP() << "its stores are one store handed out again";
+    registry->createKey(path("Turns")).writeInteger("n", 1);
+    RegistryAccess mine(make());
+    RegistryCommand command(mine);
+    ASSERT_EQ(mine.openKey(path("Turns")).readInteger("n"), 1);
+    std::atomic<bool> theirsDone = false;
+    std::thread other([&] {
+        RegistryAccess theirs(make());
+        RegistryCommand theirCommand(theirs);
+        RegistryKey key = theirs.openKey(path("Turns"));
+        key.writeInteger("n", key.readInteger("n") * 10);
+        theirCommand.finish();
+        theirsDone = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(theirsDone) << "another command went ahead while this one held the turn";
+    mine.openKey(path("Turns")).writeInteger("n", 2);
+    command.finish();
+    other.join();
+    EXPECT_EQ(registry->openKey(path("Turns")).readInteger("n"), 20);
+}
+
 #ifndef _WIN32
 // Hands one store out again and again, so that an overlay, which keeps its
 // changes in memory, is seen by the second store a case opens.
@@ -334,10 +367,12 @@ std::vector<StoreKind> storeKinds()
     static test::TempPrefix prefix;
     static test::TempPrefix underOverlay;
     return {{"WinePrefix", [] { return StoreMaker([] { return std::make_unique<WinePrefixStore>(prefix.path()); }); }},
-            {"Overlay", [] {
+            {"Overlay",
+             [] {
                  std::shared_ptr<RegistryStore> overlay = overlayOnStoredKeys(underOverlay.path());
                  return StoreMaker([overlay] { return std::make_unique<SharedStore>(overlay); });
-             }}};
+             },
+             false}};
 #endif
 }
 

@@ -89,13 +89,12 @@ std::string contentOf(const std::filesystem::path& file)
 
 } // namespace
 
-CommandRun runOrvaneCommand(const std::wstring& arguments)
+OrvaneCommand::OrvaneCommand(const std::wstring& arguments, const std::string& name)
+    : outFile_(std::filesystem::temp_directory_path() / ("orvane-" + name + "-out.txt")),
+      errFile_(std::filesystem::temp_directory_path() / ("orvane-" + name + "-err.txt"))
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const std::filesystem::path outFile = folder / "orvane-command-out.txt";
-    const std::filesystem::path errFile = folder / "orvane-command-err.txt";
-    HANDLE out = inheritableFile(outFile);
-    HANDLE err = inheritableFile(errFile);
+    HANDLE out = inheritableFile(outFile_);
+    HANDLE err = inheritableFile(errFile_);
     const std::wstring program = orvaneProgram().wstring();
     std::wstring commandLine = L"\"" + program + L"\" " + arguments;
     STARTUPINFOW startup{};
@@ -103,22 +102,34 @@ CommandRun runOrvaneCommand(const std::wstring& arguments)
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = out;
     startup.hStdError = err;
-    PROCESS_INFORMATION process{};
-    CommandRun run;
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        WaitForSingleObject(process.hProcess, 60000);
-        DWORD status = 0;
-        GetExitCodeProcess(process.hProcess, &status);
-        run.status = static_cast<int>(status);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &process_))
+        process_ = {};
+    // Closed at once, so that a command started next does not inherit them.
     CloseHandle(out);
     CloseHandle(err);
-    run.out = contentOf(outFile);
-    run.err = contentOf(errFile);
+}
+
+CommandRun OrvaneCommand::finish()
+{
+    CommandRun run;
+    if (!process_.hProcess)
+        return run;
+    WaitForSingleObject(process_.hProcess, 60000);
+    DWORD status = 0;
+    GetExitCodeProcess(process_.hProcess, &status);
+    run.status = static_cast<int>(status);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+    run.out = contentOf(outFile_);
+    run.err = contentOf(errFile_);
     return run;
+}
+
+CommandRun runOrvaneCommand(const std::wstring& arguments)
+{
+    return OrvaneCommand(arguments, "command").finish();
 }
 
 HWND RunningOrvane::control(const std::string& name) const

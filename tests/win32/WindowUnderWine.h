@@ -39,6 +39,23 @@ struct CommandRun {
 };
 CommandRun runOrvaneCommand(const std::wstring& arguments);
 
+// orvane.exe started with a command line, its output caught in files named
+// after it, so that several can run at once.
+class OrvaneCommand {
+public:
+    OrvaneCommand(const std::wstring& arguments, const std::string& name);
+    ~OrvaneCommand() { finish(); }
+    OrvaneCommand(const OrvaneCommand&) = delete;
+    OrvaneCommand& operator=(const OrvaneCommand&) = delete;
+    // Waits for its end, up to a minute.
+    CommandRun finish();
+
+private:
+    std::filesystem::path outFile_;
+    std::filesystem::path errFile_;
+    PROCESS_INFORMATION process_{};
+};
+
 // Waits until condition holds, up to milliseconds; whether it did.
 template <class Condition>
 bool waitFor(Condition condition, DWORD milliseconds = 10000, DWORD pollEvery = 20)

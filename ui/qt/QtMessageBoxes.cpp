@@ -7,6 +7,7 @@ namespace orvane {
 MessageAnswer QtMessageBoxes::show(const MessageBoxRequest& request)
 {
     const auto icon = request.icon == MessageIcon::Error      ? QMessageBox::Critical
+                      : request.icon == MessageIcon::Warning  ? QMessageBox::Warning
                       : request.icon == MessageIcon::Question ? QMessageBox::Question
                                                               : QMessageBox::Information;
     const auto buttons =

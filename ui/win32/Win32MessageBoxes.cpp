@@ -10,6 +10,7 @@ MessageAnswer Win32MessageBoxes::show(const MessageBoxRequest& request)
     switch (request.icon) {
     case MessageIcon::Information: type |= MB_ICONINFORMATION; break;
     case MessageIcon::Question: type |= MB_ICONQUESTION; break;
+    case MessageIcon::Warning: type |= MB_ICONWARNING; break;
     case MessageIcon::Error: type |= MB_ICONERROR; break;
     }
     const int answer = MessageBoxW(nullptr, wide(request.text).c_str(), wide(request.caption).c_str(), type);

@@ -6,6 +6,7 @@
 #include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/WindowsProgramStarter.h"
+#include "platform/WindowsRunningPrograms.h"
 #include "registry/WindowsRegistryStore.h"
 #include "ui/win32/Console.h"
 #include "ui/win32/Win32FileDialogs.h"
@@ -21,9 +22,9 @@ namespace {
 
 using namespace orvane;
 
-SettingsPlace usersRegistry()
+SettingsPlace usersRegistry(RunningPrograms& programs)
 {
-    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }};
+    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }, .programs = &programs};
 }
 
 std::vector<std::string> commandLineArguments()
@@ -49,10 +50,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return 2;
     }
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
+    WindowsRunningPrograms programs;
     if (line.withoutWindow()) {
         const ParentConsole console;
         return runCommand(
-            line, false, [](std::ostream&) { return std::optional(usersRegistry()); }, std::cout, std::cerr);
+            line, false, [&programs](std::ostream&) { return std::optional(usersRegistry(programs)); }, std::cout,
+            std::cerr);
     }
     Win32MessageBoxes boxes;
     Win32FileDialogs files;
@@ -61,7 +64,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Win32Toolkit toolkit;
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    Context context({toolkit, boxes, files, starter, *display}, usersRegistry(), line.passedOn,
+    Context context({toolkit, boxes, files, starter, *display}, usersRegistry(programs), line.passedOn,
                     {std::filesystem::path(program).parent_path(), {}});
     return runProgram(context, [&toolkit] { toolkit.run(); });
 }
