@@ -34,11 +34,10 @@ constexpr std::string_view OwnTrees[] = {schema::GameKey, schema::OrvaneKey};
 
 } // namespace
 
-WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix))
-{
-    for (const std::string_view tree : OwnTrees)
-        foldedOwnTrees_.push_back(foldCase(tree));
-}
+WinePrefixStore::WinePrefixStore(std::filesystem::path prefix)
+    : prefix_(std::move(prefix)),
+      foldedOwnTrees_(foldedTreePaths(OwnTrees))
+{}
 
 WinePrefixStore::~WinePrefixStore() = default;
 
@@ -95,11 +94,7 @@ WinePrefixStore::FileStamp WinePrefixStore::stampOnDisk() const
 
 WinePrefixStore::Reading WinePrefixStore::readingFor(std::string_view path) const
 {
-    const std::string folded = foldCase(path);
-    return std::any_of(foldedOwnTrees_.begin(), foldedOwnTrees_.end(),
-                       [&folded](const std::string& root) { return isInTree(folded, root); })
-               ? Reading::OwnTrees
-               : Reading::Whole;
+    return inAnyTree(foldCase(path), foldedOwnTrees_) ? Reading::OwnTrees : Reading::Whole;
 }
 
 // Reads the file and the stamp of exactly what was read; a read that ends
