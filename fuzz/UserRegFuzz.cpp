@@ -1,18 +1,21 @@
 // libFuzzer target for the user.reg reader and writer. Whatever it accepts
-// it must give back byte for byte, every value it reads must survive
-// being written back and read again, any text the writer writes, the
-// reader reads back the same, and a file read for one tree only reads the
-// same and keeps every byte outside that tree, also when only that tree's
-// blocks are taken as the file streams past.
+// it must give back byte for byte; after a write, a second read finds the
+// value written and every other value as it was; any text the writer
+// writes, the reader reads back the same; and a file read for one tree only
+// reads the same and keeps every byte outside that tree, also when only
+// that tree's blocks are taken as the file streams past.
 #include "registry/RegistryErrors.h"
-#include "registry/KeyPaths.h"
 #include "files/TextEncoding.h"
 #include "wine/WineRegExcerpt.h"
 #include "wine/WineRegFile.h"
 #include "wine/WineRegLexer.h"
+#include "wine/WineRegLines.h"
 #include "wine/WineValueCodec.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <span>
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -28,29 +31,61 @@ void check(bool condition)
         std::abort();
 }
 
-// The key paths of the text's key lines, as the reader names them.
+// The paths of every line that looks like a key line, as Wine would name
+// it: more than the file's keys, as a continued value's line is no key.
 std::vector<std::string> keyPaths(std::string_view text)
 {
     std::vector<std::string> paths;
-    size_t at = 0;
-    while (at < text.size()) {
-        WineRegCursor cursor(text, at, 1);
-        cursor.skipBlanks();
-        if (cursor.peek() == '[') {
-            cursor.advance(1);
-            std::u16string path;
-            try {
-                cursor.escapedText(']', &path);
-                paths.push_back(normalizeKeyPath(utf16ToUtf8(path)));
-            } catch (const WineRegParseFailure&) {
-            }
-        }
-        const size_t end = text.find('\n', at);
-        if (end == std::string_view::npos)
-            break;
-        at = end + 1;
+    std::string folded;
+    for (size_t at = 0; at < text.size();) {
+        const WineLine line = wineLineAt(text, at);
+        const std::string_view content = text.substr(at, line.contentEnd - at);
+        const size_t bracket = skipWineBlanks(content, 0);
+        if (bracket < content.size() && content[bracket] == '[' &&
+            readWineKeyPath(content, bracket, folded) == WineKeyPath::Opened)
+            paths.push_back(folded);
+        at = line.next;
     }
+    std::sort(paths.begin(), paths.end());
+    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
     return paths;
+}
+
+// What a file reads for the paths: whether each key exists, and each
+// value by its folded name.
+struct Reading {
+    std::map<std::string, bool> exists;
+    std::map<std::string, std::map<std::string, std::optional<RegValue>>> values;
+    bool operator==(const Reading&) const = default;
+};
+
+Reading readingOf(const WineRegFile& file, const std::vector<std::string>& paths)
+{
+    Reading reading;
+    for (const std::string& path : paths) {
+        reading.exists[path] = file.keyExists(path);
+        for (const std::string& name : file.valueNames(path))
+            reading.values[path][foldCase(name)] = file.queryValue(path, name);
+    }
+    return reading;
+}
+
+// One value written: in memory and once the written text is read again,
+// the value reads as written and every other as before.
+void checkWrite(const std::string& input, std::vector<std::string> paths, const std::string& path,
+                const std::string& name, const RegValue& value)
+{
+    paths.push_back(path);
+    WineRegFile file = WineRegFile::parse(input, "user.reg");
+    Reading expected = readingOf(file, paths);
+    // The key written exists, and so do the keys above it.
+    const std::string written = foldCase(path);
+    for (auto& [other, exists] : expected.exists)
+        exists = exists || other.empty() || written == foldCase(other) || written.starts_with(foldCase(other) + '\\');
+    expected.values[path][foldCase(name)] = value;
+    file.setValue(path, name, value);
+    check(readingOf(file, paths) == expected);
+    check(readingOf(WineRegFile::parse(file.serialize(), "user.reg"), paths) == expected);
 }
 
 // The input's bytes in pairs as a text value, written and read back.
@@ -71,9 +106,7 @@ void checkOneTreeRead(const std::string& input, const WineRegFile& whole, const 
     constexpr std::string_view Own[] = {"Software\\Orvane"};
     WineRegFile file = WineRegFile::parse(FileText(input), "user.reg", Own);
     check(file.serialize() == input);
-    for (const std::string& path : paths)
-        for (const std::string& name : whole.valueNames(path))
-            check(file.queryValue(path, name) == whole.queryValue(path, name));
+    check(readingOf(file, paths) == readingOf(whole, paths));
     WineRegFile untouched = WineRegFile::parse(FileText(input), "user.reg", Own);
     if (untouched.keyExists(Own[0]))
         return;
@@ -96,29 +129,20 @@ void checkTreesExcerpt(const std::string& input)
     check(::lseek(fd, 0, SEEK_SET) == 0);
     std::optional<std::string> excerpt = treesExcerpt(fd, input.size(), Own, 1 + input.size() % 61);
     ::close(fd);
-    // A last kept line that ends in a backslash looks cut off, though another
-    // program's key follows it in the file: the store then reads the file whole.
-    const bool endsLikeCutOff = excerpt && excerpt->find_last_not_of("\r\n") != std::string::npos &&
-                                (*excerpt)[excerpt->find_last_not_of("\r\n")] == '\\';
     std::optional<WineRegFile> part;
     try {
         if (excerpt)
             part = WineRegFile::parse(FileText(std::move(*excerpt)), "user.reg", Own);
     } catch (const RegistryStoreError&) {
     }
-    check(whole.has_value() == part.has_value() || (whole && endsLikeCutOff));
-    if (!whole || !part)
+    check(whole.has_value() == part.has_value());
+    if (!whole)
         return;
-    for (const std::string& path : keyPaths(input)) {
-        const std::string folded = foldCase(path);
-        if (folded != "software\\orvane" && !folded.starts_with("software\\orvane\\"))
-            continue;
-        check(part->keyExists(path));
-        const std::vector<std::string> names = whole->valueNames(path);
-        check(part->valueNames(path) == names);
-        for (const std::string& name : names)
-            check(part->queryValue(path, name) == whole->queryValue(path, name));
-    }
+    std::vector<std::string> paths;
+    for (const std::string& path : keyPaths(input))
+        if (path == "software\\orvane" || path.starts_with("software\\orvane\\"))
+            paths.push_back(path);
+    check(readingOf(*part, paths) == readingOf(*whole, paths));
 }
 
 } // namespace
@@ -139,28 +163,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const std::vector<std::string> paths = keyPaths(input);
     checkOneTreeRead(input, *file, paths);
-    for (const std::string& path : paths) {
-        check(file->keyExists(path));
-        for (const std::string& name : file->valueNames(path)) {
-            const std::optional<RegValue> value = file->queryValue(path, name);
-            check(value.has_value());
-            file->setValue(path, name, *value);
-            check(file->queryValue(path, name) == value);
-        }
+    const RegValue written{REG_DWORD_TYPE, {uint8_t(size), uint8_t(size >> 8), 0x5a, 0xa5}};
+    // A few keys are enough: each write reads the file twice more.
+    for (const std::string& path : std::span(paths).first(std::min<size_t>(paths.size(), 8))) {
+        const std::vector<std::string> names = file->valueNames(path);
+        if (!names.empty())
+            checkWrite(input, paths, path, names.back(), written);
+        checkWrite(input, paths, path, "orvane fuzz", written);
     }
-    const std::string written = file->serialize();
-    const WineRegFile again = WineRegFile::parse(written, "user.reg");
+    checkWrite(input, paths, "Software\\Orvane\\Fuzz", "v", written);
+
     // What was saved becomes the file's own text, as after a save.
     WineRegFile rebased = WineRegFile::parse(input, "user.reg");
     for (const std::string& path : paths)
-        for (const std::string& name : file->valueNames(path))
-            rebased.setValue(path, name, *file->queryValue(path, name));
+        if (rebased.keyExists(path))
+            rebased.setValue(path, "orvane fuzz", written);
+    const std::string saved = rebased.serialize();
+    const Reading before = readingOf(rebased, paths);
     rebased.rebase(rebased.serializedText());
-    check(rebased.matchesText() && rebased.serialize() == written);
-    for (const std::string& path : paths)
-        for (const std::string& name : file->valueNames(path)) {
-            check(again.queryValue(path, name) == file->queryValue(path, name));
-            check(rebased.queryValue(path, name) == file->queryValue(path, name));
-        }
+    check(rebased.matchesText() && rebased.serialize() == saved);
+    check(readingOf(rebased, paths) == before);
     return 0;
 }

@@ -39,11 +39,10 @@ std::span<const std::string_view> WinePrefixStore::ownTrees()
     return Trees;
 }
 
-WinePrefixStore::WinePrefixStore(std::filesystem::path prefix) : prefix_(std::move(prefix))
-{
-    for (const std::string_view tree : ownTrees())
-        foldedOwnTrees_.push_back(foldCase(tree));
-}
+WinePrefixStore::WinePrefixStore(std::filesystem::path prefix)
+    : prefix_(std::move(prefix)),
+      foldedOwnTrees_(foldedTreePaths(ownTrees()))
+{}
 
 WinePrefixStore::~WinePrefixStore() = default;
 
@@ -60,11 +59,7 @@ bool sameContentAs(const WinePrefixStore::FileStamp& stamp, const struct stat& i
 
 WinePrefixStore::Reading WinePrefixStore::readingFor(std::string_view path) const
 {
-    const std::string folded = foldCase(path);
-    return std::any_of(foldedOwnTrees_.begin(), foldedOwnTrees_.end(),
-                       [&folded](const std::string& root) { return isInTree(folded, root); })
-               ? Reading::OwnTrees
-               : Reading::Whole;
+    return inAnyTree(foldCase(path), foldedOwnTrees_) ? Reading::OwnTrees : Reading::Whole;
 }
 
 WineRegFile& WinePrefixStore::current(Reading reading)

@@ -45,8 +45,8 @@ size_t WineRegFile::hashPath(std::string_view folded)
 void WineRegFile::foldedPath(const Key& key, std::string& out) const
 {
     const std::string_view header = itemText(key.items.front());
-    WineRegCursor cursor(header, header.find('['), 1);
-    readWineKeyPath(cursor, header, out);
+    const std::string_view line = header.substr(0, wineLineAt(header, 0).contentEnd);
+    readWineKeyPath(line, skipWineBlanks(line, 0), out);
 }
 
 void WineRegFile::rebuildIndex() const
@@ -187,10 +187,17 @@ std::unordered_map<std::string, std::vector<uint32_t>>& WineRegFile::valuesByNam
     return *index;
 }
 
+std::vector<size_t> WineRegFile::valueBlocksOf(std::string_view folded) const
+{
+    std::vector<size_t> blocks = blocksOf(folded);
+    std::erase_if(blocks, [this](size_t block) { return keys_[block].dropsValues; });
+    return blocks;
+}
+
 // The value Wine reads: the last of its name in the last block that has it.
 std::optional<WineRegFile::Found> WineRegFile::lastValue(std::string_view path, std::string_view name) const
 {
-    const std::vector<size_t> blocks = blocksOf(foldCase(path));
+    const std::vector<size_t> blocks = valueBlocksOf(foldCase(path));
     const std::string folded = foldCase(name);
     for (auto block = blocks.rbegin(); block != blocks.rend(); ++block) {
         const Key& key = parsed(keys_[*block]);
@@ -206,12 +213,7 @@ std::optional<RegValue> WineRegFile::queryValue(std::string_view path, std::stri
     const auto found = lastValue(path, name);
     if (!found)
         return std::nullopt;
-    const std::string_view raw = itemText(found->key->items[found->item]);
-    WineRegCursor cursor(raw, 0, 1);
-    cursor.skipBlanks();
-    RegValue value;
-    parseWineValue(cursor, nullptr, &value);
-    return value;
+    return readWineValue(itemText(found->key->items[found->item]));
 }
 
 bool WineRegFile::hasValue(std::string_view path, std::string_view name) const
@@ -226,7 +228,7 @@ void WineRegFile::setValue(std::string_view path, std::string_view name, const R
         editItem(item, formatWineValue(itemName(item), value));
         return;
     }
-    const std::vector<size_t> blocks = blocksOf(foldCase(path));
+    const std::vector<size_t> blocks = valueBlocksOf(foldCase(path));
     Key& key = blocks.empty() ? appendKey(path) : parsed(keys_[blocks.back()]);
     // New values go after the key's last value or option line, before its
     // blank lines; what a deleted value left saves as nothing and stops the
@@ -250,7 +252,7 @@ bool WineRegFile::deleteValue(std::string_view path, std::string_view name)
     // leaves an empty item, so no other item moves; a save drops it.
     bool deleted = false;
     const std::string folded = foldCase(name);
-    for (const size_t block : blocksOf(foldCase(path))) {
+    for (const size_t block : valueBlocksOf(foldCase(path))) {
         Key& key = parsed(keys_[block]);
         auto& index = valuesByName(key);
         const auto found = index.find(folded);
@@ -293,7 +295,7 @@ std::vector<std::string> WineRegFile::valueNames(std::string_view path) const
 {
     std::vector<std::string> names;
     std::unordered_set<std::string> seen;
-    for (const size_t block : blocksOf(foldCase(path)))
+    for (const size_t block : valueBlocksOf(foldCase(path)))
         for (const Item& item : parsed(keys_[block]).items)
             if (item.isValue && seen.insert(foldCase(itemName(item))).second)
                 names.emplace_back(itemName(item));

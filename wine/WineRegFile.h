@@ -3,14 +3,17 @@
 // not changed is written back byte for byte: the header, comments, other
 // keys, values of any type, Wine's own line layout and line ends.
 //
-// Where a key block or a value name occurs twice, Wine's reading wins: the
-// later one is read, and a write changes the one Wine will read.
+// It reads as wineserver's loader reads it: which line is a key line,
+// which key it opens, which lines a value's hex data continues onto, which
+// value a line gives, and that a later key block or value name overrides
+// an earlier one. A write changes the line Wine will read.
 //
 // Parsed for the key trees named, the file's other blocks are carried as
 // they stand and read only when first asked for: a large file costs little
-// more than its copy, and another program's odd line refuses nothing.
+// more than its copy.
 #include "files/FileText.h"
 #include "registry/RegistryStore.h"
+#include "wine/WineRegLines.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,9 +36,8 @@ public:
 
     // An empty registry with Wine's header, for a prefix without user.reg.
     WineRegFile();
-    // Throws RegistryStoreError naming fileName and the line it could not read:
-    // when parsing, for the header and the blocks of the trees named (all
-    // blocks when none is); for another block, when it is first asked for.
+    // Throws RegistryStoreError naming fileName and the line whose effect on
+    // what Wine reads Orvane cannot follow, or where the file is cut short.
     static WineRegFile parse(FileText text, const std::string& fileName, std::span<const std::string_view> trees = {});
     static WineRegFile parse(std::string text, const std::string& fileName);
 
@@ -89,13 +91,14 @@ private:
     };
     // Whether a block's path is known. Other programs' blocks in a row are
     // one run, its key lines read only when a path outside the trees is
-    // first looked for; a line that only looks like a key line stays unread.
+    // first looked for; a key line without its "]" opens nothing.
     enum class Path : uint8_t { Known, NotRead, Unreadable };
     struct Key {
-        std::vector<Item> items; // the "[...]" line first
-        size_t hash = 0;         // of the folded path, when known
-        uint32_t line = 0;       // of the "[...]" line, for errors
-        bool carried = false;    // items[1] is the rest of the block, not yet read
+        std::vector<Item> items;  // the "[...]" line first
+        size_t hash = 0;          // of the folded path, when known
+        uint32_t line = 0;        // of the "[...]" line, for errors
+        bool carried = false;     // items[1] is the rest of the block, not yet read
+        bool dropsValues = false; // Wine creates the path but not this block's key, and drops its values
         Path path = Path::Known;
         NameIndex names;
     };
@@ -104,8 +107,14 @@ private:
         size_t item;
     };
 
+    // Reads the lines from `at` on: the header, then the blocks of the
+    // trees into items and the others into runs.
+    void readLines(size_t at);
+    // Adds a line of a block to its items: a value with the lines it
+    // continues onto, or a line that gives none.
+    void addLine(std::vector<Item>& items, WineLineKind kind, bool inKey, size_t begin, size_t next) const;
     // Reads the lines of a block after its key line, up to end, into items.
-    void readBlock(size_t begin, size_t end, size_t line, std::vector<Item>& items) const;
+    void readBlock(const Key& key, size_t begin, size_t end, std::vector<Item>& items) const;
     // A carried block read into its items, on first use.
     Key& parsed(Key& key) const;
     std::unordered_map<std::string, std::vector<uint32_t>>& valuesByName(const Key& key) const;
@@ -117,6 +126,8 @@ private:
     std::vector<size_t> namedBlocksOf(std::string_view foldedPath) const;
     bool existsAmongNamed(std::string_view foldedPath) const;
     std::optional<Found> lastValue(std::string_view path, std::string_view name) const;
+    // The blocks of the path that hold its values, in file order.
+    std::vector<size_t> valueBlocksOf(std::string_view foldedPath) const;
     Item ownedItem(std::string text, bool isValue);
     void editItem(Item& item, std::string text);
     Key& appendKey(std::string_view path);

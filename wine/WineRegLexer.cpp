@@ -1,185 +1,160 @@
 #include "wine/WineRegLexer.h"
 
-#include <array>
+#include <limits>
 
 namespace orvane {
 namespace {
 
-constexpr std::array<int8_t, 256> HexDigits = [] {
-    std::array<int8_t, 256> table{};
-    table.fill(-1);
-    for (int c = '0'; c <= '9'; ++c)
-        table[c] = static_cast<int8_t>(c - '0');
-    for (int c = 'a'; c <= 'f'; ++c)
-        table[c] = static_cast<int8_t>(c - 'a' + 10);
-    for (int c = 'A'; c <= 'F'; ++c)
-        table[c] = static_cast<int8_t>(c - 'A' + 10);
-    return table;
-}();
-
-bool isBlank(char c)
+char at(std::string_view text, size_t pos)
 {
-    return c == ' ' || c == '\t' || c == '\r';
+    return pos < text.size() ? text[pos] : '\0';
 }
 
-constexpr const char* Unclosed = "the text is not closed (is the file truncated?)";
+// How many continuation bytes follow a UTF-8 lead byte; 0 for a byte that
+// leads nothing Wine decodes.
+int continuationBytes(unsigned char lead)
+{
+    if (lead >= 0xc2 && lead <= 0xdf)
+        return 1;
+    if (lead >= 0xe0 && lead <= 0xef)
+        return 2;
+    if (lead >= 0xf0 && lead <= 0xf4)
+        return 3;
+    return 0;
+}
+
+class UnitSink {
+public:
+    explicit UnitSink(std::u16string* out) : out_(out) {}
+    void push(char32_t unit)
+    {
+        if (out_)
+            out_->push_back(static_cast<char16_t>(unit));
+        ++count;
+    }
+    size_t count = 0;
+
+private:
+    std::u16string* out_;
+};
+
+// One UTF-8 character whose lead byte was just read; an invalid sequence
+// yields nothing, and its bytes after the first bad one are read again.
+void decodeUtf8(std::string_view text, size_t& pos, unsigned char lead, UnitSink& sink)
+{
+    static constexpr unsigned char LeadMask[] = {0x7f, 0x1f, 0x0f, 0x07};
+    static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+    const int follow = continuationBytes(lead);
+    if (follow == 0)
+        return;
+    char32_t code = lead & LeadMask[follow];
+    for (int k = 0; k < follow; ++k) {
+        const unsigned char bits = static_cast<unsigned char>(at(text, pos)) ^ 0x80;
+        if (bits >= 0x40)
+            return;
+        code = code << 6 | bits;
+        ++pos;
+    }
+    if (code < Smallest[follow] || code > 0x10ffff)
+        return;
+    if (code <= 0xffff) {
+        sink.push(code);
+        return;
+    }
+    code -= 0x10000;
+    sink.push(0xd800 | code >> 10);
+    sink.push(0xdc00 | (code & 0x3ff));
+}
+
+// The escape after a backslash at pos; false for one Wine takes as the
+// character itself.
+bool decodeEscape(std::string_view text, size_t& pos, UnitSink& sink)
+{
+    static constexpr std::string_view Letters = "abefnrtv";
+    static constexpr char Controls[] = {7, 8, 27, 12, 10, 13, 9, 11};
+    const char c = at(text, pos);
+    if (const size_t letter = Letters.find(c); letter != std::string_view::npos) {
+        sink.push(static_cast<char32_t>(Controls[letter]));
+        ++pos;
+        return true;
+    }
+    if (c == 'x') {
+        ++pos;
+        char32_t unit = 0;
+        int digits = 0;
+        for (; digits < 4 && hexDigitValue(at(text, pos)) >= 0; ++digits)
+            unit = unit * 16 + static_cast<char32_t>(hexDigitValue(text[pos++]));
+        sink.push(digits ? unit : U'x');
+        return true;
+    }
+    if (c < '0' || c > '7')
+        return false;
+    char32_t unit = 0;
+    for (int digits = 0; digits < 3 && at(text, pos) >= '0' && at(text, pos) <= '7'; ++digits)
+        unit = unit * 8 + static_cast<char32_t>(text[pos++] - '0');
+    sink.push(unit);
+    return true;
+}
 
 } // namespace
 
-int hexDigitValue(char c)
+size_t skipWineBlanks(std::string_view text, size_t pos)
 {
-    return HexDigits[static_cast<unsigned char>(c)];
+    while (pos < text.size() && isWineBlank(text[pos]))
+        ++pos;
+    return pos;
 }
 
-bool WineRegCursor::consume(std::string_view word)
+WineLine wineLineAt(std::string_view text, size_t begin)
 {
-    if (text_.substr(pos_, word.size()) != word)
-        return false;
-    pos_ += word.size();
-    return true;
+    const size_t newline = text.find('\n', begin);
+    if (newline == std::string_view::npos)
+        return {text.size(), text.size()};
+    const bool cr = newline > begin && text[newline - 1] == '\r';
+    return {newline - cr, newline + 1};
 }
 
-void WineRegCursor::expect(char c, const char* what)
+WineNumber readWineNumber(std::string_view text, size_t start)
 {
-    if (peek() != c)
-        fail(what);
-    ++pos_;
-}
-
-void WineRegCursor::skipBlanks()
-{
-    while (pos_ < text_.size() && isBlank(text_[pos_]))
-        ++pos_;
-}
-
-bool WineRegCursor::nextLine()
-{
-    const size_t end = text_.find('\n', pos_);
-    if (end == std::string_view::npos) {
-        pos_ = text_.size();
-        return false;
+    size_t pos = skipWineBlanks(text, start);
+    const bool negative = at(text, pos) == '-';
+    if (negative || at(text, pos) == '+')
+        ++pos;
+    if (at(text, pos) == '0' && (at(text, pos + 1) | 0x20) == 'x' && hexDigitValue(at(text, pos + 2)) >= 0)
+        pos += 2;
+    const size_t digits = pos;
+    constexpr uint64_t Largest = std::numeric_limits<uint64_t>::max();
+    uint64_t value = 0;
+    bool overflow = false;
+    for (; hexDigitValue(at(text, pos)) >= 0; ++pos) {
+        const auto digit = static_cast<uint64_t>(hexDigitValue(text[pos]));
+        overflow = overflow || value > (Largest - digit) / 16;
+        value = value * 16 + digit;
     }
-    pos_ = end + 1;
-    ++line_;
-    return true;
+    if (pos == digits)
+        return {0, start};
+    if (overflow)
+        return {Largest, pos};
+    return {negative ? 0 - value : value, pos};
 }
 
-void WineRegCursor::expectLineEnd()
+WineText readWineText(std::string_view text, size_t pos, char end, std::u16string* out)
 {
-    skipBlanks();
-    if (!atLineEnd())
-        fail("unexpected text after the value");
-}
-
-void WineRegCursor::fail(std::string what) const
-{
-    throw WineRegParseFailure{line_, std::move(what)};
-}
-
-char16_t WineRegCursor::escapedUnit()
-{
-    if (atLineEnd())
-        fail(Unclosed);
-    const char e = text_[pos_++];
-    switch (e) {
-    case 'a': return 7;
-    case 'b': return 8;
-    case 'e': return 27;
-    case 'f': return 12;
-    case 'n': return 10;
-    case 'r': return 13;
-    case 't': return 9;
-    case 'v': return 11;
-    case 'x': {
-        char16_t unit = 0;
-        int digits = 0;
-        while (digits < 4 && pos_ < text_.size() && hexDigitValue(text_[pos_]) >= 0) {
-            unit = static_cast<char16_t>(unit * 16 + hexDigitValue(text_[pos_++]));
-            ++digits;
-        }
-        if (digits == 0)
-            fail("\\x without hex digits");
-        return unit;
-    }
-    default:
-        if (e < '0' || e > '7')
-            return static_cast<unsigned char>(e);
-        auto unit = static_cast<char16_t>(e - '0');
-        for (int k = 0; k < 2 && pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '7'; ++k)
-            unit = static_cast<char16_t>(unit * 8 + (text_[pos_++] - '0'));
-        return unit;
-    }
-}
-
-void WineRegCursor::escapedText(char end, std::u16string* out)
-{
-    while (true) {
-        if (atLineEnd())
-            fail(Unclosed);
-        const char c = text_[pos_];
-        if (c == end)
-            return;
-        ++pos_;
-        const char16_t unit = c == '\\' ? escapedUnit() : static_cast<unsigned char>(c);
-        if (out)
-            out->push_back(unit);
-    }
-}
-
-uint32_t WineRegCursor::hexNumber(int maxDigits, const char* what)
-{
-    uint32_t n = 0;
-    int digits = 0;
-    while (digits < maxDigits && hexDigitValue(peek()) >= 0) {
-        n = n * 16 + static_cast<uint32_t>(hexDigitValue(text_[pos_++]));
-        ++digits;
-    }
-    if (digits == 0)
-        fail(what);
-    return n;
-}
-
-void WineRegCursor::hexBytes(std::vector<uint8_t>* out)
-{
-    while (true) {
-        // Wine's own layout first: "xx," without blanks.
-        while (pos_ + 2 < text_.size() && text_[pos_ + 2] == ',') {
-            const int high = hexDigitValue(text_[pos_]);
-            const int low = hexDigitValue(text_[pos_ + 1]);
-            if ((high | low) < 0)
+    UnitSink sink(out);
+    while (pos < text.size() && text[pos] != end) {
+        if (text[pos] == '\\') {
+            if (++pos == text.size())
                 break;
-            if (out)
-                out->push_back(static_cast<uint8_t>(high * 16 + low));
-            pos_ += 3;
+            if (decodeEscape(text, pos, sink))
+                continue;
         }
-        skipBlanks();
-        if (atLineEnd())
-            return;
-        if (peek() == '\\') {
-            ++pos_;
-            skipBlanks();
-            if (!atLineEnd())
-                fail("unexpected text after a line continuation");
-            const size_t continued = line_;
-            if (!nextLine() || pos_ >= text_.size()) {
-                line_ = continued;
-                fail("the value continues past the end of the file (is the file truncated?)");
-            }
-            continue;
-        }
-        const int high = hexDigitValue(peek());
-        const int low = pos_ + 1 < text_.size() ? hexDigitValue(text_[pos_ + 1]) : -1;
-        if (high < 0 || low < 0)
-            fail("bad hex data");
-        pos_ += 2;
-        if (out)
-            out->push_back(static_cast<uint8_t>(high * 16 + low));
-        skipBlanks();
-        if (peek() == ',')
-            ++pos_;
-        else if (!atLineEnd() && peek() != '\\')
-            fail("bad hex data");
+        const auto c = static_cast<unsigned char>(text[pos++]);
+        if (c < 0x80)
+            sink.push(c);
+        else
+            decodeUtf8(text, pos, c, sink);
     }
+    return {pos < text.size() ? pos + 1 : std::string_view::npos, sink.count};
 }
 
 } // namespace orvane

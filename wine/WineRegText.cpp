@@ -10,8 +10,9 @@
 #include "wine/WineValueCodec.h"
 
 #include <algorithm>
-#include <utility>
+#include <optional>
 #include <span>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -37,46 +38,16 @@ size_t plainNameLength(std::string_view text, size_t start)
     return end - start;
 }
 
+constexpr const char* CutShort = "the file ends in the middle of a line, so it may have been cut short";
+constexpr const char* EndsInValue =
+    "the file ends where a value's hex data goes on to a next line, so it may have been cut short";
+
 RegistryStoreError unreadable(const std::string& fileName, size_t line, const std::string& what)
 {
     return RegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) +
                               ": " + what +
                               ". Orvane has not changed the file. Repair it or restore a copy, then start Orvane "
                               "again.");
-}
-
-// Reads a key line at the cursor to its end: the path, then Wine's time stamp.
-void readKeyLine(WineRegCursor& cursor, std::string_view text, std::string& folded)
-{
-    cursor.skipBlanks();
-    readWineKeyPath(cursor, text, folded);
-    cursor.skipBlanks();
-    while (cursor.peek() >= '0' && cursor.peek() <= '9')
-        cursor.advance(1);
-    cursor.expectLineEnd();
-    cursor.nextLine();
-}
-
-// Counted with memchr, many times faster than a loop the compiler does not vectorize.
-size_t newlinesIn(std::string_view text)
-{
-    size_t count = 0;
-    for (size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
-        ++count;
-    return count;
-}
-
-// The start of the next line from `from` on (itself a line's start) that
-// is a key line naming a tree, or the text's end. Found by its '[', without
-// walking the lines between.
-size_t nextTreeKeyLine(std::string_view text, size_t from, const std::vector<std::string>& escapedTrees)
-{
-    for (size_t at = text.find('[', from); at != std::string_view::npos; at = text.find('[', at + 1)) {
-        const size_t lineStart = keyLineStartAt(text, from, at);
-        if (lineStart != std::string_view::npos && namesTree(text, lineStart, escapedTrees))
-            return lineStart;
-    }
-    return text.size();
 }
 
 } // namespace
@@ -98,13 +69,10 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
         throw unreadable(fileName, 1, "the file is empty");
     if (all.size() > MaxSize)
         throw unreadable(fileName, 1, "the file is larger than 4 GB, far larger than any registry Wine writes");
-    const size_t firstEnd = all.find('\n');
-    std::string_view first = all.substr(0, firstEnd);
-    if (first.ends_with('\r')) {
-        first.remove_suffix(1);
+    const WineLine first = wineLineAt(all, 0);
+    if (first.contentEnd < first.next - 1)
         file.newLine_ = "\r\n";
-    }
-    if (first != Signature)
+    if (all.substr(0, first.contentEnd) != Signature)
         throw unreadable(fileName, 1,
                          "this is not a Wine registry file (it does not begin with \"WINE REGISTRY Version 2\")");
     if (const size_t at = all.find('\0'); at != std::string_view::npos)
@@ -112,64 +80,11 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
             fileName, 1 + static_cast<size_t>(std::count(all.begin(), all.begin() + static_cast<ptrdiff_t>(at), '\n')),
             "the file holds binary data");
     // Wine ends the file after a complete line: anything else was cut short.
-    std::string_view lastLine = all.substr(0, all.size() - (all.back() == '\n' ? 1 : 0));
-    if (lastLine.ends_with('\r'))
-        lastLine.remove_suffix(1);
-    if (all.back() != '\n' || lastLine.ends_with('\\')) {
-        const size_t line = static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + (all.back() != '\n');
-        throw unreadable(fileName, line, "the file ends in the middle of a line, so it may have been cut short");
-    }
-
+    if (all.back() != '\n')
+        throw unreadable(fileName, static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + 1, CutShort);
+    file.trees_ = foldedTreePaths(trees);
     try {
-        WineRegCursor cursor(all, 0, 1);
-        cursor.nextLine();
-        // The header: comments and blank lines up to the first key.
-        while (cursor.pos() < all.size() && !startsKeyLine(all, cursor.pos())) {
-            cursor.skipBlanks();
-            const char c = cursor.peek();
-            if (c == '"' || c == '@')
-                cursor.fail("a value before the first key");
-            if (c != '#' && c != ';' && !cursor.atLineEnd())
-                cursor.fail("a line Orvane does not understand");
-            cursor.nextLine();
-        }
-        file.headerLength_ = cursor.pos();
-        file.keys_.reserve(all.size() / 512);
-        const std::vector<std::string> escapedTrees = escapedTreePaths(trees);
-        for (const std::string_view tree : trees)
-            file.trees_.push_back(foldCase(normalizeKeyPath(tree)));
-        std::string folded;
-        while (cursor.pos() < all.size()) {
-            const auto keyStart = static_cast<uint32_t>(cursor.pos());
-            const auto keyLine = static_cast<uint32_t>(cursor.line());
-            if (!trees.empty() && !namesTree(all, keyStart, escapedTrees)) {
-                // Other programs' blocks in a row: one run, its last line apart
-                // so that a new key can see whether a blank line ends it.
-                cursor.nextLine();
-                const size_t end = nextTreeKeyLine(all, cursor.pos(), escapedTrees);
-                const size_t lastLine = std::max<size_t>(all.rfind('\n', end - 2) + 1, keyStart);
-                cursor =
-                    WineRegCursor(all, end, cursor.line() + newlinesIn(all.substr(cursor.pos(), end - cursor.pos())));
-                Key run{.line = keyLine, .path = Path::NotRead};
-                if (lastLine > keyStart)
-                    run.items.push_back(Item{.begin = keyStart, .length = static_cast<uint32_t>(lastLine - keyStart)});
-                run.items.push_back(Item{.begin = static_cast<uint32_t>(lastLine),
-                                         .length = static_cast<uint32_t>(cursor.pos() - lastLine)});
-                file.keys_.push_back(std::move(run));
-                file.carriedNamed_ = false;
-                continue;
-            }
-            readKeyLine(cursor, all, folded);
-            Key key{.items = {Item{.begin = keyStart, .length = static_cast<uint32_t>(cursor.pos() - keyStart)}},
-                    .hash = hashPath(folded),
-                    .line = keyLine};
-            const size_t blockStart = cursor.pos();
-            const size_t blockLine = cursor.line();
-            while (cursor.pos() < all.size() && !startsKeyLine(all, cursor.pos()))
-                cursor.nextLine();
-            file.readBlock(blockStart, cursor.pos(), blockLine, key.items);
-            file.keys_.push_back(std::move(key));
-        }
+        file.readLines(first.next);
     } catch (const WineRegParseFailure& failure) {
         throw unreadable(fileName, failure.line, failure.what);
     }
@@ -177,52 +92,114 @@ WineRegFile WineRegFile::parse(FileText text, const std::string& fileName, std::
     return file;
 }
 
-void WineRegFile::readBlock(size_t begin, size_t end, size_t line, std::vector<Item>& items) const
+void WineRegFile::readLines(size_t at)
 {
     const std::string_view all = text_.view();
-    WineRegCursor cursor(all, begin, line);
-    std::u16string nameUnits;
-    std::string folded;
-    while (cursor.pos() < end) {
-        const auto lineStart = static_cast<uint32_t>(cursor.pos());
-        cursor.skipBlanks();
-        const char c = cursor.peek();
-        if (c == '"' || c == '@') {
-            // The default value's empty name is a view of the line's start.
-            Item item{.begin = lineStart, .nameBegin = lineStart, .isValue = 1};
-            const size_t nameStart = cursor.pos() + 1;
-            const size_t plainLength = plainNameLength(all, nameStart);
-            const bool plain = c == '"' && nameStart + plainLength < all.size() && all[nameStart + plainLength] == '"';
-            nameUnits.clear();
-            parseWineValue(cursor, plain ? nullptr : &nameUnits, nullptr);
+    WineRegScanner scanner(2, trees_);
+    headerLength_ = all.size();
+    keys_.reserve(all.size() / 512);
+    // Other programs' blocks in a row: one run, its last line apart so that
+    // a new key can see whether a blank line ends it.
+    std::optional<Key> run;
+    size_t runLastLine = 0;
+    const auto endRun = [&](size_t end) {
+        const auto begin = run->items.front().begin;
+        run->items.clear();
+        if (runLastLine > begin)
+            run->items.push_back(Item{.begin = begin, .length = static_cast<uint32_t>(runLastLine - begin)});
+        run->items.push_back(
+            Item{.begin = static_cast<uint32_t>(runLastLine), .length = static_cast<uint32_t>(end - runLastLine)});
+        keys_.push_back(std::move(*run));
+        run.reset();
+        carriedNamed_ = false;
+    };
+    while (at < all.size()) {
+        const WineLine line = wineLineAt(all, at);
+        // Only a run's key lines matter, and most of a large file is in runs.
+        const std::string_view content = all.substr(at, line.contentEnd - at);
+        const WineLineKind kind = run ? scanner.skim(content) : scanner.take(content);
+        if (kind == WineLineKind::Key) {
+            headerLength_ = std::min(headerLength_, at);
+            const WineKeyPath& path = scanner.key();
+            const bool known = path.status != WineKeyPath::Unclosed;
+            if (trees_.empty() || (known && inTrees(path.folded))) {
+                if (run)
+                    endRun(at);
+                keys_.push_back(Key{.items = {Item{.begin = static_cast<uint32_t>(at),
+                                                   .length = static_cast<uint32_t>(line.next - at)}},
+                                    .hash = hashPath(path.folded),
+                                    .line = static_cast<uint32_t>(scanner.line()),
+                                    .dropsValues = path.status == WineKeyPath::NameTooLong,
+                                    .path = known ? Path::Known : Path::Unreadable});
+            } else if (!run) {
+                run = Key{.items = {Item{.begin = static_cast<uint32_t>(at)}},
+                          .line = static_cast<uint32_t>(scanner.line()),
+                          .path = Path::NotRead};
+            }
+        } else if (!run && headerLength_ < at) {
+            addLine(keys_.back().items, kind, scanner.inKey(), at, line.next);
+        }
+        runLastLine = at;
+        at = line.next;
+    }
+    if (run)
+        endRun(all.size());
+    if (scanner.continuing())
+        throw WineRegParseFailure{scanner.line(), EndsInValue};
+}
+
+void WineRegFile::addLine(std::vector<Item>& items, WineLineKind kind, bool inKey, size_t begin, size_t next) const
+{
+    if (kind == WineLineKind::Continued) {
+        items.back().length += static_cast<uint32_t>(next - begin);
+        return;
+    }
+    const std::string_view all = text_.view();
+    const std::string_view line = all.substr(begin, wineLineAt(all, begin).contentEnd - begin);
+    const size_t at = skipWineBlanks(line, 0);
+    if (kind == WineLineKind::Value && inKey) {
+        // The default value's empty name is a view of the line's start.
+        Item item{.begin = static_cast<uint32_t>(begin),
+                  .length = static_cast<uint32_t>(next - begin),
+                  .nameBegin = static_cast<uint32_t>(begin),
+                  .isValue = 1};
+        const size_t nameStart = at + 1;
+        const size_t plainLength = plainNameLength(line, nameStart);
+        const bool plain =
+            line[at] == '"' && nameStart + plainLength < line.size() && line[nameStart + plainLength] == '"';
+        std::u16string name;
+        if (readWineValueName(line, at, plain ? nullptr : &name) != std::string_view::npos) {
             if (plain) {
-                item.nameBegin = static_cast<uint32_t>(nameStart);
+                item.nameBegin = static_cast<uint32_t>(begin + nameStart);
                 item.nameLength = static_cast<uint32_t>(plainLength);
-            } else if (c == '"') {
+            } else if (line[at] == '"') {
                 item.nameBegin = static_cast<uint32_t>(names_.size());
                 item.nameStored = 1;
-                names_.push_back(utf16ToUtf8(nameUnits));
+                names_.push_back(utf16ToUtf8(name));
             }
-            cursor.nextLine();
-            item.length = static_cast<uint32_t>(cursor.pos() - lineStart);
             items.push_back(item);
-            continue;
+            return;
         }
-        if (c == '[') {
-            readKeyLine(cursor, all, folded); // says what is wrong with it
-            cursor.fail("a key line inside a key");
-        }
-        if (c != '#' && c != ';' && !cursor.atLineEnd())
-            cursor.fail("a line Orvane does not understand");
-        cursor.nextLine();
-        items.push_back(Item{.begin = lineStart, .length = static_cast<uint32_t>(cursor.pos() - lineStart)});
+    }
+    items.push_back(Item{.begin = static_cast<uint32_t>(begin), .length = static_cast<uint32_t>(next - begin)});
+}
+
+void WineRegFile::readBlock(const Key& key, size_t begin, size_t end, std::vector<Item>& items) const
+{
+    const std::string_view all = text_.view();
+    WineRegScanner scanner(key.line, trees_);
+    const std::string_view header = itemText(key.items.front());
+    scanner.take(header.substr(0, wineLineAt(header, 0).contentEnd));
+    for (size_t at = begin; at < end;) {
+        const WineLine line = wineLineAt(all, at);
+        addLine(items, scanner.take(all.substr(at, line.contentEnd - at)), scanner.inKey(), at, line.next);
+        at = line.next;
     }
 }
 
 bool WineRegFile::inTrees(std::string_view folded) const
 {
-    return trees_.empty() || std::any_of(trees_.begin(), trees_.end(),
-                                         [folded](const std::string& root) { return isInTree(folded, root); });
+    return trees_.empty() || inAnyTree(folded, trees_);
 }
 
 // Splits each run of carried blocks into its blocks, each under its path,
@@ -234,7 +211,6 @@ void WineRegFile::nameCarriedBlocks() const
     const std::string_view all = text_.view();
     std::vector<Key> named;
     named.reserve(keys_.size());
-    std::string folded;
     for (Key& run : keys_) {
         if (run.path != Path::NotRead) {
             named.push_back(std::move(run));
@@ -245,29 +221,27 @@ void WineRegFile::nameCarriedBlocks() const
         while (textItems < run.items.size() && !run.items[textItems].edited)
             ++textItems;
         const size_t end = run.items[textItems - 1].begin + run.items[textItems - 1].length;
-        WineRegCursor cursor(all, run.items.front().begin, run.line);
-        while (cursor.pos() < end) {
-            const auto keyStart = static_cast<uint32_t>(cursor.pos());
-            Key key{.line = static_cast<uint32_t>(cursor.line())};
-            try {
-                readKeyLine(cursor, all, folded);
-                key.hash = hashPath(folded);
-            } catch (const WineRegParseFailure&) {
-                // A line that only looks like a key line stays carried, under no name.
-                cursor = WineRegCursor(all, keyStart, key.line);
-                cursor.nextLine();
-                key.path = Path::Unreadable;
+        WineRegScanner scanner(run.line, trees_);
+        for (size_t at = run.items.front().begin; at < end;) {
+            const WineLine line = wineLineAt(all, at);
+            if (scanner.skim(all.substr(at, line.contentEnd - at)) == WineLineKind::Key) {
+                const WineKeyPath& path = scanner.key();
+                const bool known = path.status != WineKeyPath::Unclosed;
+                named.push_back(Key{.items = {Item{.begin = static_cast<uint32_t>(at),
+                                                   .length = static_cast<uint32_t>(line.next - at)}},
+                                    .hash = hashPath(path.folded),
+                                    .line = static_cast<uint32_t>(scanner.line()),
+                                    .dropsValues = path.status == WineKeyPath::NameTooLong,
+                                    .path = known ? Path::Known : Path::Unreadable});
+            } else if (named.back().items.size() == 1) {
+                // The rest of the block, unread until its values are asked for.
+                named.back().items.push_back(
+                    Item{.begin = static_cast<uint32_t>(at), .length = static_cast<uint32_t>(line.next - at)});
+                named.back().carried = named.back().path == Path::Known && !named.back().dropsValues;
+            } else {
+                named.back().items.back().length += static_cast<uint32_t>(line.next - at);
             }
-            key.items.push_back(Item{.begin = keyStart, .length = static_cast<uint32_t>(cursor.pos() - keyStart)});
-            const size_t bodyStart = cursor.pos();
-            while (cursor.pos() < end && !startsKeyLine(all, cursor.pos()))
-                cursor.nextLine();
-            if (cursor.pos() > bodyStart) {
-                key.items.push_back(Item{.begin = static_cast<uint32_t>(bodyStart),
-                                         .length = static_cast<uint32_t>(cursor.pos() - bodyStart)});
-                key.carried = key.path == Path::Known;
-            }
-            named.push_back(std::move(key));
+            at = line.next;
         }
         named.back().items.insert(named.back().items.end(), run.items.begin() + static_cast<ptrdiff_t>(textItems),
                                   run.items.end());
@@ -283,7 +257,7 @@ WineRegFile::Key& WineRegFile::parsed(Key& key) const
     const Item rest = key.items[1];
     std::vector<Item> items{key.items.front()};
     try {
-        readBlock(rest.begin, rest.begin + rest.length, key.line + 1, items);
+        readBlock(key, rest.begin, rest.begin + rest.length, items);
     } catch (const WineRegParseFailure& failure) {
         throw unreadable(fileName_, failure.line, failure.what);
     }

@@ -1,44 +1,31 @@
 #include "wine/WineRegTrees.h"
 
 #include "files/TextEncoding.h"
-#include "wine/WineValueCodec.h"
+#include "registry/KeyPaths.h"
 
 #include <algorithm>
 
 namespace orvane {
 
-std::vector<std::string> escapedTreePaths(std::span<const std::string_view> trees)
+std::vector<std::string> foldedTreePaths(std::span<const std::string_view> trees)
 {
-    std::vector<std::string> escaped;
+    std::vector<std::string> folded;
     for (const std::string_view tree : trees)
-        escaped.push_back(formatWineKeyPath(foldCase(normalizeKeyPath(tree))));
-    return escaped;
+        folded.push_back(foldCase(normalizeKeyPath(tree)));
+    return folded;
 }
 
-size_t keyLineStartAt(std::string_view text, size_t from, size_t at)
+bool inAnyTree(std::string_view folded, const std::vector<std::string>& foldedTrees)
 {
-    size_t lineStart = at;
-    while (lineStart > from && (text[lineStart - 1] == ' ' || text[lineStart - 1] == '\t'))
-        --lineStart;
-    return lineStart == from || text[lineStart - 1] == '\n' ? lineStart : std::string_view::npos;
+    return std::any_of(foldedTrees.begin(), foldedTrees.end(),
+                       [folded](const std::string& tree) { return isInTree(folded, tree); });
 }
 
-bool startsKeyLine(std::string_view text, size_t at)
+bool touchesAnyTree(std::string_view folded, const std::vector<std::string>& foldedTrees)
 {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    return at < text.size() && text[at] == '[';
-}
-
-bool namesTree(std::string_view text, size_t at, const std::vector<std::string>& escapedTrees)
-{
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    const std::string_view rest = text.substr(at + 1);
-    return std::any_of(escapedTrees.begin(), escapedTrees.end(), [rest](const std::string& tree) {
-        if (rest.size() <= tree.size() || (rest[tree.size()] != ']' && rest[tree.size()] != '\\'))
-            return false;
-        return std::equal(tree.begin(), tree.end(), rest.begin(), [](char a, char b) { return a == asciiLower(b); });
+    // The root (the empty path) lies above every tree.
+    return std::any_of(foldedTrees.begin(), foldedTrees.end(), [folded](const std::string& tree) {
+        return folded.empty() || isInTree(folded, tree) || isInTree(tree, folded);
     });
 }
 

@@ -1,6 +1,5 @@
 #include "wine/WineValueCodec.h"
 
-#include "registry/KeyPaths.h"
 #include "files/TextEncoding.h"
 
 #include <cstdio>
@@ -8,44 +7,78 @@
 namespace orvane {
 namespace {
 
-enum class DataForm { Text, Dword, Hex };
+enum class DataForm { Text, Dword, Hex, Unreadable };
 
-// The data tags Wine writes after "=". A typed tag carries the type in
-// hex between the parentheses: str(2):, hex(b):.
+// What follows "=": a data tag, and where the data after it starts.
 struct DataTag {
-    std::string_view tag;
     DataForm form;
     uint32_t type = 0;
-    bool typed = false;
+    size_t end = 0;
 };
 
-constexpr DataTag DataTags[] = {
-    {.tag = "\"", .form = DataForm::Text, .type = REG_SZ_TYPE},
-    {.tag = "str:", .form = DataForm::Text, .type = REG_SZ_TYPE},
-    {.tag = "str(", .form = DataForm::Text, .typed = true},
-    {.tag = "dword:", .form = DataForm::Dword, .type = REG_DWORD_TYPE},
-    {.tag = "hex:", .form = DataForm::Hex, .type = REG_BINARY_TYPE},
-    {.tag = "hex(", .form = DataForm::Hex, .typed = true},
-};
-
-// Reads the tag; the opening quote of plain text is left for the text.
-DataTag readTag(WineRegCursor& cursor)
+// The tags Wine's loader knows, tried in its order; "hex(" takes its type
+// as strtoul reads it, in the 32 bits of a type.
+DataTag readTag(std::string_view line, size_t at)
 {
-    if (cursor.peek() == '"')
-        return DataTags[0];
-    for (const DataTag& candidate : DataTags) {
-        if (!cursor.consume(candidate.tag))
-            continue;
-        DataTag tag = candidate;
-        if (tag.typed) {
-            tag.type = cursor.hexNumber(8, "bad type in the value's data tag");
-            if (!cursor.consume("):"))
-                cursor.fail("bad type in the value's data tag");
-        }
-        return tag;
-    }
-    cursor.fail("unknown kind of value data");
+    struct Known {
+        std::string_view tag;
+        DataForm form;
+        uint32_t type;
+    };
+    static constexpr Known Tags[] = {
+        {"\"", DataForm::Text, REG_SZ_TYPE},
+        {"str:\"", DataForm::Text, REG_SZ_TYPE},
+        {"str(2):\"", DataForm::Text, REG_EXPAND_SZ_TYPE},
+        {"str(7):\"", DataForm::Text, REG_MULTI_SZ_TYPE},
+        {"hex:", DataForm::Hex, REG_BINARY_TYPE},
+        {"dword:", DataForm::Dword, REG_DWORD_TYPE},
+    };
+    const std::string_view data = line.substr(at);
+    for (const Known& known : Tags)
+        if (data.starts_with(known.tag))
+            return {known.form, known.type, at + known.tag.size()};
+    if (!data.starts_with("hex("))
+        return {DataForm::Unreadable};
+    const WineNumber type = readWineNumber(line, at + 4);
+    if (line.substr(type.end, 2) != "):")
+        return {DataForm::Unreadable};
+    return {DataForm::Hex, static_cast<uint32_t>(type.value), type.end + 2};
 }
+
+enum class HexLine { Ends, Continues, Unreadable };
+
+// Hex bytes from `at` as Wine reads them: each a hex number up to ff,
+// blanks and one comma after it; then the line's end, or a backslash that
+// continues the data onto the next line, whatever follows it.
+HexLine readHexLine(std::string_view line, size_t at, std::vector<uint8_t>* out)
+{
+    // Wine's own layout first, "xx," without blanks: the same bytes, read faster.
+    const size_t start = at;
+    for (int high, low; at + 2 < line.size() && line[at + 2] == ',' && (high = hexDigitValue(line[at])) >= 0 &&
+                        (low = hexDigitValue(line[at + 1])) >= 0;
+         at += 3)
+        if (out)
+            out->push_back(static_cast<uint8_t>(high * 16 + low));
+    if (at > start)
+        at = skipWineBlanks(line, at);
+    while (at < line.size() && hexDigitValue(line[at]) >= 0) {
+        const WineNumber byte = readWineNumber(line, at);
+        if (byte.value > 0xff)
+            return HexLine::Unreadable;
+        if (out)
+            out->push_back(static_cast<uint8_t>(byte.value));
+        at = skipWineBlanks(line, byte.end);
+        if (at < line.size() && line[at] == ',')
+            ++at;
+        at = skipWineBlanks(line, at);
+    }
+    if (at == line.size())
+        return HexLine::Ends;
+    return line[at] == '\\' ? HexLine::Continues : HexLine::Unreadable;
+}
+
+// Wine's limit on the length of a value's name, in UTF-16 units.
+constexpr size_t LongestValueName = 16383;
 
 std::string escapeForWine(std::u16string_view units, std::string_view delimiters)
 {
@@ -110,46 +143,67 @@ void appendHexBytes(std::string& out, const std::vector<uint8_t>& data)
 
 } // namespace
 
-void parseWineValue(WineRegCursor& cursor, std::u16string* name, RegValue* value)
+size_t readWineValueName(std::string_view line, size_t at, std::u16string* name)
 {
-    if (cursor.consume("@")) {
-        if (name)
-            name->clear();
+    if (line[at] == '@') {
+        ++at;
     } else {
-        cursor.expect('"', "expected a value name");
-        cursor.escapedText('"', name);
-        cursor.expect('"', "expected a value name");
+        const WineText text = readWineText(line, at + 1, '"', name);
+        if (text.end == std::string_view::npos || text.units > LongestValueName)
+            return std::string_view::npos;
+        at = text.end;
     }
-    cursor.expect('=', "expected '=' after the value name");
+    at = skipWineBlanks(line, at);
+    if (at == line.size() || line[at] != '=')
+        return std::string_view::npos;
+    return skipWineBlanks(line, at + 1);
+}
 
-    const DataTag tag = readTag(cursor);
+bool wineValueContinues(std::string_view line, size_t dataStart)
+{
+    const DataTag tag = readTag(line, dataStart);
+    return tag.form == DataForm::Hex && readHexLine(line, tag.end, nullptr) == HexLine::Continues;
+}
+
+bool wineHexLineContinues(std::string_view line)
+{
+    return readHexLine(line, skipWineBlanks(line, 0), nullptr) == HexLine::Continues;
+}
+
+RegValue readWineValue(std::string_view lines)
+{
+    WineLine end = wineLineAt(lines, 0);
+    std::string_view line = lines.substr(0, end.contentEnd);
+    const size_t at = skipWineBlanks(line, 0);
+    const DataTag tag = readTag(line, readWineValueName(line, at, nullptr));
+    RegValue value{.type = tag.type, .data = {}};
     switch (tag.form) {
-    case DataForm::Dword: {
-        const uint32_t n = cursor.hexNumber(8, "bad dword data");
-        cursor.expectLineEnd();
-        if (value)
-            *value = RegValue{.type = REG_DWORD_TYPE,
-                              .data = {uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)}};
-        return;
-    }
+    case DataForm::Unreadable: break;
     case DataForm::Text: {
-        cursor.expect('"', "expected '\"' to open the text");
         std::u16string text;
-        cursor.escapedText('"', value ? &text : nullptr);
-        cursor.expect('"', "the text is not closed (is the file truncated?)");
-        cursor.expectLineEnd();
-        if (value) {
-            text.push_back(0);
-            *value = RegValue{.type = tag.type, .data = utf16leBytes(text)};
-        }
-        return;
+        if (readWineText(line, tag.end, '"', &text).end == std::string_view::npos)
+            break;
+        text.push_back(0);
+        value.data = utf16leBytes(text);
+        return value;
+    }
+    case DataForm::Dword: {
+        const auto n = static_cast<uint32_t>(readWineNumber(line, tag.end).value);
+        value.data = {uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)};
+        return value;
     }
     case DataForm::Hex:
-        if (value)
-            *value = RegValue{.type = tag.type, .data = {}};
-        cursor.hexBytes(value ? &value->data : nullptr);
-        return;
+        for (HexLine read = readHexLine(line, tag.end, &value.data); read != HexLine::Ends;
+             read = readHexLine(line, skipWineBlanks(line, 0), &value.data)) {
+            if (read == HexLine::Unreadable || end.next == lines.size())
+                return RegValue{.type = 0, .data = {}};
+            const size_t begin = end.next;
+            end = wineLineAt(lines, begin);
+            line = lines.substr(begin, end.contentEnd - begin);
+        }
+        return value;
     }
+    return RegValue{.type = 0, .data = {}};
 }
 
 std::string formatWineValue(std::string_view name, const RegValue& value)
@@ -186,34 +240,6 @@ std::string formatWineKeyPath(std::string_view path)
         out += "\\\\";
         start = end + 1;
     }
-}
-
-// Reads "[path]" at the cursor into its folded, normalized form. ASCII
-// paths whose only escapes are doubled separators need no decoding.
-void readWineKeyPath(WineRegCursor& cursor, std::string_view text, std::string& folded)
-{
-    cursor.expect('[', "expected a key");
-    folded.clear();
-    size_t at = cursor.pos();
-    bool plain = true;
-    for (; at < text.size() && text[at] != ']'; ++at) {
-        const char c = text[at];
-        if (c == '\n' || c == '\r' || static_cast<unsigned char>(c) >= 0x80 ||
-            (c == '\\' && (at + 1 >= text.size() || text[++at] != '\\'))) {
-            plain = false;
-            break;
-        }
-        folded += asciiLower(c);
-    }
-    if (plain && at < text.size()) {
-        cursor.advance(at - cursor.pos());
-        folded = normalizeKeyPath(folded);
-    } else {
-        std::u16string path;
-        cursor.escapedText(']', &path);
-        folded = foldCase(normalizeKeyPath(utf16ToUtf8(path)));
-    }
-    cursor.expect(']', "the key name is not closed");
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
-// Wine's text form of registry values and key names: "name"=data lines in
-// each of the data forms Wine writes, and its escaping of text.
+// Wine's text form of registry values and key names: value lines read as
+// wineserver's loader reads them, written as it writes them, and its
+// escaping of text.
 #include "registry/RegistryStore.h"
 #include "wine/WineRegLexer.h"
 
@@ -9,17 +10,27 @@
 
 namespace orvane {
 
-// Reads "name"=data or @=data at the cursor, up to its line end. Fills name
-// and value when they are not null; only checks the syntax otherwise.
-void parseWineValue(WineRegCursor& cursor, std::u16string* name, RegValue* value);
+// The name of the value line `line` (its content) whose '"' or '@' stands
+// at `at`, into name when it is not null. Returns where the data starts,
+// past "=" and the blanks around it; npos for a line from which Wine takes
+// no value (no closing quote, no "=", a name longer than Wine allows).
+size_t readWineValueName(std::string_view line, size_t at, std::u16string* name);
+
+// Whether the data that starts at `at` is hex data that Wine continues
+// onto the next line.
+bool wineValueContinues(std::string_view line, size_t dataStart);
+// Whether a line that continues hex data goes on to the next line too.
+bool wineHexLineContinues(std::string_view line);
+
+// The value of a value line, with the lines it continues onto, whose name
+// readWineValueName accepts. Data Wine cannot read gives the empty value
+// of type 0, as Wine gives it.
+RegValue readWineValue(std::string_view lines);
 
 // One value line ("name"=data), with "\n" line ends.
 std::string formatWineValue(std::string_view name, const RegValue& value);
 
 // A key path as it stands between the brackets of a key line.
 std::string formatWineKeyPath(std::string_view path);
-// Reads "[path]" at the cursor (in text) into the path's folded, normalized
-// form, the form in which key paths compare.
-void readWineKeyPath(WineRegCursor& cursor, std::string_view text, std::string& folded);
 
 } // namespace orvane

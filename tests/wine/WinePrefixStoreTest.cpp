@@ -114,6 +114,28 @@ TEST_F(WineStore, KeepsEveryByteItDidNotChange)
     EXPECT_EQ(prefix.readUserReg(), expected);
 }
 
+// Another program's hex data continues onto a line that looks like the
+// game's key line, and a form feed comes before a key line: the store reads
+// the game's values where Wine reads them, and writes the line Wine reads.
+TEST_F(WineStore, ReadsAndWritesTheGamesValuesWhereWineDoes)
+{
+    const std::string crafted = gameFile() +
+                                "[Software\\\\OtherProgram1] 1\n"
+                                "\"bin\"=hex:00,01,\\\n"
+                                "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1\n"
+                                "\"keyscroll\"=dword:00000007\n"
+                                "\f[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Video] 1\n"
+                                "\"gamma\"=dword:00000019\n";
+    prefix.writeUserReg(crafted);
+    EXPECT_EQ(readGameplay("keyscroll"), 50);
+    auto registry = open();
+    EXPECT_EQ(registry->openKey(Game + "\\Video").readInteger("gamma"), 25);
+    registry->openKey(Game + "\\Gameplay").writeInteger("keyscroll", 9);
+    std::string expected = crafted;
+    expected.replace(expected.find("00000032"), 8, "00000009");
+    EXPECT_EQ(prefix.readUserReg(), expected);
+}
+
 TEST_F(WineStore, KeepsTheFilesPermissions)
 {
     ::chmod(prefix.userReg().c_str(), 0600);
@@ -338,8 +360,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Broken{"TruncatedText", std::string(WineHeader) + "[A] 1\n\"x\"=\"half", 6},
                       Broken{"Binary", std::string("WINE REGISTRY Version 2\n\x7f\x45\x4c\x46\x02\x01", 30), 2},
                       Broken{"UnknownHeader", "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER]\n", 1},
-                      Broken{"BadLineInTheGamesKeyAfterOthers",
-                             gameFile() + "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Video] 1\ngarbage\n", 15}),
+                      Broken{"LinkOnTheGamesKeyAfterOthers",
+                             gameFile() + "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Video] 1\n#link\n", 15},
+                      Broken{"UnknownArchitectureAfterOthers", gameFile() + "[Software\\\\Other\n#arch=win16\n", 15}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

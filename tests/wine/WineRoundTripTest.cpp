@@ -8,7 +8,9 @@
 #include "tests/wine/WinePrefixFixture.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <map>
 
 namespace orvane::test {
 namespace {
@@ -159,6 +161,186 @@ TEST_F(WineRoundTrip, OrvaneRefusesToWriteWhileAWineserverRuns)
     EXPECT_NE(message.find("Wine is running for the prefix " + prefix().string()), std::string::npos) << message;
     EXPECT_EQ(readFile(prefix() / "user.reg"), before);
     EXPECT_TRUE(orvane()->createKey(std::string(Key) + "\\AfterIt").isOpen());
+}
+
+// A value as `reg export` writes it: its name, "=", and its data, with the
+// hex data of one value on one line.
+std::string exportEscaped(std::u16string_view units)
+{
+    std::u16string out;
+    for (const char16_t unit : units) {
+        if (unit == 0)
+            break;
+        if (unit == u'\r' || unit == u'\n' || unit == u'\\' || unit == u'"')
+            out += u'\\';
+        out += unit == u'\r' ? u'r' : unit == u'\n' ? u'n' : unit;
+    }
+    return utf16ToUtf8(out);
+}
+
+std::string exportLine(const std::string& name, const RegValue& value)
+{
+    std::string line = name.empty() ? "@=" : "\"" + exportEscaped(utf8ToUtf16(name)) + "\"=";
+    const auto& data = value.data;
+    char text[32];
+    if (value.type == REG_SZ_TYPE) {
+        const std::u16string units = utf16leUnits(data);
+        return line + "\"" + exportEscaped(std::u16string_view(units).substr(0, data.empty() ? 0 : data.size() / 2 - 1)) +
+               "\"";
+    }
+    if (value.type == REG_DWORD_TYPE && data.size() == 4) {
+        std::snprintf(text, sizeof text, "dword:%02x%02x%02x%02x", data[3], data[2], data[1], data[0]);
+        return line + text;
+    }
+    std::snprintf(text, sizeof text, value.type == REG_BINARY_TYPE ? "hex:" : "hex(%x):", value.type);
+    line += text;
+    for (size_t i = 0; i < data.size(); ++i) {
+        std::snprintf(text, sizeof text, i ? ",%02x" : "%02x", data[i]);
+        line += text;
+    }
+    return line;
+}
+
+// Every key of a `reg export` below HKEY_CURRENT_USER: its path as Wine
+// names it, and its value lines, sorted; by folded path.
+struct ExportedKey {
+    std::string path;
+    std::vector<std::string> values;
+    bool operator==(const ExportedKey&) const = default;
+};
+using ExportedKeys = std::map<std::string, ExportedKey>;
+
+ExportedKeys parseExport(const std::string& text)
+{
+    ExportedKeys keys;
+    ExportedKey* key = nullptr;
+    std::string line;
+    std::string pending;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find("\r\n", at);
+        end = end == std::string::npos ? text.size() : end;
+        line = pending + text.substr(at, end - at);
+        at = end + 2;
+        if (line.ends_with('\\')) { // hex data continues, after two blanks
+            pending = line.substr(0, line.size() - 1);
+            at += 2;
+            continue;
+        }
+        pending.clear();
+        constexpr std::string_view Root = "[HKEY_CURRENT_USER\\";
+        if (line.starts_with(Root)) {
+            const std::string path = line.substr(Root.size(), line.rfind(']') - Root.size());
+            key = &keys[foldCase(path)];
+            key->path = path;
+        } else if (key && (line.starts_with('"') || line.starts_with('@'))) {
+            key->values.push_back(line);
+        }
+    }
+    for (auto& [folded, exported] : keys)
+        std::sort(exported.values.begin(), exported.values.end());
+    return keys;
+}
+
+// Crafted lines appended to the prefix's user.reg: Wine's loader and
+// Orvane read the same values in the game's keys, and after Orvane writes
+// one of them, Wine reads the value written and every other value as before.
+class WineCorpus : public WineRoundTrip {
+protected:
+    static constexpr uint8_t Written = 90;
+
+    // What Orvane reads differently from Wine in the game's keys, if anything.
+    std::string readingDifferences(const ExportedKeys& wine) const
+    {
+        std::string differences;
+        WinePrefixStore store(prefix());
+        const std::string game = foldCase(schema::GameKey);
+        for (const auto& [folded, key] : wine) {
+            if (folded != game && !folded.starts_with(game + "\\"))
+                continue;
+            ExportedKey orvane{.path = key.path, .values = {}};
+            if (!store.keyExists(key.path))
+                differences += "no key " + key.path + " for Orvane\n";
+            for (const std::string& name : store.valueNames(key.path))
+                orvane.values.push_back(exportLine(name, *store.queryValue(key.path, name)));
+            std::sort(orvane.values.begin(), orvane.values.end());
+            for (const std::string& line : key.values)
+                if (!std::binary_search(orvane.values.begin(), orvane.values.end(), line))
+                    differences += key.path + ": Wine reads " + line + "\n";
+            for (const std::string& line : orvane.values)
+                if (!std::binary_search(key.values.begin(), key.values.end(), line))
+                    differences += key.path + ": Orvane reads " + line + "\n";
+        }
+        for (const std::string_view path : schema::settingsKeys())
+            if (!wine.count(foldCase(path)) && store.keyExists(path))
+                differences += "Orvane finds " + std::string(path) + ", which Wine does not\n";
+        return differences;
+    }
+
+    // Wine's reading after Orvane wrote keyscroll, beside Wine's reading before with that one value changed.
+    std::string writingDifferences(ExportedKeys before)
+    {
+        {
+            auto registry = orvane();
+            RegistryCommand command(*registry);
+            registry->createKey(std::string(schema::GameplayKey)).writeInteger("keyscroll", Written);
+            command.finish();
+        }
+        ExportedKey& gameplay = before[foldCase(schema::GameplayKey)];
+        std::string name = "keyscroll";
+        std::erase_if(gameplay.values, [&name](const std::string& line) {
+            if (foldCase(line).starts_with("\"keyscroll\"="))
+                name = line.substr(1, 9); // Wine keeps the name as it first read it
+            return foldCase(line).starts_with("\"keyscroll\"=");
+        });
+        gameplay.values.push_back(exportLine(name, RegValue{REG_DWORD_TYPE, {Written, 0, 0, 0}}));
+        std::sort(gameplay.values.begin(), gameplay.values.end());
+        const ExportedKeys after = parseExport(exported("HKCU\\Software"));
+        std::string differences;
+        for (const auto& [folded, key] : after)
+            if (!before.count(folded) || !(before.at(folded) == key))
+                differences += "after the write, Wine reads " + key.path + " differently\n";
+        for (const auto& [folded, key] : before)
+            if (!after.count(folded))
+                differences += "after the write, Wine lost " + key.path + "\n";
+        return differences;
+    }
+};
+
+TEST_F(WineCorpus, WineAndOrvaneReadTheGamesKeysAlikeAndWineReadsWhatOrvaneWrites)
+{
+    const std::string base = readFile(prefix() / "user.reg");
+    std::vector<std::filesystem::path> corpus;
+    for (const auto& entry : std::filesystem::directory_iterator(ORVANE_WINE_CORPUS))
+        corpus.push_back(entry.path());
+    std::sort(corpus.begin(), corpus.end());
+    int readDifferently = 0;
+    int writtenDifferently = 0;
+    for (const std::filesystem::path& fragment : corpus) {
+        const std::string crafted = base + readFile(fragment);
+        writeFile(prefix() / "user.reg", crafted);
+        const ExportedKeys wine = parseExport(exported("HKCU\\Software"));
+        // Wine saved the registry as it read it: Orvane reads the crafted file.
+        writeFile(prefix() / "user.reg", crafted);
+        std::string differences;
+        try {
+            differences = readingDifferences(wine);
+            if (differences.empty()) {
+                const std::string written = writingDifferences(wine);
+                writtenDifferently += !written.empty();
+                differences = written;
+            } else {
+                ++readDifferently;
+            }
+        } catch (const RegistryStoreError& error) {
+            ++readDifferently;
+            differences = std::string("Orvane refused it: ") + error.what();
+        }
+        EXPECT_EQ(differences, "") << fragment.filename().string();
+    }
+    writeFile(prefix() / "user.reg", base);
+    EXPECT_EQ(readDifferently, 0) << readDifferently << " of " << corpus.size() << " corpus files read differently";
+    EXPECT_EQ(writtenDifferently, 0) << writtenDifferently << " of " << corpus.size()
+                                     << " corpus files read differently after Orvane wrote one value";
 }
 
 } // namespace
