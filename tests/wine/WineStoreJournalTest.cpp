@@ -24,16 +24,6 @@ namespace fs = std::filesystem;
 
 const std::string Gameplay = "Software\\Blizzard Entertainment\\Warcraft III\\Gameplay";
 
-std::string gameFile(const std::string& filler = "")
-{
-    return std::string(WineHeader) +
-           "\n"
-           "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1796739014\n"
-           "\"keyscroll\"=dword:00000032\n"
-           "\n" +
-           filler;
-}
-
 std::string messageOf(const std::function<void()>& operation)
 {
     try {
@@ -84,7 +74,7 @@ protected:
     // says, its journal left in place: whether it was.
     bool killedLinkedSave(const std::function<void()>& arm) const
     {
-        prefix.writeUserReg(gameFile());
+        prefix.writeUserReg(test::gameplayUserReg());
         fs::create_hard_link(prefix.userReg(), prefix.path() / "backup.reg");
         return test::killedSave(prefix.path(), arm, [](RegistryAccess& registry) {
             registry.openKey(Gameplay).writeInteger("keyscroll", 7);
@@ -118,9 +108,9 @@ protected:
 TEST_F(WineStoreJournal, AnInPlaceSaveThatWasInterruptedIsCompletedBeforeReading)
 {
     // As a crash leaves it: the journal whole, the linked file half rewritten.
-    std::string complete = gameFile();
+    std::string complete = test::gameplayUserReg();
     complete.replace(complete.find("00000032"), 8, "00000009");
-    const std::string half = complete.substr(0, complete.size() / 2) + gameFile().substr(complete.size() / 2);
+    const std::string half = complete.substr(0, complete.size() / 2) + test::gameplayUserReg().substr(complete.size() / 2);
     prefix.writeUserReg(half);
     test::writeFile(prefix.path() / "user.reg.orvane-journal", complete);
 
@@ -135,7 +125,7 @@ std::string WineStoreJournal::journalThenWinesSave() const
 {
     // Killed while the linked file is being written in place, the journal complete.
     EXPECT_TRUE(killedLinkedSave([] { test::onNextDataSync([] { test::onNextDataSync([] { ::raise(SIGKILL); }); }); }));
-    const std::string wines = gameFile("[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n");
+    const std::string wines = test::gameplayUserReg("[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n");
     saveAsWine(prefix.userReg(), wines);
     return wines;
 }
@@ -168,7 +158,7 @@ TEST_F(WineStoreJournal, AJournalLeftByACutOffSaveIsDroppedOnceWineHasReplacedTh
 TEST_F(WineStoreJournal, AJournalIsNotReplayedOverAnEditMadeInPlaceSince)
 {
     ASSERT_TRUE(killedLinkedSave(killAfterTheJournal));
-    const std::string edited = gameFile("[Software\\Editor] 1796739015\n\"Edited\"=dword:00000001\n\n");
+    const std::string edited = test::gameplayUserReg("[Software\\Editor] 1796739015\n\"Edited\"=dword:00000001\n\n");
     test::writeFile(prefix.userReg(), edited); // the same inode, other content
     RegistryAccess registry = open(prefix.path());
     expectWinesFileReadAndTheDroppedSaveTold(registry);

@@ -25,14 +25,6 @@ namespace fs = std::filesystem;
 
 const std::string Gameplay = "Software\\Blizzard Entertainment\\Warcraft III\\Gameplay";
 
-std::string gameFile(const std::string& filler = "")
-{
-    return std::string(WineHeader) + "\n"
-           "[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1796739014\n"
-           "\"keyscroll\"=dword:00000032\n"
-           "\n" + filler;
-}
-
 // About 5 MB of other keys, as a long-used prefix has.
 std::string largeGameFile()
 {
@@ -40,7 +32,7 @@ std::string largeGameFile()
     for (int n = 0; filler.size() < (5u << 20); ++n)
         filler += "[Software\\\\Filler\\\\" + std::to_string(n) + "] 1796739014\n\"Data\"=\"" + std::string(200, 'x') +
                   "\"\n\n";
-    return gameFile(filler);
+    return test::gameplayUserReg(filler);
 }
 
 std::string messageOf(const std::function<void()>& operation)
@@ -115,7 +107,7 @@ TEST_F(WineStoreSafety, ASymbolicLinkKeepsPointingAtTheFileItNamesWhichGetsTheCh
 {
     TempPrefix elsewhere;
     const fs::path real = elsewhere.path() / "real.reg";
-    test::writeFile(real, gameFile());
+    test::writeFile(real, test::gameplayUserReg());
     fs::create_symlink(real, prefix.userReg());
 
     setKeyscroll(prefix.path(), 7);
@@ -129,7 +121,7 @@ TEST_F(WineStoreSafety, ASymbolicLinkKeepsPointingAtTheFileItNamesWhichGetsTheCh
 
 TEST_F(WineStoreSafety, AHardLinkStaysOneFileForEveryName)
 {
-    prefix.writeUserReg(gameFile());
+    prefix.writeUserReg(test::gameplayUserReg());
     const fs::path other = prefix.path() / "backup-link.reg";
     fs::create_hard_link(prefix.userReg(), other);
     struct stat before {};
@@ -153,9 +145,9 @@ TEST_F(WineStoreSafety, AHardLinkStaysOneFileForEveryName)
 
 TEST_F(WineStoreSafety, AChangeMadeJustBeforeTheReplaceIsMergedNotLost)
 {
-    prefix.writeUserReg(gameFile());
+    prefix.writeUserReg(test::gameplayUserReg());
     const std::string wines = "[Software\\\\Wine\\\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n";
-    test::onNextDataSync([&] { prefix.writeUserReg(gameFile(wines)); });
+    test::onNextDataSync([&] { prefix.writeUserReg(test::gameplayUserReg(wines)); });
 
     setKeyscroll(prefix.path(), 7);
 
@@ -191,12 +183,12 @@ void saveAsWine(const fs::path& userReg, const std::string& content)
 
 TEST_F(WineStoreSafety, ASaveThatLandsWhileTheFolderIsFlushedIsNotTakenForOrvanesOwn)
 {
-    prefix.writeUserReg(gameFile());
+    prefix.writeUserReg(test::gameplayUserReg());
     const std::string wines = "[Software\\Wine\\Added] 1796739015\n\"ByWine\"=dword:00000001\n\n";
     RegistryAccess registry = open(prefix.path()); // one store across commands, as the window keeps it
     RegistryKey key = registry.openKey(Gameplay);
     ASSERT_TRUE(key.isOpen());
-    test::onNextFsync([&] { saveAsWine(prefix.userReg(), gameFile(wines)); });
+    test::onNextFsync([&] { saveAsWine(prefix.userReg(), test::gameplayUserReg(wines)); });
     key.writeInteger("keyscroll", 7);
     key.writeInteger("keyscroll", 8);
     const std::string saved = prefix.readUserReg();
@@ -206,7 +198,7 @@ TEST_F(WineStoreSafety, ASaveThatLandsWhileTheFolderIsFlushedIsNotTakenForOrvane
 
 TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
 {
-    prefix.writeUserReg(gameFile());
+    prefix.writeUserReg(test::gameplayUserReg());
     RegistryAccess registry = open(prefix.path());
     RegistryKey key = registry.openKey(Gameplay);
     ASSERT_TRUE(key.isOpen());
@@ -215,7 +207,7 @@ TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
     // Same size, same inode, same modification time: only the ctime tells.
     struct stat before {};
     ::stat(prefix.userReg().c_str(), &before);
-    std::string edited = gameFile();
+    std::string edited = test::gameplayUserReg();
     edited.replace(edited.find("1796739014"), 10, "1796739099");
     {
         std::FILE* file = std::fopen(prefix.userReg().c_str(), "r+");
@@ -231,7 +223,7 @@ TEST_F(WineStoreSafety, AnEditThatRestoredTheModificationTimeIsStillSeen)
 
 TEST_F(WineStoreSafety, AFolderThatCannotBeFlushedIsReportedWithoutClaimingTheFileIsUnchanged)
 {
-    prefix.writeUserReg(gameFile());
+    prefix.writeUserReg(test::gameplayUserReg());
     test::failNextFsync();
     const std::string message = messageOf([&] { setKeyscroll(prefix.path(), 7); });
     EXPECT_NE(message.find("were saved to"), std::string::npos) << message;
