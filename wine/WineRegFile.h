@@ -139,6 +139,8 @@ private:
 
     size_t serializedSize() const;
     static size_t hashPath(std::string_view folded);
+    // The block a key line opens: the line itself, from at to next, as its first item.
+    static Key keyOpenedBy(const WineKeyPath& path, size_t at, size_t next, size_t lineNumber);
 
     FileText text_;
     std::string fileName_;

@@ -125,12 +125,7 @@ void WineRegFile::readLines(size_t at)
             if (trees_.empty() || (known && inTrees(path.folded))) {
                 if (run)
                     endRun(at);
-                keys_.push_back(Key{.items = {Item{.begin = static_cast<uint32_t>(at),
-                                                   .length = static_cast<uint32_t>(line.next - at)}},
-                                    .hash = hashPath(path.folded),
-                                    .line = static_cast<uint32_t>(scanner.line()),
-                                    .dropsValues = path.status == WineKeyPath::NameTooLong,
-                                    .path = known ? Path::Known : Path::Unreadable});
+                keys_.push_back(keyOpenedBy(path, at, line.next, scanner.line()));
             } else if (!run) {
                 run = Key{.items = {Item{.begin = static_cast<uint32_t>(at)}},
                           .line = static_cast<uint32_t>(scanner.line()),
@@ -197,6 +192,15 @@ void WineRegFile::readBlock(const Key& key, size_t begin, size_t end, std::vecto
     }
 }
 
+WineRegFile::Key WineRegFile::keyOpenedBy(const WineKeyPath& path, size_t at, size_t next, size_t lineNumber)
+{
+    return Key{.items = {Item{.begin = static_cast<uint32_t>(at), .length = static_cast<uint32_t>(next - at)}},
+               .hash = hashPath(path.folded),
+               .line = static_cast<uint32_t>(lineNumber),
+               .dropsValues = path.status == WineKeyPath::NameTooLong,
+               .path = path.status != WineKeyPath::Unclosed ? Path::Known : Path::Unreadable};
+}
+
 bool WineRegFile::inTrees(std::string_view folded) const
 {
     return trees_.empty() || inAnyTree(folded, trees_);
@@ -225,14 +229,7 @@ void WineRegFile::nameCarriedBlocks() const
         for (size_t at = run.items.front().begin; at < end;) {
             const WineLine line = wineLineAt(all, at);
             if (scanner.skim(all.substr(at, line.contentEnd - at)) == WineLineKind::Key) {
-                const WineKeyPath& path = scanner.key();
-                const bool known = path.status != WineKeyPath::Unclosed;
-                named.push_back(Key{.items = {Item{.begin = static_cast<uint32_t>(at),
-                                                   .length = static_cast<uint32_t>(line.next - at)}},
-                                    .hash = hashPath(path.folded),
-                                    .line = static_cast<uint32_t>(scanner.line()),
-                                    .dropsValues = path.status == WineKeyPath::NameTooLong,
-                                    .path = known ? Path::Known : Path::Unreadable});
+                named.push_back(keyOpenedBy(scanner.key(), at, line.next, scanner.line()));
             } else if (named.back().items.size() == 1) {
                 // The rest of the block, unread until its values are asked for.
                 named.back().items.push_back(
