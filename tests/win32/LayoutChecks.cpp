@@ -47,6 +47,40 @@ std::vector<std::string> itemsOf(HWND list)
     return items;
 }
 
+// How far a caption inks when a static control draws it in that font, on
+// pixels like the screen's. Small sizes may be drawn wider than their
+// advances add up to, and a control as wide as the advances cuts the last
+// glyph.
+int inkedWidth(HFONT font, const std::string& caption)
+{
+    const std::wstring text = wide(caption);
+    constexpr int Width = 1200;
+    constexpr int Height = 64;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HDC canvas = CreateCompatibleDC(nullptr);
+    HBITMAP picture = CreateDIBSection(canvas, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previousPicture = SelectObject(canvas, picture);
+    HGDIOBJ previousFont = SelectObject(canvas, font);
+    RECT whole{0, 0, Width, Height};
+    FillRect(canvas, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(canvas, TRANSPARENT);
+    DrawTextW(canvas, text.c_str(), -1, &whole, DT_LEFT | DT_EXPANDTABS | DT_NOPREFIX | DT_SINGLELINE);
+    GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    int inked = 0;
+    for (int y = 0; y < Height; ++y)
+        for (int x = inked; x < Width; ++x)
+            if ((pixels[y * Width + x] & 0xFFFFFF) != 0xFFFFFF)
+                inked = x + 1;
+    SelectObject(canvas, previousFont);
+    SelectObject(canvas, previousPicture);
+    DeleteObject(picture);
+    DeleteDC(canvas);
+    return inked;
+}
+
 bool overlapsVertically(const RECT& one, const RECT& other)
 {
     return one.top < other.bottom && other.top < one.bottom;
@@ -111,11 +145,15 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
         switch (row.kind) {
         case ControlKind::Label:
         case ControlKind::Link:
+            EXPECT_GE(width, std::max(textWidth(caption), inkedWidth(font, caption))) << caption;
+            break;
         case ControlKind::GroupBox: EXPECT_GE(width, textWidth(caption)) << caption; break;
         case ControlKind::Button: EXPECT_GE(width, textWidth(caption) + 2 * edge) << caption; break;
         case ControlKind::CheckBox:
             EXPECT_GE(height, GetSystemMetricsForDpi(SM_CYMENUCHECK, dpi)) << "the square is cut";
-            EXPECT_GE(width, GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + textWidth(caption)) << caption;
+            EXPECT_GE(width, GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) +
+                                 std::max(textWidth(caption), inkedWidth(font, caption)))
+                << caption;
             break;
         case ControlKind::DropDownList: {
             const int room = width - GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) - 2 * edge;

@@ -88,7 +88,7 @@ int widthFor(const LayoutRow& row, const std::wstring& caption, const ChildFont&
     const int extra = extraRoom(row.kind, font.dpi);
     if (extra < 0 || caption.empty())
         return width;
-    return std::max(width, font.width(caption) + extra);
+    return std::max(width, font.drawnWidth(caption) + extra);
 }
 
 void showCaption(HWND window, const LayoutRow& row, const std::string& caption, const ChildFont& font)

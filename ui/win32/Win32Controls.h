@@ -14,6 +14,7 @@ struct ChildFont {
     TextMeasure& measure;
     int dpi;
     int width(const std::wstring& text) const { return measure.width(font, text); }
+    int drawnWidth(const std::wstring& text) const { return measure.drawnWidth(font, text); }
 };
 
 // The child window of a control, not yet placed.
