@@ -48,6 +48,42 @@ TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
     }
 }
 
+// Qt's own Wayland decoration centres the title across the window and cuts
+// it at its buttons: a dialog narrower than its title is widened there, its
+// controls kept together in the middle. Under any other frame it keeps its size.
+TEST_F(QtWindow, TheAccountDialogsTitleIsWholeInQtsOwnDecoration)
+{
+    showActive();
+    click("AddBnet");
+    QWidget* dialog = qtToolkit.widget(windows->accountName->window());
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    QWidget* edit = dialog->findChild<QWidget*>("AddBnetEdit");
+    QWidget* cancel = dialog->findChild<QWidget*>("AddBnetCancel");
+    EXPECT_EQ(cancel->x() - edit->x(), 80); // as the layout places them
+    if (!QGuiApplication::platformName().startsWith("wayland")) {
+        EXPECT_EQ(dialog->size(), QSize(330, 72));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        return;
+    }
+    ASSERT_GT(dialog->windowHandle()->frameMargins().top(), 0) << "the compositor draws the frame";
+    QFont drawn = QGuiApplication::font();
+    drawn.setPixelSize(14);
+    const int title = QFontMetrics(drawn).horizontalAdvance("Add a Battle.net account name to the list");
+    EXPECT_GT(title, 250);
+    // Centred, clear of three 18-pixel buttons and their margins on either side.
+    const int frame = dialog->windowHandle()->frameMargins().left() + dialog->windowHandle()->frameMargins().right();
+    EXPECT_GE(dialog->width() + frame, title + 2 * 77);
+    EXPECT_EQ(dialog->height(), 72);
+    EXPECT_EQ(edit->x(), 88 + (dialog->width() - 330) / 2);
+    // Shown again, it is not widened twice.
+    const QSize first = dialog->size();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    click("AddBnet");
+    EXPECT_EQ(dialog->size(), first);
+    EXPECT_EQ(edit->x(), 88 + (dialog->width() - 330) / 2);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+}
+
 // Where the platform tells the screen's free area the window has the client
 // area's size and no other; a Wayland compositor tells none, so there the
 // window may be made smaller, and its client area then scrolls.

@@ -3,6 +3,7 @@
 #include "controls/AccessibleNames.h"
 #include "controls/TabOrder.h"
 #include "ui/qt/QtControls.h"
+#include "ui/qt/DecorationTitle.h"
 #include "ui/qt/ScreenFit.h"
 #include "ui/qt/StatusPanels.h"
 #include "ui/qt/WindowStyle.h"
@@ -163,6 +164,8 @@ public:
         }
         centreOn(*top_, owner);
         top_->show();
+        if (!main_)
+            makeRoomForTitle(*top_, owner);
         top_->raise();
         top_->activateWindow();
         top_->raise();
