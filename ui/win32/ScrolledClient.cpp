@@ -134,7 +134,10 @@ void ScrolledClient::scrollTo(POINT wanted)
     if (position.x == position_.x && position.y == position_.y)
         return;
     position_ = position;
-    SetWindowPos(content_, nullptr, -position.x, -position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Drawn anew: Wine copies the bits of a child moved within a window
+    // larger than the screen from where they never were drawn.
+    SetWindowPos(content_, nullptr, -position.x, -position.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void ScrolledClient::scrollBy(int bar, WORD request)
