@@ -229,8 +229,11 @@ INPUT pointerTo(POINT point)
 {
     INPUT move{};
     move.type = INPUT_MOUSE;
-    move.mi.dx = point.x * 65536 / GetSystemMetrics(SM_CXSCREEN);
-    move.mi.dy = point.y * 65536 / GetSystemMetrics(SM_CYSCREEN);
+    // Rounded up, so that the system's rounding down lands on the pixel.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dx = (point.x * 65536 + width - 1) / width;
+    move.mi.dy = (point.y * 65536 + height - 1) / height;
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return move;
 }
@@ -276,21 +279,41 @@ void clickOn(HWND control)
     send({move, down, up});
 }
 
+namespace {
+
+// The pointer moved, and there before anything else: under an X server the
+// pointer's own moves come back late, and would carry a press elsewhere.
+void moveTo(POINT screen)
+{
+    send({pointerTo(screen)});
+    waitFor(
+        [&] {
+            POINT at{};
+            return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
+        },
+        1000, 10);
+    Sleep(50);
+}
+
+} // namespace
+
 void pressAt(POINT screen)
 {
+    moveTo(screen);
     // A tool tip shown for the last control may lie over the point.
     if (HWND tips = toolTipsOf(GetAncestor(WindowFromPoint(screen), GA_ROOTOWNER)))
         SendMessageW(tips, TTM_POP, 0, 0);
     INPUT down = pointerTo(screen);
     down.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    send({pointerTo(screen), down});
+    send({down});
 }
 
 void releaseAt(POINT screen)
 {
+    moveTo(screen);
     INPUT up = pointerTo(screen);
     up.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    send({pointerTo(screen), up});
+    send({up});
 }
 
 void turnWheelAt(POINT screen, int notches)
