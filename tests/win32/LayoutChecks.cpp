@@ -106,7 +106,11 @@ RECT placeIn(HWND window, HWND control)
 void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
 {
     SCOPED_TRACE(layout.name + " at " + std::to_string(dpi) + " DPI");
-    const RECT client = clientOf(window);
+    // The main window's controls count from its scrolled content, which
+    // holds all of the layout wherever the view of it stands.
+    HWND content = scrolledContentOf(window);
+    HWND surface = content ? content : window;
+    const RECT client = clientOf(surface);
     EXPECT_EQ(client.right, pixelsAt(layout.clientWidth, dpi));
     EXPECT_EQ(client.bottom, pixelsAt(layout.clientHeight, dpi));
     // The font measured as the fitting rule measures it.
@@ -116,20 +120,22 @@ void expectLaidOutAt(HWND window, const WindowLayout& layout, int dpi)
     const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
     std::map<std::string, RECT> places;
     for (const LayoutRow& row : layout.controls) {
-        HWND control = GetDlgItem(window, controlId(layout, row.name));
+        HWND control = childWithId(window, controlId(layout, row.name));
         if (!control || row.hidden)
             continue;
         SCOPED_TRACE(row.name);
-        const RECT place = placeIn(window, control);
+        // The status bar stays along the bottom of the window, out of the scrolled content.
+        const bool bar = row.kind == ControlKind::StatusBar;
+        const RECT place = placeIn(bar ? window : surface, control);
         places[row.name] = place;
-        const RECT box = row.parent.empty() ? client : places.at(row.parent);
+        const RECT box = !row.parent.empty() ? places.at(row.parent) : bar ? clientOf(window) : client;
         EXPECT_TRUE(place.left >= box.left && place.top >= box.top && place.right <= box.right &&
                     place.bottom <= box.bottom)
             << "outside its box";
         const int width = place.right - place.left;
         const int height = place.bottom - place.top;
-        if (row.kind == ControlKind::StatusBar) {
-            EXPECT_EQ(place.bottom, client.bottom);
+        if (bar) {
+            EXPECT_EQ(place.bottom, clientOf(window).bottom);
             int edges[3] = {};
             sendPointing(control, SB_GETPARTS, 3, edges);
             int edgeAt = 0;

@@ -10,7 +10,8 @@ RECT clientOf(HWND window);
 // A control's place in its window's client area.
 RECT placeIn(HWND window, HWND control);
 
-// The client area is the layout's times the scale, each control stands
+// The client area (the main window's scrolled content, which the window
+// shows whole where it fits the screen) is the layout's times the scale, each control stands
 // where the layout puts it, scaled, inside the box that holds it and clear
 // of the control beside it; each caption fits, each list shows its widest
 // item beside its arrow, each check box its whole square, each picture

@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
+#include <string>
 
 namespace orvane {
 namespace {
@@ -64,13 +66,24 @@ TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
 {
     test::RunningOrvane orvane;
     test::expectLaidOutAt(orvane.window(), mainWindowLayout(), GetParam());
-    // Larger than the work area, the window keeps its title bar and menu on the screen.
+    // Larger than the work area, the window keeps to it and its client area scrolls.
     RECT frame;
     GetWindowRect(orvane.window(), &frame);
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_GE(frame.left, work.left);
     EXPECT_GE(frame.top, work.top);
+    EXPECT_LE(frame.right, work.right);
+    EXPECT_LE(frame.bottom, work.bottom);
+    // Wine's null display is 1024 by 768: the window fits it at 96 DPI only.
+    const LONG bars = GetWindowLongW(test::scrollingViewOf(orvane.window()), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
+    if (GetParam() == 96) {
+        EXPECT_EQ(bars, 0);
+        EXPECT_EQ(test::clientOf(orvane.window()).right, 894);
+        EXPECT_EQ(test::clientOf(orvane.window()).bottom, 584);
+    } else {
+        EXPECT_NE(bars, 0);
+    }
     for (const DialogRoute& dialog : Dialogs) {
         HWND shown = openDialog(orvane, dialog);
         ASSERT_TRUE(shown) << dialog.opener;
@@ -82,6 +95,163 @@ TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
 
 INSTANTIATE_TEST_SUITE_P(DisplayScales, OrvaneExeAtScale, ::testing::Values(96, 120, 144, 192),
                          [](const auto& scale) { return std::to_string(scale.param) + "Dpi"; });
+
+// On a laptop's screen of 1366 by 768 (Wine's virtual desktop of that size,
+// where its own test run puts it) a scaled main window keeps to the work
+// area, and each control of it is brought into view by the keyboard and
+// takes the pointer's press there.
+struct SmallScreenScale {
+    int dpi;
+    bool scrollsAcross;
+};
+
+class OrvaneExeOnASmallScreen : public OrvaneExeSizes, public ::testing::WithParamInterface<SmallScreenScale> {
+protected:
+    test::DisplayScale scale{GetParam().dpi};
+};
+
+std::string nameOf(HWND control)
+{
+    for (const LayoutRow& row : mainWindowLayout().controls)
+        if (controlId(mainWindowLayout(), row.name) == GetDlgCtrlID(control))
+            return row.name;
+    return "?";
+}
+
+POINT middleOf(const RECT& place)
+{
+    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+bool within(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// The pointer pressed on the control in view, and what the press did read back from it.
+void expectAPressReaches(HWND control)
+{
+    RECT place;
+    GetWindowRect(control, &place);
+    const POINT middle = middleOf(place);
+    wchar_t kind[64] = {};
+    GetClassNameW(control, kind, 64);
+    const std::wstring className = kind;
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    if (className == L"Button" && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+        const LRESULT before = SendMessageW(control, BM_GETCHECK, 0, 0);
+        test::pressAt(middle);
+        test::releaseAt(middle);
+        EXPECT_TRUE(test::waitFor([&] { return SendMessageW(control, BM_GETCHECK, 0, 0) != before; }, 3000));
+    } else if (className == L"Button") {
+        // Pressed, then let go off it: the button shows the press and does nothing.
+        test::pressAt(middle);
+        EXPECT_TRUE(test::waitFor([&] { return (SendMessageW(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }, 3000));
+        test::releaseAt({place.left - 40, place.top - 40});
+        EXPECT_TRUE(test::waitFor([&] { return (SendMessageW(control, BM_GETSTATE, 0, 0) & BST_PUSHED) == 0; }, 3000));
+    } else if (className == L"ComboBox") {
+        test::pressAt(middle);
+        test::releaseAt(middle);
+        EXPECT_TRUE(test::waitFor([&] { return SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000));
+        test::pressKey(VK_ESCAPE);
+        EXPECT_TRUE(test::waitFor([&] { return SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 3000));
+    } else if (className == L"Edit") {
+        // The keyboard selected the whole text; a click at the end of it puts the caret there.
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12"));
+        test::pressAt(middle);
+        test::releaseAt(middle);
+        test::typeText(L"7");
+        EXPECT_TRUE(test::waitFor([&] { return test::windowText(control) == "127"; }, 3000))
+            << test::windowText(control);
+    } else if (className == TRACKBAR_CLASSW) {
+        // A press on the track beside the thumb moves it a page that way.
+        const LRESULT before = SendMessageW(control, TBM_GETPOS, 0, 0);
+        const bool high =
+            before > (SendMessageW(control, TBM_GETRANGEMIN, 0, 0) + SendMessageW(control, TBM_GETRANGEMAX, 0, 0)) / 2;
+        const LONG eighth = (place.right - place.left) / 8;
+        const POINT track{high ? place.left + eighth : place.right - eighth, middle.y};
+        test::pressAt(track);
+        test::releaseAt(track);
+        EXPECT_TRUE(test::waitFor([&] { return SendMessageW(control, TBM_GETPOS, 0, 0) != before; }, 3000));
+    } else {
+        ADD_FAILURE() << "no press tried on a control of that kind";
+    }
+}
+
+TEST_P(OrvaneExeOnASmallScreen, TheWindowKeepsToTheWorkAreaAndEachControlScrollsIntoViewAndTakesAPress)
+{
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1366) << "run in Wine's virtual desktop of 1366x768";
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    test::RunningOrvane orvane;
+    HWND window = orvane.window();
+    RECT frame;
+    GetWindowRect(window, &frame);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_TRUE(within(frame, work));
+    // All of the layout is in the scrolled content, the status bar along the bottom of the window.
+    test::expectLaidOutAt(window, mainWindowLayout(), GetParam().dpi);
+    HWND view = test::scrollingViewOf(window);
+    ASSERT_TRUE(view);
+    const LONG bars = GetWindowLongW(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
+    EXPECT_EQ(bars, GetParam().scrollsAcross ? WS_HSCROLL | WS_VSCROLL : WS_VSCROLL);
+    const RECT inView = test::clientOnScreen(view);
+    EXPECT_TRUE(within(inView, work));
+    RECT viewFrame;
+    GetWindowRect(view, &viewFrame);
+    RECT bar;
+    GetWindowRect(orvane.control("StatusBar"), &bar);
+    EXPECT_EQ(bar.top, viewFrame.bottom);
+    EXPECT_EQ(bar.bottom, test::clientOnScreen(window).bottom);
+
+    // Tab goes round every control that takes the keyboard.
+    SetForegroundWindow(window);
+    std::set<std::string> reached;
+    HWND focused = test::focusOf(window);
+    for (int tab = 0; tab < 100; ++tab) {
+        const HWND before = focused;
+        test::pressKey(VK_TAB);
+        ASSERT_TRUE(test::waitFor([&] { return (focused = test::focusOf(window)) != before; }, 3000));
+        const std::string name = nameOf(focused);
+        if (!reached.insert(name).second)
+            break;
+        SCOPED_TRACE(name);
+        RECT place;
+        EXPECT_TRUE(test::waitFor([&] { return GetWindowRect(focused, &place) && within(place, inView); }, 3000))
+            << place.left << "," << place.top << " " << place.right << "," << place.bottom << " not in the view";
+        expectAPressReaches(focused);
+    }
+    for (const char* distant : {"GAS", "VAS", "SAS", "MAS", "RemLoFiKey", "CPE", "ALFCB", "LANName", "SndSysCombo"})
+        EXPECT_TRUE(reached.count(distant)) << distant << " of " << reached.size();
+
+    // The wheel scrolls the view down to the pictures at the bottom: turned
+    // at the content's left margin, with the focus on a button, which does not take it.
+    HWND gas = orvane.control("GAS");
+    for (int tab = 0; tab < 100 && test::focusOf(window) != gas; ++tab)
+        test::pressKey(VK_TAB);
+    ASSERT_TRUE(test::waitFor([&] { return test::focusOf(window) == gas; }, 3000));
+    HWND content = test::scrolledContentOf(window);
+    RECT top;
+    GetWindowRect(content, &top);
+    const POINT margin{inView.left + 2, (inView.top + inView.bottom) / 2};
+    test::turnWheelAt(margin, -1);
+    RECT moved;
+    ASSERT_TRUE(test::waitFor([&] { return GetWindowRect(content, &moved) && moved.top < top.top; }, 3000));
+    for (int notch = 0; notch < 10; ++notch)
+        test::turnWheelAt(margin, -1);
+    for (const char* picture : {"W3Icon", "WEIcon"}) {
+        RECT place;
+        EXPECT_TRUE(test::waitFor(
+            [&] { return GetWindowRect(orvane.control(picture), &place) && within(place, inView); }, 3000))
+            << picture;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DisplayScales, OrvaneExeOnASmallScreen,
+                         ::testing::Values(SmallScreenScale{120, false}, SmallScreenScale{144, true},
+                                           SmallScreenScale{192, true}),
+                         [](const auto& scale) { return std::to_string(scale.param.dpi) + "Dpi"; });
 
 // Whether anything is written under a key while it lives.
 class RegistryWatch {
@@ -125,9 +295,16 @@ TEST_F(OrvaneExeSizes, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainKeeping
     suggested.bottom = suggested.top + client.bottom - client.top;
     test::sendPointing(orvane.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), suggested);
 
+    // Twice the size does not fit Wine's null display of 1024 by 768: the
+    // window takes all of it and scrolls.
     RECT frame;
     GetWindowRect(orvane.window(), &frame);
-    EXPECT_TRUE(EqualRect(&frame, &suggested));
+    EXPECT_EQ(frame.left, 0);
+    EXPECT_EQ(frame.top, 0);
+    EXPECT_EQ(frame.right, 1024);
+    EXPECT_EQ(frame.bottom, 768);
+    HWND view = test::scrollingViewOf(orvane.window());
+    EXPECT_EQ(GetWindowLongW(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL | WS_VSCROLL);
     test::expectLaidOutAt(orvane.window(), mainWindowLayout(), dpi);
     EXPECT_EQ(test::windowText(name), "Thrall");
     DWORD start = 0;
@@ -136,6 +313,17 @@ TEST_F(OrvaneExeSizes, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainKeeping
     EXPECT_EQ(start, 1u);
     EXPECT_EQ(end, 4u);
     EXPECT_EQ(SendMessageW(resolution, CB_GETCURSEL, 0, 0), 5);
+
+    // Back at 96 DPI the whole window fits again, where the system suggests, without scroll bars.
+    RECT whole{0, 0, mainWindowLayout().clientWidth, mainWindowLayout().clientHeight};
+    AdjustWindowRectExForDpi(&whole, GetWindowLongW(orvane.window(), GWL_STYLE), TRUE,
+                             GetWindowLongW(orvane.window(), GWL_EXSTYLE), 96);
+    RECT back{40, 30, 40 + whole.right - whole.left, 30 + whole.bottom - whole.top};
+    test::sendPointing(orvane.window(), WM_DPICHANGED, MAKEWPARAM(96, 96), back);
+    GetWindowRect(orvane.window(), &frame);
+    EXPECT_TRUE(EqualRect(&frame, &back));
+    EXPECT_EQ(GetWindowLongW(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+    test::expectLaidOutAt(orvane.window(), mainWindowLayout(), 96);
     EXPECT_FALSE(game.written(300));
     EXPECT_FALSE(own.written(0));
 }

@@ -134,7 +134,49 @@ CommandRun runOrvaneCommand(const std::wstring& arguments)
 
 HWND RunningOrvane::control(const std::string& name) const
 {
-    return GetDlgItem(window_, controlId(mainWindowLayout(), name));
+    return childWithId(window_, controlId(mainWindowLayout(), name));
+}
+
+HWND childWithId(HWND window, int id)
+{
+    std::pair<int, HWND> found{id, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM pair) -> BOOL {
+            auto& [id, found] = *reinterpret_cast<std::pair<int, HWND>*>(pair);
+            if (GetDlgCtrlID(child) == id)
+                found = child;
+            return !found;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
+
+HWND scrollingViewOf(HWND window)
+{
+    return FindWindowExW(window, nullptr, L"OrvaneView", nullptr);
+}
+
+HWND scrolledContentOf(HWND window)
+{
+    HWND view = scrollingViewOf(window);
+    return view ? FindWindowExW(view, nullptr, L"OrvaneContent", nullptr) : nullptr;
+}
+
+HWND focusOf(HWND window)
+{
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    return thread.hwndFocus;
+}
+
+RECT clientOnScreen(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
 }
 
 int RunningOrvane::waitForExit(DWORD milliseconds)
@@ -187,8 +229,11 @@ INPUT pointerTo(POINT point)
 {
     INPUT move{};
     move.type = INPUT_MOUSE;
-    move.mi.dx = point.x * 65536 / GetSystemMetrics(SM_CXSCREEN);
-    move.mi.dy = point.y * 65536 / GetSystemMetrics(SM_CYSCREEN);
+    // Rounded up, so that the system's rounding down lands on the pixel.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dx = (point.x * 65536 + width - 1) / width;
+    move.mi.dy = (point.y * 65536 + height - 1) / height;
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return move;
 }
@@ -232,6 +277,51 @@ void clickOn(HWND control)
     INPUT up = move;
     up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
     send({move, down, up});
+}
+
+namespace {
+
+// The pointer moved, and there before anything else: under an X server the
+// pointer's own moves come back late, and would carry a press elsewhere.
+void moveTo(POINT screen)
+{
+    send({pointerTo(screen)});
+    waitFor(
+        [&] {
+            POINT at{};
+            return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
+        },
+        1000, 10);
+    Sleep(50);
+}
+
+} // namespace
+
+void pressAt(POINT screen)
+{
+    moveTo(screen);
+    // A tool tip shown for the last control may lie over the point.
+    if (HWND tips = toolTipsOf(GetAncestor(WindowFromPoint(screen), GA_ROOTOWNER)))
+        SendMessageW(tips, TTM_POP, 0, 0);
+    INPUT down = pointerTo(screen);
+    down.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    send({down});
+}
+
+void releaseAt(POINT screen)
+{
+    moveTo(screen);
+    INPUT up = pointerTo(screen);
+    up.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    send({up});
+}
+
+void turnWheelAt(POINT screen, int notches)
+{
+    INPUT wheel = pointerTo(screen);
+    wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    wheel.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    send({pointerTo(screen), wheel});
 }
 
 void typeText(const std::wstring& text)

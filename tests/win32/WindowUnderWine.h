@@ -75,6 +75,18 @@ HWND shownWindow(const wchar_t* windowClass, const wchar_t* title, DWORD millise
 
 std::string windowText(HWND window);
 
+// The window's descendant of that control ID, at any depth: the main
+// window's controls stand on its scrolling view.
+HWND childWithId(HWND window, int id);
+// The main window's scrolling view and the content in it that holds the
+// controls; nullptr for a window without them.
+HWND scrollingViewOf(HWND window);
+HWND scrolledContentOf(HWND window);
+// The window with the keyboard focus in the thread of that window.
+HWND focusOf(HWND window);
+// A window's client area on the screen.
+RECT clientOnScreen(HWND window);
+
 // A person's input, through the system's input queue: the window under the
 // pointer or with the keyboard focus gets it, as from a real mouse and keyboard.
 void clickOn(HWND control);
@@ -85,6 +97,11 @@ void pointAt(HWND window, POINT inside);
 void typeText(const std::wstring& text);
 // A key, with Shift or Ctrl held down when asked.
 void pressKey(WORD key, bool shift = false, bool control = false);
+// The left mouse button pressed or let go at a point of the screen.
+void pressAt(POINT screen);
+void releaseAt(POINT screen);
+// The wheel turned by notches (positive: away from the user) at a point of the screen.
+void turnWheelAt(POINT screen, int notches);
 
 // What Wine's own "reg query" prints for a value of the current user.
 std::string regQuery(const std::string& key, const std::string& value);

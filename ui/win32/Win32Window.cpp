@@ -98,14 +98,19 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
     window_ = CreateWindowExW(exStyle(), WindowClass, wide(layout.caption).c_str(), style(), place.x, place.y, 0, 0,
                               layout.mainWindow ? nullptr : owner, menuBar_, GetModuleHandleW(nullptr), this);
     dpi_ = dpiOf(window_);
+    if (layout.mainWindow)
+        scrolled_ = std::make_unique<ScrolledClient>(window_);
+    RECT wanted;
+    GetWindowRect(window_, &wanted);
     const SIZE frame = frameAt(dpi_);
-    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeFrame({wanted.left, wanted.top, wanted.left + frame.cx, wanted.top + frame.cy});
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     createMenu();
     scaleOwnParts();
     createControls();
+    arrangeClient();
     model_.attach(this);
 }
 
@@ -135,6 +140,47 @@ SIZE Win32Window::frameAt(int dpi) const
     const WindowLayout& layout = model_.layout();
     return frameSize({scaledToDpi(layout.clientWidth, dpi), scaledToDpi(layout.clientHeight, dpi)}, style(), exStyle(),
                      menuBar_ != nullptr, dpi);
+}
+
+void Win32Window::placeFrame(const RECT& wanted)
+{
+    if (!scrolled_) {
+        SetWindowPos(window_, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const SIZE room{work.right - work.left, work.bottom - work.top};
+    SIZE frame = frameAt(dpi_);
+    // Cut to the room, the view gets its scroll bars, which take room of their own where there is some.
+    if (frame.cx > room.cx || frame.cy > room.cy)
+        frame = {std::min(frame.cx + systemMetric(SM_CXVSCROLL, dpi_), room.cx),
+                 std::min(frame.cy + systemMetric(SM_CYHSCROLL, dpi_), room.cy)};
+    const LONG left = std::clamp<LONG>(wanted.left, work.left, work.right - frame.cx);
+    const LONG top = std::clamp<LONG>(wanted.top, work.top, work.bottom - frame.cy);
+    SetWindowPos(window_, nullptr, left, top, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    arrangeClient();
+}
+
+void Win32Window::arrangeClient()
+{
+    if (!scrolled_)
+        return;
+    RECT bar{};
+    if (statusBar_) {
+        SendMessageW(statusBar_, WM_SIZE, 0, 0); // along the bottom of the client area as it is now
+        GetWindowRect(statusBar_, &bar);
+    }
+    const int barHeight = bar.bottom - bar.top;
+    const WindowLayout& layout = model_.layout();
+    const SIZE whole{scaledToDpi(layout.clientWidth, dpi_), scaledToDpi(layout.clientHeight, dpi_)};
+    scrolled_->setContent(whole, {whole.cx, whole.cy - barHeight});
+    RECT client;
+    GetClientRect(window_, &client);
+    scrolled_->place({0, 0, client.right, client.bottom - barHeight});
 }
 
 void Win32Window::createMenu()
@@ -198,12 +244,15 @@ void Win32Window::createControl(Control& control)
     const UINT id = static_cast<UINT>(controlId(model_.layout(), row.name));
     HWND child = nullptr;
     if (row.kind == ControlKind::StatusBar)
-        child = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
-                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+        child = statusBar_ =
+            CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     else
-        child = createChildWindow(control, window_, id);
+        child = createChildWindow(control, scrolled_ ? scrolled_->content() : window_, id);
     if (!child)
         return;
+    if (scrolled_ && row.kind != ControlKind::StatusBar)
+        scrolled_->followFocus(child);
     if (row.kind == ControlKind::Link)
         SetWindowSubclass(child, linkProcedure, id, reinterpret_cast<DWORD_PTR>(this));
     auto handle = std::make_unique<Win32ControlHandle>(control, id);

@@ -1,10 +1,12 @@
 #pragma once
-// One realised window: a top-level window with its controls as direct
-// children, placed in client coordinates, in keyboard order, at the DPI of
-// the monitor it stands on.
+// One realised window: a top-level window with its controls placed in
+// client coordinates, in keyboard order, at the DPI of the monitor it stands
+// on. The main window's controls stand on a view that scrolls where the
+// window does not fit the monitor's work area; a dialog's are its children.
 #include "controls/LayoutScale.h"
 #include "controls/Window.h"
 #include "ui/win32/LayoutFont.h"
+#include "ui/win32/ScrolledClient.h"
 #include "ui/win32/TextMeasure.h"
 
 #include <windows.h>
@@ -57,6 +59,12 @@ private:
     DWORD exStyle() const;
     // The frame around the client area at that DPI.
     SIZE frameAt(int dpi) const;
+    // A dialog's frame where it is wanted. The main window's whole frame at
+    // the wanted corner, kept to the work area of the monitor there: cut to
+    // it, with scroll bars, where it does not fit.
+    void placeFrame(const RECT& wanted);
+    // The status bar along the bottom of the main window, the view of its controls above it.
+    void arrangeClient();
     void onCommand(UINT id, UINT code, HWND from);
     static LRESULT CALLBACK linkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                           DWORD_PTR window);
@@ -69,6 +77,8 @@ private:
     HWND hotLink_ = nullptr;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
+    std::unique_ptr<ScrolledClient> scrolled_;
+    HWND statusBar_ = nullptr;
     HMENU menuBar_ = nullptr;
     HACCEL accelerators_ = nullptr;
     std::map<UINT, std::unique_ptr<Win32ControlHandle>> controls_;

@@ -108,12 +108,15 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_DPICHANGED) {
         dpi_ = HIWORD(wParam);
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
         layOut();
+        placeFrame(suggested);
         return 0;
     }
+    if (message == WM_SIZE && wParam != SIZE_MINIMIZED)
+        arrangeClient();
+    if (message == WM_MOUSEWHEEL && scrolled_)
+        return SendMessageW(scrolled_->view(), message, wParam, lParam);
     if (!toolkit_.closing) {
         switch (message) {
         case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
