@@ -130,6 +130,21 @@ void showPicture(HWND image, const LayoutRow& row, int dpi)
         reinterpret_cast<HGDIOBJ>(SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture))));
 }
 
+// The font, place and size at the font's DPI, and the picture drawn for it.
+void fitChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font)
+{
+    if (row.kind == ControlKind::StatusBar) {
+        fitStatusBar(window, row, font);
+        return;
+    }
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
+    const RECT place = placeOf(row, origin, wide(windowText(window)), font);
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind == ControlKind::Image)
+        showPicture(window, row, font.dpi);
+}
+
 void showCaption(HWND window, const LayoutRow& row, const std::string& caption, const ChildFont& font)
 {
     if (windowText(window) == caption)
@@ -167,12 +182,12 @@ HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin,
     if (!creation.windowClass)
         return nullptr;
     const DWORD visible = row.hidden ? 0 : WS_VISIBLE;
-    const std::wstring caption = wide(row.caption);
-    const RECT place = placeOf(row, origin, caption, font);
-    HWND window =
-        CreateWindowExW(creation.exStyle, creation.windowClass, caption.c_str(), WS_CHILD | visible | creation.style,
-                        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    // Made empty, given its font, then sized: made at its size, a control
+    // lays itself out for the system's font first, which under Wine took a
+    // window of these controls longer than the move did.
+    HWND window = CreateWindowExW(
+        creation.exStyle, creation.windowClass, wide(row.caption).c_str(), WS_CHILD | visible | creation.style, 0, 0, 0,
+        0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     switch (row.kind) {
     case ControlKind::Slider:
         SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(row.minimum, row.maximum));
@@ -182,26 +197,15 @@ HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin,
         if (row.maxLength > 0)
             SendMessageW(window, EM_SETLIMITTEXT, static_cast<WPARAM>(row.maxLength), 0);
         break;
-    case ControlKind::Image: showPicture(window, row, font.dpi); break;
-    case ControlKind::StatusBar: fitStatusBar(window, row, font); return window;
     default: break;
     }
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
+    fitChildWindow(window, row, origin, font);
     return window;
 }
 
 void placeChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font)
 {
-    if (row.kind == ControlKind::StatusBar) {
-        fitStatusBar(window, row, font);
-        return;
-    }
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
-    const RECT place = placeOf(row, origin, wide(windowText(window)), font);
-    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    if (row.kind == ControlKind::Image)
-        showPicture(window, row, font.dpi);
+    fitChildWindow(window, row, origin, font);
     InvalidateRect(window, nullptr, TRUE);
 }
 
