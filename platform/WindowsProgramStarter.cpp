@@ -1,6 +1,7 @@
 #include "platform/WindowsProgramStarter.h"
 
 #include "files/WideText.h"
+#include "platform/SystemFunction.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -10,7 +11,12 @@ namespace {
 
 bool shellOpen(const std::string& file, const std::string& parameters, std::string& reason, int show = SW_SHOW)
 {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+    static auto* const shellExecute = systemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute) {
+        reason = "Windows could not start " + file + ": shell32.dll or its ShellExecuteW is missing";
+        return false;
+    }
+    const auto result = reinterpret_cast<INT_PTR>(shellExecute(
         nullptr, L"open", wide(file).c_str(), parameters.empty() ? nullptr : wide(parameters).c_str(), nullptr, show));
     if (result > 32)
         return true;

@@ -16,7 +16,10 @@ public:
         updating = true;
         if (menu) {
             EnableMenuItem(menu, id, MF_BYCOMMAND | (changed.enabled() ? MF_ENABLED : MF_GRAYED));
-            DrawMenuBar(topLevel);
+            // Redrawing the bar recomputes the whole window's frame; a hidden
+            // window draws its bar as it is when shown.
+            if (IsWindowVisible(topLevel))
+                DrawMenuBar(topLevel);
         } else if (window && aspect == Aspect::Hint) {
             showControlTip(toolTips, topLevel, window, changed.hint(), hasToolTip);
         } else if (window) {

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace orvane {
 namespace {
@@ -39,6 +40,7 @@ Creation creationOf(const LayoutRow& row)
     case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
     case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | tab};
     case ControlKind::Image: return {L"STATIC", SS_BITMAP | SS_NOTIFY};
+    case ControlKind::StatusBar: return {STATUSCLASSNAMEW, 0};
     default: return {nullptr, 0};
     }
 }
@@ -71,14 +73,20 @@ void showItems(HWND list, const ListControl& control)
 {
     const ListMessages messages = listMessages(control);
     // One repaint for the whole list, not one per item; turning drawing back
-    // on repaints nothing by itself.
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    // on repaints nothing by itself. A list not on the screen (its window not
+    // shown yet) has nothing to repaint, and each turn costs a round trip to
+    // the window server.
+    const bool shown = IsWindowVisible(list);
+    if (shown)
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, messages.reset, 0, 0);
     for (const std::string& item : control.items())
         SendMessageW(list, messages.add, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     SendMessageW(list, messages.select, static_cast<WPARAM>(control.selected()), 0);
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    if (shown) {
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+    }
 }
 
 // The width a control needs to show caption whole: its layout's, or more.
@@ -89,6 +97,52 @@ int widthFor(const LayoutRow& row, const std::wstring& caption, const ChildFont&
     if (extra < 0 || caption.empty())
         return width;
     return std::max(width, font.drawnWidth(caption) + extra);
+}
+
+// Where the control stands in the client area, and its size, at the font's DPI.
+RECT placeOf(const LayoutRow& row, POINT origin, const std::wstring& caption, const ChildFont& font)
+{
+    const int left = scaledToDpi(origin.x + row.left, font.dpi);
+    const int top = scaledToDpi(origin.y + row.top, font.dpi);
+    const int height = row.kind == ControlKind::DropDownList ? DropDownHeight : row.height;
+    return {left, top, left + widthFor(row, caption, font), top + scaledToDpi(height, font.dpi)};
+}
+
+// A status bar places itself along the bottom of its window, at the height
+// and with the panels of the font's DPI.
+void fitStatusBar(HWND bar, const LayoutRow& row, const ChildFont& font)
+{
+    SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
+    SendMessageW(bar, SB_SETMINHEIGHT, static_cast<WPARAM>(scaledToDpi(row.height, font.dpi)), 0);
+    std::vector<int> edges;
+    int edge = 0;
+    for (int width : row.panelWidths)
+        edges.push_back(scaledToDpi(edge += width, font.dpi));
+    SendMessageW(bar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    SendMessageW(bar, WM_SIZE, 0, 0);
+}
+
+void showPicture(HWND image, const LayoutRow& row, int dpi)
+{
+    // The control takes the picture's size; the one it replaces is ours to delete.
+    HBITMAP picture = loadPicture(row.picture, dpi);
+    DeleteObject(
+        reinterpret_cast<HGDIOBJ>(SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture))));
+}
+
+// The font, place and size at the font's DPI, and the picture drawn for it.
+void fitChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font)
+{
+    if (row.kind == ControlKind::StatusBar) {
+        fitStatusBar(window, row, font);
+        return;
+    }
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
+    const RECT place = placeOf(row, origin, wide(windowText(window)), font);
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind == ControlKind::Image)
+        showPicture(window, row, font.dpi);
 }
 
 void showCaption(HWND window, const LayoutRow& row, const std::string& caption, const ChildFont& font)
@@ -107,13 +161,30 @@ void showCaption(HWND window, const LayoutRow& row, const std::string& caption, 
 
 } // namespace
 
-HWND createChildWindow(const Control& control, HWND parent, UINT id)
+POINT boxOrigin(const WindowLayout& window, const LayoutRow& row)
 {
-    const LayoutRow& row = control.row();
+    POINT origin{0, 0};
+    for (std::string parent = row.parent; !parent.empty();) {
+        const auto box = std::find_if(window.controls.begin(), window.controls.end(),
+                                      [&](const LayoutRow& other) { return other.name == parent; });
+        if (box == window.controls.end() || box->kind != ControlKind::GroupBox)
+            break;
+        origin.x += box->left;
+        origin.y += box->top;
+        parent = box->parent;
+    }
+    return origin;
+}
+
+HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin, const ChildFont& font)
+{
     const Creation creation = creationOf(row);
     if (!creation.windowClass)
         return nullptr;
     const DWORD visible = row.hidden ? 0 : WS_VISIBLE;
+    // Made empty, given its font, then sized: made at its size, a control
+    // lays itself out for the system's font first, which under Wine took a
+    // window of these controls longer than the move did.
     HWND window = CreateWindowExW(
         creation.exStyle, creation.windowClass, wide(row.caption).c_str(), WS_CHILD | visible | creation.style, 0, 0, 0,
         0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
@@ -128,22 +199,13 @@ HWND createChildWindow(const Control& control, HWND parent, UINT id)
         break;
     default: break;
     }
+    fitChildWindow(window, row, origin, font);
     return window;
 }
 
 void placeChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font)
 {
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
-    const int height = row.kind == ControlKind::DropDownList ? DropDownHeight : row.height;
-    SetWindowPos(window, nullptr, scaledToDpi(origin.x + row.left, font.dpi), scaledToDpi(origin.y + row.top, font.dpi),
-                 widthFor(row, wide(windowText(window)), font), scaledToDpi(height, font.dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    if (row.kind == ControlKind::Image) {
-        // The control takes the picture's size; the one it replaces is ours to delete.
-        HBITMAP picture = loadPicture(row.picture, font.dpi);
-        DeleteObject(reinterpret_cast<HGDIOBJ>(
-            SendMessageW(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture))));
-    }
+    fitChildWindow(window, row, origin, font);
     InvalidateRect(window, nullptr, TRUE);
 }
 

@@ -17,13 +17,18 @@ struct ChildFont {
     int drawnWidth(const std::wstring& text) const { return measure.drawnWidth(font, text); }
 };
 
-// The child window of a control, not yet placed.
-HWND createChildWindow(const Control& control, HWND parent, UINT id);
+// Where a control's box puts it: its place counts from the box's corner, in
+// the layout's pixels.
+POINT boxOrigin(const WindowLayout& window, const LayoutRow& row);
 
-// Places the child window in the client area at the font's DPI (group boxes
-// are frames drawn around their controls, which are siblings of them), as
-// wide as its caption needs, in that font; a picture is drawn for that DPI.
+// The child window of a layout row, placed in the client area at the font's
+// DPI (group boxes are frames drawn around their controls, which are
+// siblings of them), as wide as its caption needs, in that font; a picture
+// is drawn for that DPI. Not yet shown, it needs no repainting.
 // origin: the corner of the box that holds it, in the layout's pixels.
+HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin, const ChildFont& font);
+
+// Places the child window anew, as createChildWindow placed it, at the font's DPI, and repaints it.
 void placeChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font);
 
 // The program's change shown in the child window, where its kind of control

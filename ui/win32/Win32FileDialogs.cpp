@@ -1,5 +1,6 @@
 #include "ui/win32/Win32FileDialogs.h"
 
+#include "platform/SystemFunction.h"
 #include "ui/win32/Win32Text.h"
 
 #include <commdlg.h>
@@ -28,8 +29,10 @@ std::optional<std::string> Win32FileDialogs::choose(const FileDialogRequest& req
     dialog.lpstrDefExt = extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                    (save ? OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN : OFN_FILEMUSTEXIST);
-    const BOOL confirmed = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    if (!confirmed)
+    static auto* const saveDialog = systemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    static auto* const openDialog = systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    auto* const run = save ? saveDialog : openDialog;
+    if (!run || !run(&dialog))
         return std::nullopt;
     return utf8(file.data());
 }

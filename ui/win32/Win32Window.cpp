@@ -47,22 +47,6 @@ void registerWindowClass()
     (void)registered;
 }
 
-// Where a control's box puts it: its place counts from the box's corner.
-POINT originOf(const WindowLayout& window, const LayoutRow& row)
-{
-    POINT origin{0, 0};
-    for (std::string parent = row.parent; !parent.empty();) {
-        const auto box = std::find_if(window.controls.begin(), window.controls.end(),
-                                      [&](const LayoutRow& other) { return other.name == parent; });
-        if (box == window.controls.end() || box->kind != ControlKind::GroupBox)
-            break;
-        origin.x += box->left;
-        origin.y += box->top;
-        parent = box->parent;
-    }
-    return origin;
-}
-
 // "F5", "Ctrl+L"
 ACCEL acceleratorOf(const std::string& shortcut, UINT id)
 {
@@ -208,6 +192,10 @@ void Win32Window::createMenu()
             controls_[id] = std::move(handle);
         }
     }
+    // The bar's height counts in the client area once it holds its items;
+    // its items' states are drawn when the window is shown.
+    if (menuBar_)
+        DrawMenuBar(window_);
     if (!accelerators.empty())
         accelerators_ = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
 }
@@ -242,16 +230,16 @@ void Win32Window::createControl(Control& control)
 {
     const LayoutRow& row = control.row();
     const UINT id = static_cast<UINT>(controlId(model_.layout(), row.name));
-    HWND child = nullptr;
-    if (row.kind == ControlKind::StatusBar)
-        child = statusBar_ =
-            CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
-                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    else
-        child = createChildWindow(control, scrolled_ ? scrolled_->content() : window_, id);
+    const ChildFont font = fontFor(row, nullptr);
+    // The status bar stays along the window's bottom; the rest scroll where the window cannot hold them.
+    const bool statusBar = row.kind == ControlKind::StatusBar;
+    HWND parent = scrolled_ && !statusBar ? scrolled_->content() : window_;
+    HWND child = createChildWindow(row, parent, id, boxOrigin(model_.layout(), row), font);
+    if (statusBar)
+        statusBar_ = child;
     if (!child)
         return;
-    if (scrolled_ && row.kind != ControlKind::StatusBar)
+    if (scrolled_ && !statusBar)
         scrolled_->followFocus(child);
     if (row.kind == ControlKind::Link)
         SetWindowSubclass(child, linkProcedure, id, reinterpret_cast<DWORD_PTR>(this));
@@ -259,7 +247,7 @@ void Win32Window::createControl(Control& control)
     handle->window = child;
     handle->topLevel = window_;
     handle->toolTips = toolTips_;
-    placeControl(*handle);
+    handle->text.emplace(font);
     control.attach(handle.get());
     // What the program changed before the window was made shows in its first frame.
     for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text,
@@ -287,24 +275,18 @@ void Win32Window::layOut()
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+ChildFont Win32Window::fontFor(const LayoutRow& row, HWND window) const
+{
+    const WindowFonts& fonts = fonts_.at(dpi_);
+    HFONT font = row.kind != ControlKind::Link ? fonts.text : window && window == hotLink_ ? fonts.hotLink : fonts.link;
+    return {font, measure_, dpi_};
+}
+
 void Win32Window::placeControl(Win32ControlHandle& handle)
 {
     const LayoutRow& row = handle.control.row();
-    const WindowFonts& fonts = fonts_.at(dpi_);
-    HFONT font = row.kind != ControlKind::Link ? fonts.text : handle.window == hotLink_ ? fonts.hotLink : fonts.link;
-    handle.text.emplace(ChildFont{font, measure_, dpi_});
-    if (row.kind != ControlKind::StatusBar) {
-        placeChildWindow(handle.window, row, originOf(model_.layout(), row), *handle.text);
-        return;
-    }
-    SendMessageW(handle.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SendMessageW(handle.window, SB_SETMINHEIGHT, static_cast<WPARAM>(scaledToDpi(row.height, dpi_)), 0);
-    std::vector<int> edges;
-    int edge = 0;
-    for (int width : row.panelWidths)
-        edges.push_back(scaledToDpi(edge += width, dpi_));
-    SendMessageW(handle.window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-    SendMessageW(handle.window, WM_SIZE, 0, 0);
+    handle.text.emplace(fontFor(row, handle.window));
+    placeChildWindow(handle.window, row, boxOrigin(model_.layout(), row), *handle.text);
 }
 
 void Win32Window::show(const Window* over)

@@ -19,6 +19,7 @@
 namespace orvane {
 
 class Win32ControlHandle;
+struct ChildFont;
 
 // What a window asks of the toolkit that made it.
 struct ToolkitLinks {
@@ -55,6 +56,8 @@ private:
     // Places every control at the window's DPI, in that DPI's fonts.
     void layOut();
     void placeControl(Win32ControlHandle& handle);
+    // The font of a control's child window at the window's DPI (a link's as it is under the pointer or not).
+    ChildFont fontFor(const LayoutRow& row, HWND window) const;
     DWORD style() const;
     DWORD exStyle() const;
     // The frame around the client area at that DPI.

@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
+#include "platform/SystemFunction.h"
 #include "platform/WindowsProgramStarter.h"
 #include "platform/WindowsRunningPrograms.h"
 #include "registry/WindowsRegistryStore.h"
@@ -16,6 +17,7 @@
 
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -27,11 +29,16 @@ SettingsPlace usersRegistry(RunningPrograms& programs)
     return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }, .programs = &programs};
 }
 
+// Split as Windows splits them. Most starts pass none, which the C runtime
+// has seen already: shell32, which splits them, is then not loaded at all.
 std::vector<std::string> commandLineArguments()
 {
     std::vector<std::string> arguments;
+    if (__argc <= 1)
+        return arguments;
+    static auto* const split = systemFunction<decltype(CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
     int count = 0;
-    if (LPWSTR* given = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    if (LPWSTR* given = split ? split(GetCommandLineW(), &count) : nullptr) {
         for (int i = 1; i < count; ++i)
             arguments.push_back(utf8(given[i]));
         LocalFree(given);
