@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
+#include "platform/WindowsHistoryFolder.h"
 #include "platform/WindowsProgramStarter.h"
 #include "platform/WindowsRunningPrograms.h"
 #include "registry/WindowsRegistryStore.h"
@@ -24,7 +25,9 @@ using namespace orvane;
 
 SettingsPlace usersRegistry(RunningPrograms& programs)
 {
-    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }, .programs = &programs};
+    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); },
+            .programs = &programs,
+            .history = windowsHistoryFolder()};
 }
 
 std::vector<std::string> commandLineArguments()
