@@ -305,18 +305,18 @@ std::string textOf(std::string_view bytes)
 
 std::string regeditFileBytes(const std::vector<RegeditKey>& keys)
 {
-    std::string text = std::string(Header) + std::string(NewLine);
+    std::string text(Header);
+    text.append(NewLine);
     for (const RegeditKey& key : keys) {
-        text += NewLine;
-        text += "[" + std::string(key.deleted ? "-" : "") + std::string(Root) + "\\" + key.path + "]";
-        text += NewLine;
+        text.append(NewLine).append(key.deleted ? "[-" : "[").append(Root).append("\\");
+        text.append(key.path).append("]").append(NewLine);
         for (const RegeditValue& value : key.values) {
             if (value.changedTo)
-                text += std::string(ChangedToMark) + dataText(*value.changedTo, 0, false) + std::string(NewLine);
-            text += valueLine(value) + std::string(NewLine);
+                text.append(ChangedToMark).append(dataText(*value.changedTo, 0, false)).append(NewLine);
+            text.append(valueLine(value)).append(NewLine);
         }
     }
-    text += NewLine;
+    text.append(NewLine);
     const std::vector<uint8_t> units = utf16leBytes(utf8ToUtf16(text));
     return std::string("\xFF\xFE") + std::string(units.begin(), units.end());
 }
