@@ -1,2 +1,0 @@
-# Empty compiler generated dependencies file for empty_window.
-# This may be replaced when dependencies are built.

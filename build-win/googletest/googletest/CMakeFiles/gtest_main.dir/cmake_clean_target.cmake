@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "../../lib/libgtest_main.a"
-)

@@ -1,2 +1,0 @@
-# Empty dependencies file for gtest_main.
-# This may be replaced when dependencies are built.

@@ -1,2 +1,0 @@
-# Empty dependencies file for orvane_idle_program.
-# This may be replaced when dependencies are built.

@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "liborvane_test_support.a"
-)

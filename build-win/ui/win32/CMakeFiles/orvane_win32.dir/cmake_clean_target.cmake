@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "liborvane_win32.a"
-)

@@ -1,2 +1,0 @@
-# Empty compiler generated dependencies file for orvane_win32.
-# This may be replaced when dependencies are built.

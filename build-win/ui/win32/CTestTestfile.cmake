@@ -1,6 +1,0 @@
-# CMake generated Testfile for 
-# Source directory: /work/wt-history/ui/win32
-# Build directory: /work/wt-history/build-win/ui/win32
-# 
-# This file includes the relevant testing commands required for 
-# testing this directory and lists subdirectories to be tested as well.
