@@ -51,6 +51,7 @@ void MainWindow::attachDialogs(const MainWindowDialogs& dialogs)
 
 void MainWindow::start()
 {
+    context_.history.nameChange("Start"); // the values a first start creates
     setPanelText(1, "No configuration loaded!");
     if (!context_.arguments.empty() && context_.arguments.front() == "/scrshtemu")
         installation_.gameFolder = "C:\\Program Files\\Warcraft III";
@@ -63,6 +64,7 @@ void MainWindow::start()
 
 void MainWindow::reloadSettings()
 {
+    context_.history.nameChange("Reload Configuration");
     loadSettings(*context_.registry, context_.settings, *this);
 }
 

@@ -11,6 +11,7 @@ void MainWindow::cleanUpRegistry()
              "Do you really want to delete all values and keys from the Registry created by Orvane?",
              MessageIcon::Question, MessageButtons::YesNo}) != MessageAnswer::Yes)
         return;
+    context_.history.nameChange("Registry Cleanup");
     CMRegCleanUp.setEnabled(false);
     RegistryAccess& registry = *context_.registry;
     registry.openKey("Software\\").deleteSubkey("Orvane");
@@ -19,6 +20,7 @@ void MainWindow::cleanUpRegistry()
 
 void MainWindow::removeAllowLocalFiles()
 {
+    context_.history.nameChange("Remove Allow Local Files");
     RegistryKey game = context_.registry->openKey(schema::GameKey);
     if (game.hasValue(schema::AllowLocalFiles))
         game.deleteValue(schema::AllowLocalFiles);

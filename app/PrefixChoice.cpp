@@ -1,6 +1,10 @@
 #include "app/PrefixChoice.h"
 
+#include "files/Utf8Paths.h"
 #include "wine/WinePaths.h"
+
+#include <algorithm>
+#include <cstdio>
 
 #include "dialogs/PrefixChooser.h"
 #include "wine/WinePrefixStore.h"
@@ -48,7 +52,27 @@ SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_
                 return std::make_unique<WinePrefixStore>(prefix);
             },
             .paths = PathMapping(prefix),
-            .description = prefixDescription(prefix)};
+            .description = prefixDescription(prefix),
+            .history = prefixHistoryFolder(HomeFolders::fromEnvironment(), prefix)};
+}
+
+std::filesystem::path prefixHistoryFolder(const HomeFolders& folders, const std::filesystem::path& prefix)
+{
+    std::error_code error;
+    std::filesystem::path whole = std::filesystem::weakly_canonical(prefix, error);
+    if (error)
+        whole = prefix.lexically_normal();
+    const std::string path = displayPath(whole);
+    uint32_t checksum = 2166136261u; // FNV-1a
+    for (const char c : path)
+        checksum = (checksum ^ static_cast<uint8_t>(c)) * 16777619u;
+    const std::filesystem::path belowHome = whole.lexically_relative(folders.home);
+    std::string readable = displayPath(
+        !folders.home.empty() && !belowHome.empty() && *belowHome.begin() != ".." ? belowHome : whole.relative_path());
+    std::replace(readable.begin(), readable.end(), '/', '-');
+    char hex[16];
+    std::snprintf(hex, sizeof hex, " %08x", checksum);
+    return folders.stateHome / "orvane" / "history" / pathOf(readable + hex);
 }
 
 std::optional<PrefixInUse> prefixForCommand(const std::optional<std::string>& named, const HomeFolders& folders,

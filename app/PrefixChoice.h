@@ -35,9 +35,15 @@ std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<vo
 // The tool tip of status bar panel 0: where the settings are kept.
 std::string prefixDescription(const std::filesystem::path& prefix);
 
-// The prefix's settings, its registry and paths. A store already read
-// (readAhead) is the one opened first.
+// The prefix's settings, its registry, paths and history. A store already
+// read (readAhead) is the one opened first.
 SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_ptr<RegistryStore> readAhead = nullptr);
+
+// Where the history of a prefix's changes is kept: below
+// $XDG_STATE_HOME/orvane/history/, a folder named for the prefix's path
+// below home ("Games-warcraft-iii 1c2d3e4f"), made unique by a checksum of
+// the whole path.
+std::filesystem::path prefixHistoryFolder(const HomeFolders& folders, const std::filesystem::path& prefix);
 
 // For a command without a window: --prefix, else the prefix found without
 // asking; nullopt, with the prefixes named on err, when there are several.

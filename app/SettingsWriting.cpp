@@ -9,14 +9,32 @@
 #include <algorithm>
 
 namespace orvane {
+namespace {
+
+// What the history calls an Apply: its group box's caption.
+std::string applyLabel(ApplyGroup group)
+{
+    switch (group) {
+    case ApplyGroup::Gameplay: return "Apply Gameplay";
+    case ApplyGroup::Video: return "Apply Video";
+    case ApplyGroup::Sound: return "Apply Sound";
+    case ApplyGroup::Misc: return "Apply Miscellaneous";
+    }
+    return "Apply";
+}
+
+} // namespace
 
 void SettingsPresenter::apply(ApplyGroup group)
 {
+    context_.history.nameChange(applyLabel(group));
     writeSelected(appliedBy(group));
 }
 
 void SettingsPresenter::applyAll()
 {
+    // While one window is open, auto-apply's changes are one entry.
+    context_.history.nameChange("Auto-apply", true);
     writeSelected(appliedByAnyGroup());
 }
 

@@ -2,6 +2,7 @@
 
 #include "context/ProgramInfo.h"
 #include "settings/Schema.h"
+#include "settings/SettingsHistory.h"
 
 #include <filesystem>
 #include <optional>
@@ -25,7 +26,7 @@ void showFatalMessage(MessageBoxes& boxes)
 std::optional<Installation> checkInstallation(Context& context)
 {
     Installation installation{.startFolder = std::filesystem::current_path()};
-    context.registry = std::make_unique<RegistryAccess>(context.place.openStore());
+    context.registry = std::make_unique<RegistryAccess>(withHistory(context.place.openStore(), context.history));
     RegistryAccess& registry = *context.registry;
     if (!registry.keyExists(schema::GameKey))
         return std::nullopt;

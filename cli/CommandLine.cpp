@@ -19,6 +19,32 @@ std::optional<std::string> valueOf(const std::vector<std::string>& arguments, si
     return arguments[++at];
 }
 
+// "--restore", "--restore N", "--restore FILE" or "--restore=...": the
+// newest change (1), the number of changes to go back, or an entry file.
+std::optional<UsageError> takeRestore(CommandLine& line, const std::vector<std::string>& arguments, size_t& at)
+{
+    if (line.restores())
+        return UsageError{"--restore is given twice"};
+    const std::string& argument = arguments[at];
+    std::string value = "1";
+    if (argument.size() > 9 && argument[9] == '=')
+        value = argument.substr(10);
+    else if (argument == "--restore" && at + 1 < arguments.size() && !arguments[at + 1].starts_with('-'))
+        value = arguments[++at];
+    else if (argument != "--restore")
+        return UsageError{"unknown option " + argument};
+    if (value.empty())
+        return UsageError{"--restore needs a number from 1 on or a file"};
+    if (value.find_first_not_of("0123456789") != std::string::npos) {
+        line.restoreFile = value;
+        return std::nullopt;
+    }
+    if (value.size() > 9 || std::stoul(value) == 0)
+        return UsageError{"--restore needs a number from 1 on or a file"};
+    line.restoreCount = std::stoul(value);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::string>& arguments, bool withWinePrefixes)
@@ -48,6 +74,10 @@ std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::st
             error = takeValue(line.load);
         else if (name == "--save")
             error = takeValue(line.save);
+        else if (argument == "--history")
+            line.history = true;
+        else if (name == "--restore")
+            error = takeRestore(line, arguments, at);
         else if (argument.size() > 1 && argument[0] == '-')
             error = UsageError{"unknown option " + argument};
         else
@@ -55,6 +85,8 @@ std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::st
         if (error)
             return *error;
     }
+    if ((line.load || line.save) + line.history + line.restores() > 1)
+        return UsageError{"give one of --history, --restore and --load/--save"};
     return line;
 }
 
@@ -66,6 +98,7 @@ CommandLine withAbsolutePaths(CommandLine line, const std::filesystem::path& sta
     };
     absolute(line.load);
     absolute(line.save);
+    absolute(line.restoreFile);
     if (line.prefix)
         line.prefix = displayPath(absoluteFolder(pathOf(*line.prefix), startFolder));
     return line;

@@ -16,10 +16,15 @@ struct CommandLine {
     std::optional<std::string> prefix; // Wine prefixes only
     std::optional<std::string> load;
     std::optional<std::string> save; // "-": standard output
+    bool history = false;
+    // --restore N, or --restore FILE.
+    std::optional<size_t> restoreCount;
+    std::optional<std::string> restoreFile;
     // What is not an option, for the window ("/scrshtemu").
     std::vector<std::string> passedOn;
 
-    bool withoutWindow() const { return help || version || listPrefixes || load || save; }
+    bool restores() const { return restoreCount || restoreFile; }
+    bool withoutWindow() const { return help || version || listPrefixes || load || save || history || restores(); }
 };
 
 struct UsageError {

@@ -28,7 +28,8 @@ MessageAnswer WrittenBoxes::show(const MessageBoxRequest& request)
     if (request.id == MessageId::SaveLoadedConfiguration || request.id == MessageId::GameRunning)
         return MessageAnswer::Yes;
     err_ << withReason(request.text, request.detail) << '\n';
-    failed = failed || request.id != MessageId::NewerValuesKept;
+    // Neither stops the change: the command ends as it would have.
+    failed = failed || (request.id != MessageId::NewerValuesKept && request.id != MessageId::HistoryNotKept);
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 

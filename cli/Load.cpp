@@ -1,7 +1,7 @@
 // --load FILE
 #include "app/ConfigurationChecks.h"
 #include "app/GameRunning.h"
-#include "cli/ValueChanges.h"
+#include "app/ValueChanges.h"
 #include "cli/Verbs.h"
 #include "config/ConfigFile.h"
 #include "files/Errors.h"
@@ -44,6 +44,7 @@ bool loadConfiguration(HeadlessProgram& program, const std::string& name, const 
     if (const std::optional<std::string> warning = runningGameWarning(program.context().place))
         err << "Warning: " << *warning << '\n';
     program.chooseFile(name);
+    program.context().history.nameChange("--load", true); // with what the start made: one entry
     // Read in the load's own turn: another Orvane's change is not told as this one's.
     program.run([&](MainWindow& window) {
         before = valueTexts(registry);

@@ -15,7 +15,11 @@ int runCommand(const CommandLine& line, bool withWinePrefixes, const PlaceFinder
     std::optional<SettingsPlace> place = findPlace(err);
     if (!place)
         return 1;
+    if (line.history)
+        return listHistory(*place, out, err);
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
+    if (line.restores())
+        return restoreSettings(line, std::move(*place), *display, out, err);
     return loadAndSave(line, std::move(*place), *display, out, err);
 }
 
@@ -28,6 +32,8 @@ int loadAndSave(const CommandLine& line, SettingsPlace place, DisplayModeSource&
     if (!line.load)
         place = withoutLastingChanges(std::move(place));
     HeadlessProgram program(std::move(place), display, line.passedOn, err);
+    if (line.load)
+        program.context().history.nameChange("--load", true); // what the start makes joins the load's entry
     if (!program.start())
         return 1;
     if (line.load && !loadConfiguration(program, *line.load, *loaded, out, err))

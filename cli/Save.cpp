@@ -8,6 +8,7 @@ namespace orvane {
 SettingsPlace withoutLastingChanges(SettingsPlace place)
 {
     place.openStore = [open = std::move(place.openStore)] { return std::make_unique<OverlayStore>(open()); };
+    place.history.clear(); // nothing is changed that could be restored
     return place;
 }
 

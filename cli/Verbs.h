@@ -1,6 +1,7 @@
 #pragma once
 // What each option of the command line does, one file each. Each returns
 // the exit status or whether it succeeded; messages go to err.
+#include "cli/CommandLine.h"
 #include "cli/Headless.h"
 
 #include <optional>
@@ -28,6 +29,14 @@ std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name
 // one line on out per stored value it changed.
 bool loadConfiguration(HeadlessProgram& program, const std::string& name, const CheckedConfiguration& checked,
                        std::ostream& out, std::ostream& err);
+
+// --history: one line per entry, newest first, tab-separated: its number,
+// local time in ISO 8601, what made it, how many values it puts back.
+int listHistory(const SettingsPlace& place, std::ostream& out, std::ostream& err);
+// --restore N or FILE, with the safety of --load; each value it changed on
+// out, the values another program had changed since on err.
+int restoreSettings(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,
+                    std::ostream& err);
 
 // --save alone: what the start makes stays in memory, as an export changes nothing.
 SettingsPlace withoutLastingChanges(SettingsPlace place);

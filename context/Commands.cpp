@@ -2,12 +2,18 @@
 
 #include "context/ProgramInfo.h"
 #include "files/Errors.h"
+#include "registry/ChangeHistory.h"
 
 namespace orvane {
 
 void Commands::showErrorBox(const std::exception& error)
 {
     const auto* file = dynamic_cast<const FileError*>(&error);
+    if (dynamic_cast<const HistoryNotKept*>(&error)) {
+        boxes_.show({MessageId::HistoryNotKept, ApplicationTitle, withFullStop(error.what()), MessageIcon::Warning,
+                     MessageButtons::Ok, file->reason()});
+        return;
+    }
     boxes_.show({MessageId::Error, ApplicationTitle, withFullStop(error.what()), MessageIcon::Error, MessageButtons::Ok,
                  file ? file->reason() : std::string()});
 }

@@ -11,6 +11,7 @@
 #include "context/RunningPrograms.h"
 #include "controls/Toolkit.h"
 #include "settings/DisplayModes.h"
+#include "registry/ChangeHistory.h"
 #include "registry/RegistryAccess.h"
 #include "registry/RegistryStore.h"
 #include "settings/SettingsSnapshot.h"
@@ -37,12 +38,14 @@ struct Services {
 // Windows paths map to this machine's, panel 0's tool tip naming it (empty
 // for the system's own registry), and the programs to look among for the
 // game before a write (none where the store itself refuses to write while
-// the game runs, as a Wine prefix's does).
+// the game runs, as a Wine prefix's does), and the folder of the history of
+// changes (empty: none is kept).
 struct SettingsPlace {
     std::function<std::unique_ptr<RegistryStore>()> openStore;
     PathMapping paths;
     std::string description;
     RunningPrograms* programs = nullptr;
+    std::filesystem::path history;
 };
 
 // Where Orvane's own files are: the folder of the program, and the folder
@@ -59,6 +62,7 @@ public:
           place(std::move(place)),
           arguments(std::move(arguments)),
           folders(std::move(folders)),
+          history(this->place.history),
           commands(services.boxes, registry)
     {}
     Context(const Context&) = delete;
@@ -69,6 +73,8 @@ public:
     const std::vector<std::string> arguments; // without the program name
     const ProgramFolders folders;
 
+    // What each change replaced; whoever writes names the change first.
+    ChangeHistory history;
     // Made by the start, once the installation check opens the registry.
     std::unique_ptr<RegistryAccess> registry;
     // Every user event runs through it.

@@ -93,7 +93,12 @@ std::vector<std::string> RegistryKey::valueNames() const
     return path_ ? store_->valueNames(*path_) : std::vector<std::string>{};
 }
 
-void RegistryKey::write(std::string_view name, const RegValue& value)
+std::optional<RegValue> RegistryKey::readValue(std::string_view name) const
+{
+    return path_ ? store_->queryValue(*path_, name) : std::nullopt;
+}
+
+void RegistryKey::writeValue(std::string_view name, const RegValue& value)
 {
     if (!path_ || !store_->setValue(*path_, name, value))
         throw RegistryError(formatMessage(messages::WriteFailed, name));
@@ -103,13 +108,13 @@ void RegistryKey::writeString(std::string_view name, std::string_view text)
 {
     std::u16string units = utf8ToUtf16(text);
     units.push_back(u'\0');
-    write(name, RegValue{REG_SZ_TYPE, utf16leBytes(units)});
+    writeValue(name, RegValue{REG_SZ_TYPE, utf16leBytes(units)});
 }
 
 void RegistryKey::writeInteger(std::string_view name, int32_t n)
 {
     const auto u = static_cast<uint32_t>(n);
-    write(name, RegValue{REG_DWORD_TYPE, {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)}});
+    writeValue(name, RegValue{REG_DWORD_TYPE, {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)}});
 }
 
 void RegistryKey::writeBool(std::string_view name, bool b)

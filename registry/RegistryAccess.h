@@ -26,10 +26,13 @@ public:
     int32_t readInteger(std::string_view name) const;
     bool readBool(std::string_view name) const;
     std::vector<std::string> valueNames() const;
+    // The value as stored, of whatever kind; nothing when there is none.
+    std::optional<RegValue> readValue(std::string_view name) const;
 
     void writeString(std::string_view name, std::string_view text);
     void writeInteger(std::string_view name, int32_t value);
     void writeBool(std::string_view name, bool value);
+    void writeValue(std::string_view name, const RegValue& value);
     bool deleteValue(std::string_view name);
     // The subkey and everything below it; "" is the key itself.
     bool deleteSubkey(std::string_view name);
@@ -37,7 +40,6 @@ public:
 private:
     friend class RegistryAccess;
     RegistryKey(RegistryStore& store, std::optional<std::string> path) : store_(&store), path_(std::move(path)) {}
-    void write(std::string_view name, const RegValue& value);
 
     RegistryStore* store_;
     std::optional<std::string> path_;

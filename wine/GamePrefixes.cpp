@@ -58,7 +58,8 @@ HomeFolders HomeFolders::fromEnvironment()
     const fs::path homeFolder = home ? home : "";
     return {.home = homeFolder,
             .dataHome = orvane::fromEnvironment("XDG_DATA_HOME", homeFolder / ".local/share"),
-            .configHome = orvane::fromEnvironment("XDG_CONFIG_HOME", homeFolder / ".config")};
+            .configHome = orvane::fromEnvironment("XDG_CONFIG_HOME", homeFolder / ".config"),
+            .stateHome = orvane::fromEnvironment("XDG_STATE_HOME", homeFolder / ".local/state")};
 }
 
 bool isWinePrefix(const fs::path& folder)

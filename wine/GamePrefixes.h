@@ -23,6 +23,7 @@ struct HomeFolders {
     std::filesystem::path home;
     std::filesystem::path dataHome;   // $XDG_DATA_HOME, or ~/.local/share
     std::filesystem::path configHome; // $XDG_CONFIG_HOME, or ~/.config
+    std::filesystem::path stateHome;  // $XDG_STATE_HOME, or ~/.local/state
     static HomeFolders fromEnvironment();
 };
 

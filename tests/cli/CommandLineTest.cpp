@@ -2,7 +2,7 @@
 // warning it of a running game.
 #include "cli/CommandLine.h"
 #include "cli/RunCommand.h"
-#include "cli/ValueChanges.h"
+#include "app/ValueChanges.h"
 #include "settings/Schema.h"
 #include "tests/support/Files.h"
 #include "tests/support/FixedDisplayModes.h"

@@ -20,6 +20,7 @@ StartOutcome OrvaneFixture::start(std::vector<std::string> arguments)
     SettingsPlace place = game.place();
     place.description = placeDescription;
     place.programs = &programs;
+    place.history = historyFolder;
     context = std::make_unique<Context>(Services{toolkitInUse(), boxes, files, starter, display}, std::move(place),
                                         std::move(arguments), folders);
     windows = std::make_unique<Windows>();

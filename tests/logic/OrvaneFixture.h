@@ -65,6 +65,8 @@ protected:
     std::string placeDescription;
     // Orvane's own folders for the next start.
     ProgramFolders folders;
+    // Where the next start keeps its history; empty: none is kept.
+    std::filesystem::path historyFolder;
     std::unique_ptr<Context> context;
     std::unique_ptr<Windows> windows;
 };

@@ -1,5 +1,6 @@
 // The registry access contract, run against every store this build has.
 #include "files/TextEncoding.h"
+#include "registry/HistoryStore.h"
 #include "registry/RegistryAccess.h"
 #include "registry/RegistryErrors.h"
 
@@ -225,7 +226,8 @@ TEST_P(RegistryContract, ReadsValuesOfEveryShapeAsStored)
     {
         auto store = make();
         ASSERT_TRUE(store->createKey(raw));
-        ASSERT_TRUE(store->setValue(raw, "expand", utf16Data(REG_EXPAND_SZ_TYPE, std::u16string_view(u"%SystemRoot%\\x\0", 15))));
+        ASSERT_TRUE(store->setValue(raw, "expand",
+                                    utf16Data(REG_EXPAND_SZ_TYPE, std::u16string_view(u"%SystemRoot%\\x\0", 15))));
         ASSERT_TRUE(store->setValue(raw, "twoTexts", utf16Data(REG_SZ_TYPE, std::u16string_view(u"ab\0cd\0", 6))));
         ASSERT_TRUE(store->setValue(raw, "long", RegValue{REG_BINARY_TYPE, {1, 2, 3, 4, 5, 6, 7, 8}}));
         ASSERT_TRUE(store->setValue(raw, "four", RegValue{REG_BINARY_TYPE, {1, 0, 0, 0}}));
@@ -266,9 +268,7 @@ TEST_P(RegistryContract, AKeyAnotherWriterRemovesAndMakesAgainIsReadAsItNowIs)
         EXPECT_EQ(reader->queryValue(shared, "v"), std::nullopt);
         EXPECT_TRUE(reader->valueNames(shared).empty());
     });
-    inCommand(*writer, [&] {
-        ASSERT_TRUE(writer->createKey(shared) && writer->setValue(shared, "w", dword(2)));
-    });
+    inCommand(*writer, [&] { ASSERT_TRUE(writer->createKey(shared) && writer->setValue(shared, "w", dword(2))); });
     inCommand(*reader, [&] {
         EXPECT_TRUE(reader->keyExists(shared));
         EXPECT_EQ(reader->queryValue(shared, "v"), std::nullopt);
@@ -359,14 +359,30 @@ std::shared_ptr<RegistryStore> overlayOnStoredKeys(const std::filesystem::path& 
 }
 #endif
 
+// The store of this build keeping a history of the cases' key: it must
+// answer every case as the store underneath does.
+StoreKind historyOver(std::function<std::unique_ptr<RegistryStore>()> underneath)
+{
+    static ChangeHistory history(std::filesystem::temp_directory_path() / "orvane-contract-history");
+    return {"History", [underneath] {
+                return StoreMaker([underneath] {
+                    return std::make_unique<HistoryStore>(
+                        underneath(), history, RecordedKeys{{std::string(Base)}, {std::string(Base) + "\\Tree\\Sub"}});
+                });
+            }};
+}
+
 std::vector<StoreKind> storeKinds()
 {
 #ifdef _WIN32
-    return {{"Windows", [] { return StoreMaker([] { return std::make_unique<WindowsRegistryStore>(); }); }}};
+    return {{"Windows", [] { return StoreMaker([] { return std::make_unique<WindowsRegistryStore>(); }); }},
+            historyOver([] { return std::make_unique<WindowsRegistryStore>(); })};
 #else
     static test::TempPrefix prefix;
     static test::TempPrefix underOverlay;
-    return {{"WinePrefix", [] { return StoreMaker([] { return std::make_unique<WinePrefixStore>(prefix.path()); }); }},
+    static test::TempPrefix underHistory;
+    return {historyOver([] { return std::make_unique<WinePrefixStore>(underHistory.path()); }),
+            {"WinePrefix", [] { return StoreMaker([] { return std::make_unique<WinePrefixStore>(prefix.path()); }); }},
             {"Overlay",
              [] {
                  std::shared_ptr<RegistryStore> overlay = overlayOnStoredKeys(underOverlay.path());

@@ -27,7 +27,8 @@ protected:
     // orvane started with these arguments and, beside the test's own
     // environment, these variables set ("NAME=value") or removed ("NAME"),
     // in the folder given or the test's own; its output goes to files named
-    // after run. Returns its process.
+    // after run. Its history is kept below stateHome() unless XDG_STATE_HOME
+    // is given. Returns its process.
     pid_t launch(const std::vector<std::string>& arguments, const std::vector<std::string>& variables,
                  const std::filesystem::path& startedIn, const std::string& run) const
     {
@@ -49,7 +50,7 @@ protected:
         for (char** entry = environ; *entry; ++entry) {
             const std::string setting = *entry;
             const std::string name = setting.substr(0, setting.find('='));
-            if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" &&
+            if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "XDG_STATE_HOME" &&
                 std::none_of(variables.begin(), variables.end(), [&](const std::string& variable) {
                     return variable.substr(0, variable.find('=')) == name;
                 }))
@@ -58,6 +59,10 @@ protected:
         for (const std::string& variable : variables)
             if (variable.find('=') != std::string::npos)
                 environment.push_back(variable);
+        // The history of the test's own, not in the home of whoever runs it.
+        if (std::none_of(variables.begin(), variables.end(),
+                         [](const std::string& variable) { return variable.starts_with("XDG_STATE_HOME"); }))
+            environment.push_back("XDG_STATE_HOME=" + stateHome().string());
         std::vector<char*> envp;
         for (std::string& setting : environment)
             envp.push_back(setting.data());
@@ -89,6 +94,7 @@ protected:
         return orvane(arguments, {"WINEPREFIX"});
     }
     std::string userReg() const { return test::readFile(game.prefix() / "user.reg"); }
+    std::filesystem::path stateHome() const { return game.scratch() / "state"; }
     std::filesystem::path configuration(const std::string& name, const std::string& text) const
     {
         const std::filesystem::path file = game.scratch() / name;

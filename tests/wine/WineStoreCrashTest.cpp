@@ -1,9 +1,18 @@
 // A save killed at any moment leaves user.reg whole: the old content or
-// the new, and no temporary file survives the next command.
+// the new, and no temporary file survives the next command; a restore
+// killed leaves the old values or the restored ones.
+#include "app/Restore.h"
 #include "registry/RegistryAccess.h"
+#include "settings/Schema.h"
+#include "settings/SettingsHistory.h"
 #include "wine/WinePrefixStore.h"
 #include "wine/WineRegFile.h"
+#include "tests/support/FixedDisplayModes.h"
 #include "tests/support/Files.h"
+#include "tests/support/MemoryToolkit.h"
+#include "tests/support/RecordingFileDialogs.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/RecordingStarter.h"
 #include "tests/support/TempPrefix.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +79,107 @@ TEST(WineStoreCrash, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     setKeyscroll(prefix, 12345);
     EXPECT_EQ(prefix.strayFiles(), 0);
     EXPECT_EQ(prefix.readUserReg(), fileWithKeyscroll(filler, 12345));
+}
+
+// Gameplay's keyscroll, Video's gamma and Sound's sfxvolume, in three keys.
+struct ThreeValues {
+    int keyscroll = 0;
+    int gamma = 0;
+    int sfxvolume = 0;
+    bool operator==(const ThreeValues&) const = default;
+};
+
+std::string entryPutting(const ThreeValues& values)
+{
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "Windows Registry Editor Version 5.00\r\n\r\n"
+                  "[HKEY_CURRENT_USER\\Software\\Blizzard Entertainment\\Warcraft III\\Gameplay]\r\n"
+                  "\"keyscroll\"=dword:%08x\r\n\r\n"
+                  "[HKEY_CURRENT_USER\\Software\\Blizzard Entertainment\\Warcraft III\\Sound]\r\n"
+                  "\"sfxvolume\"=dword:%08x\r\n\r\n"
+                  "[HKEY_CURRENT_USER\\Software\\Blizzard Entertainment\\Warcraft III\\Video]\r\n"
+                  "\"gamma\"=dword:%08x\r\n\r\n",
+                  values.keyscroll, values.sfxvolume, values.gamma);
+    return text;
+}
+
+// Restores one entry file after the other, each in a command of its own,
+// as `orvane --restore FILE` does, keeping the history in history.
+[[noreturn]] void restoreForever(const TempPrefix& prefix, const std::vector<std::filesystem::path>& entries,
+                                 const std::filesystem::path& history)
+{
+    test::MemoryToolkit toolkit;
+    test::RecordingMessageBoxes boxes;
+    test::RecordingFileDialogs files;
+    test::RecordingStarter starter;
+    test::FixedDisplayModes display;
+    Context context(Services{toolkit, boxes, files, starter, display},
+                    SettingsPlace{.openStore = {}, .paths = {}, .description = {}, .history = history}, {});
+    context.registry =
+        std::make_unique<RegistryAccess>(withHistory(std::make_unique<WinePrefixStore>(prefix.path()), context.history));
+    for (size_t turn = 0;; ++turn)
+        context.commands.run([&] { restoreFile(context, entries[turn % entries.size()], "Restore"); });
+}
+
+// A restore is one save: killed at any moment, it leaves the values as they
+// were before it or as it puts them back, never some of each; and its entry
+// in the history is whole or not there.
+TEST(WineStoreCrash, ARestoreKilledAtAnyMomentLeavesTheOldOrTheRestoredValues)
+{
+    std::string filler;
+    for (int n = 0; filler.size() < (5u << 20); ++n)
+        filler += "[Software\\\\Filler\\\\" + std::to_string(n) + "] 1\n\"Data\"=\"" + std::string(200, 'x') + "\"\n\n";
+    TempPrefix prefix;
+    prefix.writeUserReg(std::string(test::WineHeader) +
+                        "\n[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Gameplay] 1\n\"keyscroll\"=dword:00000032\n"
+                        "\n[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Sound] 1\n\"sfxvolume\"=dword:00000064\n"
+                        "\n[Software\\\\Blizzard Entertainment\\\\Warcraft III\\\\Video] 1\n\"gamma\"=dword:00000019\n\n" +
+                        filler);
+    const ThreeValues old{50, 25, 100};
+    const ThreeValues restored{77, 40, 20};
+    const std::filesystem::path entries = prefix.path() / "entries";
+    std::filesystem::create_directories(entries);
+    test::writeFile(entries / "restored.reg", entryPutting(restored));
+    test::writeFile(entries / "old.reg", entryPutting(old));
+    const std::filesystem::path history = prefix.path() / "history";
+    const auto stored = [&] {
+        RegistryAccess registry(std::make_unique<WinePrefixStore>(prefix.path()));
+        return ThreeValues{registry.openKey(Gameplay).readInteger("keyscroll"),
+                           registry.openKey(schema::VideoKey).readInteger("gamma"),
+                           registry.openKey(schema::SoundKey).readInteger("sfxvolume")};
+    };
+
+    std::mt19937 random(13);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    int kills = 0;
+    int restoredSeen = 0;
+    for (; kills < 100 && std::chrono::steady_clock::now() < deadline; ++kills) {
+        const pid_t restorer = ::fork();
+        ASSERT_GE(restorer, 0);
+        if (restorer == 0)
+            restoreForever(prefix, {entries / "restored.reg", entries / "old.reg"}, history);
+        ::usleep(static_cast<useconds_t>(random() % 300000));
+        ::kill(restorer, SIGKILL);
+        ::waitpid(restorer, nullptr, 0);
+
+        const ThreeValues now = stored();
+        ASSERT_TRUE(now == old || now == restored)
+            << "after kill " << kills << ": keyscroll " << now.keyscroll << ", gamma " << now.gamma << ", sfxvolume "
+            << now.sfxvolume;
+        restoredSeen += now == restored;
+        std::error_code none;
+        for (const auto& entry : std::filesystem::directory_iterator(history, none)) {
+            if (entry.path().extension() == ".reg") {
+                ASSERT_NO_THROW(parseRegeditFile(test::readFile(entry.path()), entry.path().string()))
+                    << "after kill " << kills;
+            }
+        }
+    }
+    EXPECT_GE(kills, 50);
+    // Both states were met: the kills fell before and after restores.
+    EXPECT_GT(restoredSeen, 0);
+    EXPECT_LT(restoredSeen, kills);
 }
 
 // A file of several names is rewritten in place. Killed in the middle, it

@@ -6,6 +6,7 @@
 #include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
 #include "platform/SystemFunction.h"
+#include "platform/WindowsHistoryFolder.h"
 #include "platform/WindowsProgramStarter.h"
 #include "platform/WindowsRunningPrograms.h"
 #include "registry/WindowsRegistryStore.h"
@@ -26,7 +27,9 @@ using namespace orvane;
 
 SettingsPlace usersRegistry(RunningPrograms& programs)
 {
-    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); }, .programs = &programs};
+    return {.openStore = [] { return std::make_unique<WindowsRegistryStore>(); },
+            .programs = &programs,
+            .history = windowsHistoryFolder()};
 }
 
 // Split as Windows splits them. Most starts pass none, which the C runtime

@@ -14,6 +14,9 @@ using ValueTexts = std::map<std::string, std::string>;
 
 ValueTexts valueTexts(RegistryAccess& registry);
 
+// Where a value is listed: "Video\gamma", "Orvane\startparams".
+std::string valuePlace(std::string_view key, std::string_view name);
+
 // One line "Video\gamma: 25 -> 40" per value that differs, "(none)" for a
 // value that is missing on one side; "No changes." when none does.
 std::string changesBetween(const ValueTexts& before, const ValueTexts& after);

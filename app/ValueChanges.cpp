@@ -1,5 +1,6 @@
-#include "cli/ValueChanges.h"
+#include "app/ValueChanges.h"
 
+#include "files/TextEncoding.h"
 #include "registry/RegistryErrors.h"
 #include "settings/Schema.h"
 
@@ -14,11 +15,14 @@ constexpr std::string_view Software = "Software\\";
 // Where a key's values are listed: below the game's key, or below Software.
 std::string placeOf(std::string_view key)
 {
-    if (key == schema::GameKey)
+    const std::string folded = foldCase(key);
+    if (folded == foldCase(schema::GameKey))
         return {};
-    if (key.starts_with(schema::GameKey))
+    if (folded.starts_with(foldCase(schema::GameKey) + "\\"))
         return std::string(key.substr(schema::GameKey.size() + 1)) + "\\";
-    return std::string(key.substr(Software.size())) + "\\";
+    if (folded.starts_with(foldCase(Software)))
+        return std::string(key.substr(Software.size())) + "\\";
+    return std::string(key) + "\\";
 }
 
 // An integer's decimal digits or a text as it is; the game keeps values of
@@ -51,6 +55,11 @@ ValueTexts valueTexts(RegistryAccess& registry)
     }
     command.finish();
     return values;
+}
+
+std::string valuePlace(std::string_view key, std::string_view name)
+{
+    return placeOf(key) + std::string(name);
 }
 
 std::string changesBetween(const ValueTexts& before, const ValueTexts& after)
