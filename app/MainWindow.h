@@ -7,6 +7,7 @@
 #include "context/Context.h"
 #include "controls/Window.h"
 #include "dialogs/OptionsDialog.h"
+#include "registry/ChangeHistory.h"
 #include "settings/LoadSettings.h"
 
 #include <filesystem>
@@ -20,6 +21,7 @@ class AboutBox;
 class AccountNameDialog;
 class FolderChooser;
 class ProfileRenameDialog;
+class RestoreDialog;
 
 // What the start found out: where the game is, and where Orvane started.
 struct Installation {
@@ -34,6 +36,7 @@ struct MainWindowDialogs {
     ProfileRenameDialog& profileRename;
     AccountNameDialog& accountName;
     OptionsDialog& options;
+    RestoreDialog& restore;
 };
 
 class MainWindow : private LoadSteps {
@@ -67,6 +70,8 @@ public:
     void loadConfigurationFile();
     void saveConfigurationFile();
     void cleanUpRegistry();
+    void undoLastChange();
+    void openRestoreDialog();
     void openOptions();
     void openAbout();
     // Opens the folder chooser for the folder that field holds.
@@ -83,6 +88,9 @@ public:
     void renameProfile(const std::string& newName);
     // The chosen folder into its field, and all four edits.
     void folderChosen(const std::string& folder);
+    // Every value Orvane changed in the newest count entries, as listed,
+    // back to what it was before the oldest of them; the window shows it.
+    void restoreBefore(const std::vector<HistoryEntry>& entries, size_t count);
 
 private:
     void showNoConfigurationLoaded() override;

@@ -1,11 +1,12 @@
 #pragma once
-// The program entry: the installation check, the six windows, the event loop.
+// The program entry: the installation check, the windows, the event loop.
 #include "app/MainWindow.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ProfileRenameDialog.h"
+#include "dialogs/RestoreDialog.h"
 
 #include <functional>
 #include <memory>
@@ -22,6 +23,7 @@ struct Windows {
     std::unique_ptr<ProfileRenameDialog> profileRename;
     std::unique_ptr<AccountNameDialog> accountName;
     std::unique_ptr<OptionsDialog> options;
+    std::unique_ptr<RestoreDialog> restore;
 };
 
 enum class StartOutcome {

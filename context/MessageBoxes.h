@@ -22,6 +22,7 @@ enum class MessageId {
     SaveLoadedConfiguration,
     NewerValuesKept,
     GameRunning,
+    NothingToUndo,
     HistoryNotKept, // the change was made all the same
 };
 

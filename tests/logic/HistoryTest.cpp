@@ -193,6 +193,56 @@ TEST_F(History, AHistoryThatCannotBeWrittenIsToldOnceAndTheChangeIsMade)
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
 }
 
+// The window's way back: F8 undoes the last change, the restore dialog goes
+// back before the one the player picks; the controls show what is stored.
+TEST_F(History, TheWindowUndoesTheLastChangeAndRestoresAnEarlierOne)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    pressShortcut("F8");
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "gamma"), 25);
+    moveSlider("GammaTrackBar", 40);
+    click("VAS");
+    moveSlider("KSTrackBar", 70);
+    click("GAS");
+    pressShortcut("F8");
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "keyscroll"), 50);
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "gamma"), 40);
+    EXPECT_EQ(slider("KSTrackBar").position(), 50);
+    EXPECT_EQ(panel(1), "Back to before Apply Gameplay");
+    EXPECT_NE(form().panelHint(1).find("Gameplay\\keyscroll: 70 -> 50"), std::string::npos)
+        << form().panelHint(1);
+    // The undoing is a change of its own, listed first.
+    click("CMFileRestore");
+    Window& dialog = windows->restore->window();
+    ASSERT_TRUE(dialog.visible());
+    const std::vector<std::string>& listed = dialog.list("HistoryList").items();
+    ASSERT_EQ(listed.size(), 4u);
+    EXPECT_NE(listed[0].find("   Undo Last Change   (1 value)"), std::string::npos) << listed[0];
+    EXPECT_NE(listed[1].find("   Apply Gameplay   (1 value)"), std::string::npos) << listed[1];
+    EXPECT_NE(listed[2].find("   Apply Video   (1 value)"), std::string::npos) << listed[2];
+    EXPECT_EQ(dialog.list("HistoryList").selected(), 0);
+    dialog.list("HistoryList").userHighlight(2);
+    click("HistoryRestore", &dialog);
+    EXPECT_FALSE(dialog.visible());
+    EXPECT_TRUE(mainWindow().enabled());
+    EXPECT_EQ(test::integerIn(game, schema::VideoKey, "gamma"), 25);
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "keyscroll"), 50);
+    EXPECT_EQ(slider("GammaTrackBar").position(), 25);
+    EXPECT_EQ(panel(1), "Back to before Apply Video");
+    EXPECT_EQ(labels().front(), "Restore Earlier Settings");
+}
+
+TEST_F(History, NothingToUndoIsSaidAndNothingChanges)
+{
+    ASSERT_EQ(start(), StartOutcome::Running);
+    std::filesystem::remove_all(historyFolder);
+    const std::string before = stored();
+    pressShortcut("F8");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].id, MessageId::NothingToUndo);
+    EXPECT_EQ(stored(), before);
+}
+
 // Random changes of every kind; going back to before each one in turn
 // gives back what was stored then, and undoing that restore what was
 // stored at the end. Keys of other programs stay as they were.

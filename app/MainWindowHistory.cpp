@@ -1,0 +1,43 @@
+// Going back to earlier settings from the window: the last change undone,
+// or every change since one the player picks.
+#include "app/MainWindow.h"
+#include "app/Restore.h"
+#include "dialogs/RestoreDialog.h"
+
+namespace orvane {
+
+void MainWindow::undoLastChange()
+{
+    const std::vector<HistoryEntry> entries = context_.history.entries();
+    if (entries.empty()) {
+        context_.services.boxes.show({MessageId::NothingToUndo, "Nothing to undo",
+                                      "Orvane has not changed any settings that it could put back.",
+                                      MessageIcon::Information, MessageButtons::Ok});
+        return;
+    }
+    restoreBefore(entries, 1);
+}
+
+void MainWindow::openRestoreDialog()
+{
+    window_.setEnabled(false);
+    dialogs_->restore.open(window_);
+}
+
+void MainWindow::restoreBefore(const std::vector<HistoryEntry>& entries, size_t count)
+{
+    const HistoryEntry& oldest = entries.at(count - 1);
+    const RestoreOutcome outcome =
+        restoreEntries(context_, entries, count, count == 1 ? "Undo Last Change" : "Restore Earlier Settings");
+    reloadSettings();
+    setPanelText(1, "Back to before " + oldest.label);
+    std::string hint = "The settings as they were before " + entryText(oldest) + ":\n" + outcome.changes;
+    if (!outcome.changedElsewhere.empty()) {
+        hint += "\nChanged by another program since, and put back all the same:";
+        for (const std::string& place : outcome.changedElsewhere)
+            hint += "\n" + place;
+    }
+    StatusBar.setPanelHint(1, hint);
+}
+
+} // namespace orvane
