@@ -75,6 +75,7 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
         {"RenCPForm", "Rename Campaign Profile"},
         {"AddBnetForm", "Add a Battle.net account name to the list"},
         {"OptForm", "Options"},
+        {"RestoreForm", "Restore Earlier Settings"},
     };
     ASSERT_EQ(toolkit.realised.size(), order.size());
     for (size_t i = 0; i < order.size(); ++i) {
