@@ -85,13 +85,11 @@ StartOutcome startProgram(Windows& windows, Context& context)
                  toolkit);
     OptionsDialog& options =
         realised(windows.options, std::make_unique<OptionsDialog>(context, main.programs()), toolkit);
-    RestoreDialog& restore = realised(windows.restore,
-                                      std::make_unique<RestoreDialog>(
-                                          context,
-                                          [&main](const std::vector<HistoryEntry>& entries, size_t count) {
-                                              main.restoreBefore(entries, count);
-                                          }),
-                                      toolkit);
+    RestoreDialog& restore = realised(
+        windows.restore,
+        std::make_unique<RestoreDialog>(context, [&main](const std::vector<HistoryEntry>& entries,
+                                                         size_t count) { main.restoreBefore(entries, count); }),
+        toolkit);
     main.attachDialogs({about, folders, profileRename, accountName, options, restore});
     return StartOutcome::Running;
 }

@@ -19,7 +19,7 @@ class Names : public test::OrvaneFixture {};
 TEST_F(Names, EveryHandlerThatALayoutRowNamesIsBound)
 {
     ASSERT_EQ(start(), StartOutcome::Running);
-    ASSERT_EQ(toolkit.realised.size(), 6u);
+    ASSERT_EQ(toolkit.realised.size(), 7u);
     for (const Window* window : toolkit.realised)
         for (const auto& control : window->controls())
             EXPECT_TRUE(control->available())
