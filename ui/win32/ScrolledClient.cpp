@@ -163,14 +163,24 @@ void ScrolledClient::scrollBy(int bar, WORD request)
 
 void ScrolledClient::followFocus(HWND control)
 {
-    SetWindowSubclass(control, focusProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    followed_.push_back(control);
+    if (following_)
+        SetWindowSubclass(control, focusProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void ScrolledClient::followFocusFromNowOn()
+{
+    if (following_)
+        return;
+    following_ = true;
+    for (HWND control : followed_)
+        SetWindowSubclass(control, focusProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK ScrolledClient::focusProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                                 DWORD_PTR self)
 {
-    const bool pressed = GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0;
-    if (message == WM_SETFOCUS && !pressed)
+    if (message == WM_SETFOCUS && GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0)
         reinterpret_cast<ScrolledClient*>(self)->bringIntoView(control);
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(control, focusProcedure, 0);

@@ -21,10 +21,12 @@ Win32Toolkit::~Win32Toolkit()
 
 // A window whose native window is made when it is first shown (or asked
 // for): a dialog's controls cost the start a share of its time, and most
-// runs open no dialog. Once made, the native window takes the model's calls.
+// runs open no dialog; the main window's controls, made once the program
+// has filled them, show its values from the first without being changed
+// one by one. Once made, the native window takes the model's calls.
 class Win32Toolkit::Realised : public WindowView {
 public:
-    Realised(Window& model, Win32Toolkit& toolkit, HWND owner) : model_(model), toolkit_(toolkit), owner_(owner)
+    Realised(Window& model, Win32Toolkit& toolkit, Realised* owner) : model_(model), toolkit_(toolkit), owner_(owner)
     {
         model_.attach(this);
     }
@@ -33,7 +35,7 @@ public:
         if (!window_)
             window_ = std::make_unique<Win32Window>(
                 model_, ToolkitLinks{[this](const Window& other) { return toolkit_.handle(other); }, toolkit_.closing_},
-                owner_, toolkit_.fonts_, toolkit_.measure_);
+                owner_ ? owner_->made().handle() : nullptr, toolkit_.fonts_, toolkit_.measure_);
         return *window_;
     }
     Win32Window* ifMade() const { return window_.get(); }
@@ -46,17 +48,14 @@ public:
 private:
     Window& model_;
     Win32Toolkit& toolkit_;
-    HWND owner_;
+    Realised* owner_;
     std::unique_ptr<Win32Window> window_;
 };
 
 void Win32Toolkit::realise(Window& window)
 {
-    // The dialogs belong to the main window, which is made first, at once.
-    HWND owner = windows_.empty() ? nullptr : windows_.front()->made().handle();
-    windows_.push_back(std::make_unique<Realised>(window, *this, owner));
-    if (window.layout().mainWindow)
-        windows_.back()->made();
+    // The dialogs belong to the main window, which is realised first.
+    windows_.push_back(std::make_unique<Realised>(window, *this, windows_.empty() ? nullptr : windows_.front().get()));
 }
 
 void Win32Toolkit::quit()

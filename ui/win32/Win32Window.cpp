@@ -84,6 +84,7 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
     dpi_ = dpiOf(window_);
     if (layout.mainWindow)
         scrolled_ = std::make_unique<ScrolledClient>(window_);
+    createMenu(); // the frame's size counts the bar's height
     RECT wanted;
     GetWindowRect(window_, &wanted);
     const SIZE frame = frameAt(dpi_);
@@ -91,7 +92,6 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-    createMenu();
     scaleOwnParts();
     createControls();
     arrangeClient();
@@ -140,9 +140,11 @@ void Win32Window::placeFrame(const RECT& wanted)
     const SIZE room{work.right - work.left, work.bottom - work.top};
     SIZE frame = frameAt(dpi_);
     // Cut to the room, the view gets its scroll bars, which take room of their own where there is some.
-    if (frame.cx > room.cx || frame.cy > room.cy)
+    if (frame.cx > room.cx || frame.cy > room.cy) {
         frame = {std::min(frame.cx + systemMetric(SM_CXVSCROLL, dpi_), room.cx),
                  std::min(frame.cy + systemMetric(SM_CYHSCROLL, dpi_), room.cy)};
+        scrolled_->followFocusFromNowOn();
+    }
     const LONG left = std::clamp<LONG>(wanted.left, work.left, work.right - frame.cx);
     const LONG top = std::clamp<LONG>(wanted.top, work.top, work.bottom - frame.cy);
     SetWindowPos(window_, nullptr, left, top, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
