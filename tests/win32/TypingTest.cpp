@@ -99,5 +99,33 @@ TEST_F(TypingIntoOrvaneExe, ANameTypedIntoTheAddDialogIsStoredAsTyped)
     }, 5000));
 }
 
+// F8 puts back what the last Apply replaced, in the registry and in the
+// field, and leaves the Apply before it alone.
+TEST_F(TypingIntoOrvaneExe, F8UndoesTheLastApplyAndTheFieldShowsWhatIsStoredAgain)
+{
+    const auto stored = [this](std::string_view key, std::string_view name) {
+        return game.registry()->openKey(std::string(key)).readString(name);
+    };
+    test::RunningOrvane orvane;
+    const std::string nameBefore = stored(schema::StringKey, "userlocal");
+    ASSERT_NE(nameBefore, "Thrall");
+    HWND port = orvane.control("NetGP");
+    retype(port, L"7000");
+    test::clickOn(orvane.control("GAS"));
+    HWND lanName = orvane.control("LANName");
+    retype(lanName, L"Thrall");
+    test::clickOn(orvane.control("MAS"));
+    ASSERT_TRUE(test::waitFor([&] { return stored(schema::StringKey, "userlocal") == "Thrall"; }, 5000));
+
+    test::clickOn(port);
+    test::pressKey(VK_F8);
+    EXPECT_TRUE(test::waitFor([&] { return stored(schema::StringKey, "userlocal") == nameBefore; }, 5000))
+        << "stored: " << stored(schema::StringKey, "userlocal");
+    EXPECT_TRUE(test::waitFor([&] { return test::windowText(lanName) == nameBefore; }, 3000))
+        << "shown: " << test::windowText(lanName);
+    EXPECT_EQ(test::windowText(port), "7000") << "only the last change is undone";
+    EXPECT_EQ(game.registry()->openKey(std::string(schema::GameplayKey)).readInteger("netgameport"), 7000);
+}
+
 } // namespace
 } // namespace orvane

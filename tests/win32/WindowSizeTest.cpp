@@ -9,6 +9,7 @@
 #include "dialogs/FolderChooser.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ProfileRenameDialog.h"
+#include "dialogs/RestoreDialog.h"
 #include "settings/Schema.h"
 #include "files/WideText.h"
 #include "tests/support/TestGame.h"
@@ -51,7 +52,8 @@ const DialogRoute Dialogs[] = {{"AddBnet", accountNameDialogLayout(), "AddBnetCa
                                {"Rename", profileRenameDialogLayout(), "RenCPCancel"},
                                {"CPS", folderChooserLayout(), "CancelButton"},
                                {"CMOptions", optionsDialogLayout(), "LeaveOptBut"},
-                               {"CMHelpInfo", aboutBoxLayout(), "butOK"}};
+                               {"CMHelpInfo", aboutBoxLayout(), "butOK"},
+                               {"CMFileRestore", restoreDialogLayout(), "HistoryCancel"}};
 
 HWND openDialog(const test::RunningOrvane& orvane, const DialogRoute& dialog)
 {
