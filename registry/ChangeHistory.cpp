@@ -93,6 +93,17 @@ std::vector<std::pair<EntryName, fs::path>> listed(const fs::path& folder)
     return entries;
 }
 
+// Named after the entries of the same second, so that it sorts after them.
+fs::path newEntryFile(const fs::path& folder, const std::string& label,
+                      const std::vector<std::pair<EntryName, fs::path>>& older)
+{
+    EntryName name = nowNamed(label);
+    for (const auto& [listedName, file] : older)
+        if (listedName.day == name.day && listedName.clock == name.clock)
+            name.sequence = std::max(name.sequence, listedName.sequence + 1);
+    return folder / pathOf(fileNameOf(name));
+}
+
 std::string fileBytes(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
@@ -137,6 +148,7 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
 {
     const std::string label = label_.value_or("Change");
     const bool continued = continued_;
+    last_ = LastEnded{label_, continued, {}, continuedEntry_};
     label_.reset();
     continued_ = false;
     if (changes.empty() || !isKept())
@@ -150,13 +162,18 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
             return;
         }
         continuedEntry_.reset();
-        const fs::path file = newEntryFile(label);
+        const auto older = listed(folder_);
+        const fs::path file = newEntryFile(folder_, label, older);
         write(file, changes);
+        last_->created = file;
         if (continued)
             continuedEntry_ = ContinuedEntry{file, label, changes};
-        removeOldest();
+        std::error_code ignored; // an entry left over is removed with the next
+        for (size_t i = KeptEntries - 1; i < older.size(); ++i)
+            fs::remove(older[i].second, ignored);
     } catch (const std::exception& error) {
         continuedEntry_.reset();
+        last_->failed = !told_ && !failure_;
         if (!told_ && !failure_)
             failure_.emplace("Orvane made the change, but could not keep the settings it replaced in its history "
                              "folder " +
@@ -165,6 +182,28 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
                                  "permissions",
                              error.what());
     }
+}
+
+void ChangeHistory::withdrawLast()
+{
+    if (!last_)
+        return;
+    LastEnded last = std::move(*last_);
+    last_.reset();
+    label_ = std::move(last.label);
+    continued_ = last.continued;
+    if (last.failed)
+        failure_.reset();
+    std::error_code ignored; // left behind, it is an entry that changes nothing back
+    if (!last.created.empty())
+        fs::remove(last.created, ignored);
+    else if (last.continuedBefore && continuedEntry_)
+        try {
+            write(last.continuedBefore->file, last.continuedBefore->keys);
+        } catch (const std::exception&) {
+            last.continuedBefore.reset(); // not what the file holds: not to be continued
+        }
+    continuedEntry_ = std::move(last.continuedBefore);
 }
 
 void ChangeHistory::tellFailure()
@@ -181,23 +220,6 @@ void ChangeHistory::write(const fs::path& file, const std::vector<RegeditKey>& k
 {
     fs::create_directories(folder_);
     replaceFileAtomically(file, regeditFileBytes(keys));
-}
-
-fs::path ChangeHistory::newEntryFile(const std::string& label) const
-{
-    EntryName name = nowNamed(label);
-    for (const auto& [listedName, file] : listed(folder_))
-        if (listedName.day == name.day && listedName.clock == name.clock)
-            name.sequence = std::max(name.sequence, listedName.sequence + 1);
-    return folder_ / pathOf(fileNameOf(name));
-}
-
-void ChangeHistory::removeOldest() const
-{
-    const auto entries = listed(folder_);
-    std::error_code ignored; // an entry left over is removed with the next
-    for (size_t i = KeptEntries; i < entries.size(); ++i)
-        fs::remove(entries[i].second, ignored);
 }
 
 std::vector<RegeditKey> joinedChanges(std::vector<RegeditKey> earlier, const std::vector<RegeditKey>& later)

@@ -32,7 +32,8 @@ TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
                                                        {"Rename", &windows->profileRename->window()},
                                                        {"CPS", &windows->folders->window()},
                                                        {"CMOptions", &windows->options->window()},
-                                                       {"CMHelpInfo", &windows->about->window()}};
+                                                       {"CMHelpInfo", &windows->about->window()},
+                                                       {"CMFileRestore", &windows->restore->window()}};
     for (const auto& [opener, window] : openers) {
         if (auto* button = main->findChild<QPushButton*>(opener))
             QTest::mouseClick(button, Qt::LeftButton);

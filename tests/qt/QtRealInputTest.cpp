@@ -114,6 +114,39 @@ TEST_F(RealInput, TypingIntoEveryEditOfTheMainWindowKeepsTheTextAndApplyStoresIt
     EXPECT_EQ(test::textIn(game, std::string(schema::GameKey) + "\\DelOpt2", "Path3"), "C:\\Logs");
 }
 
+// With a history kept: F8 puts back what the last Apply replaced, in the
+// registry and in the fields, and the undo is itself a change F8 undoes.
+class RealInputWithHistory : public RealInput {
+protected:
+    void beforeStart() override { historyFolder = game.scratch() / "history"; }
+};
+
+TEST_F(RealInputWithHistory, F8UndoesTheLastApplyAndTheFieldsShowWhatIsStoredAgain)
+{
+    const int32_t portBefore = test::integerIn(game, schema::GameplayKey, "netgameport");
+    const std::string nameBefore = test::textIn(game, schema::StringKey, "userlocal");
+    ASSERT_NE(nameBefore, "Thrall");
+    typeInto(widget("NetGP"), "7000");
+    clickOn(widget("GAS"));
+    typeInto(widget("LANName"), "Thrall");
+    clickOn(widget("MAS"));
+    ASSERT_EQ(test::textIn(game, schema::StringKey, "userlocal"), "Thrall");
+
+    clickOn(widget("GammaTrackBar")); // F8 works with the focus away from the menu
+    xdotool("key F8");
+    EXPECT_EQ(test::textIn(game, schema::StringKey, "userlocal"), nameBefore);
+    EXPECT_EQ(widget<QLineEdit>("LANName")->text(), test::qt(nameBefore));
+    EXPECT_EQ(test::integerIn(game, schema::GameplayKey, "netgameport"), 7000) << "only the last change is undone";
+    EXPECT_EQ(widget<QLineEdit>("NetGP")->text(), "7000");
+    EXPECT_EQ(panel(1), "Back to before Apply Miscellaneous");
+    EXPECT_NE(portBefore, 7000);
+
+    xdotool("key F8");
+    EXPECT_EQ(test::textIn(game, schema::StringKey, "userlocal"), "Thrall");
+    EXPECT_EQ(widget<QLineEdit>("LANName")->text(), "Thrall");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(RealInput, EveryDialogStaysAboveTheDisabledMainWindowWhenThatIsClicked)
 {
     const std::pair<const char*, Window*> dialogs[] = {{"Rename", &windows->profileRename->window()},

@@ -274,6 +274,32 @@ TEST_F(HistoryStoreTest, AWriteTheStoreRefusesLeavesNoEntry)
     EXPECT_TRUE(history.entries().empty());
     EXPECT_EQ(registry->openKey("Software\\HistoryTest\\A").readInteger("x"), 1);
 }
+
+// Auto-apply's entry keeps growing while a window is open: a refused part
+// leaves it as it was, and the next change joins it still.
+TEST_F(HistoryStoreTest, ARefusedWriteLeavesTheContinuedEntryAsItWas)
+{
+    const auto change = [this](const char* name, int value) {
+        history.nameChange("Auto-apply", true);
+        RegistryCommand command(*registry);
+        registry->openKey("Software\\HistoryTest\\A").writeInteger(name, value);
+        command.finish();
+    };
+    change("x", 5);
+    const std::string before = test::readFile(history.entries().at(0).file);
+    {
+        const test::FakeWineserver wine(prefix.path());
+        EXPECT_THROW(change("y", 7), RegistryStoreError);
+    }
+    ASSERT_EQ(history.entries().size(), 1u);
+    EXPECT_EQ(test::readFile(history.entries()[0].file), before);
+    change("y", 8);
+    ASSERT_EQ(history.entries().size(), 1u);
+    EXPECT_EQ(newestEntry(), (std::vector<RegeditKey>{{"Software\\HistoryTest\\A",
+                                                       false,
+                                                       {{"x", dword(1), ValueState(dword(5))},
+                                                        {"y", dword(2), ValueState(dword(8))}}}}));
+}
 #endif
 
 } // namespace
