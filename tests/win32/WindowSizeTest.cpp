@@ -228,7 +228,7 @@ TEST_P(OrvaneExeOnASmallScreen, TheWindowKeepsToTheWorkAreaAndEachControlScrolls
         EXPECT_TRUE(reached.count(distant)) << distant << " of " << reached.size();
 
     // The wheel scrolls the view down to the pictures at the bottom: turned
-    // at the content's left margin, with the focus on a button, which does not take it.
+    // over a button that has the focus, which does not take it.
     HWND gas = orvane.control("GAS");
     for (int tab = 0; tab < 100 && test::focusOf(window) != gas; ++tab)
         test::pressKey(VK_TAB);
@@ -236,12 +236,16 @@ TEST_P(OrvaneExeOnASmallScreen, TheWindowKeepsToTheWorkAreaAndEachControlScrolls
     HWND content = test::scrolledContentOf(window);
     RECT top;
     GetWindowRect(content, &top);
-    const POINT margin{inView.left + 2, (inView.top + inView.bottom) / 2};
-    test::turnWheelAt(margin, -1);
+    RECT button;
+    GetWindowRect(gas, &button);
+    const POINT over{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    test::turnWheelAt(over, -1);
     RECT moved;
     ASSERT_TRUE(test::waitFor([&] { return GetWindowRect(content, &moved) && moved.top < top.top; }, 3000));
+    // On down over the status bar, which stays where it is.
+    const POINT onBar{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
     for (int notch = 0; notch < 10; ++notch)
-        test::turnWheelAt(margin, -1);
+        test::turnWheelAt(onBar, -1);
     for (const char* picture : {"W3Icon", "WEIcon"}) {
         RECT place;
         EXPECT_TRUE(test::waitFor(
