@@ -8,17 +8,8 @@ prefix=$1
 size=$2
 shift 2
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-folder=$(mktemp -d)
-server=
-cleanup() {
-    [ -z "$server" ] || kill "$server" 2>/dev/null || true
-    rm -rf "$folder"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -nolisten tcp -screen 0 "${size}x24" 3>"$folder/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [ -s "$folder/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$folder/display")"
+x_screen=${size}x24
+source "$(dirname "$0")/../support/own-x-server.sh"
 if [ ! -f "$prefix/system.reg" ]; then
   mkdir -p "$(dirname "$prefix")"
   wineboot -i >/dev/null 2>&1
