@@ -148,7 +148,6 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
 {
     const std::string label = label_.value_or("Change");
     const bool continued = continued_;
-    last_ = LastEnded{label_, continued, {}, continuedEntry_};
     label_.reset();
     continued_ = false;
     if (changes.empty() || !isKept())
@@ -165,7 +164,6 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
         const auto older = listed(folder_);
         const fs::path file = newEntryFile(folder_, label, older);
         write(file, changes);
-        last_->created = file;
         if (continued)
             continuedEntry_ = ContinuedEntry{file, label, changes};
         std::error_code ignored; // an entry left over is removed with the next
@@ -173,7 +171,6 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
             fs::remove(older[i].second, ignored);
     } catch (const std::exception& error) {
         continuedEntry_.reset();
-        last_->failed = !told_ && !failure_;
         if (!told_ && !failure_)
             failure_.emplace("Orvane made the change, but could not keep the settings it replaced in its history "
                              "folder " +
@@ -182,28 +179,6 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
                                  "permissions",
                              error.what());
     }
-}
-
-void ChangeHistory::withdrawLast()
-{
-    if (!last_)
-        return;
-    LastEnded last = std::move(*last_);
-    last_.reset();
-    label_ = std::move(last.label);
-    continued_ = last.continued;
-    if (last.failed)
-        failure_.reset();
-    std::error_code ignored; // left behind, it is an entry that changes nothing back
-    if (!last.created.empty())
-        fs::remove(last.created, ignored);
-    else if (last.continuedBefore && continuedEntry_)
-        try {
-            write(last.continuedBefore->file, last.continuedBefore->keys);
-        } catch (const std::exception&) {
-            last.continuedBefore.reset(); // not what the file holds: not to be continued
-        }
-    continuedEntry_ = std::move(last.continuedBefore);
 }
 
 void ChangeHistory::tellFailure()

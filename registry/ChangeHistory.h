@@ -55,10 +55,6 @@ public:
     // entry under the command's name, and the name is forgotten. An entry
     // that cannot be written is told by tellFailure.
     void commandEnded(const std::vector<RegeditKey>& changes);
-    // Takes back what the last commandEnded wrote, when the change it kept
-    // did not happen after all: a new entry is removed, a continued one gets
-    // its former content back, and the command's name holds again.
-    void withdrawLast();
     // Throws HistoryNotKept for the first entry that could not be written
     // since the program started; once.
     void tellFailure();
@@ -76,15 +72,6 @@ private:
     std::optional<std::string> label_;
     bool continued_ = false;
     std::optional<ContinuedEntry> continuedEntry_;
-    // What the last commandEnded changed, for withdrawLast.
-    struct LastEnded {
-        std::optional<std::string> label;
-        bool continued = false;
-        std::filesystem::path created; // empty: none was
-        std::optional<ContinuedEntry> continuedBefore;
-        bool failed = false;
-    };
-    std::optional<LastEnded> last_;
     std::optional<HistoryNotKept> failure_;
     bool told_ = false;
 };

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <system_error>
-#include <thread>
 
 namespace orvane {
 
@@ -172,53 +170,25 @@ void HistoryStore::endCommand()
         underneath_->endCommand();
         return;
     }
-    // The entry is written beside the store's own write, from what the
-    // command is to leave: two synced writes at once take about the time of one.
-    std::vector<RegeditKey> expected;
-    try {
-        expected = changesMade();
-    } catch (const std::exception&) {} // what is to be written cannot be read: nothing is known to keep
-    std::exception_ptr notKept;
-    const auto keep = [this, &expected, &notKept] {
-        try {
-            history_.commandEnded(expected);
-        } catch (...) {
-            notKept = std::current_exception();
-        }
-    };
-    std::thread keeping;
-    try {
-        if (!expected.empty() && history_.isKept())
-            keeping = std::thread(keep);
-    } catch (const std::system_error&) {} // no thread to spare: one write after the other
-    if (!keeping.joinable())
-        keep();
     std::exception_ptr refused;
     try {
         underneath_->flush();
     } catch (...) {
         refused = std::current_exception();
     }
-    if (keeping.joinable())
-        keeping.join();
+    std::vector<RegeditKey> changes;
+    try {
+        changes = changesMade();
+    } catch (const std::exception&) {} // what was written cannot be read back: nothing is known to keep
+    keys_.clear();
+    history_.commandEnded(changes);
     if (refused) {
-        // What the store then holds is kept instead: nothing, unless it wrote part.
-        history_.withdrawLast();
-        std::vector<RegeditKey> changes;
-        try {
-            changes = changesMade();
-        } catch (const std::exception&) {}
-        keys_.clear();
-        history_.commandEnded(changes);
         try {
             underneath_->endCommand();
         } catch (...) {}
         std::rethrow_exception(refused);
     }
-    keys_.clear();
     underneath_->endCommand();
-    if (notKept)
-        std::rethrow_exception(notKept);
     history_.tellFailure();
 }
 

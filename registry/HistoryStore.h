@@ -2,8 +2,8 @@
 // A store that keeps a history of what it replaces: inside a command it
 // notes each value (as it was, or that there was none) and each key (that
 // there was none) before the command's first change to it, and at the end
-// of the outermost command hands what the command changes to the history as
-// one entry, written while the store underneath writes. A write the store
+// of the outermost command, once the store underneath has written, hands
+// what really changed to the history as one entry. A write the store
 // underneath refused leaves no entry for what it did not change.
 #include "registry/ChangeHistory.h"
 #include "registry/RegistryStore.h"
