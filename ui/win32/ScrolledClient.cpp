@@ -163,18 +163,7 @@ void ScrolledClient::scrollBy(int bar, WORD request)
 
 void ScrolledClient::followFocus(HWND control)
 {
-    followed_.push_back(control);
-    if (following_)
-        SetWindowSubclass(control, focusProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-}
-
-void ScrolledClient::followFocusFromNowOn()
-{
-    if (following_)
-        return;
-    following_ = true;
-    for (HWND control : followed_)
-        SetWindowSubclass(control, focusProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(control, focusProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK ScrolledClient::focusProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -5,8 +5,6 @@
 // the view shows it whole, without scroll bars.
 #include <windows.h>
 
-#include <vector>
-
 namespace orvane {
 
 class ScrolledClient {
@@ -26,13 +24,10 @@ public:
     // The part of the top-level window's client area the view takes.
     void place(const RECT& room);
     // Brings a control of the content wholly into view when the keyboard
-    // gives it the focus (a click does not move what is being clicked),
-    // from when the window is cut to the screen on.
+    // gives it the focus (a click does not move what is being clicked).
+    // Every message to it then passes through a subclass, which under Wine
+    // costs a round trip to the server.
     void followFocus(HWND control);
-    // Every message to a followed control passes through its subclass,
-    // which under Wine costs a round trip to the server: a window shown
-    // whole follows none.
-    void followFocusFromNowOn();
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,8 +46,6 @@ private:
     SIZE shown_{0, 0};
     POINT position_{0, 0};
     int wheelRest_ = 0;
-    std::vector<HWND> followed_;
-    bool following_ = false;
 };
 
 } // namespace orvane

@@ -82,8 +82,6 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
     window_ = CreateWindowExW(exStyle(), WindowClass, wide(layout.caption).c_str(), style(), place.x, place.y, 0, 0,
                               layout.mainWindow ? nullptr : owner, menuBar_, GetModuleHandleW(nullptr), this);
     dpi_ = dpiOf(window_);
-    if (layout.mainWindow)
-        scrolled_ = std::make_unique<ScrolledClient>(window_);
     createMenu(); // the frame's size counts the bar's height
     RECT wanted;
     GetWindowRect(window_, &wanted);
@@ -128,7 +126,7 @@ SIZE Win32Window::frameAt(int dpi) const
 
 void Win32Window::placeFrame(const RECT& wanted)
 {
-    if (!scrolled_) {
+    if (!model_.layout().mainWindow) {
         SetWindowPos(window_, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return;
@@ -143,7 +141,7 @@ void Win32Window::placeFrame(const RECT& wanted)
     if (frame.cx > room.cx || frame.cy > room.cy) {
         frame = {std::min(frame.cx + systemMetric(SM_CXVSCROLL, dpi_), room.cx),
                  std::min(frame.cy + systemMetric(SM_CYHSCROLL, dpi_), room.cy)};
-        scrolled_->followFocusFromNowOn();
+        scrollControls();
     }
     const LONG left = std::clamp<LONG>(wanted.left, work.left, work.right - frame.cx);
     const LONG top = std::clamp<LONG>(wanted.top, work.top, work.bottom - frame.cy);
@@ -153,13 +151,13 @@ void Win32Window::placeFrame(const RECT& wanted)
 
 void Win32Window::arrangeClient()
 {
-    if (!scrolled_)
-        return;
     RECT bar{};
     if (statusBar_) {
         SendMessageW(statusBar_, WM_SIZE, 0, 0); // along the bottom of the client area as it is now
         GetWindowRect(statusBar_, &bar);
     }
+    if (!scrolled_)
+        return;
     const int barHeight = bar.bottom - bar.top;
     const WindowLayout& layout = model_.layout();
     const SIZE whole{scaledToDpi(layout.clientWidth, dpi_), scaledToDpi(layout.clientHeight, dpi_)};
@@ -167,6 +165,19 @@ void Win32Window::arrangeClient()
     RECT client;
     GetClientRect(window_, &client);
     scrolled_->place({0, 0, client.right, client.bottom - barHeight});
+}
+
+void Win32Window::scrollControls()
+{
+    if (scrolled_)
+        return;
+    scrolled_ = std::make_unique<ScrolledClient>(window_);
+    for (HWND control : scrollable_) {
+        SetParent(control, scrolled_->content());
+        // Each to the end of its siblings, so that Tab keeps the order they were made in.
+        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        scrolled_->followFocus(control);
+    }
 }
 
 void Win32Window::createMenu()
@@ -241,6 +252,8 @@ void Win32Window::createControl(Control& control)
         statusBar_ = child;
     if (!child)
         return;
+    if (!statusBar)
+        scrollable_.push_back(child);
     if (scrolled_ && !statusBar)
         scrolled_->followFocus(child);
     if (row.kind == ControlKind::Link)

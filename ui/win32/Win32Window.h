@@ -68,6 +68,10 @@ private:
     void placeFrame(const RECT& wanted);
     // The status bar along the bottom of the main window, the view of its controls above it.
     void arrangeClient();
+    // The main window's controls put on a content that scrolls, from when
+    // its frame is first cut to the screen on: a window that fits holds
+    // them itself, as cheaply as any.
+    void scrollControls();
     void onCommand(UINT id, UINT code, HWND from);
     static LRESULT CALLBACK linkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                           DWORD_PTR window);
@@ -81,6 +85,7 @@ private:
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     std::unique_ptr<ScrolledClient> scrolled_;
+    std::vector<HWND> scrollable_; // the controls but the status bar, in the order they were made
     HWND statusBar_ = nullptr;
     HMENU menuBar_ = nullptr;
     HACCEL accelerators_ = nullptr;
