@@ -64,9 +64,19 @@ FolderChooser::FolderChooser(Context& context, std::function<void(const std::str
       DriveCombo(window_.list("DriveCombo"))
 {
     window_.bindHandlers(*this);
-    DriveCombo.addItems(folderDrives(context_.place.paths));
-    openFolder_ = currentFolder(context_.place.paths);
-    showTree();
+}
+
+void FolderChooser::open(Window& mainWindow)
+{
+    // Listed when first wanted: most runs never open it, and asking for the
+    // drives and a folder's subfolders would cost every start.
+    if (!listed_) {
+        DriveCombo.addItems(folderDrives(context_.place.paths));
+        openFolder_ = currentFolder(context_.place.paths);
+        showTree();
+        listed_ = true;
+    }
+    Dialog::open(mainWindow);
 }
 
 void FolderChooser::showTree()

@@ -8,14 +8,14 @@
 namespace orvane {
 
 // Picks a folder from a drive list and a folder tree. Opening a folder
-// makes it the process's current directory; the tree keeps its folder
-// between uses.
+// makes it the process's current directory; the tree shows the current
+// directory when first opened and keeps its folder between uses.
 class FolderChooser : public Dialog {
 public:
     // chosen takes the open folder when the player confirms it.
     FolderChooser(Context& context, std::function<void(const std::string&)> chosen);
 
-    void open(Window& mainWindow) { Dialog::open(mainWindow); }
+    void open(Window& mainWindow);
     const std::string& openFolder() const { return openFolder_; }
 
     // The user's events, which the layout names.
@@ -32,6 +32,7 @@ private:
     ListControl& DirListBox;
     ListControl& DriveCombo;
     std::string openFolder_;
+    bool listed_ = false;
     // The open folder's path from the drive root down, as the tree's first entries.
     std::vector<std::string> pathEntries_;
 };
