@@ -82,7 +82,7 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
     window_ = CreateWindowExW(exStyle(), WindowClass, wide(layout.caption).c_str(), style(), place.x, place.y, 0, 0,
                               layout.mainWindow ? nullptr : owner, menuBar_, GetModuleHandleW(nullptr), this);
     dpi_ = dpiOf(window_);
-    createMenu(); // the frame's size counts the bar's height
+    createMenu(); // before the frame is placed, so that the client area arranged there is below the bar
     RECT wanted;
     GetWindowRect(window_, &wanted);
     const SIZE frame = frameAt(dpi_);
@@ -171,8 +171,13 @@ void Win32Window::scrollControls()
 {
     if (scrolled_)
         return;
+    // The controls made so far, in the order they were made (the top of the z-order first).
+    std::vector<HWND> controls;
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (child != statusBar_)
+            controls.push_back(child);
     scrolled_ = std::make_unique<ScrolledClient>(window_);
-    for (HWND control : scrollable_) {
+    for (HWND control : controls) {
         SetParent(control, scrolled_->content());
         // Each to the end of its siblings, so that Tab keeps the order they were made in.
         SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -252,8 +257,6 @@ void Win32Window::createControl(Control& control)
         statusBar_ = child;
     if (!child)
         return;
-    if (!statusBar)
-        scrollable_.push_back(child);
     if (scrolled_ && !statusBar)
         scrolled_->followFocus(child);
     if (row.kind == ControlKind::Link)

@@ -85,7 +85,6 @@ private:
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     std::unique_ptr<ScrolledClient> scrolled_;
-    std::vector<HWND> scrollable_; // the controls but the status bar, in the order they were made
     HWND statusBar_ = nullptr;
     HMENU menuBar_ = nullptr;
     HACCEL accelerators_ = nullptr;
