@@ -4,7 +4,7 @@ PREFIX := $(BUILD)/demo-prefix
 WINDOWS := $(BUILD)/windows
 SANITIZE := $(BUILD)/sanitize
 JOBS := $(shell nproc 2>/dev/null || echo 2)
-RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb-randr0-dev libfontconfig-dev fonts-liberation \
+RUN_PACKAGES := cmake make g++ pkg-config gettext qt6-base-dev libgl-dev libxcb-randr0-dev libfontconfig-dev fonts-liberation \
                 libgtest-dev libgmock-dev libbenchmark-dev qt6-wayland
 # What building the packages needs: shlibdeps and its file check, mingw-w64.
 PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64

@@ -1,6 +1,8 @@
 #pragma once
 // Orvane's command line, for terminals and launchers' scripts: the options
 // that answer without a window, and the arguments the window keeps.
+#include "language/Texts.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -36,7 +38,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::st
                                                        bool withWinePrefixes);
 
 // What --help and a wrong command line show.
-std::string usage(bool withWinePrefixes);
+std::string usage(bool withWinePrefixes, const Texts& texts);
 
 // The paths the player named, absolute from the folder the command was
 // started in: the start moves into the game's folder later.

@@ -5,11 +5,11 @@
 
 namespace orvane {
 
-int runCommand(const CommandLine& line, bool withWinePrefixes, const PlaceFinder& findPlace, std::ostream& out,
-               std::ostream& err)
+int runCommand(const CommandLine& line, bool withWinePrefixes, const Texts& texts, const PlaceFinder& findPlace,
+               std::ostream& out, std::ostream& err)
 {
     if (line.help)
-        return printHelp(withWinePrefixes, out);
+        return printHelp(withWinePrefixes, texts, out);
     if (line.version)
         return printVersion(out);
     std::optional<SettingsPlace> place = findPlace(err);

@@ -15,8 +15,8 @@ namespace orvane {
 using PlaceFinder = std::function<std::optional<SettingsPlace>(std::ostream& err)>;
 
 // Returns the exit status: 0 done, 1 refused or failed.
-int runCommand(const CommandLine& line, bool withWinePrefixes, const PlaceFinder& findPlace, std::ostream& out,
-               std::ostream& err);
+int runCommand(const CommandLine& line, bool withWinePrefixes, const Texts& texts, const PlaceFinder& findPlace,
+               std::ostream& out, std::ostream& err);
 
 // line's --load, then its --save.
 int loadAndSave(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,

@@ -12,7 +12,7 @@
 namespace orvane {
 
 // --help: usage() of CommandLine.h.
-int printHelp(bool withWinePrefixes, std::ostream& out);
+int printHelp(bool withWinePrefixes, const Texts& texts, std::ostream& out);
 
 // --version
 int printVersion(std::ostream& out);

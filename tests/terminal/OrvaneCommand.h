@@ -88,10 +88,11 @@ protected:
     {
         return finish(launch(arguments, variables, startedIn, "orvane"), "orvane");
     }
-    Outcome onPrefix(std::vector<std::string> arguments) const
+    Outcome onPrefix(std::vector<std::string> arguments, std::vector<std::string> variables = {}) const
     {
         arguments.insert(arguments.begin(), {"--prefix", game.prefix().string()});
-        return orvane(arguments, {"WINEPREFIX"});
+        variables.push_back("WINEPREFIX");
+        return orvane(arguments, variables);
     }
     std::string userReg() const { return test::readFile(game.prefix() / "user.reg"); }
     std::filesystem::path stateHome() const { return game.scratch() / "state"; }

@@ -21,6 +21,14 @@ TEST_F(OrvaneCommand, HelpAndVersionAnswerOnStandardOutput)
     EXPECT_EQ(help.out.rfind("Usage: orvane ", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("--list-prefixes"), std::string::npos);
     EXPECT_EQ(help.err, "");
+    // In the player's language; the options themselves stay as they are.
+    const Outcome german = orvane({"--help"}, {"LANG=de_DE.UTF-8", "LC_ALL", "LC_MESSAGES", "LANGUAGE"});
+    EXPECT_EQ(german.status, 0);
+    EXPECT_EQ(german.out.rfind("Aufruf: orvane [--prefix DIR]", 0), 0u) << german.out;
+    EXPECT_NE(german.out.find("  --list-prefixes   die Wine-Präfixe mit dem Spiel auflisten, zuletzt benutzte\n                    zuerst"), std::string::npos)
+        << german.out;
+    EXPECT_EQ(orvane({"--help"}, {"LANGUAGE=ko:de", "LANG=fr_FR.UTF-8", "LC_ALL", "LC_MESSAGES"}).out, german.out);
+    EXPECT_EQ(orvane({"--help"}, {"LANGUAGE=de", "LC_ALL=C"}).out, help.out);
     const Outcome version = orvane({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "Orvane " ORVANE_VERSION "\n");
@@ -56,8 +64,10 @@ TEST_F(OrvaneCommand, LoadWritesTheFileAndReportsEachChangeAndSaveGivesItBack)
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "No changes.\n");
 
-    const Outcome save = onPrefix({"--save", "-"});
+    const Outcome save = onPrefix({"--save", "-"}, {"LANG=C", "LC_ALL", "LC_MESSAGES", "LANGUAGE"});
     EXPECT_EQ(save.status, 0);
+    // A file for programs, the same in every language.
+    EXPECT_EQ(onPrefix({"--save", "-"}, {"LANG=de_DE.UTF-8", "LC_ALL", "LC_MESSAGES", "LANGUAGE"}).out, save.out);
     EXPECT_NE(save.out.find("gamma=40\r\n"), std::string::npos);
     EXPECT_NE(save.out.find("keyscroll=77\r\n"), std::string::npos);
     EXPECT_NE(save.out.find("=Arthas\r\n"), std::string::npos);

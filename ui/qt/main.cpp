@@ -7,6 +7,7 @@
 #include "cli/ListPrefixes.h"
 #include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
+#include "platform/PlayersLanguages.h"
 #include "platform/PosixProgramStarter.h"
 #include "ui/qt/FontconfigWarmUp.h"
 #include "ui/qt/Icons.h"
@@ -24,7 +25,7 @@ namespace {
 
 using namespace orvane;
 
-int withoutWindow(const CommandLine& line)
+int withoutWindow(const CommandLine& line, const Texts& texts)
 {
     const HomeFolders folders = HomeFolders::fromEnvironment();
     if (line.listPrefixes && !line.help && !line.version)
@@ -35,7 +36,7 @@ int withoutWindow(const CommandLine& line)
             return std::nullopt;
         return settingsOfPrefix(prefix->folder);
     };
-    return runCommand(line, true, findPlace, std::cout, std::cerr);
+    return runCommand(line, true, texts, findPlace, std::cout, std::cerr);
 }
 
 } // namespace
@@ -45,12 +46,13 @@ int main(int argc, char** argv)
     const SeparatedArguments arguments = separateQtOptions({argv + 1, argv + argc});
     const auto parsed = parseCommandLine(arguments.own, true);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
-        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(true);
+        std::cerr << "orvane: " << wrong->message << "\n\n"
+                  << usage(true, textsFor(playersLanguages(), builtInCatalogues()));
         return 2;
     }
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
     if (line.withoutWindow())
-        return withoutWindow(line);
+        return withoutWindow(line, textsFor(playersLanguages(), builtInCatalogues()));
 
     // Both run while the toolkit connects to the display.
     FontconfigWarmUp fonts;

@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/RunCommand.h"
 #include "platform/PlatformDisplayModes.h"
+#include "platform/PlayersLanguages.h"
 #include "platform/SystemFunction.h"
 #include "platform/WindowsHistoryFolder.h"
 #include "platform/WindowsProgramStarter.h"
@@ -56,7 +57,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const auto parsed = parseCommandLine(commandLineArguments(), false);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
         const ParentConsole console;
-        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(false);
+        std::cerr << "orvane: " << wrong->message << "\n\n"
+                  << usage(false, textsFor(playersLanguages(), builtInCatalogues()));
         return 2;
     }
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
@@ -64,8 +66,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     if (line.withoutWindow()) {
         const ParentConsole console;
         return runCommand(
-            line, false, [&programs](std::ostream&) { return std::optional(usersRegistry(programs)); }, std::cout,
-            std::cerr);
+            line, false, textsFor(playersLanguages(), builtInCatalogues()),
+            [&programs](std::ostream&) { return std::optional(usersRegistry(programs)); }, std::cout, std::cerr);
     }
     Win32MessageBoxes boxes;
     Win32FileDialogs files;

@@ -1,0 +1,47 @@
+#pragma once
+// The texts Orvane shows, in the player's language: every English text is
+// looked up here, and stays English where the catalogue has no translation.
+#include "language/PoCatalogue.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+class Texts {
+public:
+    Texts() = default; // English
+    Texts(std::string language, PoCatalogue catalogue)
+        : language_(std::move(language)),
+          catalogue_(std::move(catalogue))
+    {}
+
+    // The translation of english, or english itself: a view that lives as
+    // long as this object and english do.
+    std::string_view operator()(std::string_view english) const
+    {
+        const std::string* translated = catalogue_.find(english);
+        return translated ? std::string_view(*translated) : english;
+    }
+    // The catalogue's name ("de", "pt_BR"); empty for English.
+    const std::string& language() const { return language_; }
+
+private:
+    std::string language_;
+    PoCatalogue catalogue_;
+};
+
+// A catalogue built into the program.
+struct BuiltInCatalogue {
+    std::string_view language; // "de", "pt_BR"
+    std::string_view text;     // the .po file as the build checked it
+};
+// Every catalogue built into the program, made by the build from po/.
+const std::vector<BuiltInCatalogue>& builtInCatalogues();
+
+// The texts of the first preferred language there is a catalogue for;
+// English for none.
+Texts textsFor(const std::vector<std::string>& preferred, const std::vector<BuiltInCatalogue>& catalogues);
+
+} // namespace orvane

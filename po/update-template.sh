@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Makes po/orvane.pot, the template of every catalogue, from the texts the
+# code looks up with texts("..."). With --check it changes nothing, and
+# fails unless the template in po/ is current (the date it was made aside)
+# and every catalogue translates every text of it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+made=$(mktemp)
+trap 'rm -f "$made"' EXIT
+git ls-files -- '*.cpp' '*.h' ':!tests/*' ':!bench/*' ':!fuzz/*' | LC_ALL=C sort |
+  xgettext --files-from=- --language=C++ --keyword= --keyword=texts --from-code=UTF-8 \
+    --add-comments=Translators: --add-location=file --sort-output --package-name=Orvane \
+    --msgid-bugs-address= -o "$made" 2>&1 |
+  grep -v -e 'option --msgid-bugs-address was not' -e "'Makevars' file" -e MSGID_BUGS_ADDRESS -e 'msgid-bugs-address command line' >&2 || true
+[ -s "$made" ] || { echo "xgettext made no template" >&2; exit 1; }
+if [ "${1:-}" = --check ]; then
+  if ! diff <(grep -v '^"POT-Creation-Date:' "$made") <(grep -v '^"POT-Creation-Date:' po/orvane.pot) >&2; then
+    echo "po/orvane.pot is not the code's: run po/update-template.sh and update the catalogues (msgmerge)" >&2
+    exit 1
+  fi
+  for po in po/*.po; do
+    msgcmp --no-fuzzy-matching "$po" po/orvane.pot ||
+      { echo "$po does not translate every text of po/orvane.pot" >&2; exit 1; }
+  done
+else
+  cp "$made" po/orvane.pot
+fi

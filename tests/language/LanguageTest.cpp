@@ -1,0 +1,124 @@
+// Catalogues as translators' tools write them, and the language picked
+// from the variables gettext reads.
+#include "language/LanguageChoice.h"
+#include "language/Texts.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace orvane {
+namespace {
+
+TEST(PoCatalogue, ReadsWhatTranslatorsToolsWriteAndKeepsEnglishWhereThereIsNoTranslation)
+{
+    const PoCatalogue catalogue = PoCatalogue::parse(R"po(# A translator's comment
+msgid ""
+msgstr ""
+"Content-Type: text/plain; charset=UTF-8\n"
+
+#: app/MainWindow.cpp
+msgid "Apply"
+msgstr "Übernehmen"
+
+#. the File menu
+msgctxt "menu"
+msgid "Apply"
+msgstr "Ü&bernehmen"
+
+msgid ""
+"two\n"
+"lines \"quoted\" \\ tab\t"
+msgstr "zwei\nZeilen \"zitiert\" \\ Tab\t"
+
+#, fuzzy
+msgid "Gamma"
+msgstr "Gammakorrektur"
+
+msgid "Cancel"
+msgstr ""
+
+#~ msgid "Old"
+#~ msgstr "Alt"
+)po",
+                                                     "de.po");
+    EXPECT_EQ(catalogue.size(), 3u);
+    ASSERT_NE(catalogue.find("Apply"), nullptr);
+    EXPECT_EQ(*catalogue.find("Apply"), "Übernehmen");
+    EXPECT_EQ(*catalogue.find("Apply", "menu"), "Ü&bernehmen");
+    ASSERT_NE(catalogue.find("two\nlines \"quoted\" \\ tab\t"), nullptr);
+    EXPECT_EQ(*catalogue.find("two\nlines \"quoted\" \\ tab\t"), "zwei\nZeilen \"zitiert\" \\ Tab\t");
+    // A fuzzy guess, an empty translation and an obsolete entry are no translations.
+    EXPECT_EQ(catalogue.find("Gamma"), nullptr);
+    EXPECT_EQ(catalogue.find("Cancel"), nullptr);
+    EXPECT_EQ(catalogue.find("Old"), nullptr);
+    EXPECT_EQ(catalogue.find(""), nullptr);
+
+    const Texts texts("de", catalogue);
+    EXPECT_EQ(texts("Apply"), "Übernehmen");
+    EXPECT_EQ(texts("Cancel"), "Cancel");
+    EXPECT_EQ(Texts()("Apply"), "Apply");
+}
+
+TEST(PoCatalogue, ABrokenCatalogueNamesItsFileAndLine)
+{
+    const std::map<std::string, std::string> broken{
+        {"msgid \"a\"\nmsgid \"b\"\nmsgstr \"c\"\n", "de.po:2: a second msgid"},
+        {"msgid \"a\"\n", "de.po:1: msgid \"a\" without its msgstr"},
+        {"msgstr \"a\"\n", "de.po:1: msgstr without its msgid"},
+        {"msgid \"a\"\nmsgstr \"\\q\"\n", "de.po:2: an unknown escape \\q"},
+        {"msgid \"a\nmsgstr \"b\"\n", "de.po:1: a string that is not within double quotes"},
+        {"\"lost\"\n", "de.po:1: a string that continues no"},
+        {"msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\n", "de.po:2: plural forms"},
+        {"msgid \"a\"\nmsgstr \"b\"\nmsgid \"a\"\nmsgstr \"c\"\n", "de.po:3: msgid \"a\" translated twice"},
+        {"msgid \"a\"\nmsgstr \"b\"\nmsgstrr \"c\"\n", "de.po:3: an unknown keyword \"msgstrr\""},
+    };
+    for (const auto& [text, message] : broken) {
+        try {
+            PoCatalogue::parse(text, "de.po");
+            ADD_FAILURE() << "read: " << text;
+        } catch (const CatalogueError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind(message, 0), 0u) << error.what();
+        }
+    }
+}
+
+std::vector<std::string> preferredIn(std::map<std::string, std::string> variables)
+{
+    return preferredLanguages([&](const char* name) -> std::optional<std::string> {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::nullopt : std::optional(found->second);
+    });
+}
+
+TEST(LanguageChoice, FollowsGettextsOrderOfVariables)
+{
+    using List = std::vector<std::string>;
+    EXPECT_EQ(preferredIn({}), List{});
+    EXPECT_EQ(preferredIn({{"LANG", "de_DE.UTF-8"}}), List{"de_DE.UTF-8"});
+    EXPECT_EQ(preferredIn({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}), List{"fr_FR.UTF-8"});
+    EXPECT_EQ(preferredIn({{"LC_ALL", "ru_RU.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}), List{"ru_RU.UTF-8"});
+    // An empty variable is as good as none.
+    EXPECT_EQ(preferredIn({{"LC_ALL", ""}, {"LANG", "pl_PL.UTF-8"}}), List{"pl_PL.UTF-8"});
+    // LANGUAGE comes first, as a list, except where the locale is C.
+    EXPECT_EQ(preferredIn({{"LANGUAGE", "pt_BR::es"}, {"LANG", "de_DE.UTF-8"}}), (List{"pt_BR", "es", "de_DE.UTF-8"}));
+    EXPECT_EQ(preferredIn({{"LANGUAGE", "de"}, {"LANG", "C"}}), List{});
+    EXPECT_EQ(preferredIn({{"LANGUAGE", "de"}, {"LC_ALL", "POSIX"}, {"LANG", "fr_FR"}}), List{});
+    EXPECT_EQ(preferredIn({{"LANGUAGE", "de"}}), List{});
+}
+
+TEST(LanguageChoice, TakesTheClosestCatalogue)
+{
+    const std::vector<std::string> catalogues{"de", "pt_BR", "zh_CN", "ko"};
+    using Choice = std::optional<std::string>;
+    EXPECT_EQ(chosenCatalogue({"de_AT.UTF-8@euro"}, catalogues), Choice("de"));
+    EXPECT_EQ(chosenCatalogue({"pt_BR.UTF-8"}, catalogues), Choice("pt_BR"));
+    EXPECT_EQ(chosenCatalogue({"pt_PT.UTF-8"}, catalogues), std::nullopt); // Brazilian is not European Portuguese
+    EXPECT_EQ(chosenCatalogue({"zh-CN"}, catalogues), Choice("zh_CN"));  // as Windows names it
+    EXPECT_EQ(chosenCatalogue({"zh_TW.UTF-8"}, catalogues), std::nullopt);
+    EXPECT_EQ(chosenCatalogue({"fi", "ko_KR.UTF-8", "de"}, catalogues), Choice("ko"));
+    EXPECT_EQ(chosenCatalogue({"en_US.UTF-8"}, catalogues), std::nullopt);
+}
+
+} // namespace
+} // namespace orvane
