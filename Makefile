@@ -12,7 +12,7 @@ PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64
 # target; clang-format checks the code's format; an X server and the
 # packaging checkers test the installed package.
 TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS) googletest wine wine64 clang libclang-rt-14-dev clang-format \
-                 xvfb x11-utils x11-apps xdotool openbox weston at-spi2-core dbus python3-pyatspi \
+                 locales xvfb x11-utils x11-apps xdotool openbox weston at-spi2-core dbus python3-pyatspi \
                  lintian desktop-file-utils appstream
 
 .PHONY: run test bench fuzz package build windows sanitize

@@ -25,7 +25,7 @@ FileDialogRequest configurationDialog(FileDialogRequest::Purpose purpose, const 
 
 MainWindow::MainWindow(Context& context, Installation installation)
     : context_(context),
-      window_(mainWindowLayout(), context.commands),
+      window_(mainWindowLayout(), context.commands, context.texts),
       installation_(std::move(installation)),
       settings_(context, window_, accounts_),
       SaveConfigDlg(context.services.fileDialogs,

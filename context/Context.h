@@ -10,6 +10,7 @@
 #include "context/ProgramStarter.h"
 #include "context/RunningPrograms.h"
 #include "controls/Toolkit.h"
+#include "language/Texts.h"
 #include "settings/DisplayModes.h"
 #include "registry/ChangeHistory.h"
 #include "registry/RegistryAccess.h"
@@ -57,11 +58,13 @@ struct ProgramFolders {
 
 class Context {
 public:
-    Context(Services services, SettingsPlace place, std::vector<std::string> arguments, ProgramFolders folders = {})
+    Context(Services services, SettingsPlace place, std::vector<std::string> arguments, ProgramFolders folders = {},
+            Texts texts = {})
         : services(services),
           place(std::move(place)),
           arguments(std::move(arguments)),
           folders(std::move(folders)),
+          texts(std::move(texts)),
           history(this->place.history),
           commands(services.boxes, registry)
     {}
@@ -72,6 +75,8 @@ public:
     const SettingsPlace place;
     const std::vector<std::string> arguments; // without the program name
     const ProgramFolders folders;
+    // Every text the windows show, in the player's language.
+    const Texts texts;
 
     // What each change replaced; whoever writes names the change first.
     ChangeHistory history;

@@ -41,6 +41,7 @@ struct LayoutRow {
     int maxLength = 0; // edits: characters the user may type; 0: no limit
     bool hidden = false;
     bool centred = false;         // labels: the text centred in its width
+    bool verbatim = false;        // a name, an address or a version: the same in every language
     std::string shortcut;         // menu items: "F5", "Ctrl+L"
     std::string picture;          // images: "game" or "editor"
     std::vector<int> panelWidths; // status bar

@@ -1,5 +1,7 @@
 #include "controls/Window.h"
 
+#include "controls/TranslatedLayout.h"
+
 #include <stdexcept>
 
 namespace orvane {
@@ -36,12 +38,14 @@ int controlId(const WindowLayout& window, const std::string& name)
     throw std::logic_error("no control " + name + " in " + window.name);
 }
 
-Window::Window(const WindowLayout& layout, EventDispatcher& dispatcher) : layout_(layout), dispatcher_(dispatcher)
+Window::Window(const WindowLayout& layout, EventDispatcher& dispatcher, const Texts& texts)
+    : layout_(translated(layout, texts)),
+      dispatcher_(dispatcher)
 {
-    for (const LayoutRow& row : layout.controls) {
+    for (const LayoutRow& row : layout_.controls) {
         controls_.push_back(makeControl(row, dispatcher));
         if (!byName_.emplace(row.name, controls_.back().get()).second)
-            throw std::logic_error("control " + row.name + " twice in " + layout.name);
+            throw std::logic_error("control " + row.name + " twice in " + layout_.name);
     }
 }
 

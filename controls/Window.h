@@ -3,6 +3,7 @@
 // found by name, and whether it is shown and enabled.
 #include "controls/Controls.h"
 #include "controls/Layout.h"
+#include "language/Texts.h"
 
 #include <functional>
 #include <map>
@@ -29,7 +30,8 @@ public:
 
 class Window {
 public:
-    Window(const WindowLayout& layout, EventDispatcher& dispatcher);
+    // The window in the language of texts (English by default).
+    Window(const WindowLayout& layout, EventDispatcher& dispatcher, const Texts& texts = Texts());
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
@@ -67,7 +69,7 @@ public:
     void attach(WindowView* view) { view_ = view; }
 
 private:
-    const WindowLayout& layout_;
+    const WindowLayout layout_;
     EventDispatcher& dispatcher_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, Control*, std::less<>> byName_;

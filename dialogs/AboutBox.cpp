@@ -18,10 +18,10 @@ const WindowLayout& aboutBoxLayout()
         .clientHeight = 120,
         .controls = {
             {.kind = Image, .name = "imgWar3", .left = 8, .top = 8, .width = 49, .height = 49, .picture = "game"},
-            {.kind = Label, .name = "Label5", .caption = ProductVersion, .left = 72, .top = 10, .height = 13},
-            {.kind = Label, .name = "Label6", .caption = CopyrightNotice, .left = 72, .top = 28, .height = 13},
-            {.kind = Link, .name = "lbMail", .caption = std::string("Mail: ") + MaintainerAddress, .left = 72, .top = 46, .height = 13, .handler = on<&AboutBox::writeMail>},
-            {.kind = Link, .name = "lbWeb", .caption = std::string("Web: ") + ProjectPage, .left = 8, .top = 66, .width = 257, .height = 13, .handler = on<&AboutBox::openWebPage>, .centred = true},
+            {.kind = Label, .name = "Label5", .caption = ProductVersion, .left = 72, .top = 10, .height = 13, .verbatim = true},
+            {.kind = Label, .name = "Label6", .caption = CopyrightNotice, .left = 72, .top = 28, .height = 13, .verbatim = true},
+            {.kind = Link, .name = "lbMail", .caption = std::string("Mail: ") + MaintainerAddress, .left = 72, .top = 46, .height = 13, .handler = on<&AboutBox::writeMail>, .verbatim = true},
+            {.kind = Link, .name = "lbWeb", .caption = std::string("Web: ") + ProjectPage, .left = 8, .top = 66, .width = 257, .height = 13, .handler = on<&AboutBox::openWebPage>, .centred = true, .verbatim = true},
             {.kind = Button, .name = "butOK", .caption = "OK", .left = 99, .top = 88, .width = 75, .height = 25, .tab = 0, .handler = on<&AboutBox::dismiss>},
         },
     };

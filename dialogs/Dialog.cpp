@@ -2,7 +2,9 @@
 
 namespace orvane {
 
-Dialog::Dialog(const WindowLayout& layout, Context& context) : context_(context), window_(layout, context.commands)
+Dialog::Dialog(const WindowLayout& layout, Context& context)
+    : context_(context),
+      window_(layout, context.commands, context.texts)
 {
     window_.setOnClose([this] { close(); });
 }

@@ -1,10 +1,14 @@
-// Catalogues as translators' tools write them, and the language picked
-// from the variables gettext reads.
+// Catalogues as translators' tools write them, the language picked from
+// the variables gettext reads, and the windows' layouts in it.
+#include "app/MainWindow.h"
+#include "controls/TranslatedLayout.h"
+#include "dialogs/AboutBox.h"
 #include "language/LanguageChoice.h"
 #include "language/Texts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace orvane {
@@ -118,6 +122,31 @@ TEST(LanguageChoice, TakesTheClosestCatalogue)
     EXPECT_EQ(chosenCatalogue({"zh_TW.UTF-8"}, catalogues), std::nullopt);
     EXPECT_EQ(chosenCatalogue({"fi", "ko_KR.UTF-8", "de"}, catalogues), Choice("ko"));
     EXPECT_EQ(chosenCatalogue({"en_US.UTF-8"}, catalogues), std::nullopt);
+}
+
+const LayoutRow& rowOf(const WindowLayout& layout, std::string_view name)
+{
+    return *std::find_if(layout.controls.begin(), layout.controls.end(),
+                         [&](const LayoutRow& row) { return row.name == name; });
+}
+
+TEST(TranslatedLayout, TheBuiltInGermanCatalogueGivesTheWindowsTheirTextsAndLeavesNamesAndNumbers)
+{
+    const Texts german = textsFor({"de_DE.UTF-8"}, builtInCatalogues());
+    ASSERT_EQ(german.language(), "de");
+    const WindowLayout main = translated(mainWindowLayout(), german);
+    EXPECT_EQ(rowOf(main, "GAS").caption, "Übernehmen");
+    EXPECT_EQ(rowOf(main, "GAS").hint, "Wenn Sie hier klicken, werden Ihre Änderungen in der Registrierung gespeichert.");
+    EXPECT_EQ(rowOf(main, "CMFile").caption, "&Datei");
+    EXPECT_EQ(rowOf(main, "MDCombo").items, (std::vector<std::string>{"Niedrig", "Mittel", "Hoch"}));
+    EXPECT_EQ(rowOf(main, "MSCount").caption, "1");
+    EXPECT_EQ(rowOf(main, "MSCB").left, rowOf(mainWindowLayout(), "MSCB").left); // places stay
+    const WindowLayout about = translated(aboutBoxLayout(), german);
+    EXPECT_EQ(about.caption, "Über Orvane");
+    EXPECT_EQ(rowOf(about, "lbWeb").caption, rowOf(aboutBoxLayout(), "lbWeb").caption);
+    // English needs no catalogue, and a language without one is English.
+    EXPECT_EQ(rowOf(translated(mainWindowLayout(), textsFor({"fi_FI.UTF-8"}, builtInCatalogues())), "GAS").caption,
+              "Apply Settings");
 }
 
 } // namespace

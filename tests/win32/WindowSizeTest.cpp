@@ -2,8 +2,11 @@
 // the display scales players use (100% to 200%, set as LogPixels before
 // each start): each window and control the layout's size times the scale,
 // captions with room to spare, and a move to a monitor of another scale.
+// In whatever language Wine's locale gives orvane.exe: the windows are
+// found and measured in that language's texts.
 #include "app/MainWindow.h"
 #include "controls/AccessibleNames.h"
+#include "controls/TranslatedLayout.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AccountNameDialog.h"
 #include "dialogs/FolderChooser.h"
@@ -12,6 +15,7 @@
 #include "dialogs/RestoreDialog.h"
 #include "settings/Schema.h"
 #include "files/WideText.h"
+#include "platform/PlayersLanguages.h"
 #include "tests/support/TestGame.h"
 #include "tests/win32/LayoutChecks.h"
 #include "tests/win32/WindowUnderWine.h"
@@ -55,19 +59,21 @@ const DialogRoute Dialogs[] = {{"AddBnet", accountNameDialogLayout(), "AddBnetCa
                                {"CMHelpInfo", aboutBoxLayout(), "butOK"},
                                {"CMFileRestore", restoreDialogLayout(), "HistoryCancel"}};
 
-HWND openDialog(const test::RunningOrvane& orvane, const DialogRoute& dialog)
+HWND openDialog(const test::RunningOrvane& orvane, const DialogRoute& dialog, const Texts& texts)
 {
     if (HWND button = orvane.control(dialog.opener))
         PostMessageW(button, BM_CLICK, 0, 0);
     else
         PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), dialog.opener), 0), 0);
-    return test::shownWindow(L"OrvaneWindow", wide(dialog.layout.caption).c_str());
+    return test::shownWindow(L"OrvaneWindow", wide(std::string(texts(dialog.layout.caption))).c_str());
 }
 
 TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
 {
+    // The language orvane.exe runs in, as Wine tells this program too.
+    const Texts texts = textsFor(playersLanguages(), builtInCatalogues());
     test::RunningOrvane orvane;
-    test::expectLaidOutAt(orvane.window(), mainWindowLayout(), GetParam());
+    test::expectLaidOutAt(orvane.window(), translated(mainWindowLayout(), texts), GetParam());
     // Larger than the work area, the window keeps to it and its client area scrolls.
     RECT frame;
     GetWindowRect(orvane.window(), &frame);
@@ -87,9 +93,9 @@ TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
         EXPECT_NE(bars, 0);
     }
     for (const DialogRoute& dialog : Dialogs) {
-        HWND shown = openDialog(orvane, dialog);
+        HWND shown = openDialog(orvane, dialog, texts);
         ASSERT_TRUE(shown) << dialog.opener;
-        test::expectLaidOutAt(shown, dialog.layout, GetParam());
+        test::expectLaidOutAt(shown, translated(dialog.layout, texts), GetParam());
         SendMessageW(GetDlgItem(shown, controlId(dialog.layout, dialog.leave)), BM_CLICK, 0, 0);
         ASSERT_TRUE(test::waitFor([&] { return IsWindowEnabled(orvane.window()) != FALSE; }));
     }

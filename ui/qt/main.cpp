@@ -79,6 +79,7 @@ int main(int argc, char** argv)
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
     Context context({toolkit, boxes, files, starter, *display}, early.settingsOf(prefix->folder), line.passedOn,
-                    {program, program.parent_path() / "share" / "doc" / "orvane"});
+                    {program, program.parent_path() / "share" / "doc" / "orvane"},
+                    textsFor(playersLanguages(), builtInCatalogues()));
     return runProgram(context, eventLoop);
 }

@@ -77,6 +77,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
     Context context({toolkit, boxes, files, starter, *display}, usersRegistry(programs), line.passedOn,
-                    {std::filesystem::path(program).parent_path(), {}});
+                    {std::filesystem::path(program).parent_path(), {}},
+                    textsFor(playersLanguages(), builtInCatalogues()));
     return runProgram(context, [&toolkit] { toolkit.run(); });
 }
