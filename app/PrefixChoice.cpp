@@ -27,11 +27,11 @@ PrefixSettlement prefixWithoutAsking(const HomeFolders& folders, const char* win
 }
 
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
-                                        EventDispatcher& dispatcher, PrefixSettlement settled)
+                                        EventDispatcher& dispatcher, const Texts& texts, PrefixSettlement settled)
 {
     if (auto* prefix = std::get_if<PrefixInUse>(&settled))
         return *prefix;
-    PrefixChooser chooser(std::get<std::vector<GamePrefix>>(settled), dispatcher);
+    PrefixChooser chooser(std::get<std::vector<GamePrefix>>(settled), dispatcher, texts);
     const std::optional<GamePrefix> chosen = chooser.choose(toolkit, eventLoop);
     if (!chosen)
         return std::nullopt;

@@ -28,9 +28,10 @@ using PrefixSettlement = std::variant<PrefixInUse, std::vector<GamePrefix>>;
 PrefixSettlement prefixWithoutAsking(const HomeFolders& folders, const char* winePrefixVariable);
 
 // The prefix settled, or the player's pick when there are several (empty
-// when the player cancels). The chooser's events run through dispatcher.
+// when the player cancels), asked in the language of texts. The chooser's
+// events run through dispatcher.
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
-                                        EventDispatcher& dispatcher, PrefixSettlement settled);
+                                        EventDispatcher& dispatcher, const Texts& texts, PrefixSettlement settled);
 
 // The tool tip of status bar panel 0: where the settings are kept.
 std::string prefixDescription(const std::filesystem::path& prefix);

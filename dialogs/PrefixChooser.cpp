@@ -35,9 +35,9 @@ std::string describePrefix(const GamePrefix& prefix)
     return line;
 }
 
-PrefixChooser::PrefixChooser(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher)
+PrefixChooser::PrefixChooser(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher, const Texts& texts)
     : prefixes_(prefixes),
-      window_(prefixChooserLayout(), dispatcher),
+      window_(prefixChooserLayout(), dispatcher, texts),
       PrefixList(window_.list("PrefixList"))
 {
     std::vector<std::string> lines;

@@ -11,7 +11,7 @@ namespace orvane {
 
 class PrefixChooser {
 public:
-    PrefixChooser(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher);
+    PrefixChooser(const std::vector<GamePrefix>& prefixes, EventDispatcher& dispatcher, const Texts& texts);
     PrefixChooser(const PrefixChooser&) = delete;
     PrefixChooser& operator=(const PrefixChooser&) = delete;
 

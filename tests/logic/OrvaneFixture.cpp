@@ -22,7 +22,7 @@ StartOutcome OrvaneFixture::start(std::vector<std::string> arguments)
     place.programs = &programs;
     place.history = historyFolder;
     context = std::make_unique<Context>(Services{toolkitInUse(), boxes, files, starter, display}, std::move(place),
-                                        std::move(arguments), folders);
+                                        std::move(arguments), folders, texts);
     windows = std::make_unique<Windows>();
     return startProgram(*windows, *context);
 }

@@ -67,6 +67,8 @@ protected:
     ProgramFolders folders;
     // Where the next start keeps its history; empty: none is kept.
     std::filesystem::path historyFolder;
+    // The language of the next start.
+    Texts texts;
     std::unique_ptr<Context> context;
     std::unique_ptr<Windows> windows;
 };

@@ -28,7 +28,7 @@ protected:
 TEST_F(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
 {
     QtToolkit toolkit;
-    PrefixChooser chooser(Prefixes, commands);
+    PrefixChooser chooser(Prefixes, commands, Texts());
     const auto chosen = chooser.choose(toolkit, [&] {
         QWidget* window = toolkit.widget(chooser.window());
         ASSERT_TRUE(window && window->isVisible());
@@ -49,11 +49,11 @@ TEST_F(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)
 TEST_F(QtPrefixChooser, CancelAndEscapeChooseNothing)
 {
     QtToolkit toolkit;
-    PrefixChooser byButton(Prefixes, commands);
+    PrefixChooser byButton(Prefixes, commands, Texts());
     EXPECT_FALSE(byButton.choose(toolkit, [&] {
         QTest::mouseClick(toolkit.widget(byButton.window())->findChild<QPushButton*>("PrefixCancel"), Qt::LeftButton);
     }));
-    PrefixChooser byEscape(Prefixes, commands);
+    PrefixChooser byEscape(Prefixes, commands, Texts());
     EXPECT_FALSE(byEscape.choose(toolkit, [&] { QTest::keyClick(toolkit.widget(byEscape.window()), Qt::Key_Escape); }));
 }
 

@@ -218,7 +218,7 @@ protected:
     Commands commands{boxes, noRegistry};
     std::optional<PrefixInUse> choose(const std::function<void()>& player, const char* variable = nullptr)
     {
-        return choosePrefix(toolkit, player, commands, prefixWithoutAsking(folders(), variable));
+        return choosePrefix(toolkit, player, commands, Texts(), prefixWithoutAsking(folders(), variable));
     }
 };
 

@@ -72,14 +72,14 @@ int main(int argc, char** argv)
     const auto eventLoop = [] { QApplication::exec(); };
     const std::unique_ptr<RegistryAccess> noRegistryYet;
     Commands chooserCommands(boxes, noRegistryYet);
-    const std::optional<PrefixInUse> prefix = choosePrefix(toolkit, eventLoop, chooserCommands, early.settled());
+    Texts texts = textsFor(playersLanguages(), builtInCatalogues());
+    const std::optional<PrefixInUse> prefix = choosePrefix(toolkit, eventLoop, chooserCommands, texts, early.settled());
     if (!prefix)
         return 0; // the player cancelled the choice
     PosixProgramStarter starter(prefix->folder, prefix->wine);
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
     Context context({toolkit, boxes, files, starter, *display}, early.settingsOf(prefix->folder), line.passedOn,
-                    {program, program.parent_path() / "share" / "doc" / "orvane"},
-                    textsFor(playersLanguages(), builtInCatalogues()));
+                    {program, program.parent_path() / "share" / "doc" / "orvane"}, std::move(texts));
     return runProgram(context, eventLoop);
 }
