@@ -11,12 +11,13 @@ namespace orvane {
 
 namespace {
 
-FileDialogRequest configurationDialog(FileDialogRequest::Purpose purpose, const char* name, const char* title)
+FileDialogRequest configurationDialog(FileDialogRequest::Purpose purpose, const char* name, std::string title,
+                                      const Texts& texts)
 {
     return {.purpose = purpose,
             .name = name,
-            .title = title,
-            .filterName = "Orvane Configuration (*.ini)",
+            .title = std::move(title),
+            .filterName = texts("Orvane Configuration (*.ini)"),
             .filterPattern = "*.ini",
             .defaultExtension = "ini"};
 }
@@ -30,9 +31,11 @@ MainWindow::MainWindow(Context& context, Installation installation)
       settings_(context, window_, accounts_),
       SaveConfigDlg(context.services.fileDialogs,
                     configurationDialog(FileDialogRequest::Purpose::Save, "SaveConfigDlg",
-                                        "Choose a name or a file for the new Configuration")),
-      LoadConfigDlg(context.services.fileDialogs, configurationDialog(FileDialogRequest::Purpose::Open, "LoadConfigDlg",
-                                                                      "Select a Configuration to load")),
+                                        context.texts("Choose a name or a file for the new Configuration"),
+                                        context.texts)),
+      LoadConfigDlg(context.services.fileDialogs,
+                    configurationDialog(FileDialogRequest::Purpose::Open, "LoadConfigDlg",
+                                        context.texts("Select a Configuration to load"), context.texts)),
       StatusBar(window_.statusBar("StatusBar")),
       CMRegCleanUp(window_.button("CMRegCleanUp")),
       CPCombo(window_.list("CPCombo")),
@@ -52,10 +55,10 @@ void MainWindow::attachDialogs(const MainWindowDialogs& dialogs)
 void MainWindow::start()
 {
     context_.history.nameChange("Start"); // the values a first start creates
-    setPanelText(1, "No configuration loaded!");
+    setPanelText(1, context_.texts("No configuration loaded!"));
     if (!context_.arguments.empty() && context_.arguments.front() == "/scrshtemu")
         installation_.gameFolder = "C:\\Program Files\\Warcraft III";
-    setPanelText(0, "Installed in " + installation_.gameFolder);
+    setPanelText(0, context_.texts.formatted("Installed in %s", {installation_.gameFolder}));
     StatusBar.setPanelHint(0, context_.place.description);
     programs_.game = context_.registry->openKey(schema::GameKey).readString(schema::Program);
     programs_.editor = installation_.gameFolder + "\\World Editor.exe";
@@ -70,7 +73,7 @@ void MainWindow::reloadSettings()
 
 void MainWindow::showNoConfigurationLoaded()
 {
-    setPanelText(2, "No configuration loaded!");
+    setPanelText(2, context_.texts("No configuration loaded!"));
 }
 
 void MainWindow::enableCleanup()

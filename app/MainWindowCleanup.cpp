@@ -7,8 +7,8 @@ namespace orvane {
 void MainWindow::cleanUpRegistry()
 {
     if (context_.services.boxes.show(
-            {MessageId::CleanupQuestion, "Delete values and keys from the Registry?",
-             "Do you really want to delete all values and keys from the Registry created by Orvane?",
+            {MessageId::CleanupQuestion, context_.texts("Delete values and keys from the Registry?"),
+             context_.texts("Do you really want to delete all values and keys from the Registry created by Orvane?"),
              MessageIcon::Question, MessageButtons::YesNo}) != MessageAnswer::Yes)
         return;
     context_.history.nameChange("Registry Cleanup");

@@ -36,8 +36,8 @@ void MainWindow::loadConfigurationFile()
     settings_.refreshAccountNames();
     document = {};
     if (!fileName.empty() &&
-        context_.services.boxes.show({MessageId::SaveLoadedConfiguration, "Save to Registry?",
-                                      "Do you want to save the loaded configuration to Registry?",
+        context_.services.boxes.show({MessageId::SaveLoadedConfiguration, context_.texts("Save to Registry?"),
+                                      context_.texts("Do you want to save the loaded configuration to Registry?"),
                                       MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes &&
         writeDespiteRunningGame(context_)) {
         const ValueSelection written = settings_.known(heldByConfigurationFiles());

@@ -10,8 +10,8 @@ void MainWindow::undoLastChange()
 {
     const std::vector<HistoryEntry> entries = context_.history.entries();
     if (entries.empty()) {
-        context_.services.boxes.show({MessageId::NothingToUndo, "Nothing to undo",
-                                      "Orvane has not changed any settings that it could put back.",
+        context_.services.boxes.show({MessageId::NothingToUndo, context_.texts("Nothing to undo"),
+                                      context_.texts("Orvane has not changed any settings that it could put back."),
                                       MessageIcon::Information, MessageButtons::Ok});
         return;
     }
@@ -30,10 +30,12 @@ void MainWindow::restoreBefore(const std::vector<HistoryEntry>& entries, size_t 
     const RestoreOutcome outcome =
         restoreEntries(context_, entries, count, count == 1 ? "Undo Last Change" : "Restore Earlier Settings");
     reloadSettings();
-    setPanelText(1, "Back to before " + oldest.label);
-    std::string hint = "The settings as they were before " + entryText(oldest) + ":\n" + outcome.changes;
+    // The entry's name stays as its file names it, in every language.
+    setPanelText(1, context_.texts.formatted("Back to before %s", {oldest.label}));
+    std::string hint =
+        context_.texts.formatted("The settings as they were before %s:", {entryText(oldest)}) + "\n" + outcome.changes;
     if (!outcome.changedElsewhere.empty()) {
-        hint += "\nChanged by another program since, and put back all the same:";
+        hint += "\n" + context_.texts("Changed by another program since, and put back all the same:");
         for (const std::string& place : outcome.changedElsewhere)
             hint += "\n" + place;
     }

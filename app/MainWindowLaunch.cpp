@@ -46,8 +46,9 @@ void MainWindow::openReadme()
         }
         searched += (searched.empty() ? "" : ", ") + displayPath(folder);
     }
-    throw OrvaneError("The readme readme.txt is in none of the folders Orvane looks in (" + searched +
-                      "). Install Orvane again to bring it back");
+    throw OrvaneError(context_.texts.formatted(
+        "The readme readme.txt is in none of the folders Orvane looks in (%s). Install Orvane again to bring it back",
+        {searched}));
 }
 
 } // namespace orvane

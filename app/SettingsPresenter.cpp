@@ -30,7 +30,7 @@ void SettingsPresenter::present()
         ControlsFilling filling(detecting_, true);
         eachBoundRow(&SettingsPresenter::showRow);
     }
-    StatusBar.setPanelText(1, "No changes have been made!");
+    StatusBar.setPanelText(1, context_.texts("No changes have been made!"));
     takeSettings();
 }
 
@@ -39,7 +39,7 @@ void SettingsPresenter::settingChanged()
     if (!detecting_)
         return;
     takeSettings();
-    StatusBar.setPanelText(1, "Changes have been made!");
+    StatusBar.setPanelText(1, context_.texts("Changes have been made!"));
 }
 
 void SettingsPresenter::takeSettings()

@@ -86,9 +86,12 @@ void SettingsPresenter::writeSelected(const ValueSelection& chosen)
     if (!newer.empty())
         showNewerValues(newer);
     if (outcome.portRefused)
-        context_.services.boxes.show({MessageId::PortRefused, "Fatal Error",
-                                      portRefusal() + " Change this and press \"Apply Settings\" again!",
-                                      MessageIcon::Information, MessageButtons::Ok});
+        context_.services.boxes.show(
+            {MessageId::PortRefused, context_.texts("Fatal Error"),
+             context_.texts.formatted(
+                 "Gameport must be a value between %s and %s! Change this and press \"Apply Settings\" again!",
+                 {std::to_string(schema::GamePorts.lowest), std::to_string(schema::GamePorts.highest)}),
+             MessageIcon::Information, MessageButtons::Ok});
 }
 
 // Someone else's values, kept, into their controls, and the player told once.
@@ -120,9 +123,10 @@ void SettingsPresenter::showNewerValues(const std::vector<const schema::StoredVa
         if (detecting)
             eachBoundRow(&SettingsPresenter::take);
     }
-    context_.services.boxes.show({MessageId::NewerValuesKept, "Settings changed elsewhere",
-                                  "Another program has changed these settings since Orvane read them, and you had not "
-                                  "changed them here. Orvane kept them and shows them now:" +
+    context_.services.boxes.show({MessageId::NewerValuesKept, context_.texts("Settings changed elsewhere"),
+                                  context_.texts("Another program has changed these settings since Orvane read them, "
+                                                 "and you had not changed them here. Orvane kept them and shows them "
+                                                 "now:") +
                                       list,
                                   MessageIcon::Information, MessageButtons::Ok});
 }

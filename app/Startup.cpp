@@ -11,13 +11,13 @@
 namespace orvane {
 namespace {
 
-void showFatalMessage(MessageBoxes& boxes)
+void showFatalMessage(MessageBoxes& boxes, const Texts& texts)
 {
-    boxes.show({MessageId::NotInstalled, "Fatal Error: Warcraft III is not installed correctly!",
-                std::string("It appears that Warcraft III is not installed correctly. Install or reinstall "
-                            "Warcraft III and run my program again. If you continue encountering problems, "
-                            "send an e-amil to ") +
-                    MaintainerAddress + ".",
+    boxes.show({MessageId::NotInstalled, texts("Fatal Error: Warcraft III is not installed correctly!"),
+                texts.formatted("It appears that Warcraft III is not installed correctly. Install or reinstall "
+                                "Warcraft III and run my program again. If you continue encountering problems, "
+                                "send an e-amil to %s.",
+                                {MaintainerAddress}),
                 MessageIcon::Information, MessageButtons::Ok});
 }
 
@@ -58,7 +58,7 @@ StartOutcome startProgram(Windows& windows, Context& context)
         installation = checkInstallation(context);
         if (!installation) {
             context.registry.reset();
-            showFatalMessage(context.services.boxes);
+            showFatalMessage(context.services.boxes, context.texts);
             return StartOutcome::NotInstalled;
         }
     } catch (const std::exception& error) {

@@ -24,7 +24,7 @@ std::string option(std::string_view name, std::string_view description)
 std::string usage(bool withWinePrefixes, const Texts& texts)
 {
     // The synopsis names options, which stay as they are in every language.
-    std::string text = std::string(texts("Usage:")) + " ";
+    std::string text = texts("Usage:") + " ";
     text += withWinePrefixes ? "orvane [--prefix DIR] [--load FILE] [--save FILE|-]\n"
                                "       orvane [--prefix DIR] --history | --restore [N|FILE]\n"
                                "       orvane --list-prefixes | --help | --version\n\n"

@@ -15,7 +15,7 @@ bool isWords(const std::string& text)
 void translate(std::string& text, const Texts& texts)
 {
     if (isWords(text))
-        text = std::string(texts(text));
+        text = texts(text);
 }
 
 } // namespace

@@ -45,8 +45,8 @@ void AccountNameDialog::confirm()
     const std::string name = AddBnetEdit.text();
     if (std::find(names_.begin(), names_.end(), name) != names_.end()) {
         context_.services.boxes.show(
-            {MessageId::AccountNameTaken, "Name exists already",
-             "The name you entered is already added to the list! Choose another name or press Cancel!",
+            {MessageId::AccountNameTaken, context_.texts("Name exists already"),
+             context_.texts("The name you entered is already added to the list! Choose another name or press Cancel!"),
              MessageIcon::Information, MessageButtons::Ok});
         return;
     }

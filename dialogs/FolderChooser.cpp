@@ -101,7 +101,8 @@ void FolderChooser::openAt(const std::string& folder)
 {
     if (!enterFolder(context_.place.paths, folder)) {
         showTree(); // what is there now
-        throw OrvaneError("The folder " + folder + " cannot be opened; it may have been removed. Choose another one");
+        throw OrvaneError(context_.texts.formatted(
+            "The folder %s cannot be opened; it may have been removed. Choose another one", {folder}));
     }
     openFolder_ = currentFolder(context_.place.paths);
     showTree();
@@ -127,7 +128,8 @@ void FolderChooser::driveChosen()
     const std::optional<std::string> folder = driveFolder(context_.place.paths, drive[0]);
     if (!folder) {
         showTree();
-        throw OrvaneError("The drive " + drive + " is not ready. Insert its disk or choose another drive");
+        throw OrvaneError(
+            context_.texts.formatted("The drive %s is not ready. Insert its disk or choose another drive", {drive}));
     }
     openAt(*folder);
 }

@@ -51,7 +51,7 @@ OptionsDialog::OptionsDialog(Context& context, LaunchPrograms& programs)
       ParamEdit(window_.edit("ParamEdit")),
       OpenDialog(context.services.fileDialogs, {.purpose = FileDialogRequest::Purpose::Open,
                                                 .name = "OpenDialog",
-                                                .filterName = "Executeables (*.exe)",
+                                                .filterName = context.texts("Executeables (*.exe)"),
                                                 .filterPattern = "*.exe"})
 {
     window_.bindHandlers(*this);
@@ -81,15 +81,15 @@ void OptionsDialog::editorProgramTyped()
 
 void OptionsDialog::browseForGame()
 {
-    browse(WC3EXEdit, "Select Warcraft III executeable");
+    browse(WC3EXEdit, context_.texts("Select Warcraft III executeable"));
 }
 
 void OptionsDialog::browseForEditor()
 {
-    browse(WEEXEdit, "Select World - Editor executeable");
+    browse(WEEXEdit, context_.texts("Select World - Editor executeable"));
 }
 
-void OptionsDialog::browse(EditControl& field, const char* title)
+void OptionsDialog::browse(EditControl& field, const std::string& title)
 {
     OpenDialog.setTitle(title);
     if (const std::optional<std::string> chosen = OpenDialog.execute(); chosen && !chosen->empty())

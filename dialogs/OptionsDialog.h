@@ -30,7 +30,7 @@ public:
     void leave();
 
 private:
-    void browse(EditControl& field, const char* title);
+    void browse(EditControl& field, const std::string& title);
 
     LaunchPrograms& programs_;
     CheckControl& AASCB;

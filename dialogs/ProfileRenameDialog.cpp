@@ -49,8 +49,9 @@ void ProfileRenameDialog::confirm()
     // The profile file keeps no blanks at a name's ends: "Bob " reads back "Bob".
     const std::string name(trimmed(NewCPName.text()));
     if (OldCPName.text() == name) {
-        context_.services.boxes.show({MessageId::SameProfileName, "Fatal Error", "Choose a different name!",
-                                      MessageIcon::Information, MessageButtons::Ok});
+        context_.services.boxes.show({MessageId::SameProfileName, context_.texts("Fatal Error"),
+                                      context_.texts("Choose a different name!"), MessageIcon::Information,
+                                      MessageButtons::Ok});
         return;
     }
     rename_(name);

@@ -4,6 +4,37 @@
 
 namespace orvane {
 
+std::string Texts::formatted(std::string_view english, std::initializer_list<std::string_view> arguments) const
+{
+    const std::string format = (*this)(english);
+    std::string result;
+    size_t next = 0;
+    for (size_t at = 0; at < format.size(); ++at) {
+        if (format[at] != '%' || at + 1 == format.size()) {
+            result += format[at];
+            continue;
+        }
+        size_t index = next;
+        size_t end = at + 1;
+        const size_t digits = format.find_first_not_of("0123456789", end);
+        if (digits != end && digits != std::string_view::npos && format[digits] == '$') {
+            index = std::stoul(std::string(format.substr(end, digits - end))) - 1;
+            end = digits + 1;
+        }
+        if (end < format.size() && format[end] == 's' && index < arguments.size()) {
+            result += arguments.begin()[index];
+            next = index + 1;
+            at = end;
+        } else if (format[at + 1] == '%') {
+            result += '%';
+            ++at;
+        } else {
+            result += '%';
+        }
+    }
+    return result;
+}
+
 Texts textsFor(const std::vector<std::string>& preferred, const std::vector<BuiltInCatalogue>& catalogues)
 {
     std::vector<std::string> languages;

@@ -3,6 +3,7 @@
 // looked up here, and stays English where the catalogue has no translation.
 #include "language/PoCatalogue.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,13 +18,16 @@ public:
           catalogue_(std::move(catalogue))
     {}
 
-    // The translation of english, or english itself: a view that lives as
-    // long as this object and english do.
-    std::string_view operator()(std::string_view english) const
+    // The translation of english, or english itself.
+    std::string operator()(std::string_view english) const
     {
         const std::string* translated = catalogue_.find(english);
-        return translated ? std::string_view(*translated) : english;
+        return translated ? *translated : std::string(english);
     }
+    // The translation of english with each %s replaced by the next of
+    // arguments, in order; a translation may take them in another order
+    // ("%2$s ... %1$s"). "%%" is a per cent sign.
+    std::string formatted(std::string_view english, std::initializer_list<std::string_view> arguments) const;
     // The catalogue's name ("de", "pt_BR"); empty for English.
     const std::string& language() const { return language_; }
 

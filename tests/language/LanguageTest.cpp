@@ -64,6 +64,23 @@ msgstr ""
     EXPECT_EQ(Texts()("Apply"), "Apply");
 }
 
+TEST(PoCatalogue, FormattedTextsTakeTheirArgumentsInTheTranslationsOrder)
+{
+    const Texts texts("de", PoCatalogue::parse(R"po(
+msgid "Copy %s to %s"
+msgstr "Nach %2$s kopieren: %1$s"
+
+msgid "%s of %s"
+msgstr "%s von %s"
+)po",
+                                                 "de.po"));
+    EXPECT_EQ(texts.formatted("Copy %s to %s", {"a.ini", "C:\\"}), "Nach C:\\ kopieren: a.ini");
+    EXPECT_EQ(texts.formatted("%s of %s", {"1", "2"}), "1 von 2");
+    // English, a per cent sign, and an argument that looks like a format.
+    EXPECT_EQ(texts.formatted("100%% of %s", {"%s"}), "100% of %s");
+    EXPECT_EQ(Texts().formatted("Copy %s to %s", {"a", "b"}), "Copy a to b");
+}
+
 TEST(PoCatalogue, ABrokenCatalogueNamesItsFileAndLine)
 {
     const std::map<std::string, std::string> broken{

@@ -106,6 +106,23 @@ TEST_F(Accounts, ANameAlreadyInTheListIsRefusedWithAMessage)
     EXPECT_EQ(dialogEdit().text(), "Alpha"); // kept for the next use
 }
 
+TEST_F(Accounts, InThePlayersLanguageTheRefusalAndTheStatusBarAreTheCataloguesAndTheStoreIsNot)
+{
+    store({{"BnetName0", "Alpha"}}, "Alpha");
+    texts = textsFor({"de_DE.UTF-8"}, builtInCatalogues());
+    ASSERT_EQ(start(), StartOutcome::Running);
+    EXPECT_EQ(panel(1), "Es wurden keine Änderungen vorgenommen!");
+    EXPECT_EQ(panel(0).rfind("Installiert in ", 0), 0u) << panel(0);
+    addThroughDialog("Alpha");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Name existiert bereits");
+    EXPECT_EQ(boxes.shown[0].text, "Der eingegebene Name steht bereits in der Liste! Wählen Sie einen anderen Namen "
+                                   "oder klicken Sie auf Abbrechen!");
+    click("AddBnetCancel", &dialog());
+    addThroughDialog("Grunt");
+    EXPECT_EQ(storedKey(), (std::vector<std::string>{"BnetName0=Alpha", "BnetName1=Grunt"}));
+}
+
 TEST_F(Accounts, ANameDifferingOnlyInCaseIsMergedIntoTheStoredOne)
 {
     store({{"BnetName0", "Alpha"}}, "Alpha");

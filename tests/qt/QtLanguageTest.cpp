@@ -41,13 +41,13 @@ protected:
     void expectInItsLanguageAndInItsRoom(const WindowLayout& english, QWidget& top) const
     {
         SCOPED_TRACE(english.name);
-        EXPECT_EQ(top.windowTitle().toStdString(), std::string(texts(english.caption)));
+        EXPECT_EQ(top.windowTitle().toStdString(), texts(english.caption));
         std::vector<QWidget*> placed;
         for (const LayoutRow& row : english.controls) {
             if (row.kind == ControlKind::MenuItem && !row.caption.empty()) {
                 const auto* item = top.findChild<QAction*>(test::qt(row.name));
                 ASSERT_TRUE(item) << row.name;
-                EXPECT_EQ(item->text().toStdString(), std::string(texts(row.caption))) << row.name;
+                EXPECT_EQ(item->text().toStdString(), texts(row.caption)) << row.name;
                 continue;
             }
             auto* widget = top.findChild<QWidget*>(test::qt(row.name));
@@ -56,7 +56,7 @@ protected:
             SCOPED_TRACE(row.name);
             const auto shown = shownText(*widget);
             if (shown && !row.verbatim && row.caption.size() > 1) {
-                EXPECT_EQ(shown->toStdString(), std::string(texts(row.caption)));
+                EXPECT_EQ(shown->toStdString(), texts(row.caption));
             }
             EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << "outside its box";
             if (const auto* group = qobject_cast<QGroupBox*>(widget)) {

@@ -65,7 +65,7 @@ HWND openDialog(const test::RunningOrvane& orvane, const DialogRoute& dialog, co
         PostMessageW(button, BM_CLICK, 0, 0);
     else
         PostMessageW(orvane.window(), WM_COMMAND, MAKEWPARAM(controlId(mainWindowLayout(), dialog.opener), 0), 0);
-    return test::shownWindow(L"OrvaneWindow", wide(std::string(texts(dialog.layout.caption))).c_str());
+    return test::shownWindow(L"OrvaneWindow", wide(texts(dialog.layout.caption)).c_str());
 }
 
 TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
