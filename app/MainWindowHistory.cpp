@@ -35,7 +35,8 @@ void MainWindow::restoreBefore(const std::vector<HistoryEntry>& entries, size_t 
     std::string hint =
         context_.texts.formatted("The settings as they were before %s:", {entryText(oldest)}) + "\n" + outcome.changes;
     if (!outcome.changedElsewhere.empty()) {
-        hint += "\n" + context_.texts("Changed by another program since, and put back all the same:");
+        hint += '\n';
+        hint += context_.texts("Changed by another program since, and put back all the same:");
         for (const std::string& place : outcome.changedElsewhere)
             hint += "\n" + place;
     }

@@ -35,11 +35,7 @@ TEST_F(QtWindow, EveryDialogIsOwnedByTheMainWindowSoItStaysAboveIt)
                                                        {"CMHelpInfo", &windows->about->window()},
                                                        {"CMFileRestore", &windows->restore->window()}};
     for (const auto& [opener, window] : openers) {
-        if (auto* button = main->findChild<QPushButton*>(opener))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            main->findChild<QAction*>(opener)->trigger();
-        QWidget* dialog = qtToolkit.widget(*window);
+        QWidget* dialog = openDialog(opener, *window);
         ASSERT_TRUE(dialog && dialog->isVisible()) << opener;
         ASSERT_TRUE(dialog->windowHandle());
         EXPECT_EQ(dialog->windowHandle()->transientParent(), main->windowHandle()) << opener;

@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace orvane {
 namespace {
@@ -83,11 +82,7 @@ TEST_P(QtInLanguage, EveryWindowShowsTheCataloguesTextsInTheRoomOfTheEnglishOnes
         {"CMHelpInfo", aboutBoxLayout(), &windows->about->window()},
         {"CMFileRestore", restoreDialogLayout(), &windows->restore->window()}};
     for (const auto& [opener, layout, window] : dialogs) {
-        if (auto* button = main->findChild<QPushButton*>(opener))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            main->findChild<QAction*>(opener)->trigger();
-        QWidget* dialog = qtToolkit.widget(*window);
+        QWidget* dialog = openDialog(opener, *window);
         ASSERT_TRUE(dialog && dialog->isVisible()) << opener;
         expectInItsLanguageAndInItsRoom(layout, *dialog);
         QTest::keyClick(dialog, Qt::Key_Escape);

@@ -4,7 +4,9 @@
 #include "tests/logic/OrvaneFixture.h"
 #include "ui/qt/QtToolkit.h"
 
+#include <QAction>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QTest>
 
 namespace orvane::test {
@@ -33,6 +35,15 @@ protected:
         if (!found)
             ADD_FAILURE() << "no widget " << name;
         return found;
+    }
+    // The dialog that a button or a menu item of the main window opens.
+    QWidget* openDialog(const char* opener, const Window& dialog)
+    {
+        if (auto* button = main->findChild<QPushButton*>(opener))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            main->findChild<QAction*>(opener)->trigger();
+        return qtToolkit.widget(dialog);
     }
     void showActive()
     {
