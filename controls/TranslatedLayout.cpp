@@ -1,6 +1,7 @@
 #include "controls/TranslatedLayout.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace orvane {
 namespace {
