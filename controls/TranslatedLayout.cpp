@@ -13,10 +13,23 @@ bool isWords(const std::string& text)
                          [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }) >= 2;
 }
 
-void translate(std::string& text, const Texts& texts)
+// Every text of the layout a catalogue may translate, with the control it
+// belongs to: the one definition that translating and the template share.
+template <class Layout, class Visit>
+void eachTranslatableText(Layout& layout, Visit visit)
 {
-    if (isWords(text))
-        text = texts(text);
+    const auto offer = [&visit](auto& text, const std::string& control) {
+        if (isWords(text))
+            visit(text, control);
+    };
+    offer(layout.caption, layout.name);
+    for (auto& row : layout.controls) {
+        if (!row.verbatim)
+            offer(row.caption, row.name);
+        offer(row.hint, row.name);
+        for (auto& item : row.items)
+            offer(item, row.name);
+    }
 }
 
 } // namespace
@@ -24,35 +37,18 @@ void translate(std::string& text, const Texts& texts)
 WindowLayout translated(const WindowLayout& layout, const Texts& texts)
 {
     WindowLayout result = layout;
-    if (texts.language().empty())
-        return result;
-    translate(result.caption, texts);
-    for (LayoutRow& row : result.controls) {
-        if (!row.verbatim)
-            translate(row.caption, texts);
-        translate(row.hint, texts);
-        for (std::string& item : row.items)
-            translate(item, texts);
-    }
+    if (!texts.language().empty())
+        eachTranslatableText(result, [&texts](std::string& text, const std::string&) { text = texts(text); });
     return result;
 }
 
 std::vector<LayoutText> translatableTexts(const WindowLayout& layout)
 {
     std::vector<LayoutText> found;
-    const auto add = [&found](const std::string& text, const std::string& control) {
-        if (isWords(text) &&
-            std::none_of(found.begin(), found.end(), [&](const LayoutText& had) { return had.text == text; }))
+    eachTranslatableText(layout, [&found](const std::string& text, const std::string& control) {
+        if (std::none_of(found.begin(), found.end(), [&](const LayoutText& had) { return had.text == text; }))
             found.push_back({text, control});
-    };
-    add(layout.caption, layout.name);
-    for (const LayoutRow& row : layout.controls) {
-        if (!row.verbatim)
-            add(row.caption, row.name);
-        add(row.hint, row.name);
-        for (const std::string& item : row.items)
-            add(item, row.name);
-    }
+    });
     return found;
 }
 
