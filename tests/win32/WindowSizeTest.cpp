@@ -71,7 +71,7 @@ HWND openDialog(const test::RunningOrvane& orvane, const DialogRoute& dialog, co
 TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
 {
     // The language orvane.exe runs in, as Wine tells this program too.
-    const Texts texts = textsFor(playersLanguages(), builtInCatalogues());
+    const Texts texts = playersTexts();
     test::RunningOrvane orvane;
     test::expectLaidOutAt(orvane.window(), translated(mainWindowLayout(), texts), GetParam());
     // Larger than the work area, the window keeps to it and its client area scrolls.

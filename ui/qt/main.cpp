@@ -46,13 +46,12 @@ int main(int argc, char** argv)
     const SeparatedArguments arguments = separateQtOptions({argv + 1, argv + argc});
     const auto parsed = parseCommandLine(arguments.own, true);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
-        std::cerr << "orvane: " << wrong->message << "\n\n"
-                  << usage(true, textsFor(playersLanguages(), builtInCatalogues()));
+        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(true, playersTexts());
         return 2;
     }
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
     if (line.withoutWindow())
-        return withoutWindow(line, textsFor(playersLanguages(), builtInCatalogues()));
+        return withoutWindow(line, playersTexts());
 
     // Both run while the toolkit connects to the display.
     FontconfigWarmUp fonts;
@@ -72,7 +71,7 @@ int main(int argc, char** argv)
     const auto eventLoop = [] { QApplication::exec(); };
     const std::unique_ptr<RegistryAccess> noRegistryYet;
     Commands chooserCommands(boxes, noRegistryYet);
-    Texts texts = textsFor(playersLanguages(), builtInCatalogues());
+    Texts texts = playersTexts();
     const std::optional<PrefixInUse> prefix = choosePrefix(toolkit, eventLoop, chooserCommands, texts, early.settled());
     if (!prefix)
         return 0; // the player cancelled the choice

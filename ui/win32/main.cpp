@@ -57,8 +57,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const auto parsed = parseCommandLine(commandLineArguments(), false);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
         const ParentConsole console;
-        std::cerr << "orvane: " << wrong->message << "\n\n"
-                  << usage(false, textsFor(playersLanguages(), builtInCatalogues()));
+        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(false, playersTexts());
         return 2;
     }
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
@@ -66,8 +65,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     if (line.withoutWindow()) {
         const ParentConsole console;
         return runCommand(
-            line, false, textsFor(playersLanguages(), builtInCatalogues()),
-            [&programs](std::ostream&) { return std::optional(usersRegistry(programs)); }, std::cout, std::cerr);
+            line, false, playersTexts(), [&programs](std::ostream&) { return std::optional(usersRegistry(programs)); },
+            std::cout, std::cerr);
     }
     Win32MessageBoxes boxes;
     Win32FileDialogs files;
@@ -77,7 +76,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
     Context context({toolkit, boxes, files, starter, *display}, usersRegistry(programs), line.passedOn,
-                    {std::filesystem::path(program).parent_path(), {}},
-                    textsFor(playersLanguages(), builtInCatalogues()));
+                    {std::filesystem::path(program).parent_path(), {}}, playersTexts());
     return runProgram(context, [&toolkit] { toolkit.run(); });
 }
