@@ -5,6 +5,7 @@ WINDOWS := $(BUILD)/windows
 SANITIZE := $(BUILD)/sanitize
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RUN_PACKAGES := cmake make g++ pkg-config gettext qt6-base-dev libgl-dev libxcb-randr0-dev libfontconfig-dev fonts-liberation \
+                qt6-translations-l10n \
                 libgtest-dev libgmock-dev libbenchmark-dev qt6-wayland
 # What building the packages needs: shlibdeps and its file check, mingw-w64.
 PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64
@@ -13,7 +14,7 @@ PACKAGE_TOOLS := dpkg-dev file g++-mingw-w64-x86-64
 # packaging checkers test the installed package.
 TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_TOOLS) googletest wine wine64 clang libclang-rt-14-dev clang-format \
                  locales xvfb x11-utils x11-apps xdotool openbox weston at-spi2-core dbus python3-pyatspi \
-                 lintian desktop-file-utils appstream
+                 lintian desktop-file-utils appstream fonts-wqy-microhei
 
 .PHONY: run test bench fuzz package build windows sanitize
 

@@ -10,22 +10,22 @@ namespace {
 
 struct GameProgram {
     std::string_view fileName;
-    std::string_view title;
+    bool editor;
 };
 
 // clang-format off
 constexpr GameProgram GamePrograms[] = {
-    {"war3.exe",          "Warcraft III"},
-    {"Warcraft III.exe",  "Warcraft III"},
-    {"Frozen Throne.exe", "Warcraft III"},
-    {"worldedit.exe",     "The World Editor of Warcraft III"},
-    {"World Editor.exe",  "The World Editor of Warcraft III"},
+    {"war3.exe",          false},
+    {"Warcraft III.exe",  false},
+    {"Frozen Throne.exe", false},
+    {"worldedit.exe",     true},
+    {"World Editor.exe",  true},
 };
 // clang-format on
 
 } // namespace
 
-std::optional<std::string> runningGameWarning(const SettingsPlace& place)
+std::optional<std::string> runningGameWarning(const SettingsPlace& place, const Texts& texts)
 {
     if (!place.programs)
         return std::nullopt;
@@ -33,18 +33,19 @@ std::optional<std::string> runningGameWarning(const SettingsPlace& place)
         const std::string folded = foldCase(running);
         for (const GameProgram& game : GamePrograms)
             if (foldCase(game.fileName) == folded)
-                return std::string(game.title) + " is running (" + running +
-                       "): close it first, or its own settings may overwrite these when it exits.";
+                return texts.formatted(
+                    "%s is running (%s): close it first, or its own settings may overwrite these when it exits.",
+                    {game.editor ? texts("The World Editor of Warcraft III") : "Warcraft III", running});
     }
     return std::nullopt;
 }
 
 bool writeDespiteRunningGame(const Context& context)
 {
-    const std::optional<std::string> warning = runningGameWarning(context.place);
-    return !warning || context.services.boxes.show({MessageId::GameRunning, "Warcraft III is running",
-                                                    *warning + " Save the settings anyway?", MessageIcon::Warning,
-                                                    MessageButtons::YesNo}) == MessageAnswer::Yes;
+    const std::optional<std::string> warning = runningGameWarning(context.place, context.texts);
+    return !warning || context.services.boxes.show({MessageId::GameRunning, context.texts("Warcraft III is running"),
+                                                    context.texts.formatted("%s Save the settings anyway?", {*warning}),
+                                                    MessageIcon::Warning, MessageButtons::YesNo}) == MessageAnswer::Yes;
 }
 
 } // namespace orvane

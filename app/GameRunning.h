@@ -12,7 +12,7 @@ namespace orvane {
 // What the player should know and do while the game or its editor runs
 // for the place (its program's name compared without regard to case);
 // nullopt when neither runs or the place's store watches for them itself.
-std::optional<std::string> runningGameWarning(const SettingsPlace& place);
+std::optional<std::string> runningGameWarning(const SettingsPlace& place, const Texts& texts);
 
 // Whether to write the settings now: when neither runs, or when the
 // player, asked, goes on anyway.

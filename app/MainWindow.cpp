@@ -59,7 +59,9 @@ void MainWindow::start()
     if (!context_.arguments.empty() && context_.arguments.front() == "/scrshtemu")
         installation_.gameFolder = "C:\\Program Files\\Warcraft III";
     setPanelText(0, context_.texts.formatted("Installed in %s", {installation_.gameFolder}));
-    StatusBar.setPanelHint(0, context_.place.description);
+    if (!context_.place.winePrefix.empty())
+        StatusBar.setPanelHint(0,
+                               context_.texts.formatted("Settings of the Wine prefix %s", {context_.place.winePrefix}));
     programs_.game = context_.registry->openKey(schema::GameKey).readString(schema::Program);
     programs_.editor = installation_.gameFolder + "\\World Editor.exe";
     reloadSettings();

@@ -33,7 +33,8 @@ void MainWindow::restoreBefore(const std::vector<HistoryEntry>& entries, size_t 
     // The entry's name stays as its file names it, in every language.
     setPanelText(1, context_.texts.formatted("Back to before %s", {oldest.label}));
     std::string hint =
-        context_.texts.formatted("The settings as they were before %s:", {entryText(oldest)}) + "\n" + outcome.changes;
+        context_.texts.formatted("The settings as they were before %s:", {entryText(oldest, context_.texts)}) + "\n" +
+        outcome.changes;
     if (!outcome.changedElsewhere.empty()) {
         hint += '\n';
         hint += context_.texts("Changed by another program since, and put back all the same:");

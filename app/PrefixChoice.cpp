@@ -38,11 +38,6 @@ std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<vo
     return PrefixInUse{.folder = chosen->folder, .wine = chosen->wine};
 }
 
-std::string prefixDescription(const std::filesystem::path& prefix)
-{
-    return "Settings of the Wine prefix " + prefix.string();
-}
-
 SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_ptr<RegistryStore> readAhead)
 {
     auto first = std::make_shared<std::unique_ptr<RegistryStore>>(std::move(readAhead));
@@ -52,7 +47,7 @@ SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_
                 return std::make_unique<WinePrefixStore>(prefix);
             },
             .paths = PathMapping(prefix),
-            .description = prefixDescription(prefix),
+            .winePrefix = prefix.string(),
             .history = prefixHistoryFolder(HomeFolders::fromEnvironment(), prefix)};
 }
 
@@ -76,14 +71,16 @@ std::filesystem::path prefixHistoryFolder(const HomeFolders& folders, const std:
 }
 
 std::optional<PrefixInUse> prefixForCommand(const std::optional<std::string>& named, const HomeFolders& folders,
-                                            const char* winePrefixVariable, std::ostream& err)
+                                            const char* winePrefixVariable, const Texts& texts, std::ostream& err)
 {
     if (named)
         return PrefixInUse{.folder = *named};
     auto settled = prefixWithoutAsking(folders, winePrefixVariable);
     if (auto* prefix = std::get_if<PrefixInUse>(&settled))
         return *prefix;
-    err << "Warcraft III is installed in several Wine prefixes. Name the one to edit with --prefix:\n";
+    err << texts.formatted("Warcraft III is installed in several Wine prefixes. Name the one to edit with %s:",
+                           {"--prefix"})
+        << '\n';
     for (const GamePrefix& prefix : std::get<std::vector<GamePrefix>>(settled))
         err << "  " << prefix.folder.string() << '\n';
     return std::nullopt;

@@ -33,9 +33,6 @@ PrefixSettlement prefixWithoutAsking(const HomeFolders& folders, const char* win
 std::optional<PrefixInUse> choosePrefix(Toolkit& toolkit, const std::function<void()>& eventLoop,
                                         EventDispatcher& dispatcher, const Texts& texts, PrefixSettlement settled);
 
-// The tool tip of status bar panel 0: where the settings are kept.
-std::string prefixDescription(const std::filesystem::path& prefix);
-
 // The prefix's settings, its registry, paths and history. A store already
 // read (readAhead) is the one opened first.
 SettingsPlace settingsOfPrefix(const std::filesystem::path& prefix, std::unique_ptr<RegistryStore> readAhead = nullptr);
@@ -49,6 +46,6 @@ std::filesystem::path prefixHistoryFolder(const HomeFolders& folders, const std:
 // For a command without a window: --prefix, else the prefix found without
 // asking; nullopt, with the prefixes named on err, when there are several.
 std::optional<PrefixInUse> prefixForCommand(const std::optional<std::string>& named, const HomeFolders& folders,
-                                            const char* winePrefixVariable, std::ostream& err);
+                                            const char* winePrefixVariable, const Texts& texts, std::ostream& err);
 
 } // namespace orvane

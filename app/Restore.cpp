@@ -20,9 +20,11 @@ std::vector<RegeditKey> readEntry(const std::filesystem::path& file)
     std::vector<RegeditKey> keys = parseRegeditFile(*bytes, displayPath(file));
     for (const RegeditKey& key : keys)
         if (!isRecordedKey(key.path))
-            throw OrvaneError("The file " + displayPath(file) + " changes the key HKEY_CURRENT_USER\\" + key.path +
-                              ", which is neither Warcraft III's nor Orvane's. Orvane restores only their settings; "
-                              "import the file with regedit if you mean it");
+            throw OrvaneError(MessageText{
+                translatable("The file %s changes the key HKEY_CURRENT_USER\\%s, which is neither Warcraft III's nor "
+                             "Orvane's. Orvane restores only their settings; import the file with regedit if you mean "
+                             "it"),
+                {displayPath(file), key.path}});
     return keys;
 }
 
@@ -90,8 +92,10 @@ RestoreOutcome restoreEntries(Context& context, const std::vector<HistoryEntry>&
                               const std::string& label)
 {
     if (count == 0 || count > entries.size())
-        throw OrvaneError("There is no change " + std::to_string(count) + " to go back to: the history holds " +
-                          std::to_string(entries.size()) + (entries.size() == 1 ? " change" : " changes"));
+        throw OrvaneError(MessageText{
+            entries.size() == 1 ? translatable("There is no change %s to go back to: the history holds 1 change")
+                                : translatable("There is no change %s to go back to: the history holds %s changes"),
+            {std::to_string(count), std::to_string(entries.size())}});
     std::vector<std::vector<RegeditKey>> newestFirst;
     for (size_t i = 0; i < count; ++i)
         newestFirst.push_back(readEntry(entries[i].file));

@@ -53,7 +53,7 @@ struct Doubles {
     {
         SettingsPlace place{.openStore = [prefix] { return std::make_unique<WinePrefixStore>(prefix); },
                             .paths = PathMapping(prefix),
-                            .description = {}};
+                            .winePrefix = {}};
         return std::make_unique<Context>(Services{toolkit, boxes, files, starter, display}, std::move(place),
                                          std::vector<std::string>{});
     }

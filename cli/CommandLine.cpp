@@ -8,6 +8,12 @@
 namespace orvane {
 namespace {
 
+// xgettext finds the texts of usage errors by this name.
+UsageError usageError(const char* format, std::string option = {})
+{
+    return UsageError{format, std::move(option)};
+}
+
 // "--load FILE" or "--load=FILE": the value, or a usage error.
 std::optional<std::string> valueOf(const std::vector<std::string>& arguments, size_t& at, std::string_view option)
 {
@@ -24,7 +30,7 @@ std::optional<std::string> valueOf(const std::vector<std::string>& arguments, si
 std::optional<UsageError> takeRestore(CommandLine& line, const std::vector<std::string>& arguments, size_t& at)
 {
     if (line.restores())
-        return UsageError{"--restore is given twice"};
+        return usageError("%s is given twice", "--restore");
     const std::string& argument = arguments[at];
     std::string value = "1";
     if (argument.size() > 9 && argument[9] == '=')
@@ -32,15 +38,15 @@ std::optional<UsageError> takeRestore(CommandLine& line, const std::vector<std::
     else if (argument == "--restore" && at + 1 < arguments.size() && !arguments[at + 1].starts_with('-'))
         value = arguments[++at];
     else if (argument != "--restore")
-        return UsageError{"unknown option " + argument};
+        return usageError("unknown option %s", argument);
     if (value.empty())
-        return UsageError{"--restore needs a number from 1 on or a file"};
+        return usageError("%s needs a number from 1 on or a file", "--restore");
     if (value.find_first_not_of("0123456789") != std::string::npos) {
         line.restoreFile = value;
         return std::nullopt;
     }
     if (value.size() > 9 || std::stoul(value) == 0)
-        return UsageError{"--restore needs a number from 1 on or a file"};
+        return usageError("%s needs a number from 1 on or a file", "--restore");
     line.restoreCount = std::stoul(value);
     return std::nullopt;
 }
@@ -55,10 +61,11 @@ std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::st
         const std::string_view name = std::string_view(argument).substr(0, argument.find('='));
         const auto takeValue = [&](std::optional<std::string>& into) -> std::optional<UsageError> {
             if (into)
-                return UsageError{std::string(name) + " is given twice"};
+                return usageError("%s is given twice", std::string(name));
             into = valueOf(arguments, at, name);
             if (!into || into->empty())
-                return UsageError{std::string(name) + " needs " + (name == "--prefix" ? "a folder" : "a file")};
+                return name == "--prefix" ? usageError("%s needs a folder", std::string(name))
+                                          : usageError("%s needs a file", std::string(name));
             return std::nullopt;
         };
         std::optional<UsageError> error;
@@ -79,14 +86,14 @@ std::variant<CommandLine, UsageError> parseCommandLine(const std::vector<std::st
         else if (name == "--restore")
             error = takeRestore(line, arguments, at);
         else if (argument.size() > 1 && argument[0] == '-')
-            error = UsageError{"unknown option " + argument};
+            error = usageError("unknown option %s", argument);
         else
             line.passedOn.push_back(argument);
         if (error)
             return *error;
     }
     if ((line.load || line.save) + line.history + line.restores() > 1)
-        return UsageError{"give one of --history, --restore and --load/--save"};
+        return usageError("give one of --history, --restore and --load/--save");
     return line;
 }
 

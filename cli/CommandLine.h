@@ -29,8 +29,12 @@ struct CommandLine {
     bool withoutWindow() const { return help || version || listPrefixes || load || save || history || restores(); }
 };
 
+// What is wrong with the command line, as its English text with %s for
+// the option concerned.
 struct UsageError {
-    std::string message;
+    std::string format;
+    std::string option;
+    std::string message(const Texts& texts) const { return texts.formatted(format, {option}); }
 };
 
 // withWinePrefixes: --prefix and --list-prefixes exist (not on Windows).

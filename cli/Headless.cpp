@@ -49,9 +49,9 @@ bool NoStarts::openLink(const std::string&, std::string& reason)
 }
 
 HeadlessProgram::HeadlessProgram(SettingsPlace place, DisplayModeSource& display, std::vector<std::string> passedOn,
-                                 std::ostream& err)
+                                 const Texts& texts, std::ostream& err)
     : boxes_(err),
-      context_({toolkit_, boxes_, files_, starter_, display}, std::move(place), std::move(passedOn))
+      context_({toolkit_, boxes_, files_, starter_, display}, std::move(place), std::move(passedOn), {}, texts)
 {}
 
 bool HeadlessProgram::start()

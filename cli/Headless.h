@@ -47,7 +47,7 @@ public:
 class HeadlessProgram {
 public:
     HeadlessProgram(SettingsPlace place, DisplayModeSource& display, std::vector<std::string> passedOn,
-                    std::ostream& err);
+                    const Texts& texts, std::ostream& err);
     // Starts as the window does; false when the start failed or told of an error.
     bool start();
     // Runs a command of the window as an event of the player's runs.

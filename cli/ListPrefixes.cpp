@@ -2,12 +2,13 @@
 
 namespace orvane {
 
-int listGamePrefixes(const HomeFolders& folders, std::ostream& out, std::ostream& err)
+int listGamePrefixes(const HomeFolders& folders, const Texts& texts, std::ostream& out, std::ostream& err)
 {
     const std::vector<GamePrefix> found = everyGamePrefix(folders);
     if (found.empty()) {
-        err << "No Wine prefix with Warcraft III was found: not in ~/.wine, nor among the prefixes of Lutris, "
-               "Bottles, PlayOnLinux or Steam.\n";
+        err << texts("No Wine prefix with Warcraft III was found: not in ~/.wine, nor among the prefixes of Lutris, "
+                     "Bottles, PlayOnLinux or Steam.")
+            << '\n';
         return 1;
     }
     for (const GamePrefix& prefix : found)

@@ -1,5 +1,6 @@
 #pragma once
 // --list-prefixes, where Wine prefixes are.
+#include "language/Texts.h"
 #include "wine/GamePrefixes.h"
 
 #include <ostream>
@@ -9,6 +10,6 @@ namespace orvane {
 // One line per prefix that holds the game, tab-separated launcher, folder,
 // InstallPath and last use, most recently used first. Exit status 1, with
 // a message on err, when there is none.
-int listGamePrefixes(const HomeFolders& folders, std::ostream& out, std::ostream& err);
+int listGamePrefixes(const HomeFolders& folders, const Texts& texts, std::ostream& out, std::ostream& err);
 
 } // namespace orvane

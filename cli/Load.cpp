@@ -10,7 +10,8 @@
 namespace orvane {
 
 std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name, SettingsPlace& place,
-                                                         DisplayModeSource& display, std::ostream& err)
+                                                         DisplayModeSource& display, const Texts& texts,
+                                                         std::ostream& err)
 {
     try {
         std::error_code missing;
@@ -18,19 +19,20 @@ std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name
             throw cannotOpen(pathOf(name), "there is no such file");
         IniDocument file = readConfigurationFile(pathOf(name));
         if (!holdsConfiguration(file)) {
-            err << "The file " << name << " is not an Orvane configuration: it has none of its sections.\n";
+            err << texts.formatted("The file %s is not an Orvane configuration: it has none of its sections.", {name})
+                << '\n';
             return std::nullopt;
         }
         RegistryAccess registry(place.openStore());
-        if (const auto refused = refusalOf(file, name, registry, display)) {
+        if (const auto refused = refusalOf(file, name, registry, display, texts)) {
             err << *refused << '\n';
             return std::nullopt;
         }
-        return CheckedConfiguration{unusableValues(file, name, registry, display)};
+        return CheckedConfiguration{unusableValues(file, name, registry, display, texts)};
     } catch (const FileError& error) {
-        err << withReason(error.what(), error.reason()) << '\n';
+        err << withReason(messageOf(error, texts), error.reason()) << '\n';
     } catch (const std::exception& error) {
-        err << withFullStop(error.what()) << '\n';
+        err << withFullStop(messageOf(error, texts)) << '\n';
     }
     return std::nullopt;
 }
@@ -41,8 +43,9 @@ bool loadConfiguration(HeadlessProgram& program, const std::string& name, const 
     RegistryAccess& registry = *program.context().registry;
     ValueTexts before;
     ValueTexts after;
-    if (const std::optional<std::string> warning = runningGameWarning(program.context().place))
-        err << "Warning: " << *warning << '\n';
+    const Texts& texts = program.context().texts;
+    if (const std::optional<std::string> warning = runningGameWarning(program.context().place, texts))
+        err << texts.formatted("Warning: %s", {*warning}) << '\n';
     program.chooseFile(name);
     program.context().history.nameChange("--load", true); // with what the start made: one entry
     // Read in the load's own turn: another Orvane's change is not told as this one's.

@@ -6,11 +6,11 @@
 
 namespace orvane {
 
-int listHistory(const SettingsPlace& place, std::ostream& out, std::ostream& err)
+int listHistory(const SettingsPlace& place, const Texts& texts, std::ostream& out, std::ostream& err)
 {
     const ChangeHistory history(place.history);
     if (!history.isKept()) {
-        err << "Orvane keeps no history here: LOCALAPPDATA is not set.\n";
+        err << texts("Orvane keeps no history here: LOCALAPPDATA is not set.") << '\n';
         return 1;
     }
     size_t number = 0;
@@ -19,18 +19,18 @@ int listHistory(const SettingsPlace& place, std::ostream& out, std::ostream& err
     return 0;
 }
 
-int restoreSettings(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,
-                    std::ostream& err)
+int restoreSettings(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, const Texts& texts,
+                    std::ostream& out, std::ostream& err)
 {
-    HeadlessProgram program(std::move(place), display, line.passedOn, err);
+    HeadlessProgram program(std::move(place), display, line.passedOn, texts, err);
     Context& context = program.context();
     // Counted before the start, which may make an entry of its own.
     const std::vector<HistoryEntry> entries = context.history.entries();
     context.history.nameChange("--restore", true); // what the start makes joins the restore's entry
     if (!program.start())
         return 1;
-    if (const std::optional<std::string> warning = runningGameWarning(context.place))
-        err << "Warning: " << *warning << '\n';
+    if (const std::optional<std::string> warning = runningGameWarning(context.place, texts))
+        err << texts.formatted("Warning: %s", {*warning}) << '\n';
     context.history.nameChange("--restore", true);
     RestoreOutcome outcome;
     program.run([&](MainWindow&) {
@@ -41,7 +41,7 @@ int restoreSettings(const CommandLine& line, SettingsPlace place, DisplayModeSou
         return 1;
     out << outcome.changes;
     for (const std::string& changed : outcome.changedElsewhere)
-        err << "Another program had changed " << changed << " since; it is restored all the same.\n";
+        err << texts.formatted("Another program had changed %s since; it is restored all the same.", {changed}) << '\n';
     return 0;
 }
 

@@ -16,22 +16,22 @@ int runCommand(const CommandLine& line, bool withWinePrefixes, const Texts& text
     if (!place)
         return 1;
     if (line.history)
-        return listHistory(*place, out, err);
+        return listHistory(*place, texts, out, err);
     const std::unique_ptr<DisplayModeSource> display = displayModesInUse();
     if (line.restores())
-        return restoreSettings(line, std::move(*place), *display, out, err);
-    return loadAndSave(line, std::move(*place), *display, out, err);
+        return restoreSettings(line, std::move(*place), *display, texts, out, err);
+    return loadAndSave(line, std::move(*place), *display, texts, out, err);
 }
 
-int loadAndSave(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,
-                std::ostream& err)
+int loadAndSave(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, const Texts& texts,
+                std::ostream& out, std::ostream& err)
 {
     std::optional<CheckedConfiguration> loaded;
-    if (line.load && !(loaded = checkedConfiguration(*line.load, place, display, err)))
+    if (line.load && !(loaded = checkedConfiguration(*line.load, place, display, texts, err)))
         return 1;
     if (!line.load)
         place = withoutLastingChanges(std::move(place));
-    HeadlessProgram program(std::move(place), display, line.passedOn, err);
+    HeadlessProgram program(std::move(place), display, line.passedOn, texts, err);
     if (line.load)
         program.context().history.nameChange("--load", true); // what the start makes joins the load's entry
     if (!program.start())

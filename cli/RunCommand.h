@@ -19,7 +19,7 @@ int runCommand(const CommandLine& line, bool withWinePrefixes, const Texts& text
                std::ostream& out, std::ostream& err);
 
 // line's --load, then its --save.
-int loadAndSave(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,
-                std::ostream& err);
+int loadAndSave(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, const Texts& texts,
+                std::ostream& out, std::ostream& err);
 
 } // namespace orvane

@@ -24,7 +24,8 @@ struct CheckedConfiguration {
     std::vector<std::string> unusable;
 };
 std::optional<CheckedConfiguration> checkedConfiguration(const std::string& name, SettingsPlace& place,
-                                                         DisplayModeSource& display, std::ostream& err);
+                                                         DisplayModeSource& display, const Texts& texts,
+                                                         std::ostream& err);
 // --load: the checked file into the registry as Load Configuration does,
 // one line on out per stored value it changed.
 bool loadConfiguration(HeadlessProgram& program, const std::string& name, const CheckedConfiguration& checked,
@@ -32,11 +33,11 @@ bool loadConfiguration(HeadlessProgram& program, const std::string& name, const 
 
 // --history: one line per entry, newest first, tab-separated: its number,
 // local time in ISO 8601, what made it, how many values it puts back.
-int listHistory(const SettingsPlace& place, std::ostream& out, std::ostream& err);
+int listHistory(const SettingsPlace& place, const Texts& texts, std::ostream& out, std::ostream& err);
 // --restore N or FILE, with the safety of --load; each value it changed on
 // out, the values another program had changed since on err.
-int restoreSettings(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, std::ostream& out,
-                    std::ostream& err);
+int restoreSettings(const CommandLine& line, SettingsPlace place, DisplayModeSource& display, const Texts& texts,
+                    std::ostream& out, std::ostream& err);
 
 // --save alone: what the start makes stays in memory, as an export changes nothing.
 SettingsPlace withoutLastingChanges(SettingsPlace place);

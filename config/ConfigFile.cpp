@@ -49,12 +49,12 @@ void correctAfter(std::string_view section, SettingsSnapshot& record, DisplayMod
 
 // Files that hold binary data: Orvane neither reads nor rewrites them.
 constexpr std::string_view NotAConfiguration =
-    "The file %s is not an Orvane configuration: it holds binary data. Orvane leaves it as it is; choose "
-    "another file";
+    translatable("The file %s is not an Orvane configuration: it holds binary data. Orvane leaves it as it is; "
+                 "choose another file");
 
 constexpr std::string_view NotAProfile =
-    "The campaign profile %s is not in a form Orvane understands (it holds binary data), so Orvane leaves it "
-    "unchanged: the profile was not renamed";
+    translatable("The campaign profile %s is not in a form Orvane understands (it holds binary data), so Orvane "
+                 "leaves it unchanged: the profile was not renamed");
 
 IniDocument readIniText(const std::filesystem::path& file, std::string_view refusal)
 {
@@ -62,7 +62,7 @@ IniDocument readIniText(const std::filesystem::path& file, std::string_view refu
     if (!bytes)
         return {};
     if (!looksLikeText(*bytes))
-        throw FileError(formatMessage(refusal, displayPath(file)));
+        throw FileError(MessageText{refusal, {displayPath(file)}});
     return IniDocument::parse(*bytes, file);
 }
 

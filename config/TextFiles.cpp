@@ -215,19 +215,19 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file)
 void writeTextFile(const std::filesystem::path& file, std::string_view content)
 {
     if (isReadOnly(file))
-        throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), "it is read-only");
+        throw FileError(MessageText{messages::FileCreateFailed, {displayPath(file)}}, "it is read-only");
     try {
         // What a save that was cut off left is settled first, so that it never outlives this one.
         finishInterruptedReplace(file);
         replaceFileAtomically(file, content);
     } catch (const std::system_error& failure) {
-        throw FileError(formatMessage(messages::FileCreateFailed, displayPath(file)), failure.what());
+        throw FileError(MessageText{messages::FileCreateFailed, {displayPath(file)}}, failure.what());
     }
 }
 
 FileError cannotOpen(const std::filesystem::path& file, const std::string& reason)
 {
-    return FileError(formatMessage(messages::FileOpenFailed, displayPath(file)), reason);
+    return FileError(MessageText{messages::FileOpenFailed, {displayPath(file)}}, reason);
 }
 
 FileError tooLargeForMemory(const std::filesystem::path& file)

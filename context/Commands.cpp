@@ -6,15 +6,26 @@
 
 namespace orvane {
 
+std::string messageOf(const std::exception& error, const Texts& texts)
+{
+    const auto* ours = dynamic_cast<const OrvaneError*>(&error);
+    if (!ours)
+        return error.what();
+    if (ours->format().empty())
+        return texts(ours->what());
+    return texts.formatted(ours->format(), ours->values());
+}
+
 void Commands::showErrorBox(const std::exception& error)
 {
     const auto* file = dynamic_cast<const FileError*>(&error);
+    const std::string message = withFullStop(messageOf(error, texts_));
     if (dynamic_cast<const HistoryNotKept*>(&error)) {
-        boxes_.show({MessageId::HistoryNotKept, ApplicationTitle, withFullStop(error.what()), MessageIcon::Warning,
-                     MessageButtons::Ok, file->reason()});
+        boxes_.show({MessageId::HistoryNotKept, ApplicationTitle, message, MessageIcon::Warning, MessageButtons::Ok,
+                     file->reason()});
         return;
     }
-    boxes_.show({MessageId::Error, ApplicationTitle, withFullStop(error.what()), MessageIcon::Error, MessageButtons::Ok,
+    boxes_.show({MessageId::Error, ApplicationTitle, message, MessageIcon::Error, MessageButtons::Ok,
                  file ? file->reason() : std::string()});
 }
 

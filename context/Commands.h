@@ -4,6 +4,7 @@
 // after which the program goes on.
 #include "context/MessageBoxes.h"
 #include "controls/Dispatch.h"
+#include "language/Texts.h"
 #include "registry/RegistryAccess.h"
 
 #include <exception>
@@ -16,7 +17,10 @@ class Commands : public EventDispatcher {
 public:
     // registry: the program's registry object, which may be created and
     // destroyed while the program runs.
-    Commands(MessageBoxes& boxes, const std::unique_ptr<RegistryAccess>& registry) : boxes_(boxes), registry_(registry)
+    Commands(MessageBoxes& boxes, const std::unique_ptr<RegistryAccess>& registry, const Texts& texts)
+        : boxes_(boxes),
+          registry_(registry),
+          texts_(texts)
     {}
 
     void dispatch(const std::function<void()>& handler) override { run(handler); }
@@ -34,11 +38,15 @@ private:
 
     MessageBoxes& boxes_;
     const std::unique_ptr<RegistryAccess>& registry_;
+    const Texts& texts_;
     // The registry object may be destroyed inside a command (by Shutdown);
     // the command then has nothing left to write.
     RegistryAccess* commandRegistry_ = nullptr;
     int depth_ = 0;
 };
+
+// An error's message in the language of texts, where it has a translation.
+std::string messageOf(const std::exception& error, const Texts& texts);
 
 template <class Work>
 void Commands::run(Work&& work)

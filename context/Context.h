@@ -36,15 +36,15 @@ struct Services {
 };
 
 // Where the settings are kept: the registry that the start opens, how its
-// Windows paths map to this machine's, panel 0's tool tip naming it (empty
-// for the system's own registry), and the programs to look among for the
+// Windows paths map to this machine's, the Wine prefix that holds it (empty
+// for the system's own registry), named by panel 0's tool tip, and the programs to look among for the
 // game before a write (none where the store itself refuses to write while
 // the game runs, as a Wine prefix's does), and the folder of the history of
 // changes (empty: none is kept).
 struct SettingsPlace {
     std::function<std::unique_ptr<RegistryStore>()> openStore;
     PathMapping paths;
-    std::string description;
+    std::string winePrefix;
     RunningPrograms* programs = nullptr;
     std::filesystem::path history;
 };
@@ -66,7 +66,7 @@ public:
           folders(std::move(folders)),
           texts(std::move(texts)),
           history(this->place.history),
-          commands(services.boxes, registry)
+          commands(services.boxes, registry, this->texts)
     {}
     Context(const Context&) = delete;
     Context& operator=(const Context&) = delete;

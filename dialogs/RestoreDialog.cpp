@@ -24,12 +24,13 @@ const WindowLayout& restoreDialogLayout()
 }
 // clang-format on
 
-std::string entryText(const HistoryEntry& entry)
+std::string entryText(const HistoryEntry& entry, const Texts& texts)
 {
     std::string time = entry.time;
     if (const size_t at = time.find('T'); at != std::string::npos)
         time[at] = ' ';
-    const std::string values = entry.changes == 1 ? "1 value" : std::to_string(entry.changes) + " values";
+    const std::string values =
+        texts.formattedPlural("%s value", "%s values", entry.changes, {std::to_string(entry.changes)});
     return time + "   " + entry.label + "   (" + values + ")";
 }
 
@@ -48,7 +49,7 @@ void RestoreDialog::open(Window& mainWindow)
     entries_ = context_.history.entries();
     std::vector<std::string> items;
     for (const HistoryEntry& entry : entries_)
-        items.push_back(entryText(entry));
+        items.push_back(entryText(entry, context_.texts));
     HistoryList.clear();
     HistoryList.addItems(items);
     HistoryList.select(entries_.empty() ? ListControl::None : 0);

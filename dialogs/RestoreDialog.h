@@ -31,6 +31,6 @@ private:
 const WindowLayout& restoreDialogLayout();
 
 // "2026-12-09 23:41:07   Apply Video   (3 values)"
-std::string entryText(const HistoryEntry& entry);
+std::string entryText(const HistoryEntry& entry, const Texts& texts);
 
 } // namespace orvane

@@ -2,12 +2,18 @@
 
 namespace orvane {
 
-std::string formatMessage(std::string_view messageTemplate, std::string_view argument)
+std::string formatMessage(const MessageText& message)
 {
-    std::string result(messageTemplate);
-    const auto at = result.find("%s");
-    if (at != std::string::npos)
-        result.replace(at, 2, argument);
+    std::string result;
+    size_t next = 0;
+    for (size_t at = 0; at < message.format.size(); ++at) {
+        if (message.format.substr(at, 2) == "%s" && next < message.values.size()) {
+            result += message.values[next++];
+            ++at;
+        } else {
+            result += message.format[at];
+        }
+    }
     return result;
 }
 

@@ -4,12 +4,43 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
+// Marks a message template for the catalogues' template (po/); it is
+// translated where it is shown.
+constexpr std::string_view translatable(std::string_view text)
+{
+    return text;
+}
+
+// A message as its template, with a "%s" for each of the values put in, so
+// that it can be shown in the player's language.
+struct MessageText {
+    std::string_view format;
+    std::vector<std::string> values;
+};
+
+// Each "%s" of the template replaced by the next value.
+std::string formatMessage(const MessageText& message);
+
 class OrvaneError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // A message that is shown as it is.
+    explicit OrvaneError(const std::string& message) : std::runtime_error(message) {}
+    explicit OrvaneError(const MessageText& message)
+        : std::runtime_error(formatMessage(message)),
+          format_(message.format),
+          values_(message.values)
+    {}
+    // The template and its values; an empty template for a message shown as it is.
+    const std::string& format() const { return format_; }
+    const std::vector<std::string>& values() const { return values_; }
+
+private:
+    std::string format_;
+    std::vector<std::string> values_;
 };
 
 // A file that could not be read or written. The message is the window's;
@@ -21,22 +52,23 @@ public:
         : OrvaneError(message),
           reason_(std::move(reason))
     {}
+    explicit FileError(const MessageText& message, std::string reason = {})
+        : OrvaneError(message),
+          reason_(std::move(reason))
+    {}
     const std::string& reason() const { return reason_; }
 
 private:
     std::string reason_;
 };
 
-// Replaces the first "%s" of a message template by the argument.
-std::string formatMessage(std::string_view messageTemplate, std::string_view argument);
-
 // The error box shows the message with a full stop appended only when its
 // last character sorts after ".".
 std::string withFullStop(std::string message);
 
 namespace messages {
-inline constexpr std::string_view FileOpenFailed = "Datei %s kann nicht geöffnet werden";
-inline constexpr std::string_view FileCreateFailed = "Datei %s kann nicht erstellt werden";
+inline constexpr std::string_view FileOpenFailed = translatable("Datei %s kann nicht geöffnet werden");
+inline constexpr std::string_view FileCreateFailed = translatable("Datei %s kann nicht erstellt werden");
 } // namespace messages
 
 } // namespace orvane

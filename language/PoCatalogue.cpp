@@ -1,5 +1,6 @@
 #include "language/PoCatalogue.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace orvane {
@@ -12,13 +13,21 @@ struct Entry {
     std::optional<std::string> context;
     std::optional<std::string> english;
     std::optional<std::string> translation;
+    std::optional<std::string> plural;
+    std::vector<std::optional<std::string>> forms; // msgstr[0], msgstr[1], ...
+};
+
+struct Parsed {
+    std::map<std::string, std::string, std::less<>> translations;
+    std::map<std::string, std::vector<std::string>, std::less<>> plurals;
+    PluralRule rule;
 };
 
 class Parser {
 public:
     Parser(std::string_view text, std::string_view name) : text_(text), name_(name) {}
 
-    std::map<std::string, std::string, std::less<>> translations()
+    Parsed parsed()
     {
         for (size_t at = 0; at < text_.size(); ++lineNumber_) {
             size_t end = text_.find('\n', at);
@@ -30,7 +39,7 @@ public:
             readLine(trimmed(line));
         }
         finishEntry();
-        return std::move(translations_);
+        return std::move(parsed_);
     }
 
 private:
@@ -76,11 +85,23 @@ private:
                 entryLine_ = lineNumber_;
             field_ = &slot.emplace(quoted(rest));
         } else if (keyword == "msgstr") {
-            if (!entry_.english || entry_.translation)
-                fail("msgstr without its msgid");
+            if (!entry_.english || entry_.translation || entry_.plural)
+                fail(entry_.plural ? "msgstr where a text with plural forms needs msgstr[0], msgstr[1], ..."
+                                   : "msgstr without its msgid");
             field_ = &entry_.translation.emplace(quoted(rest));
-        } else if (keyword.starts_with("msgid_plural") || keyword.starts_with("msgstr[")) {
-            fail("plural forms, which Orvane's texts do not use");
+        } else if (keyword == "msgid_plural") {
+            if (!entry_.english || entry_.plural || entry_.translation || !entry_.forms.empty())
+                fail("msgid_plural without its msgid");
+            field_ = &entry_.plural.emplace(quoted(rest));
+        } else if (keyword.starts_with("msgstr[") && keyword.ends_with(']')) {
+            const std::string_view digits = keyword.substr(7, keyword.size() - 8);
+            if (!entry_.plural || digits.empty() || digits.size() > 2 ||
+                digits.find_first_not_of("0123456789") != std::string_view::npos)
+                fail("a " + std::string(keyword) + " without its msgid_plural");
+            const size_t form = std::stoul(std::string(digits));
+            if (form != entry_.forms.size())
+                fail(std::string(keyword) + " out of order");
+            field_ = &entry_.forms.emplace_back(quoted(rest)).value();
         } else {
             fail("an unknown keyword \"" + std::string(keyword) + "\"");
         }
@@ -115,23 +136,41 @@ private:
 
     void finishEntryIfComplete()
     {
-        if (entry_.translation)
+        if (entry_.translation || !entry_.forms.empty())
             finishEntry();
     }
 
     void finishEntry()
     {
-        if (entry_.english && !entry_.translation)
+        if (entry_.english && !entry_.translation && entry_.forms.empty())
             fail("msgid \"" + *entry_.english + "\" without its msgstr", entryLine_);
+        if (entry_.english && entry_.english->empty() && entry_.translation)
+            readHeader(*entry_.translation);
         // The header (an empty msgid) and untranslated or fuzzy entries keep the English.
-        if (entry_.english && !entry_.english->empty() && !entry_.fuzzy && !entry_.translation->empty()) {
-            std::string key = entry_.context ? *entry_.context + ContextEnd : std::string();
-            key += *entry_.english;
-            if (!translations_.emplace(std::move(key), std::move(*entry_.translation)).second)
+        const bool translated = entry_.english && !entry_.english->empty() && !entry_.fuzzy;
+        std::string key = entry_.context ? *entry_.context + ContextEnd : std::string();
+        if (translated && entry_.translation && !entry_.translation->empty()) {
+            if (!parsed_.translations.emplace(key + *entry_.english, std::move(*entry_.translation)).second)
+                fail("msgid \"" + *entry_.english + "\" translated twice", entryLine_);
+        } else if (translated && !entry_.forms.empty() &&
+                   std::all_of(entry_.forms.begin(), entry_.forms.end(), [](const auto& form) { return !form->empty(); })) {
+            std::vector<std::string> forms;
+            for (auto& form : entry_.forms)
+                forms.push_back(std::move(*form));
+            if (!parsed_.plurals.emplace(key + *entry_.english, std::move(forms)).second)
                 fail("msgid \"" + *entry_.english + "\" translated twice", entryLine_);
         }
         entry_ = {};
         field_ = nullptr;
+    }
+
+    void readHeader(std::string_view header)
+    {
+        try {
+            parsed_.rule = PluralRule::fromHeader(header);
+        } catch (const CatalogueError& error) {
+            fail(error.what(), entryLine_);
+        }
     }
 
     std::string_view text_;
@@ -140,15 +179,18 @@ private:
     size_t entryLine_ = 1;
     Entry entry_;
     std::string* field_ = nullptr;
-    std::map<std::string, std::string, std::less<>> translations_;
+    Parsed parsed_;
 };
 
 } // namespace
 
 PoCatalogue PoCatalogue::parse(std::string_view text, std::string_view name)
 {
+    Parsed parsed = Parser(text, name).parsed();
     PoCatalogue catalogue;
-    catalogue.translations_ = Parser(text, name).translations();
+    catalogue.translations_ = std::move(parsed.translations);
+    catalogue.plurals_ = std::move(parsed.plurals);
+    catalogue.rule_ = std::move(parsed.rule);
     return catalogue;
 }
 
@@ -158,6 +200,15 @@ const std::string* PoCatalogue::find(std::string_view english, std::string_view 
     key += english;
     const auto found = translations_.find(key);
     return found == translations_.end() ? nullptr : &found->second;
+}
+
+const std::string* PoCatalogue::findPlural(std::string_view english, unsigned long n) const
+{
+    const auto found = plurals_.find(english);
+    if (found == plurals_.end())
+        return nullptr;
+    const unsigned long form = rule_.formFor(n);
+    return form < found->second.size() ? &found->second[form] : nullptr;
 }
 
 } // namespace orvane

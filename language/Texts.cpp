@@ -4,9 +4,16 @@
 
 namespace orvane {
 
-std::string Texts::formatted(std::string_view english, std::initializer_list<std::string_view> arguments) const
+std::string Texts::formattedPlural(std::string_view singular, std::string_view plural, unsigned long n,
+                                   std::initializer_list<std::string_view> arguments) const
 {
-    const std::string format = (*this)(english);
+    const std::string* translated = catalogue_.findPlural(singular, n);
+    const std::string_view format = translated ? std::string_view(*translated) : n == 1 ? singular : plural;
+    return substituted(format, std::vector<std::string_view>(arguments));
+}
+
+std::string Texts::substituted(std::string_view format, const std::vector<std::string_view>& arguments)
+{
     std::string result;
     size_t next = 0;
     for (size_t at = 0; at < format.size(); ++at) {
@@ -22,7 +29,7 @@ std::string Texts::formatted(std::string_view english, std::initializer_list<std
             end = digits + 1;
         }
         if (end < format.size() && format[end] == 's' && index < arguments.size()) {
-            result += arguments.begin()[index];
+            result += arguments[index];
             next = index + 1;
             at = end;
         } else if (format[at + 1] == '%') {

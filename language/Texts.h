@@ -27,11 +27,24 @@ public:
     // The translation of english with each %s replaced by the next of
     // arguments, in order; a translation may take them in another order
     // ("%2$s ... %1$s"). "%%" is a per cent sign.
-    std::string formatted(std::string_view english, std::initializer_list<std::string_view> arguments) const;
+    std::string formatted(std::string_view english, std::initializer_list<std::string_view> arguments) const
+    {
+        return substituted((*this)(english), std::vector<std::string_view>(arguments));
+    }
+    std::string formatted(std::string_view english, const std::vector<std::string>& arguments) const
+    {
+        return substituted((*this)(english), std::vector<std::string_view>(arguments.begin(), arguments.end()));
+    }
+    // As formatted, for a text that names the count n: the singular or the
+    // plural in English, the language's plural form of n in a translation.
+    std::string formattedPlural(std::string_view singular, std::string_view plural, unsigned long n,
+                                std::initializer_list<std::string_view> arguments) const;
     // The catalogue's name ("de", "pt_BR"); empty for English.
     const std::string& language() const { return language_; }
 
 private:
+    static std::string substituted(std::string_view format, const std::vector<std::string_view>& arguments);
+
     std::string language_;
     PoCatalogue catalogue_;
 };

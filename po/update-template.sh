@@ -16,7 +16,7 @@ layouts=$(mktemp)
 trap 'rm -f "$made" "$code" "$layouts"' EXIT
 "$layout_texts" >"$layouts"
 git ls-files -- '*.cpp' '*.h' ':!tests/*' ':!bench/*' ':!fuzz/*' | LC_ALL=C sort |
-  xgettext --files-from=- --language=C++ --keyword= --keyword=texts --keyword=formatted --flag=formatted:1:c-format --from-code=UTF-8 \
+  xgettext --files-from=- --language=C++ --keyword= --keyword=texts --keyword=formatted --flag=formatted:1:c-format --keyword=usageError --flag=usageError:1:c-format --keyword=translatable --flag=translatable:1:c-format --keyword=formattedPlural:1,2 --flag=formattedPlural:1:c-format --flag=formattedPlural:2:c-format --from-code=UTF-8 \
     --add-comments=Translators: --add-location=file --sort-output --package-name=Orvane \
     --msgid-bugs-address= -o "$code" 2>&1 |
   grep -v -e 'option --msgid-bugs-address was not' -e "'Makevars' file" -e MSGID_BUGS_ADDRESS -e 'msgid-bugs-address command line' >&2 || true

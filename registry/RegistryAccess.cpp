@@ -64,7 +64,7 @@ std::string RegistryKey::readString(std::string_view name) const
     if (!value || value->data.empty())
         return {};
     if (!isTextType(value->type))
-        throw RegistryError(formatMessage(messages::InvalidType, name));
+        throw RegistryError(MessageText{messages::InvalidType, {std::string(name)}});
     return textUpToNul(value->data);
 }
 
@@ -74,9 +74,9 @@ int32_t RegistryKey::readInteger(std::string_view name) const
     // Sized as the ANSI interface reports text: one byte a character.
     const size_t size = value && isTextType(value->type) ? value->data.size() / 2 : value ? value->data.size() : 0;
     if (!value || size > 4)
-        throw RegistryError(formatMessage(messages::ReadFailed, name));
+        throw RegistryError(MessageText{messages::ReadFailed, {std::string(name)}});
     if (value->type != REG_DWORD_TYPE)
-        throw RegistryError(formatMessage(messages::InvalidType, name));
+        throw RegistryError(MessageText{messages::InvalidType, {std::string(name)}});
     uint32_t n = 0;
     for (size_t i = 0; i < value->data.size(); ++i)
         n |= uint32_t(value->data[i]) << (8 * i);
@@ -101,7 +101,7 @@ std::optional<RegValue> RegistryKey::readValue(std::string_view name) const
 void RegistryKey::writeValue(std::string_view name, const RegValue& value)
 {
     if (!path_ || !store_->setValue(*path_, name, value))
-        throw RegistryError(formatMessage(messages::WriteFailed, name));
+        throw RegistryError(MessageText{messages::WriteFailed, {std::string(name)}});
 }
 
 void RegistryKey::writeString(std::string_view name, std::string_view text)

@@ -19,9 +19,9 @@ public:
 };
 
 namespace messages {
-inline constexpr std::string_view ReadFailed = "Fehler beim Holen der Daten für '%s'";
-inline constexpr std::string_view InvalidType = "Ungültiger Datentyp für '%s'";
-inline constexpr std::string_view WriteFailed = "Fehler beim Setzen der Daten für '%s'";
+inline constexpr std::string_view ReadFailed = translatable("Fehler beim Holen der Daten für '%s'");
+inline constexpr std::string_view InvalidType = translatable("Ungültiger Datentyp für '%s'");
+inline constexpr std::string_view WriteFailed = translatable("Fehler beim Setzen der Daten für '%s'");
 } // namespace messages
 
 } // namespace orvane

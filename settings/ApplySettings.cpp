@@ -44,12 +44,6 @@ bool writePort(RegistryAccess& registry, const schema::StoredValue& port, const 
 
 } // namespace
 
-std::string portRefusal()
-{
-    return "Gameport must be a value between " + std::to_string(schema::GamePorts.lowest) + " and " +
-           std::to_string(schema::GamePorts.highest) + "!";
-}
-
 std::vector<const schema::StoredValue*> takeNewerValues(RegistryAccess& registry, SettingsSnapshot& record,
                                                         const SettingsSnapshot& lastStored,
                                                         const ValueSelection& selected)

@@ -22,9 +22,6 @@ ValueSelection appliedBy(ApplyGroup group);
 ValueSelection appliedByAnyGroup();
 ValueSelection heldByConfigurationFiles();
 
-// "Gameport must be a value between 1024 and 49151!"
-std::string portRefusal();
-
 struct ApplyOutcome {
     // The port was selected but portText is not a port the game accepts:
     // everything else selected was written, the port was not.

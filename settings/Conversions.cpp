@@ -14,7 +14,7 @@ int32_t toInteger(std::string_view text)
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     const bool signTwice = digits.size() < text.size() && !digits.empty() && digits.front() == '-';
     if (digits.empty() || signTwice || error != std::errc() || end != digits.data() + digits.size())
-        throw ConversionError(formatMessage(messages::NotAnInteger, text));
+        throw ConversionError(MessageText{messages::NotAnInteger, {std::string(text)}});
     return value;
 }
 

@@ -12,7 +12,7 @@ public:
 };
 
 namespace messages {
-inline constexpr std::string_view NotAnInteger = "'%s' ist kein gültiger Integerwert";
+inline constexpr std::string_view NotAnInteger = translatable("'%s' ist kein gültiger Integerwert");
 }
 
 // An optional sign and decimal digits, within 32 bits; anything else

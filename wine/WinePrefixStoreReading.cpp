@@ -31,9 +31,10 @@ const char* kindOf(mode_t mode)
 
 [[noreturn]] void cannotRead(const std::string& file, const std::string& reason)
 {
-    throw RegistryStoreError("Cannot read the Wine registry file " + file + ": " + reason +
-                             ". Orvane has not changed it. Check that the file is readable and the disk is sound, "
-                             "then start Orvane again.");
+    throw RegistryStoreError(MessageText{translatable("Cannot read the Wine registry file %s: %s. Orvane has not "
+                                                      "changed it. Check that the file is readable and the disk is "
+                                                      "sound, then start Orvane again."),
+                                         {file, reason}});
 }
 
 // Told from the size alone, before any of the file is read.
@@ -111,8 +112,9 @@ void WinePrefixStore::readFromDisk(Reading reading)
 {
     std::error_code error;
     if (!std::filesystem::is_directory(prefix_, error))
-        throw RegistryStoreError("The Wine prefix " + prefix_.string() +
-                                 " does not exist. Set WINEPREFIX to the prefix in which Warcraft III is installed.");
+        throw RegistryStoreError(MessageText{translatable("The Wine prefix %s does not exist. Set WINEPREFIX to the "
+                                                          "prefix in which Warcraft III is installed."),
+                                             {prefix_.string()}});
     const std::string file = registryFile().string();
     try {
         linkTarget(registryFile());

@@ -20,7 +20,7 @@ CommandLine parsed(const std::vector<std::string>& arguments, bool withWinePrefi
 {
     auto result = parseCommandLine(arguments, withWinePrefixes);
     if (const auto* error = std::get_if<UsageError>(&result)) {
-        ADD_FAILURE() << error->message;
+        ADD_FAILURE() << error->message(Texts());
         return {};
     }
     return std::get<CommandLine>(result);
@@ -30,7 +30,7 @@ std::string usageError(const std::vector<std::string>& arguments, bool withWineP
 {
     auto result = parseCommandLine(arguments, withWinePrefixes);
     const auto* error = std::get_if<UsageError>(&result);
-    return error ? error->message : "(accepted)";
+    return error ? error->message(Texts()) : "(accepted)";
 }
 
 TEST(CommandLine, OptionsCombineTakeTheirValueEitherWayAndTheRestGoesToTheWindow)
@@ -89,7 +89,7 @@ TEST(CommandLoad, WhileTheGameRunsWarnsOnTheErrorStreamAndLoads)
     place.programs = &programs;
     std::ostringstream out;
     std::ostringstream err;
-    const int status = loadAndSave(line, std::move(place), display, out, err);
+    const int status = loadAndSave(line, std::move(place), display, Texts(), out, err);
     std::filesystem::current_path(startedIn);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(err.str(), "Warning: Warcraft III is running (Frozen Throne.exe): close it first, or its own settings "

@@ -90,7 +90,12 @@ TEST(PoCatalogue, ABrokenCatalogueNamesItsFileAndLine)
         {"msgid \"a\"\nmsgstr \"\\q\"\n", "de.po:2: an unknown escape \\q"},
         {"msgid \"a\nmsgstr \"b\"\n", "de.po:1: a string that is not within double quotes"},
         {"\"lost\"\n", "de.po:1: a string that continues no"},
-        {"msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\n", "de.po:2: plural forms"},
+        {"msgid \"a\"\nmsgid_plural \"as\"\nmsgstr \"b\"\n", "de.po:3: msgstr where a text with plural forms"},
+        {"msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[1] \"b\"\n", "de.po:3: msgstr[1] out of order"},
+        {"msgid \"a\"\nmsgstr[0] \"b\"\n", "de.po:2: a msgstr[0] without its msgid_plural"},
+        {"msgid \"\"\nmsgstr \"Plural-Forms: nplurals=2; plural=n >;\\n\"\n",
+         "de.po:1: the plural rule \"n >\" cannot be read"},
+        {"msgid \"\"\nmsgstr \"Plural-Forms: nplurals=2; plural=n % 0;\\n\"\n", "de.po:1: the plural rule"},
         {"msgid \"a\"\nmsgstr \"b\"\nmsgid \"a\"\nmsgstr \"c\"\n", "de.po:3: msgid \"a\" translated twice"},
         {"msgid \"a\"\nmsgstr \"b\"\nmsgstrr \"c\"\n", "de.po:3: an unknown keyword \"msgstrr\""},
     };
@@ -102,6 +107,41 @@ TEST(PoCatalogue, ABrokenCatalogueNamesItsFileAndLine)
             EXPECT_EQ(std::string(error.what()).rfind(message, 0), 0u) << error.what();
         }
     }
+}
+
+// Russian has three forms (1, 2-4, 5-20 ...), Polish another three, Chinese one.
+TEST(PoCatalogue, TextsThatNameACountTakeTheLanguagesPluralForm)
+{
+    const auto catalogue = [](const std::string& rule, const std::string& forms) {
+        return Texts("xx", PoCatalogue::parse("msgid \"\"\nmsgstr \"Plural-Forms: " + rule +
+                                                  "\\n\"\n\nmsgid \"%s value\"\nmsgid_plural \"%s values\"\n" + forms,
+                                              "xx.po"));
+    };
+    const Texts russian = catalogue("nplurals=3; plural=(n%10==1 && n%100!=11 ? 0 : n%10>=2 && n%10<=4 && "
+                                    "(n%100<10 || n%100>=20) ? 1 : 2);",
+                                    "msgstr[0] \"%s значение\"\nmsgstr[1] \"%s значения\"\nmsgstr[2] \"%s значений\"\n");
+    const auto inRussian = [&](unsigned long n) {
+        return russian.formattedPlural("%s value", "%s values", n, {std::to_string(n)});
+    };
+    EXPECT_EQ(inRussian(1), "1 значение");
+    EXPECT_EQ(inRussian(3), "3 значения");
+    EXPECT_EQ(inRussian(5), "5 значений");
+    EXPECT_EQ(inRussian(11), "11 значений");
+    EXPECT_EQ(inRussian(21), "21 значение");
+    EXPECT_EQ(inRussian(112), "112 значений");
+    const Texts polish = catalogue("nplurals=3; plural=(n==1 ? 0 : n%10>=2 && n%10<=4 && (n%100<10 || n%100>=20) ? 1 "
+                                   ": 2);",
+                                   "msgstr[0] \"%s wartość\"\nmsgstr[1] \"%s wartości\"\nmsgstr[2] \"%s wartości!\"\n");
+    EXPECT_EQ(polish.formattedPlural("%s value", "%s values", 22, {"22"}), "22 wartości");
+    EXPECT_EQ(polish.formattedPlural("%s value", "%s values", 21, {"21"}), "21 wartości!");
+    const Texts chinese = catalogue("nplurals=1; plural=0;", "msgstr[0] \"%s 个值\"\n");
+    EXPECT_EQ(chinese.formattedPlural("%s value", "%s values", 1, {"1"}), "1 个值");
+    EXPECT_EQ(chinese.formattedPlural("%s value", "%s values", 7, {"7"}), "7 个值");
+    // English, and a form the catalogue lacks, fall back to the English text.
+    EXPECT_EQ(Texts().formattedPlural("%s value", "%s values", 1, {"1"}), "1 value");
+    EXPECT_EQ(Texts().formattedPlural("%s value", "%s values", 0, {"0"}), "0 values");
+    const Texts short_ = catalogue("nplurals=3; plural=n==1 ? 0 : n==2 ? 1 : 2;", "msgstr[0] \"%s W\"\nmsgstr[1] \"%s Ws\"\n");
+    EXPECT_EQ(short_.formattedPlural("%s value", "%s values", 9, {"9"}), "9 values");
 }
 
 std::vector<std::string> preferredIn(std::map<std::string, std::string> variables)

@@ -47,7 +47,8 @@ protected:
 
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    Commands commands{boxes, noRegistry};
+    const Texts english;
+    Commands commands{boxes, noRegistry, english};
     Window window{Sample, commands};
     SampleLogic logic;
     int& raised = logic.raised;
@@ -107,7 +108,8 @@ TEST(Layout, AControlStaysDisabledUntilItsHandlerIsBound)
 {
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    Commands commands{boxes, noRegistry};
+    const Texts english;
+    Commands commands{boxes, noRegistry, english};
     Window window{Sample, commands};
     ButtonControl& later = window.button("Later");
     EXPECT_FALSE(later.enabled());

@@ -18,7 +18,7 @@ StartOutcome OrvaneFixture::start(std::vector<std::string> arguments)
 {
     windows.reset();
     SettingsPlace place = game.place();
-    place.description = placeDescription;
+    place.winePrefix = winePrefix;
     place.programs = &programs;
     place.history = historyFolder;
     context = std::make_unique<Context>(Services{toolkitInUse(), boxes, files, starter, display}, std::move(place),

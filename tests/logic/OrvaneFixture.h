@@ -62,7 +62,7 @@ protected:
     MemoryToolkit toolkit;
     std::filesystem::path startedIn;
     // Panel 0's tool tip for the next start.
-    std::string placeDescription;
+    std::string winePrefix;
     // Orvane's own folders for the next start.
     ProgramFolders folders;
     // Where the next start keeps its history; empty: none is kept.

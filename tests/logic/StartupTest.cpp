@@ -2,6 +2,7 @@
 // the start-up variables, the error box and the way out.
 #include "context/ProgramInfo.h"
 #include "files/Errors.h"
+#include "registry/RegistryErrors.h"
 #include "tests/logic/OrvaneFixture.h"
 
 #ifndef _WIN32
@@ -87,7 +88,7 @@ TEST_F(Startup, OpensTheMainWindowAndKeepsTheDialogsHidden)
 
 TEST_F(Startup, PanelZerosToolTipNamesWhereTheSettingsAreKept)
 {
-    placeDescription = "Settings of the Wine prefix /home/player/Games/warcraft-iii";
+    winePrefix = "/home/player/Games/warcraft-iii";
     ASSERT_EQ(start(), StartOutcome::Running);
     EXPECT_EQ(form().panelHint(0), "Settings of the Wine prefix /home/player/Games/warcraft-iii");
     EXPECT_EQ(form().panelHint(1), "");
@@ -193,7 +194,7 @@ TEST_F(Startup, AnErrorInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
     ButtonControl& button = control<ButtonControl>("GAS");
     button.setHandler([&handled] {
         ++handled;
-        throw FileError(formatMessage(messages::FileOpenFailed, "/tmp/x.ini"));
+        throw FileError(MessageText{messages::FileOpenFailed, {"/tmp/x.ini"}});
     });
     button.userClick();
     button.userClick();
@@ -201,6 +202,18 @@ TEST_F(Startup, AnErrorInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0], (MessageBoxRequest{MessageId::Error, "Orvane", "Datei /tmp/x.ini kann nicht geöffnet werden.",
                                                  MessageIcon::Error, MessageButtons::Ok}));
+}
+
+TEST_F(Startup, TheErrorBoxSpeaksThePlayersLanguage)
+{
+    texts = textsFor({"fr_FR.UTF-8"}, builtInCatalogues());
+    ASSERT_EQ(start(), StartOutcome::Running);
+    control<ButtonControl>("GAS").setHandler(
+        [] { throw RegistryError(MessageText{messages::ReadFailed, {"Gamma"}}); });
+    click("GAS");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    // No full stop after a closing quote, as in English.
+    EXPECT_EQ(boxes.shown[0].text, "Erreur lors de la lecture des données de 'Gamma'");
 }
 
 } // namespace

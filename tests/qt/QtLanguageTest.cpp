@@ -11,11 +11,14 @@
 #include "dialogs/RestoreDialog.h"
 #include "language/Texts.h"
 #include "tests/qt/QtWindowFixture.h"
+#include "ui/qt/QtOwnTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace orvane {
 namespace {
@@ -86,6 +89,19 @@ TEST_P(QtInLanguage, EveryWindowShowsTheCataloguesTextsInTheRoomOfTheEnglishOnes
         ASSERT_TRUE(dialog && dialog->isVisible()) << opener;
         expectInItsLanguageAndInItsRoom(layout, *dialog);
         QTest::keyClick(dialog, Qt::Key_Escape);
+    }
+}
+
+// The buttons Qt labels itself, as in a question whether to save.
+TEST_P(QtInLanguage, QtsOwnButtonsSpeakTheLanguageToo)
+{
+    QMessageBox english(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+    ASSERT_EQ(english.button(QMessageBox::Yes)->text(), "&Yes");
+    const QtOwnTexts qtTexts(texts);
+    QMessageBox question(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_NE(question.button(QMessageBox::Yes)->text(), "&Yes");
+    if (GetParam() == "de") {
+        EXPECT_EQ(question.button(QMessageBox::Yes)->text(), "&Ja");
     }
 }
 

@@ -22,7 +22,8 @@ class QtPrefixChooser : public ::testing::Test {
 protected:
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    Commands commands{boxes, noRegistry};
+    const Texts english;
+    Commands commands{boxes, noRegistry, english};
 };
 
 TEST_F(QtPrefixChooser, ListsEveryPrefixAndEnterChoosesTheHighlightedOne)

@@ -53,7 +53,7 @@ protected:
             operation();
             ADD_FAILURE() << "no error raised for " << name;
         } catch (const RegistryError& error) {
-            EXPECT_EQ(error.what(), formatMessage(messageTemplate, name));
+            EXPECT_EQ(error.what(), formatMessage({messageTemplate, {std::string(name)}}));
         }
     }
 

@@ -104,7 +104,7 @@ SettingsPlace TestGame::place() const
 {
     return {.openStore = [root = root_] { return std::make_unique<WinePrefixStore>(root); },
             .paths = PathMapping(root_),
-            .description = {}};
+            .winePrefix = {}};
 }
 
 std::string TestGame::siblingInstallPath(const std::string& folderName) const

@@ -20,6 +20,7 @@
 #include "tests/win32/LayoutChecks.h"
 #include "tests/win32/WindowUnderWine.h"
 
+#include <cstdlib>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -72,6 +73,9 @@ TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
 {
     // The language orvane.exe runs in, as Wine tells this program too.
     const Texts texts = playersTexts();
+    if (const char* expected = std::getenv("ORVANE_EXPECTED_LANGUAGE")) {
+        ASSERT_EQ(texts.language(), expected);
+    }
     test::RunningOrvane orvane;
     test::expectLaidOutAt(orvane.window(), translated(mainWindowLayout(), texts), GetParam());
     // Larger than the work area, the window keeps to it and its client area scrolls.

@@ -215,7 +215,8 @@ protected:
     test::MemoryToolkit toolkit;
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    Commands commands{boxes, noRegistry};
+    const Texts english;
+    Commands commands{boxes, noRegistry, english};
     std::optional<PrefixInUse> choose(const std::function<void()>& player, const char* variable = nullptr)
     {
         return choosePrefix(toolkit, player, commands, Texts(), prefixWithoutAsking(folders(), variable));

@@ -115,7 +115,7 @@ std::string entryPutting(const ThreeValues& values)
     test::RecordingStarter starter;
     test::FixedDisplayModes display;
     Context context(Services{toolkit, boxes, files, starter, display},
-                    SettingsPlace{.openStore = {}, .paths = {}, .description = {}, .history = history}, {});
+                    SettingsPlace{.openStore = {}, .paths = {}, .winePrefix = {}, .history = history}, {});
     context.registry =
         std::make_unique<RegistryAccess>(withHistory(std::make_unique<WinePrefixStore>(prefix.path()), context.history));
     for (size_t turn = 0;; ++turn)

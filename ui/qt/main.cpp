@@ -14,6 +14,7 @@
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtOptions.h"
+#include "ui/qt/QtOwnTexts.h"
 #include "ui/qt/QtToolkit.h"
 
 #include <cstdlib>
@@ -29,9 +30,9 @@ int withoutWindow(const CommandLine& line, const Texts& texts)
 {
     const HomeFolders folders = HomeFolders::fromEnvironment();
     if (line.listPrefixes && !line.help && !line.version)
-        return listGamePrefixes(folders, std::cout, std::cerr);
+        return listGamePrefixes(folders, texts, std::cout, std::cerr);
     const auto findPlace = [&](std::ostream& err) -> std::optional<SettingsPlace> {
-        const auto prefix = prefixForCommand(line.prefix, folders, std::getenv("WINEPREFIX"), err);
+        const auto prefix = prefixForCommand(line.prefix, folders, std::getenv("WINEPREFIX"), texts, err);
         if (!prefix)
             return std::nullopt;
         return settingsOfPrefix(prefix->folder);
@@ -46,7 +47,8 @@ int main(int argc, char** argv)
     const SeparatedArguments arguments = separateQtOptions({argv + 1, argv + argc});
     const auto parsed = parseCommandLine(arguments.own, true);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
-        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(true, playersTexts());
+        const Texts texts = playersTexts();
+        std::cerr << "orvane: " << wrong->message(texts) << "\n\n" << usage(true, texts);
         return 2;
     }
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
@@ -70,8 +72,9 @@ int main(int argc, char** argv)
     fonts.wait();
     const auto eventLoop = [] { QApplication::exec(); };
     const std::unique_ptr<RegistryAccess> noRegistryYet;
-    Commands chooserCommands(boxes, noRegistryYet);
     Texts texts = playersTexts();
+    const QtOwnTexts qtTexts(texts);
+    Commands chooserCommands(boxes, noRegistryYet, texts);
     const std::optional<PrefixInUse> prefix = choosePrefix(toolkit, eventLoop, chooserCommands, texts, early.settled());
     if (!prefix)
         return 0; // the player cancelled the choice

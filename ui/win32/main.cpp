@@ -57,7 +57,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const auto parsed = parseCommandLine(commandLineArguments(), false);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
         const ParentConsole console;
-        std::cerr << "orvane: " << wrong->message << "\n\n" << usage(false, playersTexts());
+        const Texts texts = playersTexts();
+        std::cerr << "orvane: " << wrong->message(texts) << "\n\n" << usage(false, texts);
         return 2;
     }
     const CommandLine line = withAbsolutePaths(std::get<CommandLine>(parsed), std::filesystem::current_path());
