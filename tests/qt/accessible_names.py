@@ -1,7 +1,9 @@
 """What a screen reader finds of Orvane's main window through AT-SPI: each
 slider and field by its name, each list by the label that names it, and
 beside each slider the number it shows, after the start, after a key moved
-the slider and after F5 reloaded the settings."""
+the slider and after F5 reloaded the settings. Given a compiled catalogue
+(.mo), each name is its translation there."""
+import gettext
 import subprocess
 import sys
 import time
@@ -14,6 +16,12 @@ FIELDS = ["Network Gameport (1024 - 49151)", "LAN Username", "Path for Savegames
           "Path for Logs", "Path for Error reports"]
 LISTS = ["Resolution", "Color Depth", "Refresh Rate", "Modeldetail", "Texture Color Depth", "Sound - System:",
          "Campaign Profile", "Battle.net Account Name"]
+
+
+if len(sys.argv) > 1:
+    with open(sys.argv[1], "rb") as compiled:
+        translated = gettext.GNUTranslations(compiled).gettext
+    SLIDERS, FIELDS, LISTS = ([translated(name) for name in names] for names in (SLIDERS, FIELDS, LISTS))
 
 
 def orvane():
@@ -80,7 +88,7 @@ def press(key):
 
 
 found = sliders(app, {})
-keyboard = found["Keyboard Scrolling (1-100)"]
+keyboard = found[SLIDERS[1]]
 wrong = counts_read_wrong(found)
 keyboard.queryComponent().grabFocus()
 time.sleep(0.3)

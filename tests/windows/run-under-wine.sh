@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under Wine in the given prefix, which is
-# created on first use, with Wine's null display driver: windows exist and
-# take messages without an X server. Wine's own chatter stays out of the log.
+# created on first use and set up as test-prefix.reg says. Wine's own
+# chatter stays out of the log.
 set -euo pipefail
 prefix=$1
 shift
@@ -10,8 +10,8 @@ if [ ! -f "$prefix/system.reg" ]; then
   mkdir -p "$(dirname "$prefix")"
   wineboot -i >/dev/null 2>&1
 fi
-if ! grep -q '"Graphics"="null"' "$prefix/user.reg" 2>/dev/null; then
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+if ! grep -q '"PMingLiU"="WenQuanYi Micro Hei"' "$prefix/user.reg" 2>/dev/null; then
+  wine reg import "$(dirname "$0")/test-prefix.reg" >/dev/null 2>&1
   # The desktop keeps the driver it started with until the server ends.
   wineserver -w
 fi
