@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -77,6 +78,11 @@ TEST_P(QtInLanguage, EveryWindowShowsTheCataloguesTextsInTheRoomOfTheEnglishOnes
     ASSERT_EQ(texts.language(), GetParam());
     showActive();
     expectInItsLanguageAndInItsRoom(mainWindowLayout(), *main);
+    // The status panels' texts whole, not shortened to fit, before a change and after.
+    EXPECT_EQ(widget<QLabel>("StatusPanel1")->text().toStdString(), texts("No changes have been made!"));
+    EXPECT_EQ(widget<QLabel>("StatusPanel2")->text().toStdString(), texts("No configuration loaded!"));
+    QTest::mouseClick(widget<QCheckBox>("SFXCB"), Qt::LeftButton, {}, QPoint(4, 8));
+    EXPECT_EQ(widget<QLabel>("StatusPanel1")->text().toStdString(), texts("Changes have been made!"));
     const std::tuple<const char*, const WindowLayout&, Window*> dialogs[] = {
         {"AddBnet", accountNameDialogLayout(), &windows->accountName->window()},
         {"Rename", profileRenameDialogLayout(), &windows->profileRename->window()},

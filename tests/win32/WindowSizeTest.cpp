@@ -78,6 +78,13 @@ TEST_P(OrvaneExeAtScale, EveryWindowIsItsLayoutTimesTheScale)
     }
     test::RunningOrvane orvane;
     test::expectLaidOutAt(orvane.window(), translated(mainWindowLayout(), texts), GetParam());
+    // The status panels' texts whole, not shortened to fit: another
+    // process's panel text can only be measured, as its length, with the
+    // tab before it that centres it.
+    HWND bar = orvane.control("StatusBar");
+    ASSERT_TRUE(test::waitFor([&] { return LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 2, 0)) > 1; }));
+    EXPECT_EQ(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 1, 0)), 1 + wide(texts("No changes have been made!")).size());
+    EXPECT_EQ(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 2, 0)), 1 + wide(texts("No configuration loaded!")).size());
     // Larger than the work area, the window keeps to it and its client area scrolls.
     RECT frame;
     GetWindowRect(orvane.window(), &frame);
