@@ -47,7 +47,7 @@ protected:
 
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    const Texts english;
+    const Texts english{};
     Commands commands{boxes, noRegistry, english};
     Window window{Sample, commands};
     SampleLogic logic;
@@ -108,7 +108,7 @@ TEST(Layout, AControlStaysDisabledUntilItsHandlerIsBound)
 {
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    const Texts english;
+    const Texts english{};
     Commands commands{boxes, noRegistry, english};
     Window window{Sample, commands};
     ButtonControl& later = window.button("Later");

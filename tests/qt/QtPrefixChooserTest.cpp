@@ -22,7 +22,7 @@ class QtPrefixChooser : public ::testing::Test {
 protected:
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    const Texts english;
+    const Texts english{};
     Commands commands{boxes, noRegistry, english};
 };
 

@@ -215,7 +215,7 @@ protected:
     test::MemoryToolkit toolkit;
     test::RecordingMessageBoxes boxes;
     std::unique_ptr<RegistryAccess> noRegistry;
-    const Texts english;
+    const Texts english{};
     Commands commands{boxes, noRegistry, english};
     std::optional<PrefixInUse> choose(const std::function<void()>& player, const char* variable = nullptr)
     {
