@@ -27,11 +27,12 @@ void MainWindow::openRestoreDialog()
 void MainWindow::restoreBefore(const std::vector<HistoryEntry>& entries, size_t count)
 {
     const HistoryEntry& oldest = entries.at(count - 1);
-    const RestoreOutcome outcome =
-        restoreEntries(context_, entries, count, count == 1 ? "Undo Last Change" : "Restore Earlier Settings");
+    const RestoreOutcome outcome = restoreEntries(
+        context_, entries, count,
+        std::string(count == 1 ? translatable("Undo Last Change") : translatable("Restore Earlier Settings")));
     reloadSettings();
-    // The entry's name stays as its file names it, in every language.
-    setPanelText(1, context_.texts.formatted("Back to before %s", {oldest.label}));
+    // The entry keeps its English name in its file; the player reads it translated.
+    setPanelText(1, context_.texts.formatted("Back to before %s", {context_.texts(oldest.label)}));
     std::string hint =
         context_.texts.formatted("The settings as they were before %s:", {entryText(oldest, context_.texts)}) + "\n" +
         outcome.changes;

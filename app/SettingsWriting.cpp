@@ -15,10 +15,10 @@ namespace {
 std::string applyLabel(ApplyGroup group)
 {
     switch (group) {
-    case ApplyGroup::Gameplay: return "Apply Gameplay";
-    case ApplyGroup::Video: return "Apply Video";
-    case ApplyGroup::Sound: return "Apply Sound";
-    case ApplyGroup::Misc: return "Apply Miscellaneous";
+    case ApplyGroup::Gameplay: return std::string(translatable("Apply Gameplay"));
+    case ApplyGroup::Video: return std::string(translatable("Apply Video"));
+    case ApplyGroup::Sound: return std::string(translatable("Apply Sound"));
+    case ApplyGroup::Misc: return std::string(translatable("Apply Miscellaneous"));
     }
     return "Apply";
 }
@@ -34,7 +34,7 @@ void SettingsPresenter::apply(ApplyGroup group)
 void SettingsPresenter::applyAll()
 {
     // While one window is open, auto-apply's changes are one entry.
-    context_.history.nameChange("Auto-apply", true);
+    context_.history.nameChange(std::string(translatable("Auto-apply")), true);
     writeSelected(appliedByAnyGroup());
 }
 

@@ -31,7 +31,8 @@ std::string entryText(const HistoryEntry& entry, const Texts& texts)
         time[at] = ' ';
     const std::string values =
         texts.formattedPlural("%s value", "%s values", entry.changes, {std::to_string(entry.changes)});
-    return time + "   " + entry.label + "   (" + values + ")";
+    // The entry keeps its English name in its file; the player reads it translated.
+    return time + "   " + texts(entry.label) + "   (" + values + ")";
 }
 
 RestoreDialog::RestoreDialog(Context& context,

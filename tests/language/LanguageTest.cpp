@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "controls/TranslatedLayout.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/RestoreDialog.h"
 #include "language/LanguageChoice.h"
 #include "language/Texts.h"
 
@@ -204,6 +205,17 @@ TEST(TranslatedLayout, TheBuiltInGermanCatalogueGivesTheWindowsTheirTextsAndLeav
     // English needs no catalogue, and a language without one is English.
     EXPECT_EQ(rowOf(translated(mainWindowLayout(), textsFor({"fi_FI.UTF-8"}, builtInCatalogues())), "GAS").caption,
               "Apply Settings");
+}
+
+// The history's entries keep English names in their files; the player reads them translated.
+TEST(TranslatedLayout, TheHistorysEntriesReadInTheLanguageWithTheirCountsPluralForm)
+{
+    const Texts russian = textsFor({"ru_RU.UTF-8"}, builtInCatalogues());
+    EXPECT_EQ(entryText({"", "2026-12-09T23:41:07", "Apply Video", 3}, russian),
+              "2026-12-09 23:41:07   Применение: Видео   (3 значения)");
+    EXPECT_EQ(entryText({"", "2026-12-09T23:41:07", "Apply Video", 5}, russian),
+              "2026-12-09 23:41:07   Применение: Видео   (5 значений)");
+    EXPECT_EQ(entryText({"", "2026-12-09T23:41:07", "--load", 1}, Texts()), "2026-12-09 23:41:07   --load   (1 value)");
 }
 
 } // namespace
