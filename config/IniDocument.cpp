@@ -28,9 +28,11 @@ std::string nameKey(std::string_view name)
 void refuseLineBreak(std::string_view section, std::string_view key, std::string_view value)
 {
     if (value.find_first_of("\r\n") != std::string_view::npos)
-        throw OrvaneError("The value \"" + std::string(key) + "\" of [" + std::string(section) +
-                          "] holds a line break, which a configuration file cannot keep: it would load back as other "
-                          "settings. Nothing was saved; remove the line break from that setting, then save again");
+        throw OrvaneError(MessageText{
+            translatable("The value \"%s\" of [%s] holds a line break, which a configuration file cannot keep: it "
+                         "would load back as other settings. Nothing was saved; remove the line break from that "
+                         "setting, then save again"),
+            {std::string(key), std::string(section)}});
 }
 
 // The later line of the key, as Windows' profile functions find it.

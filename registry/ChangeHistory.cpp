@@ -172,11 +172,10 @@ void ChangeHistory::commandEnded(const std::vector<RegeditKey>& changes)
     } catch (const std::exception& error) {
         continuedEntry_.reset();
         if (!told_ && !failure_)
-            failure_.emplace("Orvane made the change, but could not keep the settings it replaced in its history "
-                             "folder " +
-                                 displayPath(folder_) +
-                                 ", so the change cannot be undone. Free some disk space or check the folder's "
-                                 "permissions",
+            failure_.emplace(MessageText{translatable("Orvane made the change, but could not keep the settings it "
+                                                      "replaced in its history folder %s, so the change cannot be "
+                                                      "undone. Free some disk space or check the folder's permissions"),
+                                         {displayPath(folder_)}},
                              error.what());
     }
 }

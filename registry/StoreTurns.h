@@ -15,8 +15,8 @@ namespace orvane {
 // command without a question on the screen.
 inline constexpr std::chrono::milliseconds TurnPatience{10'000};
 
-// What a command that waited in vain throws. whose: the settings in the
-// player's words ("the settings of the Wine prefix ~/.wine").
-RegistryStoreError turnNotGiven(const std::string& whose);
+// What a command that waited in vain throws, for the settings of the Wine
+// prefix given, or (none given) the Windows user's own.
+RegistryStoreError turnNotGiven(const std::string& winePrefix = {});
 
 } // namespace orvane

@@ -43,7 +43,7 @@ UserRegistryLock::UserRegistryLock(std::chrono::milliseconds patience)
     case WAIT_TIMEOUT:
         CloseHandle(mutex_);
         mutex_ = nullptr;
-        throw turnNotGiven("the Warcraft III settings of this Windows user");
+        throw turnNotGiven();
     default: CloseHandle(mutex_); mutex_ = nullptr;
     }
 }

@@ -29,7 +29,7 @@ PrefixLock::PrefixLock(const std::filesystem::path& prefix, std::chrono::millise
         folder_ = -1;
         if (error != EWOULDBLOCK)
             return;
-        throw turnNotGiven("the settings of the Wine prefix " + prefix.string());
+        throw turnNotGiven(prefix.string());
     }
 }
 

@@ -128,11 +128,11 @@ void WinePrefixStore::endOfWork()
 // Said once, after the command's own work is done.
 void WinePrefixStore::tellNotice()
 {
-    if (notice_.empty())
+    if (!notice_)
         return;
-    const std::string notice = std::move(notice_);
-    notice_.clear();
-    throw RegistryStoreError(notice);
+    const RegistryStoreError notice = std::move(*notice_);
+    notice_.reset();
+    throw notice;
 }
 
 void WinePrefixStore::record(Change change)
@@ -160,12 +160,12 @@ void WinePrefixStore::mergeWithDisk()
         apply(*file_, change);
 }
 
-void WinePrefixStore::abandonChanges(const std::string& message)
+void WinePrefixStore::abandonChanges(const RegistryStoreError& error)
 {
     // The registry in memory goes back to what is on disk.
     pending_.clear();
     file_.reset();
-    throw RegistryStoreError(message);
+    throw error;
 }
 
 void WinePrefixStore::writeChanges()
@@ -188,10 +188,11 @@ void WinePrefixStore::writeChanges()
             if (!wholeFile_)
                 mergeWithDisk();
             if (wineserverRunning(prefix_))
-                abandonChanges("Cannot save the settings: Wine is running for the prefix " + prefix_.string() +
-                               " and would overwrite the change. Close Warcraft III and every other Wine program of "
-                               "this prefix (or run \"wineserver -k\" with WINEPREFIX=" +
-                               prefix_.string() + "), then make the change again.");
+                abandonChanges(RegistryStoreError(MessageText{
+                    translatable("Cannot save the settings: Wine is running for the prefix %s and would overwrite the "
+                                 "change. Close Warcraft III and every other Wine program of this prefix (or run "
+                                 "\"wineserver -k\" with WINEPREFIX=%s), then make the change again."),
+                    {prefix_.string(), prefix_.string()}}));
             removeStaleTemporaries(registryFile());
             FileText content = file_->serializedText();
             const struct stat written =
@@ -204,19 +205,23 @@ void WinePrefixStore::writeChanges()
             return;
         } catch (const FileChangedMeanwhile&) {
             if (attempt == Attempts)
-                abandonChanges("Cannot save the settings: " + file +
-                               " kept changing while Orvane saved it. Close "
-                               "the programs that write it, then make the change again.");
+                abandonChanges(RegistryStoreError(
+                    MessageText{translatable("Cannot save the settings: %s kept changing while Orvane saved it. Close "
+                                             "the programs that write it, then make the change again."),
+                                {file}}));
         } catch (const FolderNotFlushed& error) {
-            abandonChanges("The settings were saved to " + file + ", but " + error.what() +
-                           ", so a crash could still undo the change. Check the disk, then make the change again.");
+            abandonChanges(RegistryStoreError(
+                MessageText{translatable("The settings were saved to %s, but %s, so a crash could still undo the "
+                                         "change. Check the disk, then make the change again."),
+                            {file, error.what()}}));
         } catch (const std::system_error& error) {
             // The error's text already ends in the system's reason.
-            abandonChanges("Cannot save the settings to " + file + ": " + error.what() +
-                           ". The file is unchanged. Free some disk space or check the folder's permissions, then "
-                           "make the change again.");
+            abandonChanges(RegistryStoreError(
+                MessageText{translatable("Cannot save the settings to %s: %s. The file is unchanged. Free some disk "
+                                         "space or check the folder's permissions, then make the change again."),
+                            {file, error.what()}}));
         } catch (const RegistryStoreError& error) {
-            abandonChanges(error.what());
+            abandonChanges(error);
         }
     }
 }

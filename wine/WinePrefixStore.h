@@ -87,7 +87,7 @@ private:
     void endOfWork();
     void writeChanges();
     void tellNotice();
-    [[noreturn]] void abandonChanges(const std::string& message);
+    [[noreturn]] void abandonChanges(const RegistryStoreError& error);
 
     std::filesystem::path prefix_;
     std::vector<std::string> foldedOwnTrees_;
@@ -101,7 +101,7 @@ private:
     bool checkedThisCommand_ = false;
     bool onlyReading_ = false; // nothing is written, not even to finish a save that was cut off
     // What the program should hear once this command is done.
-    std::string notice_;
+    std::optional<RegistryStoreError> notice_;
 };
 
 } // namespace orvane

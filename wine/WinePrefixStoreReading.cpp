@@ -88,10 +88,11 @@ std::optional<std::string> WinePrefixStore::unfinishedSave()
             return contentAfterInterruptedReplace(registryFile());
         try {
             if (finishInterruptedReplace(registryFile()) == InterruptedReplace::Discarded)
-                notice_ = "An earlier save of " + file +
-                          " was cut off, and another program (Wine, perhaps) has saved "
-                          "the file since. Orvane kept that newer file and dropped its own unfinished save: check the "
-                          "settings, and make that change again if it is missing.";
+                notice_.emplace(MessageText{
+                    translatable("An earlier save of %s was cut off, and another program (Wine, perhaps) has saved "
+                                 "the file since. Orvane kept that newer file and dropped its own unfinished save: "
+                                 "check the settings, and make that change again if it is missing."),
+                    {file}});
             return std::nullopt;
         } catch (const std::system_error& failure) {
             // A prefix that cannot be written is still read; its next write fails and says so.

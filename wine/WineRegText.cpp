@@ -44,10 +44,10 @@ constexpr const char* EndsInValue =
 
 RegistryStoreError unreadable(const std::string& fileName, size_t line, const std::string& what)
 {
-    return RegistryStoreError("Cannot read the Wine registry file " + fileName + ", line " + std::to_string(line) +
-                              ": " + what +
-                              ". Orvane has not changed the file. Repair it or restore a copy, then start Orvane "
-                              "again.");
+    return RegistryStoreError(MessageText{translatable("Cannot read the Wine registry file %s, line %s: %s. Orvane "
+                                                       "has not changed the file. Repair it or restore a copy, then "
+                                                       "start Orvane again."),
+                                          {fileName, std::to_string(line), what}});
 }
 
 } // namespace
