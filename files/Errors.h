@@ -22,7 +22,9 @@ struct MessageText {
     std::vector<std::string> values;
 };
 
-// Each "%s" of the template replaced by the next value.
+// Each "%s" of the template replaced by the next value; "%2$s" takes the
+// values in another order (as a translation may), and "%%" is a per cent sign.
+std::string formatMessage(std::string_view format, const std::vector<std::string_view>& values);
 std::string formatMessage(const MessageText& message);
 
 class OrvaneError : public std::runtime_error {

@@ -1,6 +1,7 @@
 #pragma once
 // The texts Orvane shows, in the player's language: every English text is
 // looked up here, and stays English where the catalogue has no translation.
+#include "files/Errors.h"
 #include "language/PoCatalogue.h"
 
 #include <initializer_list>
@@ -29,11 +30,11 @@ public:
     // ("%2$s ... %1$s"). "%%" is a per cent sign.
     std::string formatted(std::string_view english, std::initializer_list<std::string_view> arguments) const
     {
-        return substituted((*this)(english), std::vector<std::string_view>(arguments));
+        return formatMessage((*this)(english), std::vector<std::string_view>(arguments));
     }
     std::string formatted(std::string_view english, const std::vector<std::string>& arguments) const
     {
-        return substituted((*this)(english), std::vector<std::string_view>(arguments.begin(), arguments.end()));
+        return formatMessage((*this)(english), std::vector<std::string_view>(arguments.begin(), arguments.end()));
     }
     // As formatted, for a text that names the count n: the singular or the
     // plural in English, the language's plural form of n in a translation.
@@ -43,8 +44,6 @@ public:
     const std::string& language() const { return language_; }
 
 private:
-    static std::string substituted(std::string_view format, const std::vector<std::string_view>& arguments);
-
     std::string language_;
     PoCatalogue catalogue_;
 };
