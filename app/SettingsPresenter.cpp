@@ -26,6 +26,11 @@ SettingsPresenter::SettingsPresenter(Context& context, Window& window, AccountNa
 void SettingsPresenter::present()
 {
     presented_ = context_.settings;
+    presentationModes_ = context_.services.displayModes.modes();
+    const struct ForgetModes {
+        std::optional<std::vector<DisplayMode>>& modes;
+        ~ForgetModes() { modes.reset(); }
+    } forget{presentationModes_};
     {
         ControlsFilling filling(detecting_, true);
         eachBoundRow(&SettingsPresenter::showRow);
@@ -206,7 +211,8 @@ void SettingsPresenter::takePort()
 int32_t SettingsPresenter::fillRefreshRates()
 {
     const SettingsSnapshot& record = context_.settings;
-    AskedDisplayModes display(context_.services.displayModes.modes()); // once for the list and its top
+    // Once for the list and its top.
+    AskedDisplayModes display(presentationModes_ ? *presentationModes_ : context_.services.displayModes.modes());
     refreshRates_ = refreshRatesFor(display, record.reswidth, record.resheight, record.colordepth);
     RRCombo.clear();
     RRCombo.addItems(rateTexts(refreshRates_));

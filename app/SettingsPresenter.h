@@ -8,7 +8,9 @@
 #include "context/Context.h"
 #include "controls/Window.h"
 #include "settings/ApplySettings.h"
+#include "settings/DisplayModes.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,10 @@ private:
     std::vector<const schema::StoredValue*> given_;
     // The rates RRCombo shows, item for item.
     std::vector<int32_t> refreshRates_;
+    // While a presentation lists the rates and at once takes them back, the
+    // display's modes as asked once for both: asking is slow (a round trip
+    // per mode on Windows). Asked afresh for every other change.
+    std::optional<std::vector<DisplayMode>> presentationModes_;
     // Each row's control, in the order of settingBindings(); none where it is NotShown.
     std::vector<Control*> boundControls_;
     StatusBarControl& StatusBar;
