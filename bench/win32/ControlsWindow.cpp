@@ -84,7 +84,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     for (const LayoutRow& row : layout.controls) {
         const ChildFont text{row.kind == ControlKind::Link ? font.link : font.text, measure, dpi};
         HWND child = createChildWindow(row, window, static_cast<UINT>(controlId(layout, row.name)),
-                                       boxOrigin(layout, row), text);
+                                       boxOrigin(layout, row), text, row.caption);
         if (!child)
             continue;
         addItems(child, row);

@@ -130,15 +130,15 @@ void showPicture(HWND image, const LayoutRow& row, int dpi)
         reinterpret_cast<HGDIOBJ>(SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture))));
 }
 
-// The font, place and size at the font's DPI, and the picture drawn for it.
-void fitChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font)
+// The font, place and size at the font's DPI for the text it shows, and the picture drawn for it.
+void fitChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font, const std::wstring& text)
 {
     if (row.kind == ControlKind::StatusBar) {
         fitStatusBar(window, row, font);
         return;
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
-    const RECT place = placeOf(row, origin, wide(windowText(window)), font);
+    const RECT place = placeOf(row, origin, text, font);
     SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (row.kind == ControlKind::Image)
@@ -176,18 +176,20 @@ POINT boxOrigin(const WindowLayout& window, const LayoutRow& row)
     return origin;
 }
 
-HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin, const ChildFont& font)
+HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin, const ChildFont& font,
+                       const std::string& text)
 {
     const Creation creation = creationOf(row);
     if (!creation.windowClass)
         return nullptr;
     const DWORD visible = row.hidden ? 0 : WS_VISIBLE;
+    const std::wstring shown = wide(text);
     // Made empty, given its font, then sized: made at its size, a control
     // lays itself out for the system's font first, which under Wine took a
     // window of these controls longer than the move did.
-    HWND window = CreateWindowExW(
-        creation.exStyle, creation.windowClass, wide(row.caption).c_str(), WS_CHILD | visible | creation.style, 0, 0, 0,
-        0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, shown.c_str(),
+                                  WS_CHILD | visible | creation.style, 0, 0, 0, 0, parent,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     switch (row.kind) {
     case ControlKind::Slider:
         SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(row.minimum, row.maximum));
@@ -199,13 +201,13 @@ HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin,
         break;
     default: break;
     }
-    fitChildWindow(window, row, origin, font);
+    fitChildWindow(window, row, origin, font, shown);
     return window;
 }
 
 void placeChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font)
 {
-    fitChildWindow(window, row, origin, font);
+    fitChildWindow(window, row, origin, font, wide(windowText(window)));
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -223,6 +225,16 @@ bool hasAspect(ControlKind kind, Aspect aspect)
     case Aspect::Hint: return false; // the window's tool tips show it
     default: return true;
     }
+}
+
+std::string shownText(const Control& control)
+{
+    const ControlKind kind = control.row().kind;
+    if (hasAspect(kind, Aspect::Caption))
+        return static_cast<const LabelControl&>(control).caption();
+    if (hasAspect(kind, Aspect::Text))
+        return static_cast<const EditControl&>(control).text();
+    return control.row().caption;
 }
 
 void showChange(HWND window, const Control& control, Aspect aspect, const ChildFont& font)

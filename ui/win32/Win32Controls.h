@@ -26,10 +26,16 @@ POINT boxOrigin(const WindowLayout& window, const LayoutRow& row);
 // siblings of them), as wide as its caption needs, in that font; a picture
 // is drawn for that DPI. Not yet shown, it needs no repainting.
 // origin: the corner of the box that holds it, in the layout's pixels.
-HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin, const ChildFont& font);
+// text: what it shows from the first (its caption, or a field's text).
+HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin, const ChildFont& font,
+                       const std::string& text);
 
 // Places the child window anew, as createChildWindow placed it, at the font's DPI, and repaints it.
 void placeChildWindow(HWND window, const LayoutRow& row, POINT origin, const ChildFont& font);
+
+// The text a control shows: what the program last gave a label or a field,
+// else its row's caption.
+std::string shownText(const Control& control);
 
 // The program's change shown in the child window, where its kind of control
 // has that aspect; no notification of it reaches the logic as a user's act.

@@ -252,7 +252,8 @@ void Win32Window::createControl(Control& control)
     // The status bar stays along the window's bottom; the rest scroll where the window cannot hold them.
     const bool statusBar = row.kind == ControlKind::StatusBar;
     HWND parent = scrolled_ && !statusBar ? scrolled_->content() : window_;
-    HWND child = createChildWindow(row, parent, id, boxOrigin(model_.layout(), row), font);
+    // Made with its text, which then needs no asking and setting again.
+    HWND child = createChildWindow(row, parent, id, boxOrigin(model_.layout(), row), font, shownText(control));
     if (statusBar)
         statusBar_ = child;
     if (!child)
@@ -268,8 +269,8 @@ void Win32Window::createControl(Control& control)
     handle->text.emplace(font);
     control.attach(handle.get());
     // What the program changed before the window was made shows in its first frame.
-    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Text,
-                          Aspect::Panels, Aspect::Hint, Aspect::Caption})
+    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Panels,
+                          Aspect::Hint})
         handle->refresh(control, aspect);
     controls_[id] = std::move(handle);
 }
