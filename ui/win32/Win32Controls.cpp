@@ -59,14 +59,14 @@ int extraRoom(ControlKind kind, int dpi)
 
 // Drop-down lists and list boxes take the same messages under other names.
 struct ListMessages {
-    UINT reset, add, select;
+    UINT count, reset, add, select;
 };
 
 ListMessages listMessages(const ListControl& control)
 {
     if (control.row().kind == ControlKind::ListBox)
-        return {LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL};
-    return {CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL};
+        return {LB_GETCOUNT, LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL};
+    return {CB_GETCOUNT, CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL};
 }
 
 void showItems(HWND list, const ListControl& control)
@@ -79,7 +79,9 @@ void showItems(HWND list, const ListControl& control)
     const bool shown = IsWindowVisible(list);
     if (shown)
         SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, messages.reset, 0, 0);
+    // An empty list, as a list just made is, needs no reset, which asks for a repaint even off the screen.
+    if (SendMessageW(list, messages.count, 0, 0) > 0)
+        SendMessageW(list, messages.reset, 0, 0);
     for (const std::string& item : control.items())
         SendMessageW(list, messages.add, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     SendMessageW(list, messages.select, static_cast<WPARAM>(control.selected()), 0);
