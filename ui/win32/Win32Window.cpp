@@ -73,8 +73,10 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
 {
     registerWindowClass();
     const WindowLayout& layout = model.layout();
+    // The bar is filled before the window is made, whose client area then
+    // counts it from the first: drawn anew later, it costs the frame again.
     if (layout.mainWindow)
-        menuBar_ = CreateMenu();
+        createMenu();
     // Made where its owner stands, a dialog starts at its owner's DPI.
     POINT place{CW_USEDEFAULT, CW_USEDEFAULT};
     if (RECT ownerFrame; !layout.mainWindow && GetWindowRect(owner, &ownerFrame))
@@ -82,7 +84,8 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
     window_ = CreateWindowExW(exStyle(), WindowClass, wide(layout.caption).c_str(), style(), place.x, place.y, 0, 0,
                               layout.mainWindow ? nullptr : owner, menuBar_, GetModuleHandleW(nullptr), this);
     dpi_ = dpiOf(window_);
-    createMenu(); // before the frame is placed, so that the client area arranged there is below the bar
+    for (const auto& [id, item] : controls_)
+        item->topLevel = window_;
     RECT wanted;
     GetWindowRect(window_, &wanted);
     const SIZE frame = frameAt(dpi_);
@@ -187,6 +190,7 @@ void Win32Window::scrollControls()
 
 void Win32Window::createMenu()
 {
+    menuBar_ = CreateMenu();
     std::vector<ACCEL> accelerators;
     for (const auto& control : model_.controls()) {
         const LayoutRow& row = control->row();
@@ -204,16 +208,11 @@ void Win32Window::createMenu()
                 accelerators.push_back(acceleratorOf(row.shortcut, id));
             auto handle = std::make_unique<Win32ControlHandle>(*control, id);
             handle->menu = parent;
-            handle->topLevel = window_;
             control->attach(handle.get());
             handle->refresh(*control, Aspect::Enabled);
             controls_[id] = std::move(handle);
         }
     }
-    // The bar's height counts in the client area once it holds its items;
-    // its items' states are drawn when the window is shown.
-    if (menuBar_)
-        DrawMenuBar(window_);
     if (!accelerators.empty())
         accelerators_ = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
 }
