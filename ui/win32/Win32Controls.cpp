@@ -189,9 +189,9 @@ HWND createChildWindow(const LayoutRow& row, HWND parent, UINT id, POINT origin,
     // Made empty, given its font, then sized: made at its size, a control
     // lays itself out for the system's font first, which under Wine took a
     // window of these controls longer than the move did.
-    HWND window = CreateWindowExW(creation.exStyle, creation.windowClass, shown.c_str(),
-                                  WS_CHILD | visible | creation.style, 0, 0, 0, 0, parent,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(
+        creation.exStyle, creation.windowClass, shown.c_str(), WS_CHILD | visible | creation.style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     switch (row.kind) {
     case ControlKind::Slider:
         SendMessageW(window, TBM_SETRANGE, FALSE, MAKELPARAM(row.minimum, row.maximum));

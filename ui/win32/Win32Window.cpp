@@ -268,8 +268,8 @@ void Win32Window::createControl(Control& control)
     handle->text.emplace(font);
     control.attach(handle.get());
     // What the program changed before the window was made shows in its first frame.
-    for (Aspect aspect : {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Panels,
-                          Aspect::Hint})
+    for (Aspect aspect :
+         {Aspect::Items, Aspect::Enabled, Aspect::Position, Aspect::Checked, Aspect::Panels, Aspect::Hint})
         handle->refresh(control, aspect);
     controls_[id] = std::move(handle);
 }
