@@ -54,7 +54,7 @@ void MainWindow::attachDialogs(const MainWindowDialogs& dialogs)
 
 void MainWindow::start()
 {
-    context_.history.nameChange(std::string(translatable("Start"))); // the values a first start creates
+    context_.history.nameChange(translatable("Start")); // the values a first start creates
     setPanelText(1, context_.texts("No configuration loaded!"));
     if (!context_.arguments.empty() && context_.arguments.front() == "/scrshtemu")
         installation_.gameFolder = "C:\\Program Files\\Warcraft III";
@@ -69,7 +69,7 @@ void MainWindow::start()
 
 void MainWindow::reloadSettings()
 {
-    context_.history.nameChange(std::string(translatable("Reload Configuration")));
+    context_.history.nameChange(translatable("Reload Configuration"));
     loadSettings(*context_.registry, context_.settings, *this);
 }
 

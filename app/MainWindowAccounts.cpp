@@ -13,14 +13,14 @@ void MainWindow::askForAccountName()
 
 void MainWindow::addAccountName(const std::string& name)
 {
-    context_.history.nameChange(std::string(translatable("Add Account Name")));
+    context_.history.nameChange(translatable("Add Account Name"));
     accounts_.postAddition(name);
     settings_.refreshAccountNames();
 }
 
 void MainWindow::deleteAccountName()
 {
-    context_.history.nameChange(std::string(translatable("Delete Account Name")));
+    context_.history.nameChange(translatable("Delete Account Name"));
     accounts_.postDeletion(BnetName.text());
     settings_.refreshAccountNames();
 }

@@ -11,7 +11,7 @@ void MainWindow::cleanUpRegistry()
              context_.texts("Do you really want to delete all values and keys from the Registry created by Orvane?"),
              MessageIcon::Question, MessageButtons::YesNo}) != MessageAnswer::Yes)
         return;
-    context_.history.nameChange(std::string(translatable("Registry Cleanup")));
+    context_.history.nameChange(translatable("Registry Cleanup"));
     CMRegCleanUp.setEnabled(false);
     RegistryAccess& registry = *context_.registry;
     registry.openKey("Software\\").deleteSubkey("Orvane");
@@ -20,7 +20,7 @@ void MainWindow::cleanUpRegistry()
 
 void MainWindow::removeAllowLocalFiles()
 {
-    context_.history.nameChange(std::string(translatable("Remove Allow Local Files")));
+    context_.history.nameChange(translatable("Remove Allow Local Files"));
     RegistryKey game = context_.registry->openKey(schema::GameKey);
     if (game.hasValue(schema::AllowLocalFiles))
         game.deleteValue(schema::AllowLocalFiles);

@@ -23,7 +23,7 @@ void MainWindow::saveConfigurationFile()
 
 void MainWindow::loadConfigurationFile()
 {
-    context_.history.nameChange(std::string(translatable("Load Configuration")));
+    context_.history.nameChange(translatable("Load Configuration"));
     settings_.ignoreChangesUntilPresented();
     reloadSettings();
     const std::string fileName = LoadConfigDlg.execute().value_or("");
@@ -56,7 +56,7 @@ void MainWindow::askForProfileName()
 
 void MainWindow::renameProfile(const std::string& newName)
 {
-    context_.history.nameChange(std::string(translatable("Rename Profile")));
+    context_.history.nameChange(translatable("Rename Profile"));
     if (!writeDespiteRunningGame(context_))
         return;
     orvane::renameProfile(*context_.registry, context_.place.paths, context_.settings.savpath, CPCombo.selected() + 1,

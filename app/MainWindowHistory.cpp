@@ -27,9 +27,9 @@ void MainWindow::openRestoreDialog()
 void MainWindow::restoreBefore(const std::vector<HistoryEntry>& entries, size_t count)
 {
     const HistoryEntry& oldest = entries.at(count - 1);
-    const RestoreOutcome outcome = restoreEntries(
-        context_, entries, count,
-        std::string(count == 1 ? translatable("Undo Last Change") : translatable("Restore Earlier Settings")));
+    const RestoreOutcome outcome =
+        restoreEntries(context_, entries, count,
+                       count == 1 ? translatable("Undo Last Change") : translatable("Restore Earlier Settings"));
     reloadSettings();
     // The entry keeps its English name in its file; the player reads it translated.
     setPanelText(1, context_.texts.formatted("Back to before %s", {context_.texts(oldest.label)}));

@@ -69,7 +69,7 @@ std::vector<std::string> changedElsewhere(RegistryAccess& registry,
 }
 
 RestoreOutcome restore(Context& context, const std::vector<std::vector<RegeditKey>>& newestFirst,
-                       const std::string& label)
+                       std::string_view label)
 {
     context.history.nameChange(label);
     RegistryAccess& registry = *context.registry;
@@ -83,13 +83,13 @@ RestoreOutcome restore(Context& context, const std::vector<std::vector<RegeditKe
 
 } // namespace
 
-RestoreOutcome restoreEntries(Context& context, size_t count, const std::string& label)
+RestoreOutcome restoreEntries(Context& context, size_t count, std::string_view label)
 {
     return restoreEntries(context, context.history.entries(), count, label);
 }
 
 RestoreOutcome restoreEntries(Context& context, const std::vector<HistoryEntry>& entries, size_t count,
-                              const std::string& label)
+                              std::string_view label)
 {
     if (count == 0 || count > entries.size())
         throw OrvaneError(MessageText{
@@ -102,7 +102,7 @@ RestoreOutcome restoreEntries(Context& context, const std::vector<HistoryEntry>&
     return restore(context, newestFirst, label);
 }
 
-RestoreOutcome restoreFile(Context& context, const std::filesystem::path& file, const std::string& label)
+RestoreOutcome restoreFile(Context& context, const std::filesystem::path& file, std::string_view label)
 {
     return restore(context, {readEntry(file)}, label);
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane {
@@ -22,14 +23,14 @@ struct RestoreOutcome {
 // Every value and key that the newest count entries changed goes back to
 // what it was before the oldest of them (count 1: the last change undone).
 // Run inside a command. Throws OrvaneError when the history holds fewer.
-RestoreOutcome restoreEntries(Context& context, size_t count, const std::string& label);
+RestoreOutcome restoreEntries(Context& context, size_t count, std::string_view label);
 // The same over the entries as listed before (newest first).
 RestoreOutcome restoreEntries(Context& context, const std::vector<HistoryEntry>& entries, size_t count,
-                              const std::string& label);
+                              std::string_view label);
 
 // The values and keys of one entry file, as regedit imports them. Throws
 // for a file that is not a registry file or names keys that are neither
 // the game's nor Orvane's.
-RestoreOutcome restoreFile(Context& context, const std::filesystem::path& file, const std::string& label);
+RestoreOutcome restoreFile(Context& context, const std::filesystem::path& file, std::string_view label);
 
 } // namespace orvane

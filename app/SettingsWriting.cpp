@@ -12,13 +12,13 @@ namespace orvane {
 namespace {
 
 // What the history calls an Apply: its group box's caption.
-std::string applyLabel(ApplyGroup group)
+std::string_view applyLabel(ApplyGroup group)
 {
     switch (group) {
-    case ApplyGroup::Gameplay: return std::string(translatable("Apply Gameplay"));
-    case ApplyGroup::Video: return std::string(translatable("Apply Video"));
-    case ApplyGroup::Sound: return std::string(translatable("Apply Sound"));
-    case ApplyGroup::Misc: return std::string(translatable("Apply Miscellaneous"));
+    case ApplyGroup::Gameplay: return translatable("Apply Gameplay");
+    case ApplyGroup::Video: return translatable("Apply Video");
+    case ApplyGroup::Sound: return translatable("Apply Sound");
+    case ApplyGroup::Misc: return translatable("Apply Miscellaneous");
     }
     return "Apply";
 }
@@ -34,7 +34,7 @@ void SettingsPresenter::apply(ApplyGroup group)
 void SettingsPresenter::applyAll()
 {
     // While one window is open, auto-apply's changes are one entry.
-    context_.history.nameChange(std::string(translatable("Auto-apply")), true);
+    context_.history.nameChange(translatable("Auto-apply"), true);
     writeSelected(appliedByAnyGroup());
 }
 

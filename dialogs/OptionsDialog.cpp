@@ -105,7 +105,7 @@ void OptionsDialog::save()
     if (fileExists(context_.place.paths, WEEXEdit.text()))
         programs_.editor = WEEXEdit.text();
     record.startparams = ParamEdit.text();
-    context_.history.nameChange(std::string(translatable("Options")));
+    context_.history.nameChange(translatable("Options"));
     RegistryKey own = context_.registry->createKey(schema::OrvaneKey);
     for (const auto field :
          {schema::Field{&SettingsSnapshot::autoapply}, schema::Field{&SettingsSnapshot::startparams}})

@@ -1,6 +1,5 @@
 #include "language/Texts.h"
 
-#include "files/Errors.h"
 #include "language/LanguageChoice.h"
 
 namespace orvane {

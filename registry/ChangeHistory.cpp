@@ -120,11 +120,11 @@ RegeditKey* sameKey(std::vector<RegeditKey>& keys, const std::string& folded)
 
 } // namespace
 
-void ChangeHistory::nameChange(std::string label, bool continued)
+void ChangeHistory::nameChange(std::string_view label, bool continued)
 {
     if (label_)
         return;
-    label_ = std::move(label);
+    label_ = std::string(label);
     continued_ = continued;
 }
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane {
@@ -46,7 +47,7 @@ public:
     // whole. continued: the changes join the entry written last, when that
     // was continued under the same name and nothing else was written since
     // (auto-apply while one window is open).
-    void nameChange(std::string label, bool continued = false);
+    void nameChange(std::string_view label, bool continued = false);
 
     // Newest first; files in the folder not named as entries are passed over.
     std::vector<HistoryEntry> entries() const;

@@ -84,7 +84,7 @@ Win32Window::Win32Window(Window& model, ToolkitLinks toolkit, HWND owner, Layout
     window_ = CreateWindowExW(exStyle(), WindowClass, wide(layout.caption).c_str(), style(), place.x, place.y, 0, 0,
                               layout.mainWindow ? nullptr : owner, menuBar_, GetModuleHandleW(nullptr), this);
     dpi_ = dpiOf(window_);
-    for (const auto& [id, item] : controls_)
+    for (const auto& [id, item] : controls_) // the menu items, made before their window
         item->topLevel = window_;
     RECT wanted;
     GetWindowRect(window_, &wanted);
